@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Builds kestro and starts the game in the current directory, where it keeps
+# kestro.ini, kestro32.clr and kestro32.scr.
+set -euo pipefail
+top="$(cd "$(dirname "$0")/.." && pwd)"
+
+bash "$top/scripts/deps.sh"
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-/tmp/runtime-$(id -u)}"
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+
+cmake -S "$top" -B "$top/build" -G Ninja >/dev/null
+cmake --build "$top/build" -j2
+if [ ! -x "$top/build/kestro" ]; then
+  echo "kestro: the game window is not built yet; the core and its tests are (scripts/test.sh)."
+  exit 0
+fi
+exec "$top/build/kestro"

@@ -1,0 +1,28 @@
+// Which single moves are legal for the side to move, and carrying them out.
+// Everything here works on g_board for g_sideToMove and allocates nothing:
+// the computer's search calls it at every node.
+#pragma once
+
+// Set while the human's undo plays a move backwards, so that a checker can
+// return to the human's bar instead of going to a tray.
+extern int g_undoing;
+
+int TrayOf();
+bool AllHome();
+bool OvershootBlocked(int from, int step);
+bool IsLegalStep(int from, int step);
+bool IsLegalMove(int from, int die);
+int HighestLegalFrom(int dieIndex);
+bool NoMovePossible();
+bool EntryOpen(int side);
+
+// Location data only, nothing drawn: the search's and the checks' move.
+void ApplyMove(int from, int die);
+void ApplyStep(int from, int step);
+
+// The visible move that is actually played.
+void MoveChecker(int from, int to);
+
+int BearOffDie(int from);
+bool BothDicePossible();
+void PruneUnplayableDice();

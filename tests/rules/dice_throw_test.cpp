@@ -1,0 +1,70 @@
+#include "board_fixture.h"
+#include "dice/mevra32.h"
+#include "rules/dice_throw.h"
+
+using DiceThrowTest = BoardTest;
+
+namespace {
+// Finds a seed whose first throw is (or is not) a double.
+int SeedFor(bool doubles) {
+    for (int seed = 1;; ++seed) {
+        SetSeed(seed);
+        const int a = GetRandom(6), b = GetRandom(6);
+        if ((a == b) == doubles) return seed;
+    }
+}
+
+int g_hookCalls = 0;
+void ReplaceByThreeAndFive() {
+    ++g_hookCalls;
+    g_dice[0] = 3;
+    g_dice[1] = 5;
+}
+}  // namespace
+
+TEST_F(DiceThrowTest, DoublesGiveFourDice) {
+    for (bool doubles : {false, true}) {
+        const int seed = SeedFor(doubles);
+        SetSeed(seed);
+        const int first = GetRandom(6) + 1, second = GetRandom(6) + 1;
+        SetSeed(seed);
+        ThrowDice();
+        EXPECT_EQ(g_dice[0], first);
+        EXPECT_EQ(g_dice[1], second);
+        EXPECT_EQ(g_diceLeft, doubles ? 4 : 2);
+        EXPECT_EQ(g_dice[2], doubles ? first : DICE_END);
+        EXPECT_EQ(g_dice[3], doubles ? first : DICE_END);
+        EXPECT_EQ(g_dice[4], DICE_END);
+    }
+}
+
+TEST_F(DiceThrowTest, ValuesAreDiceAndRaceIsRecomputed) {
+    SetSeed(4242);
+    Place({{3, -15}, {20, 15}});
+    g_race = 0;
+    for (int i = 0; i < 500; ++i) {
+        ThrowDice();
+        ASSERT_GE(g_dice[0], 1);
+        ASSERT_LE(g_dice[0], 6);
+        ASSERT_GE(g_dice[1], 1);
+        ASSERT_LE(g_dice[1], 6);
+    }
+    EXPECT_EQ(g_race, 1);
+}
+
+TEST_F(DiceThrowTest, ManualDiceHookReplacesTheThrowUnlessFinishing) {
+    SetManualDiceHook(ReplaceByThreeAndFive);
+    SetSeed(SeedFor(true));
+    ThrowDice();
+    EXPECT_EQ(g_hookCalls, 1);
+    EXPECT_EQ(g_diceLeft, 2);  // a double replaced by two values plays two dice
+    EXPECT_EQ(g_dice[1], 5);
+
+    g_finishMode = 1;
+    SetSeed(SeedFor(true));
+    ThrowDice();
+    g_finishMode = 0;
+    SetManualDiceHook(nullptr);
+    EXPECT_EQ(g_hookCalls, 1);
+    EXPECT_EQ(g_diceLeft, 4);
+}

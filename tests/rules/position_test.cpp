@@ -1,0 +1,115 @@
+#include "board_fixture.h"
+
+using PositionTest = BoardTest;
+
+TEST_F(PositionTest, StartingPositionAndItsMeasures) {
+    struct Expect {
+        int loc, count, owner;
+    };
+    const Expect table[] = {
+        {0, 0, SIDE_HUMAN},     {1, 2, SIDE_HUMAN},     {2, 0, SIDE_NONE},      {6, 5, SIDE_COMPUTER},
+        {8, 3, SIDE_COMPUTER},  {12, 5, SIDE_HUMAN},    {13, 5, SIDE_COMPUTER}, {17, 3, SIDE_HUMAN},
+        {19, 5, SIDE_HUMAN},    {24, 2, SIDE_COMPUTER}, {25, 0, SIDE_COMPUTER}, {26, 0, SIDE_COMPUTER},
+        {27, 0, SIDE_HUMAN},
+    };
+    for (const Expect& e : table) {
+        EXPECT_EQ(g_board[e.loc]->number, e.loc);
+        EXPECT_EQ(g_board[e.loc]->count, e.count) << e.loc;
+        EXPECT_EQ(g_board[e.loc]->owner, e.owner) << e.loc;
+    }
+    EXPECT_EQ(Total(SIDE_HUMAN), 15);
+    EXPECT_EQ(Total(SIDE_COMPUTER), 15);
+    for (int side : {SIDE_COMPUTER, SIDE_HUMAN}) {
+        EXPECT_EQ(QuadrantCount(side), 34);
+        EXPECT_EQ(RaceLead(side), 0);
+    }
+    EXPECT_FALSE(NoContact());
+    EXPECT_EQ(CountCheckers(7, 6, g_board, SIDE_COMPUTER), 0);
+}
+
+TEST_F(PositionTest, QuadrantWeightsAndRaceLead) {
+    Place({{25, -1}, {19, -1}, {1, -13}, {0, 1}, {24, 2}, {7, 12}});
+    EXPECT_EQ(QuadrantCount(SIDE_COMPUTER), 5 + 4 + 13);
+    EXPECT_EQ(QuadrantCount(SIDE_HUMAN), 5 + 2 + 36);
+    EXPECT_EQ(RaceLead(SIDE_COMPUTER), 43 - 22);
+    EXPECT_EQ(RaceLead(SIDE_HUMAN), 22 - 43);
+}
+
+TEST_F(PositionTest, NoContact) {
+    struct Case {
+        const char* name;
+        std::initializer_list<std::pair<int, int>> checkers;
+        bool expected;
+    };
+    const Case cases[] = {
+        {"passed", {{1, -5}, {5, -10}, {6, 15}}, true},
+        {"some borne off", {{3, -5}, {26, -10}, {20, 10}, {27, 5}}, true},
+        {"human behind a computer checker", {{1, -14}, {24, -1}, {20, 15}}, false},
+        {"human on its bar", {{1, -15}, {0, 1}, {20, 14}}, false},
+        {"computer on its bar", {{25, -1}, {1, -14}, {20, 15}}, false},
+    };
+    for (const Case& c : cases) {
+        Place(c.checkers);
+        EXPECT_EQ(NoContact(), c.expected) << c.name;
+    }
+}
+
+TEST_F(PositionTest, RemoveCheckerKeepsFixedOwners) {
+    Place({{0, 1}, {25, -1}, {5, -1}, {27, 1}});
+    for (int loc : {0, 25, 5, 27}) g_board[loc]->RemoveChecker();
+    EXPECT_EQ(g_board[0]->owner, SIDE_HUMAN);
+    EXPECT_EQ(g_board[25]->owner, SIDE_COMPUTER);
+    EXPECT_EQ(g_board[27]->owner, SIDE_HUMAN);
+    EXPECT_EQ(g_board[5]->owner, SIDE_NONE);
+}
+
+TEST_F(PositionTest, SaveAndRebuildKeepThePosition) {
+    Place({{0, 2}, {3, 13}, {25, -1}, {26, -4}, {10, -10}});
+    SavePosition();
+    DestroyBoard();
+    BuildBoard(false);
+    EXPECT_EQ(g_board[0]->count, 2);
+    EXPECT_EQ(g_board[3]->owner, SIDE_HUMAN);
+    EXPECT_EQ(g_board[25]->count, 1);
+    EXPECT_EQ(g_board[26]->count, 4);
+    EXPECT_EQ(g_board[10]->owner, SIDE_COMPUTER);
+    EXPECT_EQ(Total(SIDE_HUMAN), 15);
+    EXPECT_EQ(Total(SIDE_COMPUTER), 15);
+}
+
+TEST_F(PositionTest, MirrorSwapsSidesAndEnds) {
+    SavePosition();
+    SavedLocation table[NUM_LOCATIONS];
+    std::copy(g_savedPosition, g_savedPosition + NUM_LOCATIONS, table);
+    table[26] = {3, SIDE_COMPUTER};
+    Mirror(table);
+    EXPECT_EQ(table[27].count, 3);
+    EXPECT_EQ(table[27].owner, SIDE_HUMAN);
+    // The bars trade places and owners, so each keeps its fixed owner.
+    EXPECT_EQ(table[0].owner, SIDE_HUMAN);
+    EXPECT_EQ(table[25].owner, SIDE_COMPUTER);
+    // The starting position is its own mirror image.
+    for (int p = 1; p <= 24; ++p) {
+        EXPECT_EQ(table[p].count, g_savedPosition[p].count) << p;
+        EXPECT_EQ(table[p].owner, g_savedPosition[p].owner) << p;
+    }
+}
+
+TEST_F(PositionTest, FindAndRemoveDie) {
+    SetDice({4, 4, 4});
+    EXPECT_EQ(FindDie(4), 2);
+    EXPECT_EQ(FindDie(5), -1);
+
+    SetDice({3, 5});
+    RemoveDie(0);
+    EXPECT_EQ(g_dice[0], 5);
+    EXPECT_EQ(g_dice[1], DICE_END);
+    EXPECT_EQ(g_diceLeft, 1);
+
+    // An index that names no die (FindDie found nothing) changes nothing.
+    for (int bad : {-1, 1, 4}) {
+        RemoveDie(bad);
+        EXPECT_EQ(g_diceLeft, 1);
+        EXPECT_EQ(g_dice[0], 5);
+    }
+}
