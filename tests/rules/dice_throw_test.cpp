@@ -1,6 +1,7 @@
 #include "board_fixture.h"
 #include "dice/mevra32.h"
 #include "rules/dice_throw.h"
+#include "settings/options.h"
 
 using DiceThrowTest = BoardTest;
 
@@ -56,6 +57,11 @@ TEST_F(DiceThrowTest, ManualDiceHookReplacesTheThrowUnlessFinishing) {
     SetManualDiceHook(ReplaceByThreeAndFive);
     SetSeed(SeedFor(true));
     ThrowDice();
+    EXPECT_EQ(g_hookCalls, 0);  // ManualDice off
+
+    ManualDice = 1;
+    SetSeed(SeedFor(true));
+    ThrowDice();
     EXPECT_EQ(g_hookCalls, 1);
     EXPECT_EQ(g_diceLeft, 2);  // a double replaced by two values plays two dice
     EXPECT_EQ(g_dice[1], 5);
@@ -64,6 +70,7 @@ TEST_F(DiceThrowTest, ManualDiceHookReplacesTheThrowUnlessFinishing) {
     SetSeed(SeedFor(true));
     ThrowDice();
     g_finishMode = 0;
+    ManualDice = 0;
     SetManualDiceHook(nullptr);
     EXPECT_EQ(g_hookCalls, 1);
     EXPECT_EQ(g_diceLeft, 4);
