@@ -1,0 +1,147 @@
+#include "position_file.h"
+
+#include <algorithm>
+#include <bit>
+#include <limits>
+
+#include "platform/le_bytes.h"
+#include "rules/game_stats.h"
+#include "rules/turn_state.h"
+
+namespace {
+constexpr std::size_t kEntryPadding = 3;
+constexpr std::size_t kTableEnd = 4 + NUM_LOCATIONS * (1 + kEntryPadding + 4);
+constexpr int32_t kNoLimit = std::numeric_limits<int32_t>::max();
+constexpr int kMaxCube = 64;
+
+// Where each int field lives in the game and the values a game can hold.
+// The move ordinal must be 1: files are saved before the first move of a
+// turn, and any other value would let Undo take back moves never made.
+struct FieldRule {
+    int32_t* global;
+    int32_t min, max;
+};
+const FieldRule kFieldRules[POS_FIELD_COUNT] = {
+    {&g_diceLeft, 0, MAX_DICE},
+    {&g_moveOrdinal, 1, 1},
+    {&g_race, 0, 1},
+    {&g_thinkTime[SIDE_HUMAN], 0, kNoLimit},
+    {&g_thinkTime[SIDE_COMPUTER], 0, kNoLimit},
+    {&g_cubeOwner, SIDE_NONE, SIDE_HUMAN},
+    {&g_cubeValue, 1, kMaxCube},
+    {&g_diceTotal[SIDE_HUMAN], 0, kNoLimit},
+    {&g_diceTotal[SIDE_COMPUTER], 0, kNoLimit},
+    {&g_computerMayDouble, 0, 1},
+    {&g_doublesThrown[SIDE_HUMAN], 0, kNoLimit},
+    {&g_doublesThrown[SIDE_COMPUTER], 0, kNoLimit},
+    {&g_hitsMade[SIDE_HUMAN], 0, kNoLimit},
+    {&g_hitsMade[SIDE_COMPUTER], 0, kNoLimit},
+};
+
+int FixedOwner(int loc) { return loc == LOC_HUMAN_BAR || loc == LOC_HUMAN_OFF ? SIDE_HUMAN : SIDE_COMPUTER; }
+
+bool TableIsValid(const SavedLocation* table) {
+    int total[3] = {0, 0, 0};
+    for (int loc = 0; loc < NUM_LOCATIONS; ++loc) {
+        const SavedLocation& e = table[loc];
+        if (e.count < 0 || e.count > CHECKERS_PER_SIDE || e.owner < SIDE_NONE || e.owner > SIDE_HUMAN) return false;
+        // A point is owned exactly while checkers stand on it.
+        const bool ownerOk = IsPoint(loc) ? (e.owner != SIDE_NONE) == (e.count != 0) : e.owner == FixedOwner(loc);
+        if (!ownerOk) return false;
+        total[e.owner] += e.count;
+    }
+    return total[SIDE_COMPUTER] == CHECKERS_PER_SIDE && total[SIDE_HUMAN] == CHECKERS_PER_SIDE;
+}
+
+bool DiceAreValid(const uint8_t* dice, int32_t left) {
+    if (left < 0 || left > MAX_DICE || dice[left] != DICE_END) return false;
+    return std::all_of(dice, dice + left, [](uint8_t d) { return d >= 1 && d <= 6; });
+}
+
+bool FieldsAreValid(const PositionFileData& data) {
+    for (int f = 0; f + 1 < data.present; ++f) {
+        const int32_t v = data.fields[f];
+        if (v < kFieldRules[f].min || v > kFieldRules[f].max) return false;
+    }
+    if (data.present > 1 + POS_CUBE_VALUE && !std::has_single_bit(static_cast<uint32_t>(data.fields[POS_CUBE_VALUE])))
+        return false;
+    // Dice without their count are checked against the count the game keeps.
+    return data.present == 0 || DiceAreValid(data.dice, data.fields[POS_DICE_LEFT]);
+}
+}  // namespace
+
+PositionFileData CapturePositionFile() {
+    PositionFileData data{};
+    std::copy(g_savedPosition, g_savedPosition + NUM_LOCATIONS, data.table);
+    std::copy(g_dice, g_dice + MAX_DICE + 1, data.dice);
+    for (int f = 0; f < POS_FIELD_COUNT; ++f) data.fields[f] = *kFieldRules[f].global;
+    data.present = POS_ALL_PRESENT;
+    return data;
+}
+
+Bytes EncodePositionFile(const PositionFileData& data) {
+    Bytes bytes;
+    bytes.reserve(POS_FILE_SIZE);
+    ByteWriter out(bytes);
+    out.I32(POS_FILE_MAGIC);
+    for (const SavedLocation& e : data.table) {
+        out.U8(static_cast<uint8_t>(e.count));
+        out.Zeros(kEntryPadding);
+        out.I32(e.owner);
+    }
+    if (data.present >= 1)
+        for (uint8_t d : data.dice) out.U8(d);
+    for (int f = 0; f + 1 < data.present; ++f) out.I32(data.fields[f]);
+    return bytes;
+}
+
+std::optional<PositionFileData> DecodePositionFile(const Bytes& bytes) {
+    ByteReader in(bytes);
+    if (!in.Has(4) || in.I32() != POS_FILE_MAGIC) return std::nullopt;
+    // A table cut short would mix the old position with the new one.
+    if (bytes.size() < kTableEnd) return std::nullopt;
+    PositionFileData data = CapturePositionFile();
+    for (SavedLocation& e : data.table) {
+        e.count = static_cast<int8_t>(in.U8());
+        in.Skip(kEntryPadding);
+        e.owner = in.I32();
+    }
+    data.present = 0;
+    if (in.Has(MAX_DICE + 1)) {
+        for (uint8_t& d : data.dice) d = in.U8();
+        data.present = 1;
+        for (int32_t& field : data.fields) {
+            if (!in.Has(4)) break;
+            field = in.I32();
+            ++data.present;
+        }
+    }
+    if (!TableIsValid(data.table) || !FieldsAreValid(data)) return std::nullopt;
+    return data;
+}
+
+void ApplyPositionFile(const PositionFileData& data) {
+    g_openingThrow = 0;
+    std::copy(data.table, data.table + NUM_LOCATIONS, g_savedPosition);
+    for (int loc = 0; loc < NUM_LOCATIONS; ++loc) {
+        CLocation* l = g_board[loc];
+        while (l->count > 0) l->RemoveChecker();
+        l->owner = data.table[loc].owner;
+        while (l->count < data.table[loc].count) l->AddChecker();
+    }
+    // A file without the race flag must not leave the old position's flag behind.
+    g_race = NoContact();
+    if (data.present >= 1) std::copy(data.dice, data.dice + MAX_DICE + 1, g_dice);
+    for (int f = 0; f + 1 < data.present; ++f) *kFieldRules[f].global = data.fields[f];
+}
+
+bool SavePositionFile(const std::string& path) {
+    return WriteFileAtomically(path, EncodePositionFile(CapturePositionFile()));
+}
+
+PosFileRead ReadPositionFile(const std::string& path) {
+    const std::optional<Bytes> bytes = ReadFileBytes(path, POS_FILE_SIZE);
+    if (!bytes) return {PosFileStatus::Unreadable, std::nullopt};
+    std::optional<PositionFileData> data = DecodePositionFile(*bytes);
+    return {data ? PosFileStatus::Ok : PosFileStatus::Invalid, std::move(data)};
+}
