@@ -26,6 +26,8 @@ extern int32_t g_diceLeft;
 extern int32_t g_race;
 extern int32_t g_winner;
 extern int32_t g_cubeValue;
+// The cube's top value: nobody doubles beyond it.
+constexpr int32_t MAX_CUBE_VALUE = 64;
 extern int32_t g_cubeOwner;
 extern int32_t g_computerMayDouble;
 extern int32_t g_computerMayResign;

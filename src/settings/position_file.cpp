@@ -12,7 +12,6 @@ namespace {
 constexpr std::size_t kEntryPadding = 3;
 constexpr std::size_t kTableEnd = 4 + NUM_LOCATIONS * (1 + kEntryPadding + 4);
 constexpr int32_t kNoLimit = std::numeric_limits<int32_t>::max();
-constexpr int kMaxCube = 64;
 
 // Where each int field lives in the game and the values a game can hold.
 // The move ordinal must be 1: files are saved before the first move of a
@@ -28,7 +27,7 @@ const FieldRule kFieldRules[POS_FIELD_COUNT] = {
     {&g_thinkTime[SIDE_HUMAN], 0, kNoLimit},
     {&g_thinkTime[SIDE_COMPUTER], 0, kNoLimit},
     {&g_cubeOwner, SIDE_NONE, SIDE_HUMAN},
-    {&g_cubeValue, 1, kMaxCube},
+    {&g_cubeValue, 1, MAX_CUBE_VALUE},
     {&g_diceTotal[SIDE_HUMAN], 0, kNoLimit},
     {&g_diceTotal[SIDE_COMPUTER], 0, kNoLimit},
     {&g_computerMayDouble, 0, 1},

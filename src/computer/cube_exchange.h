@@ -1,0 +1,40 @@
+// What the cube and resignation exchanges do to the game. The window asks the
+// human and shows the outcome (the cube button, the message boxes, the end of
+// the game); each function here only decides or carries out the answer it is
+// given, so every outcome holds without a window.
+#pragma once
+
+#include "rules/game_end.h"
+
+// The side not to move, which has just accepted a double, takes the cube at
+// twice the stake.
+void TakeCube();
+
+// The enable rule of the Double command and the cube button: before the
+// human's first move of the turn, while the computer does not hold the cube
+// and it is below its top value.
+bool HumanMayDouble();
+
+// The human doubles. True when the computer takes, and the cube has then
+// passed to the computer. When it refuses, nothing has changed: the caller
+// asks whether the human ends the game at the current stake or plays on.
+bool HumanDoubles();
+
+// What the computer offers at the start of its turn, after its throw; at most
+// one offer a turn, doubling considered first.
+enum class CubeOffer { None, Double, Resign };
+CubeOffer ComputerCubeOffer();
+
+// The human's answer to the computer's double: Yes, No or Cancel. Declining
+// gives the computer the game at the stake before the double; Cancel stops
+// the computer's doubles for the rest of the game.
+enum class DoubleAnswer { Take, Decline, Cancel };
+void AnswerComputerDouble(DoubleAnswer answer);
+
+// The human's answer to the computer's offer to give up. Refusing stops the
+// offers for the rest of the game.
+void AnswerComputerResign(bool accept);
+
+// The human gives up a game of the given kind, which multiplies the stake.
+// False when the computer does not accept; the game then plays on unchanged.
+bool HumanResigns(WinKind kind);

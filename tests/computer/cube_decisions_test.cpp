@@ -1,0 +1,158 @@
+#include "computer/cube_decisions.h"
+
+#include "cube_fixture.h"
+
+using CubeDecisionsTest = CubeTest;
+
+TEST_F(CubeDecisionsTest, ComputerTakesByLeadAndBorneOff) {
+    struct Case {
+        const char* name;
+        Lead pos;
+        bool accepts;
+    };
+    const Case cases[] = {
+        {"contact, behind by 4", {-4, true}, true},
+        {"contact, behind by 5", {-5, true}, false},
+        {"contact, behind by 8", {-8, true}, false},
+        {"contact, level, the human 3 off", {0, true, 3, 0}, false},
+        {"race, level", {0, false}, true},
+        {"race, behind by 1", {-1, false}, false},
+        {"race, ahead", {4, false}, true},
+        {"race, the human 12 off", {0, false, 12, 11}, false},
+        {"race, the human 11 off", {0, false, 11, 11}, true},
+        {"race, the human 3 more off", {0, false, 5, 2}, false},
+        {"race, the human 2 more off", {0, false, 4, 2}, true},
+    };
+    for (const Case& c : cases) {
+        PlaceLead(c.pos);
+        EXPECT_EQ(ComputerAcceptsDouble(c.pos.lead), c.accepts) << c.name;
+    }
+}
+
+TEST_F(CubeDecisionsTest, ComputerDoublesByLead) {
+    struct Case {
+        const char* name;
+        Lead pos;
+        bool doubles;
+    };
+    const Case cases[] = {
+        {"contact, ahead by 6", {6, true}, true},
+        {"contact, ahead by 5", {5, true}, false},
+        {"race, ahead by 5", {5, false}, true},
+        {"race, ahead by 4", {4, false}, false},
+        {"race, ahead by 4, 13 off", {4, false, 10, 13}, true},
+        {"race, ahead by 4, 12 off", {4, false, 10, 12}, false},
+        // Far enough ahead with the human still to bear off, it plays for the gammon.
+        {"race, ahead by 10, the human none off", {10, false}, false},
+        {"race, ahead by 10, the human 1 off", {10, false, 1, 0}, true},
+    };
+    for (const Case& c : cases) {
+        PlaceLead(c.pos);
+        EXPECT_EQ(ComputerWantsToDouble(c.pos.lead), c.doubles) << c.name;
+    }
+}
+
+TEST_F(CubeDecisionsTest, ComputerDoublesOnlyWithTheCubeAvailable) {
+    struct Case {
+        const char* name;
+        void (*set)();
+        bool doubles;
+    };
+    const Case cases[] = {
+        {"cube in the middle", +[] {}, true},
+        {"cube held by the computer at 32", +[] { g_cubeOwner = SIDE_COMPUTER, g_cubeValue = 32; }, true},
+        {"cube held by the human", +[] { g_cubeOwner = SIDE_HUMAN; }, false},
+        {"cube at 64", +[] { g_cubeOwner = SIDE_COMPUTER, g_cubeValue = 64; }, false},
+        {"cube off", +[] { UseCube = 0; }, false},
+        {"doubles stopped for this game", +[] { g_computerMayDouble = 0; }, false},
+        {"finishing", +[] { g_finishMode = 1; }, false},
+    };
+    for (const Case& c : cases) {
+        FreshGame();
+        PlaceLead({8, false, 1, 0});
+        c.set();
+        EXPECT_EQ(ComputerWantsToDouble(8), c.doubles) << c.name;
+    }
+}
+
+TEST_F(CubeDecisionsTest, ComputerDoesNotDoubleWithCheckersBack) {
+    struct Case {
+        const char* name;
+        std::initializer_list<std::pair<int, int>> checkers;
+        bool doubles;
+    };
+    const Case cases[] = {
+        {"on the bar", {{25, -1}, {1, -14}, {8, 14}, {27, 1}}, false},
+        {"all home", {{2, -1}, {1, -14}, {8, 14}, {27, 1}}, true},
+        {"one straggler on 14", {{14, -1}, {1, -14}, {8, 14}, {27, 1}}, false},
+        {"two stragglers on 14", {{14, -2}, {1, -13}, {8, 14}, {27, 1}}, true},
+        {"the human on its bar", {{0, 1}, {1, -15}, {8, 13}, {27, 1}}, false},
+    };
+    for (const Case& c : cases) {
+        Place(c.checkers);
+        g_race = NoContact();
+        EXPECT_EQ(ComputerWantsToDouble(RaceLead(SIDE_COMPUTER)), c.doubles) << c.name;
+    }
+}
+
+TEST_F(CubeDecisionsTest, ComputerOffersToResignOnlyInALostRace) {
+    struct Case {
+        const char* name;
+        Lead pos;
+        void (*set)();
+        bool resigns;
+    };
+    const Case cases[] = {
+        {"race, behind by 6", {-6, false}, +[] {}, true},
+        {"race, behind by 6, the human 12 off", {-6, false, 12, 0}, +[] {}, true},
+        {"race, behind by 5", {-5, false}, +[] {}, false},
+        {"race, behind by 5, the human 12 off", {-5, false, 12, 5}, +[] {}, false},
+        {"race, behind by 5, the human 13 off", {-5, false, 13, 5}, +[] {}, true},
+        {"contact, behind by 10", {-10, true}, +[] {}, false},
+        {"cube off", {-6, false}, +[] { UseCube = 0; }, true},
+        {"offers stopped for this game", {-6, false}, +[] { g_computerMayResign = 0; }, false},
+        {"finishing", {-6, false}, +[] { g_finishMode = 1; }, false},
+    };
+    for (const Case& c : cases) {
+        FreshGame();
+        PlaceLead(c.pos);
+        c.set();
+        EXPECT_EQ(ComputerWantsToResign(c.pos.lead), c.resigns) << c.name;
+    }
+}
+
+TEST_F(CubeDecisionsTest, ComputerRefusesResignationsItCanStillWinBig) {
+    struct Case {
+        const char* name;
+        std::initializer_list<std::pair<int, int>> checkers;
+        bool refusesNormal, refusesGammon;
+    };
+    const Case cases[] = {
+        {"contact, the human on its bar", {{0, 1}, {24, 14}, {10, -15}}, true, true},
+        {"contact, the human on point 6", {{6, 1}, {24, 14}, {10, -15}}, true, true},
+        {"contact, the human on point 7", {{7, 1}, {24, 14}, {10, -15}}, false, false},
+        {"race, the human on point 6", {{6, 1}, {24, 14}, {2, -15}}, false, false},
+    };
+    for (const Case& c : cases) {
+        Place(c.checkers);
+        g_race = NoContact();
+        EXPECT_EQ(ComputerRefusesResign(), c.refusesNormal) << c.name;
+        EXPECT_EQ(ComputerRefusesGammonResign(), c.refusesGammon) << c.name;
+    }
+
+    const struct {
+        const char* name;
+        Lead pos;
+        bool refusesNormal;
+    } leads[] = {
+        {"race, ahead by 10, the human none off", {10, false}, true},
+        {"contact, ahead by 10, the human none off", {10, true}, true},
+        {"race, ahead by 9, the human none off", {9, false}, false},
+        {"race, ahead by 10, the human 1 off", {10, false, 1, 0}, false},
+    };
+    for (const auto& c : leads) {
+        PlaceLead(c.pos);
+        EXPECT_EQ(ComputerRefusesResign(), c.refusesNormal) << c.name;
+        EXPECT_FALSE(ComputerRefusesGammonResign()) << c.name;
+    }
+}

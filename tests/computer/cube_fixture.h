@@ -1,0 +1,82 @@
+// Boards with a chosen race lead for the computer, in a race or with contact,
+// and chosen borne-off counts, over a fresh game's cube state.
+#pragma once
+
+#include "rules/board_fixture.h"
+#include "rules/turn_state.h"
+#include "settings/options.h"
+
+struct Lead {
+    int lead;
+    bool contact;
+    int humanOff = 0;
+    int computerOff = 0;
+};
+
+class CubeTest : public BoardTest {
+protected:
+    void SetUp() override {
+        BoardTest::SetUp();
+        savedUseCube_ = UseCube;
+        savedMoveOrdinal_ = g_moveOrdinal;
+        FreshGame();
+    }
+    void TearDown() override {
+        FreshGame();
+        UseCube = savedUseCube_;
+        g_moveOrdinal = savedMoveOrdinal_;
+        BoardTest::TearDown();
+    }
+
+    // The cube and flags of a new game with the cube on, before the first move.
+    static void FreshGame() {
+        UseCube = 1;
+        g_moveOrdinal = 1;
+        g_finishMode = 0;
+        g_winner = 0;
+        g_cubeValue = 1;
+        g_cubeOwner = SIDE_NONE;
+        g_computerMayDouble = 1;
+        g_computerMayResign = 1;
+    }
+
+    // Free checkers start on each side's lightest point (computer on 1, human
+    // on 24) and are moved to heavier points (computer 7; human 18 and 8) until
+    // the lead is the one asked for. The computer never passes point 7 and the
+    // human never point 8, so only the contact pair (computer on 13, human on
+    // 12) makes contact, and no human checker stands on 0..6.
+    static void PlaceLead(const Lead& p) {
+        Place({{LOC_COMPUTER_OFF, -p.computerOff}, {LOC_HUMAN_OFF, p.humanOff}});
+        int computer = CHECKERS_PER_SIDE - p.computerOff;
+        int human = CHECKERS_PER_SIDE - p.humanOff;
+        if (p.contact) {
+            Put(13, SIDE_COMPUTER, 2);
+            Put(12, SIDE_HUMAN, 1);
+            computer -= 2;
+            human -= 1;
+        }
+        Put(1, SIDE_COMPUTER, computer);
+        Put(24, SIDE_HUMAN, human);
+        int lift = p.lead - RaceLead(SIDE_COMPUTER);
+        for (; lift >= 2 && g_board[24]->count > 0; lift -= 2) Shift(24, 8, SIDE_HUMAN);
+        for (; lift >= 1 && g_board[24]->count > 0; lift -= 1) Shift(24, 18, SIDE_HUMAN);
+        for (; lift <= -1 && g_board[1]->count > 0; lift += 1) Shift(1, 7, SIDE_COMPUTER);
+        g_race = NoContact();
+        ASSERT_EQ(RaceLead(SIDE_COMPUTER), p.lead) << "the free checkers cannot carry this lead";
+        ASSERT_EQ(g_race, p.contact ? 0 : 1);
+    }
+
+private:
+    static void Put(int loc, int side, int n) {
+        g_board[loc]->count = static_cast<int8_t>(g_board[loc]->count + n);
+        if (g_board[loc]->count > 0) g_board[loc]->owner = side;
+    }
+    static void Shift(int from, int to, int side) {
+        Put(from, side, -1);
+        if (g_board[from]->count == 0) g_board[from]->owner = SIDE_NONE;
+        Put(to, side, 1);
+    }
+
+    int32_t savedUseCube_ = 0;
+    int32_t savedMoveOrdinal_ = 0;
+};
