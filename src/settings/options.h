@@ -1,8 +1,16 @@
 // The player's options, one process-wide int per key of the INI section
 // "options", named by its key; "speed" is held as the pause per animation step.
+// They live in the application's profile and are read once at start-up;
+// single keys are written back when they change.
 #pragma once
 
 #include <cstdint>
+
+inline const char* const INI_FILE_NAME = "kestro.ini";
+inline const char* const OPTIONS_SECTION = "options";
+inline const char* const GAME_SECTION = "game";
+
+constexpr int32_t DEFAULT_SPEED = 75;
 
 extern int32_t UseCube;
 extern int32_t AutoFinish;
@@ -25,3 +33,18 @@ extern int32_t g_totalScore[3];
 
 // While set, a new game's starter is g_sideToMove instead of the opening throw.
 extern int32_t g_firstStarterFixed;
+
+// Reads every key of both sections. A key that is absent, or holds a value
+// its option cannot take, leaves the option as it was.
+void LoadSettings();
+
+// "FirstMoveBy" names the starter of the first game only: 0 leaves it to the
+// opening throw, otherwise that side starts.
+void ApplyFirstMoveBy();
+
+// Writes "wit" then "zwart" from g_totalScore. Failed writes are ignored: the
+// totals in memory stay in force for the run.
+void SaveScores();
+
+// Sets both totals to 0 and writes them, once the user has agreed.
+void ClearTotalScores();

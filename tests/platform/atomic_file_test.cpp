@@ -1,13 +1,13 @@
-#include <gtest/gtest.h>
+#include "platform/atomic_file.h"
 
-#include <filesystem>
-#include <string>
-#include <csignal>
-#include <sys/resource.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "platform/atomic_file.h"
+#include <filesystem>
+#include <string>
+
+#include "temp_dir.h"
 
 namespace fs = std::filesystem;
 
@@ -37,17 +37,10 @@ TEST_F(AtomicFileTest, WriteReplacesAndLeavesNoTemporaryFile) {
 
 TEST_F(AtomicFileTest, WriteCutShortKeepsTheOldFile) {
     ASSERT_TRUE(WriteFileAtomically(path, Bytes{1, 2, 3}));
-    // A file-size limit makes the write stop half-way, as a full disk would.
-    rlimit old{};
-    ::getrlimit(RLIMIT_FSIZE, &old);
-    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = 2;
-    ::setrlimit(RLIMIT_FSIZE, &small);
-    const bool written = WriteFileAtomically(path, Bytes{4, 5, 6, 7});
-    ::setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
-    EXPECT_FALSE(written);
+    {
+        FileSizeLimit fullDisk(2);
+        EXPECT_FALSE(WriteFileAtomically(path, Bytes{4, 5, 6, 7}));
+    }
     EXPECT_EQ(*ReadFileBytes(path, 100), (Bytes{1, 2, 3}));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 }
