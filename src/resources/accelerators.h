@@ -1,0 +1,21 @@
+// The accelerator table "MainAccelTable" as plain data. Character entries
+// match the typed character (whatever keys produce it); key entries match a
+// key with exactly the given Ctrl state. None of them flashes the menu.
+#pragma once
+
+#include <span>
+
+inline constexpr const char* ACCEL_TABLE_NAME = "MainAccelTable";
+
+// The keys the table names, independent of any toolkit's key codes.
+enum class AccelKey { Escape, F1, Space, C, D, E, F, M, N, O, R, S, W };
+
+struct Accelerator {
+  char character;  // nonzero: a typed-character entry; key and ctrl unused
+  AccelKey key;
+  bool ctrl;
+  int command;
+};
+
+// The entries in table order.
+std::span<const Accelerator> MainAccelerators();

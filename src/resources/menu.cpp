@@ -1,0 +1,54 @@
+#include "resources/menu.h"
+
+#include "resources/command_ids.h"
+
+namespace {
+
+constexpr MenuItem kSeparator{nullptr, 0};
+
+constexpr MenuItem kFile[] = {
+    {"&New game\tCtrl+N", ID_FILE_NEW},
+    kSeparator,
+    {"&Open\tCtrl+O", ID_FILE_OPEN},
+    {"&Save\tCtrl+S", ID_FILE_SAVE},
+    kSeparator,
+    {"S&ettings...\tCtrl+E", ID_SETTINGS},
+    kSeparator,
+    {"&Reset scores", ID_RESET_SCORES},
+    kSeparator,
+    {"E&xit", ID_APP_EXIT},
+};
+
+constexpr MenuItem kAction[] = {
+    {"Show &progress\t?", ID_SHOW_PROGRESS},
+    {"&Undo\tEsc", ID_UNDO},
+    {"&Double\tCtrl+D", ID_DOUBLE},
+    {"&Pass\tSpace", ID_PASS},
+    {"&Resign\tCtrl+Space", ID_RESIGN},
+    kSeparator,
+    {"Suggest &move\tCtrl+M", ID_SUGGEST_MOVE},
+    kSeparator,
+    {"S&witch sides\tCtrl+W", ID_SWITCH_SIDES},
+    {"&Finish game\tCtrl+F", ID_FINISH_GAME},
+};
+
+constexpr MenuItem kScreen[] = {
+    {"&Colors...\tCtrl+C", ID_COLORS},
+    {"&Redraw\tCtrl+R", ID_REDRAW},
+};
+
+constexpr MenuItem kHelp[] = {
+    {"&Help\tF1", ID_HELP},
+    {"&About", ID_APP_ABOUT},
+};
+
+constexpr MenuPopup kMenu[] = {
+    {"&File", kFile},
+    {"&Action", kAction},
+    {"&Screen", kScreen},
+    {"&Help", kHelp},
+};
+
+}  // namespace
+
+std::span<const MenuPopup> MainMenu() { return kMenu; }

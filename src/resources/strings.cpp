@@ -1,0 +1,71 @@
+#include "resources/strings.h"
+
+#include "resources/command_ids.h"
+
+namespace {
+
+struct StringEntry {
+  int id;
+  const char* text;
+};
+
+constexpr StringEntry kStrings[] = {
+    {IDS_ORDINAL_1ST, "st "},
+    {IDS_ORDINAL_2ND, "nd"},
+    {IDS_ORDINAL_3RD, "rd "},
+    {IDS_ORDINAL_4TH, "th "},
+    {IDS_FROM, "from  "},
+    {IDS_TO, "  to  "},
+    {IDS_DICE, "Dice: "},
+    {IDS_PROMPT_FROM, "Click on position to leave from..."},
+    {IDS_PROMPT_TO, "Click on position to move to..."},
+    {IDS_THINKING, "Thinking..."},
+    {IDS_MOVING, "Moving..."},
+    {IDS_UNDO_HINT, "<Esc> or right mouse to undo"},
+    {IDS_CANNOT_MOVE, "You cannot move. Press spacebar or click dice"},
+    {IDS_COMPUTER_LEADS, "= Computer leads by %d ="},
+    {IDS_YOU_LEAD, "= You lead by %d ="},
+    {IDS_THINK_TIME, "%ld min %02ld sec"},
+    {IDS_BAR_FIRST, "Play the BAR piece first"},
+    {IDS_EQUAL, "Equal"},
+    {IDS_START_NEW_GAME, "Start new game ?"},
+    {IDS_ESC_TO_CANCEL, "Keep <esc> depressed to cancel"},
+    {IDS_QUICK_FINISH, "Quick Finish ? (No = slow)"},
+    {IDS_COMPUTER_REFUSES, "Computer does not accept"},
+    {IDS_COMPUTER_DOUBLES, "Computer doubles. -Ok ?"},
+    {IDS_COMPUTER_RESIGNS, "Computer gives up.  -Ok ?"},
+    {IDS_RESET_SCORES, "Reset all scores to 0 ?"},
+    {IDS_INVALID_POSITION_FILE, "Invalid position file !"},
+    {IDS_POSITION_FILE_FILTER, "Position files (*.pos)|*.pos|All files (*.*)|*.*||"},
+    {IDS_MUST_USE_BOTH,
+     "If there is ANY way to use both dice, NEITHER die can be passed.\n\n"
+     "Undo your move and try again."},
+    {IDS_IDLE, "Click on position to leave from..."},
+
+    {ID_FILE_NEW, "Abandon current game and start a new one"},
+    {ID_FILE_OPEN, "Restore a previously saved game"},
+    {ID_FILE_SAVE, "Save the current game"},
+    {ID_SETTINGS, "Adjust settings of gameplay and interface"},
+    {ID_RESET_SCORES, "Reset the scores"},
+    {ID_APP_EXIT, "Leave Orvan's backgammon"},
+    {ID_SHOW_PROGRESS, "Show relative progress of game"},
+    {ID_UNDO, "Undo last move(s)"},
+    {ID_DOUBLE, "Double the stakes"},
+    {ID_PASS, "Unable to make a move"},
+    {ID_RESIGN, "Give up this game"},
+    {ID_SUGGEST_MOVE, "Play computer's best move"},
+    {ID_SWITCH_SIDES, "Switch sides with computer"},
+    {ID_FINISH_GAME, "Finish game; let program play both sides"},
+    {ID_COLORS, "Choose or edit a color scheme"},
+    {ID_REDRAW, "Redraw the screen"},
+    {ID_HELP, "Show help on game and program"},
+    {ID_APP_ABOUT, "About Orvan's Backgammon"},
+};
+
+}  // namespace
+
+const char* ResString(int id) {
+  for (const StringEntry& entry : kStrings)
+    if (entry.id == id) return entry.text;
+  return "";
+}
