@@ -1,0 +1,23 @@
+// Texts the program keeps scrambled in its binary: the program title, the
+// About box's three lines and the message-list banner. A scrambled text is
+// each character's code plus 100, modulo 256, ended by a plain zero byte.
+#pragma once
+
+enum class StoredText {
+  Title,        // program title, exactly 18 characters
+  AboutLine1,   // About box, under the title
+  AboutLine2,   // About box, bottom edit field
+  AboutLine3,   // About box, middle edit field
+  Banner1,      // message-list banner, second line
+  Banner2,      // third line ...
+  Banner2Tail,  // ... with this appended
+  Banner3,      // fourth line
+};
+
+// The scrambled bytes of a stored text, zero-terminated.
+const char* ScrambledText(StoredText which);
+
+// The plain form of a scrambled text, cut to 127 characters. The result lives
+// in one buffer shared by the whole program and is overwritten by the next
+// call, so copy it at once.
+const char* Unscramble(const char* scrambled);
