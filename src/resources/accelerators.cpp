@@ -5,7 +5,7 @@
 namespace {
 
 constexpr Accelerator Char(char c, int command) {
-  return {c, AccelKey::Escape, false, command};
+  return {c, AccelKey::None, false, command};
 }
 constexpr Accelerator Key(AccelKey key, bool ctrl, int command) {
   return {0, key, ctrl, command};

@@ -8,10 +8,10 @@
 inline constexpr const char* ACCEL_TABLE_NAME = "MainAccelTable";
 
 // The keys the table names, independent of any toolkit's key codes.
-enum class AccelKey { Escape, F1, Space, C, D, E, F, M, N, O, R, S, W };
+enum class AccelKey { None, Escape, F1, Space, C, D, E, F, M, N, O, R, S, W };
 
 struct Accelerator {
-  char character;  // nonzero: a typed-character entry; key and ctrl unused
+  char character;  // nonzero: a typed-character entry, key None
   AccelKey key;
   bool ctrl;
   int command;
