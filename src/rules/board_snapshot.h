@@ -17,6 +17,9 @@ public:
             g_board[i]->owner = saved_[i].owner;
         }
     }
+    // The same position seen from the other side of the board.
+    void Mirror() { ::Mirror(saved_); }
+    const SavedLocation& operator[](int loc) const { return saved_[loc]; }
 
 private:
     SavedLocation saved_[NUM_LOCATIONS];
