@@ -10,3 +10,5 @@ extern int32_t g_moveOrdinal;
 extern int32_t g_openingThrow;
 // Points won since the program started, by side; entry 0 unused.
 extern int32_t g_runScore[3];
+// 1 while the end-of-turn confirmation waits for the human.
+extern int32_t g_awaitingConfirm;

@@ -1,0 +1,5 @@
+// Setting up a game: the board in its starting position, the cube in the
+// middle, and on the first game of the run the window's controls.
+#pragma once
+
+void NewGame();

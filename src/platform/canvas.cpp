@@ -1,0 +1,83 @@
+#include "platform/canvas.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QWidget>
+
+QColor ToQColor(COLORREF color) { return QColor(RedOf(color), GreenOf(color), BlueOf(color)); }
+
+namespace {
+QRect ToQRect(const Rect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
+}  // namespace
+
+Canvas::Canvas(QWidget* target, int width, int height)
+    : target_(target), image_(width, height, QImage::Format_RGB32) {
+    image_.fill(Qt::black);
+}
+
+void Canvas::Clear() { image_.fill(ToQColor(background_)); }
+
+void Canvas::FillRect(const Rect& r, COLORREF color) {
+    QPainter p(&image_);
+    p.fillRect(ToQRect(r), ToQColor(color));
+}
+
+void Canvas::Rectangle(const Rect& r, COLORREF brush) {
+    if (r.Width() <= 0 || r.Height() <= 0) return;
+    QPainter p(&image_);
+    p.fillRect(ToQRect(r), ToQColor(pen_));
+    if (r.Width() > 2 && r.Height() > 2) p.fillRect(QRect(r.left + 1, r.top + 1, r.Width() - 2, r.Height() - 2), ToQColor(brush));
+}
+
+void Canvas::Polygon(const std::vector<Point>& corners, COLORREF brush) {
+    QPolygon poly;
+    for (const Point& c : corners) poly << QPoint(c.x, c.y);
+    QPainter p(&image_);
+    p.setPen(ToQColor(pen_));
+    p.setBrush(ToQColor(brush));
+    p.drawPolygon(poly);
+}
+
+void Canvas::Line(Point from, Point to) {
+    QPainter p(&image_);
+    p.setPen(ToQColor(pen_));
+    p.drawLine(from.x, from.y, to.x, to.y);
+}
+
+void Canvas::FillEllipse(const Rect& box, COLORREF color) {
+    QPainter p(&image_);
+    p.setPen(Qt::NoPen);
+    p.setBrush(ToQColor(color));
+    p.drawEllipse(ToQRect(box));
+}
+
+void Canvas::TextOut(int x, int y, const std::string& text) {
+    const QString s = QString::fromStdString(text);
+    const QFontMetrics metrics(font_);
+    QPainter p(&image_);
+    p.setFont(font_);
+    const QRect box(x, y, metrics.horizontalAdvance(s), metrics.height());
+    p.fillRect(box, ToQColor(background_));
+    p.setPen(ToQColor(textColor_));
+    p.drawText(box, Qt::AlignLeft | Qt::AlignTop, s);
+}
+
+int Canvas::TextWidth(const std::string& text) const {
+    return QFontMetrics(font_).horizontalAdvance(QString::fromStdString(text));
+}
+
+QImage Canvas::Save(int x, int y, int size) const { return image_.copy(x, y, size, size); }
+
+void Canvas::Restore(const QImage& square, int x, int y) {
+    QPainter p(&image_);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(x, y, square);
+}
+
+void Canvas::Present(const Rect& r) {
+    if (target_) target_->repaint(ToQRect(r));
+}
+
+void Canvas::PresentAll() {
+    if (target_) target_->repaint();
+}

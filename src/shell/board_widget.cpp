@@ -1,0 +1,45 @@
+#include "shell/board_widget.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "platform/virtual_keys.h"
+#include "shell/window_handlers.h"
+
+BoardWidget::BoardWidget(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+}
+
+void BoardWidget::CreateCanvas() { canvas_ = std::make_unique<Canvas>(this, width(), height()); }
+
+void BoardWidget::paintEvent(QPaintEvent* event) {
+    if (!canvas_) return;
+    QPainter p(this);
+    p.drawImage(event->rect(), canvas_->Image(), event->rect());
+}
+
+void BoardWidget::keyPressEvent(QKeyEvent* event) {
+    const int vk = VirtualKeyOf(event->key());
+    if (IsModifierKey(vk)) return;
+    g_windowHandlers.keyDown(vk, event->isAutoRepeat() ? 2 : 1, 1);
+}
+
+void BoardWidget::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) g_windowHandlers.rButtonDown(event->position().toPoint().x(), event->position().toPoint().y());
+}
+
+// The game takes no double-clicks: the second click of a pair is a press
+// like any other.
+void BoardWidget::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
+
+void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) g_windowHandlers.lButtonUp(event->position().toPoint().x(), event->position().toPoint().y());
+}
+
+void BoardWidget::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    g_windowHandlers.mouseMove(at.x(), at.y());
+}

@@ -1,0 +1,48 @@
+#include "shell/command_handlers.h"
+
+#include <map>
+
+#include "platform/message_box.h"
+#include "resources/command_ids.h"
+#include "resources/strings.h"
+#include "settings/options.h"
+#include "shell/game_wnd.h"
+
+namespace {
+// Stands in for the commands whose behaviour comes with the parts of the
+// game that are still to be built.
+void NotYetAvailable() {}
+
+void OnExit() {
+    if (g_gameWnd) g_gameWnd->RequestClose();
+}
+
+void ResetScores() {
+    if (MessageBox(ResString(IDS_RESET_SCORES), MB_YESNO, MB_ICONQUESTION) == IDYES) ClearTotalScores();
+}
+
+const std::map<int, CommandHandler> kHandlers = {
+    {ID_FILE_NEW, NotYetAvailable},     {ID_FILE_OPEN, NotYetAvailable},   {ID_FILE_SAVE, NotYetAvailable},
+    {ID_SETTINGS, NotYetAvailable},     {ID_RESET_SCORES, ResetScores},    {ID_APP_EXIT, OnExit},
+    {ID_SHOW_PROGRESS, NotYetAvailable}, {ID_UNDO, NotYetAvailable},       {ID_DOUBLE, NotYetAvailable},
+    {ID_PASS, NotYetAvailable},         {ID_RESIGN, NotYetAvailable},      {ID_SUGGEST_MOVE, NotYetAvailable},
+    {ID_SWITCH_SIDES, NotYetAvailable}, {ID_FINISH_GAME, NotYetAvailable}, {ID_COLORS, NotYetAvailable},
+    {ID_REDRAW, NotYetAvailable},       {ID_HELP, NotYetAvailable},        {ID_APP_ABOUT, NotYetAvailable},
+    {ID_COMPUTER_TURN, NotYetAvailable}, {ID_AUTO_FORCED, NotYetAvailable},
+};
+
+std::map<int, CommandHandler> g_overrides;
+}  // namespace
+
+CommandHandler HandlerOf(int id) {
+    if (auto it = g_overrides.find(id); it != g_overrides.end()) return it->second;
+    auto it = kHandlers.find(id);
+    return it != kHandlers.end() ? it->second : NotYetAvailable;
+}
+
+void SetCommandHandler(int id, CommandHandler handler) {
+    if (handler)
+        g_overrides[id] = handler;
+    else
+        g_overrides.erase(id);
+}

@@ -1,0 +1,12 @@
+// What each command of the main window does, once its enable rule has let it
+// through. Commands whose behaviour is not built yet do nothing.
+#pragma once
+
+using CommandHandler = void (*)();
+
+// The handler of a command id; a do-nothing handler for unknown ids.
+CommandHandler HandlerOf(int id);
+
+// Replaces one command's handler (tests record what reaches a command);
+// nullptr restores the program's own.
+void SetCommandHandler(int id, CommandHandler handler);

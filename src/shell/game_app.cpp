@@ -1,0 +1,35 @@
+#include "shell/game_app.h"
+
+#include <QScreen>
+
+#include "platform/message_box.h"
+#include "platform/profile.h"
+#include "resources/stored_texts.h"
+#include "settings/options.h"
+#include "shell/game_wnd.h"
+
+const std::string& ProgramTitle() {
+    static const std::string title = Unscramble(ScrambledText(StoredText::Title));
+    return title;
+}
+
+void InitApplicationNames() {
+    g_profile = Profile(INI_FILE_NAME);
+    QApplication::setApplicationName(QString::fromStdString(ProgramTitle()));
+    SetMessageBoxCaption(ProgramTitle());
+}
+
+int PrimaryScreenWidth() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry().width() : 800;
+}
+
+GameApp::GameApp(int& argc, char** argv) : QApplication(argc, argv) { InitApplicationNames(); }
+
+int GameApp::Run() {
+    // The window deletes itself when closed; the loop ends with it.
+    auto* window = new GameWnd(PrimaryScreenWidth());
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    return exec();
+}

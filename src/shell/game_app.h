@@ -1,0 +1,24 @@
+// The application: names the profile and the program, creates the main
+// window and runs the event loop until the window is gone.
+#pragma once
+
+#include <QApplication>
+#include <string>
+
+class GameApp : public QApplication {
+public:
+    GameApp(int& argc, char** argv);
+
+    // Creates and shows the main window, then runs games until it closes.
+    int Run();
+};
+
+// The program title, plain; the caption of the window and of every message box.
+const std::string& ProgramTitle();
+
+// Points the profile at kestro.ini in the current folder, names the program
+// and makes the program title the caption of message boxes.
+void InitApplicationNames();
+
+// The width of the primary screen's work area, which chooses the window size.
+int PrimaryScreenWidth();

@@ -1,0 +1,285 @@
+#include "shell/game_wnd.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTimerEvent>
+#include <ctime>
+
+#include "controller/enable_rules.h"
+#include "controller/new_game.h"
+#include "dice/mevra32.h"
+#include "display/geometry.h"
+#include "platform/canvas.h"
+#include "platform/command_queue.h"
+#include "platform/input_filter.h"
+#include "platform/message_box.h"
+#include "platform/nested_wait.h"
+#include "resources/command_ids.h"
+#include "resources/strings.h"
+#include "rules/position.h"
+#include "rules/turn_state.h"
+#include "settings/color_scheme.h"
+#include "settings/options.h"
+#include "shell/board_widget.h"
+#include "shell/command_handlers.h"
+#include "shell/menu_bar.h"
+#include "shell/window_handlers.h"
+
+GameWnd* g_gameWnd = nullptr;
+
+namespace {
+QString ToQt(const std::string& s) { return QString::fromStdString(s); }
+QRect ToQRect(const Rect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
+Rect FromQRect(const QRect& r) { return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
+
+QLabel* MakePane(QStatusBar* bar) {
+    auto* pane = new QLabel(bar);
+    pane->setFocusPolicy(Qt::NoFocus);
+    return pane;
+}
+}  // namespace
+
+GameWnd::GameWnd(int screenWidth) {
+    SetSeed(static_cast<int32_t>(std::time(nullptr)));
+
+    board_ = new BoardWidget(this);
+    setCentralWidget(board_);
+    list_ = new QListWidget(board_);
+    cube_ = new QPushButton(board_);
+    for (QLabel*& die : dice_) die = new QLabel(board_);
+    for (QLabel*& pane : panes_) pane = MakePane(statusBar());
+
+    // Settings and the resources the window needs come first: the size and
+    // the colours depend on them.
+    LoadSettings();
+    LoadCurrentScheme(CurScheme);
+    ApplyFirstMoveBy();
+
+    // Minimisable, but neither resizable nor maximisable.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    SetWindowMetrics(WindowSizeFor(screenWidth));
+    setFixedSize(g_windowWidth, g_windowHeight);
+    move(10, 10);
+    statusBar()->setSizeGripEnabled(false);
+    layout()->activate();
+    SetClientSize(board_->width(), board_->height());
+
+    g_gameWnd = this;
+
+    board_->CreateCanvas();
+    ApplyBackground();
+    board_->GetCanvas()->Clear();
+
+    blinkTimer_ = startTimer(BLINK_INTERVAL_MS);
+    commands_ = std::make_unique<CommandQueue>([this](int id) { RunCommand(id); });
+    InstallInputFilter();
+
+    BuildMenuBar(*this, {[this](int id) { RunCommand(id); },
+                         [this](int id) { SetPaneText(0, ResString(id)); },
+                         [this] { SetPaneText(0, ResString(IDS_IDLE)); }});
+    SetPaneText(0, ResString(IDS_IDLE));
+
+    // The keyboard always stays with the board, whatever was clicked.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now == list_) board_->setFocus();
+    });
+    board_->setFocus();
+
+    NewGame();
+}
+
+GameWnd::~GameWnd() {
+    killTimer(blinkTimer_);
+    DestroyBoard();
+    if (g_gameWnd == this) g_gameWnd = nullptr;
+}
+
+void GameWnd::ApplyBackground() {
+    const QColor background = ToQColor(g_colors[SLOT_BACKGROUND]);
+    QPalette palette = board_->palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::Base, background);
+    palette.setColor(QPalette::Text, Qt::black);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    board_->setPalette(palette);
+    Canvas& canvas = GetCanvas();
+    canvas.SetBackground(g_colors[SLOT_BACKGROUND]);
+    canvas.SetTextColor(0);
+}
+
+void GameWnd::RunCommand(int id) {
+    const bool enabled = CommandEnabled(id);
+    // The cube button follows the Double rule wherever it is evaluated.
+    if (id == ID_DOUBLE) EnableCube(enabled);
+    if (!enabled) return;
+    EndWaitByCommand(id);
+    RunHandler(id);
+}
+
+void GameWnd::RunHandler(int id) {
+    CommandQueue::Busy busy(*commands_);
+    HandlerOf(id)();
+}
+
+void GameWnd::PostCommand(int id) { commands_->Post(id); }
+
+void GameWnd::RequestClose() { close(); }
+
+void GameWnd::closeEvent(QCloseEvent* event) {
+    if (g_awaitingConfirm == 1) {
+        Beep();
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void GameWnd::timerEvent(QTimerEvent* event) {
+    if (event->timerId() != blinkTimer_) return QMainWindow::timerEvent(event);
+    // Ticks that piled up while the program was busy are dropped.
+    if (!SwallowingInput()) g_windowHandlers.blinkTick();
+}
+
+void GameWnd::SetPaneText(int pane, const std::string& text) {
+    QLabel* label = panes_.at(static_cast<std::size_t>(pane));
+    label->setText(ToQt(text));
+    label->repaint();
+}
+
+std::string GameWnd::PaneText(int pane) const { return panes_.at(static_cast<std::size_t>(pane))->text().toStdString(); }
+
+Rect GameWnd::PaneRect(int pane) const {
+    const QLabel* label = panes_.at(static_cast<std::size_t>(pane));
+    return FromQRect(QRect(board_->mapFromGlobal(label->mapToGlobal(QPoint(0, 0))), label->size()));
+}
+
+int GameWnd::ListCount() const { return list_->count(); }
+
+std::string GameWnd::ListLine(int index) const {
+    const QListWidgetItem* item = list_->item(index);
+    return item ? item->text().toStdString() : std::string();
+}
+
+void GameWnd::ListAppend(const std::string& text) {
+    list_->addItem(ToQt(text));
+    list_->repaint();
+}
+
+void GameWnd::ListDelete(int index) {
+    delete list_->takeItem(index);
+    list_->repaint();
+}
+
+void GameWnd::ListClear() { list_->clear(); }
+
+int GameWnd::ListPageSize() const {
+    // The viewport is not sized before the window is shown; the frame's
+    // contents rectangle is.
+    const bool probe = list_->count() == 0;
+    if (probe) list_->addItem(QStringLiteral(" "));
+    const int row = list_->sizeHintForRow(0);
+    if (probe) delete list_->takeItem(0);
+    return row > 0 ? list_->contentsRect().height() / row : 0;
+}
+
+Rect GameWnd::ListLineRect(int index) const {
+    const QListWidgetItem* item = list_->item(index);
+    if (!item) return {};
+    const QRect r = list_->visualItemRect(item);
+    return FromQRect(QRect(list_->viewport()->mapTo(board_, r.topLeft()), r.size()));
+}
+
+int GameWnd::ListTextWidth(const std::string& text) const {
+    return list_->fontMetrics().horizontalAdvance(ToQt(text));
+}
+
+QLabel* GameWnd::DieWindow(DieGroup group, int k) const {
+    return dice_.at(static_cast<std::size_t>(group * DIE_WINDOWS_PER_GROUP + k));
+}
+
+void GameWnd::ShowDieWindow(DieGroup group, int k, int value) {
+    QLabel* die = DieWindow(group, k);
+    die->setText(QString::number(value));
+    die->show();
+    die->repaint();
+}
+
+void GameWnd::HideDieWindow(DieGroup group, int k) { DieWindow(group, k)->hide(); }
+
+bool GameWnd::DieWindowShown(DieGroup group, int k) const { return DieWindow(group, k)->isVisible(); }
+
+void GameWnd::SetCubeText(const std::string& text) { cube_->setText(ToQt(text)); }
+
+std::string GameWnd::CubeText() const { return cube_->text().toStdString(); }
+
+void GameWnd::EnableCube(bool on) { cube_->setEnabled(on); }
+
+bool GameWnd::CubeEnabled() const { return cube_->isEnabled(); }
+
+void GameWnd::PlaceCube(const Rect& r) {
+    cube_->setGeometry(ToQRect(r));
+    cube_->repaint();
+    update();
+}
+
+Rect GameWnd::CubePlace() const { return FromQRect(cube_->geometry()); }
+
+void GameWnd::SetCaption(const std::string& text) { setWindowTitle(ToQt(text)); }
+
+void GameWnd::SetWaitCursor(bool on) {
+    if (on)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void GameWnd::SetUndoCursor(bool on) {
+    if (on)
+        board_->setCursor(Qt::ForbiddenCursor);
+    else
+        board_->unsetCursor();
+}
+
+void GameWnd::LayoutControls() {
+    const StatusPaneWidths widths = StatusPanes();
+    panes_[0]->setFixedWidth(widths.pane0);
+    panes_[1]->setFixedWidth(widths.pane1);
+    statusBar()->addPermanentWidget(panes_[0]);
+    statusBar()->addPermanentWidget(panes_[1]);
+    statusBar()->addPermanentWidget(panes_[2], 1);
+
+    for (int g = DIE_GROUP_COMPUTER; g <= DIE_GROUP_HUMAN; ++g)
+        for (int k = 0; k < DIE_WINDOWS_PER_GROUP; ++k) {
+            QLabel* die = DieWindow(static_cast<DieGroup>(g), k);
+            die->setGeometry(ToQRect(DieWindowRect(static_cast<DieGroup>(g), k)));
+            // Clicks on the dice reach the board: a click there passes.
+            die->setAttribute(Qt::WA_TransparentForMouseEvents);
+            die->hide();
+        }
+
+    list_->setGeometry(ToQRect(MessageListRect()));
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list_->setSelectionMode(QAbstractItemView::NoSelection);
+    list_->setUniformItemSizes(true);
+    list_->setFocusPolicy(Qt::NoFocus);
+
+    cube_->setText(QStringLiteral("64"));
+    cube_->setFocusPolicy(Qt::NoFocus);
+    // A control's notification: the Double rule is not asked again.
+    connect(cube_, &QPushButton::clicked, this, [this] { RunHandler(ID_DOUBLE); });
+    laidOut_ = true;
+}
+
+Canvas& GameWnd::GetCanvas() { return *board_->GetCanvas(); }
+
+void GameWnd::RedrawAll() {
+    board_->repaint();
+    for (QWidget* child : board_->findChildren<QWidget*>()) child->repaint();
+}

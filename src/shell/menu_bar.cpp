@@ -1,0 +1,82 @@
+#include "shell/menu_bar.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "controller/enable_rules.h"
+#include "resources/accelerators.h"
+#include "resources/menu.h"
+
+namespace {
+const char* const kCommandProperty = "kestroCommand";
+
+QKeySequence SequenceOf(const Accelerator& a) {
+    if (a.character != 0) return QKeySequence(QString(QChar(a.character)));
+    int key = 0;
+    switch (a.key) {
+        case AccelKey::Escape: key = Qt::Key_Escape; break;
+        case AccelKey::F1: key = Qt::Key_F1; break;
+        case AccelKey::Space: key = Qt::Key_Space; break;
+        case AccelKey::C: key = Qt::Key_C; break;
+        case AccelKey::D: key = Qt::Key_D; break;
+        case AccelKey::E: key = Qt::Key_E; break;
+        case AccelKey::F: key = Qt::Key_F; break;
+        case AccelKey::M: key = Qt::Key_M; break;
+        case AccelKey::N: key = Qt::Key_N; break;
+        case AccelKey::O: key = Qt::Key_O; break;
+        case AccelKey::R: key = Qt::Key_R; break;
+        case AccelKey::S: key = Qt::Key_S; break;
+        case AccelKey::W: key = Qt::Key_W; break;
+    }
+    return QKeySequence(a.ctrl ? (Qt::CTRL | key) : key);
+}
+
+QList<QKeySequence> KeysOf(int command) {
+    QList<QKeySequence> keys;
+    for (const Accelerator& a : MainAccelerators())
+        if (a.command == command) keys << SequenceOf(a);
+    return keys;
+}
+
+// A disabled action's shortcut never fires, so the rules grey the items only
+// while their menu is open; the rule is applied again when a command runs.
+void BindRulesToMenu(QMenu* menu, const MenuCallbacks& callbacks) {
+    QObject::connect(menu, &QMenu::aboutToShow, menu, [menu] {
+        for (QAction* action : menu->actions())
+            if (!action->isSeparator()) action->setEnabled(CommandEnabled(action->property(kCommandProperty).toInt()));
+    });
+    QObject::connect(menu, &QMenu::aboutToHide, menu, [menu, idle = callbacks.showIdle] {
+        for (QAction* action : menu->actions()) action->setEnabled(true);
+        idle();
+    });
+}
+}  // namespace
+
+void BuildMenuBar(QMainWindow& window, const MenuCallbacks& callbacks) {
+    QMenuBar* bar = window.menuBar();
+    for (const MenuPopup& popup : MainMenu()) {
+        QMenu* menu = bar->addMenu(QString::fromUtf8(popup.title));
+        for (const MenuItem& item : popup.items) {
+            if (!item.text) {
+                menu->addSeparator();
+                continue;
+            }
+            QAction* action = menu->addAction(QString::fromUtf8(item.text));
+            const int id = item.command;
+            action->setProperty(kCommandProperty, id);
+            action->setShortcuts(KeysOf(id));
+            action->setShortcutContext(Qt::WindowShortcut);
+            QObject::connect(action, &QAction::triggered, &window, [run = callbacks.run, id] { run(id); });
+            QObject::connect(action, &QAction::hovered, &window, [show = callbacks.showPrompt, id] { show(id); });
+        }
+        BindRulesToMenu(menu, callbacks);
+    }
+}
+
+QAction* ActionOf(QMainWindow& window, int id) {
+    for (QAction* action : window.menuBar()->findChildren<QAction*>())
+        if (action->property(kCommandProperty).toInt() == id) return action;
+    return nullptr;
+}

@@ -1,0 +1,22 @@
+// Builds the main window's menu bar from menu 222 and binds the accelerator
+// table to the same commands. Every item and key goes through `run`, which
+// applies the command's enable rule.
+#pragma once
+
+#include <functional>
+
+class QAction;
+class QMainWindow;
+
+struct MenuCallbacks {
+    std::function<void(int id)> run;
+    // Pane 0 shows a prompt while an item is under the pointer, the idle
+    // text when the menus close.
+    std::function<void(int id)> showPrompt;
+    std::function<void()> showIdle;
+};
+
+void BuildMenuBar(QMainWindow& window, const MenuCallbacks& callbacks);
+
+// The action of a command in the window's menu, or nullptr.
+QAction* ActionOf(QMainWindow& window, int id);
