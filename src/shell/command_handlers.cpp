@@ -21,7 +21,7 @@ void ResetScores() {
     if (MessageBox(ResString(IDS_RESET_SCORES), MB_YESNO, MB_ICONQUESTION) == IDYES) ClearTotalScores();
 }
 
-const std::map<int, CommandHandler> kHandlers = {
+const std::map<int, void (*)()> kHandlers = {
     {ID_FILE_NEW, NotYetAvailable},     {ID_FILE_OPEN, NotYetAvailable},   {ID_FILE_SAVE, NotYetAvailable},
     {ID_SETTINGS, NotYetAvailable},     {ID_RESET_SCORES, ResetScores},    {ID_APP_EXIT, OnExit},
     {ID_SHOW_PROGRESS, NotYetAvailable}, {ID_UNDO, NotYetAvailable},       {ID_DOUBLE, NotYetAvailable},

@@ -2,11 +2,13 @@
 // through. Commands whose behaviour is not built yet do nothing.
 #pragma once
 
-using CommandHandler = void (*)();
+#include <functional>
+
+using CommandHandler = std::function<void()>;
 
 // The handler of a command id; a do-nothing handler for unknown ids.
 CommandHandler HandlerOf(int id);
 
 // Replaces one command's handler (tests record what reaches a command);
-// nullptr restores the program's own.
+// an empty handler restores the program's own.
 void SetCommandHandler(int id, CommandHandler handler);

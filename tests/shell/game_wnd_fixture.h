@@ -1,0 +1,76 @@
+// A real main window, offscreen, with message boxes and beeps answered and
+// counted by the test instead of shown.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QTest>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/message_box.h"
+#include "rules/position.h"
+#include "rules/turn_state.h"
+#include "settings/options.h"
+#include "shell/command_handlers.h"
+#include "shell/game_wnd.h"
+#include "shell/window_handlers.h"
+
+class GameWndTest : public ::testing::Test {
+protected:
+    struct Question {
+        std::string text;
+        int buttons;
+        int icon;
+    };
+
+    void SetUp() override {
+        SetMessageBoxHook([this](const std::string& text, int buttons, int icon) {
+            questions.push_back({text, buttons, icon});
+            return answer;
+        });
+        SetBeepHook([this] { ++beeps; });
+        // No dice until the turn cycle throws them.
+        g_dice[0] = DICE_END;
+        g_diceLeft = 0;
+        wnd = std::make_unique<GameWnd>(1024);
+    }
+
+    void TearDown() override {
+        for (int id : overridden) SetCommandHandler(id, {});
+        wnd.reset();
+        ResetWindowHandlers();
+        SetMessageBoxHook({});
+        SetBeepHook({});
+        g_awaitingConfirm = 0;
+        g_moveOrdinal = 0;
+        UseCube = 0;
+    }
+
+    // Records every command id that reaches a handler.
+    void RecordCommands(std::initializer_list<int> ids) {
+        for (int id : ids) {
+            SetCommandHandler(id, [this, id] { ran.push_back(id); });
+            overridden.push_back(id);
+        }
+    }
+
+    void ShowActive() {
+        wnd->show();
+        wnd->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(wnd.get()));
+    }
+
+    static void Drain() {
+        for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+    }
+
+    std::unique_ptr<GameWnd> wnd;
+    std::vector<Question> questions;
+    int answer = IDYES;
+    int beeps = 0;
+    std::vector<int> ran;
+    std::vector<int> overridden;
+};

@@ -1,0 +1,137 @@
+#include "shell/game_wnd.h"
+
+#include <QListWidget>
+
+#include "display/geometry.h"
+#include "platform/profile.h"
+#include "resources/command_ids.h"
+#include "resources/strings.h"
+#include "rules/position.h"
+#include "shell/game_app.h"
+#include "shell/game_wnd_fixture.h"
+
+namespace {
+TEST_F(GameWndTest, StartsFixedSizeWithTheBoardInTheStartingPosition) {
+    EXPECT_EQ(wnd->size(), QSize(800, 560));
+    EXPECT_EQ(wnd->minimumSize(), wnd->maximumSize());
+    EXPECT_FALSE(wnd->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(wnd->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_EQ(g_gameWnd, wnd.get());
+
+    for (int side : {SIDE_COMPUTER, SIDE_HUMAN}) EXPECT_EQ(CountCheckers(1, 24, g_board, side), 15);
+    EXPECT_EQ(g_board[1]->count, 2);
+    EXPECT_EQ(g_board[1]->owner, SIDE_HUMAN);
+    EXPECT_EQ(wnd->CubeText(), "64");
+    EXPECT_EQ(wnd->CubePlace(), CubeRect(SIDE_NONE));
+    EXPECT_EQ(wnd->windowTitle().toStdString(), ProgramTitle());
+    EXPECT_EQ(wnd->PaneText(0), ResString(IDS_IDLE));
+}
+
+TEST_F(GameWndTest, SmallerScreensGetTheSmallerWindow) {
+    wnd.reset();
+    wnd = std::make_unique<GameWnd>(800);
+    EXPECT_EQ(wnd->size(), QSize(775, 542));
+    EXPECT_EQ(g_unit, 21);
+}
+
+TEST_F(GameWndTest, ExitDuringTheConfirmationWaitOnlyBeeps) {
+    wnd->show();
+    g_awaitingConfirm = 1;
+    wnd->RunCommand(ID_APP_EXIT);
+    wnd->close();
+    EXPECT_EQ(beeps, 2);
+    EXPECT_TRUE(wnd->isVisible());
+    EXPECT_TRUE(questions.empty());
+
+    g_awaitingConfirm = 0;
+    wnd->RunCommand(ID_APP_EXIT);
+    EXPECT_EQ(beeps, 2);
+    EXPECT_FALSE(wnd->isVisible());
+}
+
+TEST_F(GameWndTest, ResetScoresAsksFirst) {
+    struct Case {
+        int answer;
+        int expected;
+    };
+    for (const Case c : {Case{IDNO, 7}, Case{IDYES, 0}}) {
+        g_totalScore[SIDE_HUMAN] = g_totalScore[SIDE_COMPUTER] = 7;
+        questions.clear();
+        answer = c.answer;
+        wnd->RunCommand(ID_RESET_SCORES);
+        ASSERT_EQ(questions.size(), 1u);
+        EXPECT_EQ(questions[0].text, "Reset all scores to 0 ?");
+        EXPECT_EQ(questions[0].buttons, MB_YESNO);
+        EXPECT_EQ(questions[0].icon, MB_ICONQUESTION);
+        EXPECT_EQ(g_totalScore[SIDE_HUMAN], c.expected);
+        EXPECT_EQ(g_totalScore[SIDE_COMPUTER], c.expected);
+    }
+    EXPECT_EQ(GetProfileInt("game", "wit", -1), 0);
+    EXPECT_EQ(GetProfileInt("game", "zwart", -1), 0);
+}
+
+TEST_F(GameWndTest, DisabledCommandsAreDroppedWhenTheyWouldRun) {
+    RecordCommands({ID_UNDO, ID_FILE_SAVE});
+    g_moveOrdinal = 1;
+    wnd->RunCommand(ID_UNDO);
+    wnd->PostCommand(ID_UNDO);
+    Drain();
+    EXPECT_TRUE(ran.empty());
+
+    // The rule counts when the posted command runs, not when it was posted.
+    wnd->PostCommand(ID_FILE_SAVE);
+    g_moveOrdinal = 2;
+    wnd->PostCommand(ID_UNDO);
+    Drain();
+    EXPECT_EQ(ran, (std::vector<int>{ID_UNDO}));
+}
+
+TEST_F(GameWndTest, TheDoubleRuleAlsoSetsTheCubeButton) {
+    RecordCommands({ID_DOUBLE});
+    g_moveOrdinal = 1;
+    UseCube = 0;
+    wnd->RunCommand(ID_DOUBLE);
+    EXPECT_FALSE(wnd->CubeEnabled());
+    UseCube = 1;
+    wnd->RunCommand(ID_DOUBLE);
+    EXPECT_TRUE(wnd->CubeEnabled());
+    EXPECT_EQ(ran, (std::vector<int>{ID_DOUBLE}));
+}
+
+TEST_F(GameWndTest, PostedCommandsRunInOrderAndNeverInsideAnother) {
+    std::vector<std::string> trace;
+    SetCommandHandler(ID_COMPUTER_TURN, [&] {
+        trace.push_back("turn begins");
+        // A handler that lets the event loop run, as the end-of-turn wait does.
+        Drain();
+        trace.push_back("turn ends");
+    });
+    SetCommandHandler(ID_AUTO_FORCED, [&] { trace.push_back("forced"); });
+    overridden = {ID_COMPUTER_TURN, ID_AUTO_FORCED};
+    wnd->PostCommand(ID_COMPUTER_TURN);
+    wnd->PostCommand(ID_AUTO_FORCED);
+    Drain();
+    EXPECT_EQ(trace, (std::vector<std::string>{"turn begins", "turn ends", "forced"}));
+}
+
+TEST_F(GameWndTest, TheMessageListNeverKeepsTheKeyboard) {
+    ShowActive();
+    auto* list = wnd->findChild<QListWidget*>();
+    ASSERT_NE(list, nullptr);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    list->setFocus();
+    Drain();
+    EXPECT_NE(QApplication::focusWidget(), list);
+    EXPECT_EQ(QApplication::focusWidget(), wnd->centralWidget());
+}
+
+TEST_F(GameWndTest, MessageListLinesAndPage) {
+    EXPECT_GT(wnd->ListPageSize(), 10);
+    wnd->ListAppend("first");
+    wnd->ListAppend("second");
+    wnd->ListDelete(0);
+    EXPECT_EQ(wnd->ListCount(), 1);
+    EXPECT_EQ(wnd->ListLine(0), "second");
+    EXPECT_TRUE(MessageListRect().Contains(wnd->ListLineRect(0).left, wnd->ListLineRect(0).top));
+}
+}  // namespace

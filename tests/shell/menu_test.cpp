@@ -1,0 +1,140 @@
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "resources/accelerators.h"
+#include "resources/commands.h"
+#include "resources/command_ids.h"
+#include "resources/menu.h"
+#include "resources/strings.h"
+#include "rules/position.h"
+#include "shell/game_wnd_fixture.h"
+#include "shell/menu_bar.h"
+
+namespace {
+QList<QMenu*> Menus(GameWnd& wnd) {
+    QList<QMenu*> menus;
+    for (QAction* a : wnd.menuBar()->actions()) menus << a->menu();
+    return menus;
+}
+
+TEST_F(GameWndTest, MenuFollowsTheMenuTable) {
+    const QList<QMenu*> menus = Menus(*wnd);
+    ASSERT_EQ(menus.size(), static_cast<int>(MainMenu().size()));
+    int m = 0;
+    for (const MenuPopup& popup : MainMenu()) {
+        QMenu* menu = menus[m++];
+        EXPECT_EQ(menu->title().toStdString(), popup.title);
+        const QList<QAction*> actions = menu->actions();
+        ASSERT_EQ(actions.size(), static_cast<int>(popup.items.size())) << popup.title;
+        int i = 0;
+        for (const MenuItem& item : popup.items) {
+            QAction* action = actions[i++];
+            EXPECT_EQ(action->isSeparator(), item.text == nullptr);
+            if (item.text) {
+                EXPECT_EQ(action->text().toStdString(), item.text);
+                EXPECT_EQ(ActionOf(*wnd, item.command), action);
+            }
+        }
+    }
+}
+
+TEST_F(GameWndTest, PaneZeroShowsThePromptOfTheItemUnderThePointer) {
+    QMenu* file = Menus(*wnd)[0];
+    for (int id : {ID_FILE_NEW, ID_RESET_SCORES, ID_APP_EXIT}) {
+        ActionOf(*wnd, id)->hover();
+        EXPECT_EQ(wnd->PaneText(0), ResString(id)) << id;
+    }
+    EXPECT_EQ(wnd->PaneText(0), "Leave Orvan's backgammon");
+    emit file->aboutToHide();
+    EXPECT_EQ(wnd->PaneText(0), ResString(IDS_IDLE));
+}
+
+TEST_F(GameWndTest, OpeningAMenuGreysTheItemsWhoseRuleIsFalse) {
+    QMenu* action = Menus(*wnd)[1];
+    QMenu* file = Menus(*wnd)[0];
+    struct Case {
+        int ordinal;
+        int useCube;
+        std::vector<int> disabled;
+    };
+    // Pass is enabled in both: no dice are thrown before the turn cycle runs.
+    const Case cases[] = {
+        {1, 1, {ID_UNDO}},
+        {2, 1, {ID_FILE_SAVE, ID_DOUBLE, ID_SWITCH_SIDES}},
+        {1, 0, {ID_UNDO, ID_DOUBLE}},
+    };
+    for (const Case& c : cases) {
+        g_moveOrdinal = c.ordinal;
+        UseCube = c.useCube;
+        emit file->aboutToShow();
+        emit action->aboutToShow();
+        for (QMenu* menu : {file, action})
+            for (QAction* a : menu->actions()) {
+                if (a->isSeparator()) continue;
+                const int id = a->property("kestroCommand").toInt();
+                const bool disabled = std::find(c.disabled.begin(), c.disabled.end(), id) != c.disabled.end();
+                EXPECT_EQ(a->isEnabled(), !disabled) << id << " ordinal " << c.ordinal;
+            }
+        emit file->aboutToHide();
+        emit action->aboutToHide();
+        for (QAction* a : action->actions()) EXPECT_TRUE(a->isEnabled());
+    }
+}
+
+TEST_F(GameWndTest, EveryAcceleratorReachesItsCommand) {
+    std::vector<int> ids;
+    for (const CommandInfo& c : CommandTable()) ids.push_back(c.id);
+    for (int id : ids) {
+        SetCommandHandler(id, [this, id] { ran.push_back(id); });
+        overridden.push_back(id);
+    }
+    UseCube = 1;
+    ShowActive();
+    struct Key {
+        Qt::Key key;
+        char text;
+        Qt::KeyboardModifiers mods;
+        int command;
+    };
+    const Key keys[] = {
+        {Qt::Key_Slash, '/', {}, ID_SHOW_PROGRESS},   {Qt::Key_Question, '?', {}, ID_SHOW_PROGRESS},
+        {Qt::Key_C, 0, Qt::ControlModifier, ID_COLORS},     {Qt::Key_D, 0, Qt::ControlModifier, ID_DOUBLE},
+        {Qt::Key_E, 0, Qt::ControlModifier, ID_SETTINGS},   {Qt::Key_F, 0, Qt::ControlModifier, ID_FINISH_GAME},
+        {Qt::Key_M, 0, Qt::ControlModifier, ID_SUGGEST_MOVE}, {Qt::Key_N, 0, Qt::ControlModifier, ID_FILE_NEW},
+        {Qt::Key_O, 0, Qt::ControlModifier, ID_FILE_OPEN},  {Qt::Key_R, 0, Qt::ControlModifier, ID_REDRAW},
+        {Qt::Key_S, 0, Qt::ControlModifier, ID_FILE_SAVE},  {Qt::Key_Escape, 0, {}, ID_UNDO},
+        {Qt::Key_F1, 0, {}, ID_HELP},                       {Qt::Key_Space, 0, {}, ID_PASS},
+        {Qt::Key_Space, 0, Qt::ControlModifier, ID_RESIGN}, {Qt::Key_W, 0, Qt::ControlModifier, ID_SWITCH_SIDES},
+    };
+    ASSERT_EQ(std::size(keys), MainAccelerators().size());
+    for (const Key& k : keys) {
+        ran.clear();
+        g_moveOrdinal = k.command == ID_UNDO ? 2 : 1;
+        if (k.text)
+            QTest::keyClick(wnd->centralWidget(), k.text, k.mods);
+        else
+            QTest::keyClick(wnd->centralWidget(), k.key, k.mods);
+        Drain();
+        ASSERT_FALSE(ran.empty()) << k.command;
+        EXPECT_EQ(ran[0], k.command);
+    }
+}
+
+TEST_F(GameWndTest, PlainLettersAndZeroReachTheKeyHandler) {
+    static std::vector<int> keys;
+    keys.clear();
+    g_windowHandlers.keyDown = [](int vk, int, int flags) {
+        if (flags) keys.push_back(vk);
+    };
+    ShowActive();
+    std::vector<int> expected;
+    for (char c = 'A'; c <= 'X'; ++c) expected.push_back(c);
+    expected.push_back('0');
+    for (int vk : expected) QTest::keyClick(wnd->centralWidget(), static_cast<Qt::Key>(vk));
+    // Shift alone is no key for the game.
+    QTest::keyClick(wnd->centralWidget(), Qt::Key_Shift);
+    Drain();
+    EXPECT_EQ(keys, expected);
+}
+}  // namespace
