@@ -1,0 +1,99 @@
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <iomanip>
+#include <iostream>
+#include <vector>
+
+#include "commands.h"
+#include "computer/search.h"
+#include "dice/mevra32.h"
+#include "rules/board_snapshot.h"
+#include "self_play.h"
+#include "settings/options.h"
+
+namespace {
+// Fixed, so that figures from different builds compare.
+constexpr int32_t kCorpusSeed = 20261208;
+constexpr int kBenchGames = 200;
+
+// A computer position with its dice, as a self-play game met it.
+struct CorpusEntry {
+    BoardSnapshot board;
+    uint8_t dice[MAX_DICE + 1];
+    int32_t diceLeft;
+    int32_t race;
+    int level;
+};
+
+// Self-play games at the three levels in turn, until enough positions came up.
+bool BuildCorpus(size_t size, std::vector<CorpusEntry>& corpus) {
+    SetSeed(kCorpusSeed);
+    for (int game = 0; corpus.size() < size; ++game) {
+        const int level = game % 3;
+        GameRecord record;
+        const auto keep = [&] {
+            if (corpus.size() >= size) return;
+            CorpusEntry entry{BoardSnapshot(), {}, g_diceLeft, g_race, level};
+            std::copy(g_dice, g_dice + MAX_DICE + 1, entry.dice);
+            corpus.push_back(entry);
+        };
+        if (!PlaySelfGame(level, record, keep)) {
+            std::cerr << "kestro-engine bench: corpus game " << game + 1 << ", " << record.fault << "\n";
+            return false;
+        }
+    }
+    return true;
+}
+
+double Micros(std::chrono::steady_clock::duration d) { return std::chrono::duration<double, std::micro>(d).count(); }
+}  // namespace
+
+int RunBench(const Arguments& args) {
+    long long positions = 20000;
+    std::vector<IntOption> options = {{"--positions", 1, 10000000, &positions}};
+    if (!ParseOptions("bench", args, options)) return kUsageError;
+
+    std::vector<CorpusEntry> corpus;
+    corpus.reserve(static_cast<size_t>(positions));
+    if (!BuildCorpus(static_cast<size_t>(positions), corpus)) return 1;
+
+    std::vector<double> times;
+    times.reserve(corpus.size());
+    uint64_t leaves = 0;
+    g_sideToMove = SIDE_COMPUTER;
+    for (const CorpusEntry& entry : corpus) {
+        entry.board.Restore();
+        std::copy(entry.dice, entry.dice + MAX_DICE + 1, g_dice);
+        g_diceLeft = entry.diceLeft;
+        g_race = entry.race;
+        LevelOfPlay = entry.level;
+        const auto start = std::chrono::steady_clock::now();
+        ChooseComputerMove();
+        times.push_back(Micros(std::chrono::steady_clock::now() - start));
+        leaves += g_searchLeaves;
+    }
+    double total = 0;
+    for (double t : times) total += t;
+    std::sort(times.begin(), times.end());
+    const size_t n = times.size();
+
+    SetSeed(kCorpusSeed);
+    const auto start = std::chrono::steady_clock::now();
+    for (int game = 0; game < kBenchGames; ++game) {
+        GameRecord record;
+        if (!PlaySelfGame(2, record)) {
+            std::cerr << "kestro-engine bench: game " << game + 1 << ", " << record.fault << "\n";
+            return 1;
+        }
+    }
+    const double gameSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+
+    std::cout << std::fixed << std::setprecision(1) << "positions " << n << "\n"
+              << "searches per second " << n / (total / 1e6) << "\n"
+              << "sequences scored per search " << static_cast<double>(leaves) / n << "\n"
+              << std::setprecision(2) << "search time us: mean " << total / n << ", median " << times[n / 2] << ", p99 "
+              << times[std::min(n - 1, n * 99 / 100)] << ", max " << times[n - 1] << "\n"
+              << std::setprecision(1) << "self-play games per second " << kBenchGames / gameSeconds << "\n";
+    return 0;
+}

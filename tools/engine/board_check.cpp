@@ -1,0 +1,25 @@
+#include "board_check.h"
+
+#include "rules/position.h"
+
+namespace {
+int FixedOwner(int loc) { return loc == LOC_HUMAN_BAR || loc == LOC_HUMAN_OFF ? SIDE_HUMAN : SIDE_COMPUTER; }
+const char* SideName(int side) { return side == SIDE_COMPUTER ? "the computer" : "the human"; }
+}  // namespace
+
+std::string BrokenInvariant() {
+    for (int loc = 0; loc < NUM_LOCATIONS; ++loc) {
+        const CLocation* l = g_board[loc];
+        const std::string where = "location " + std::to_string(loc);
+        if (l->count < 0 || l->count > CHECKERS_PER_SIDE)
+            return where + " holds " + std::to_string(l->count) + " checkers";
+        if (IsPoint(loc) && (l->count == 0) != (l->owner == SIDE_NONE)) return where + " has a wrong owner";
+        if (!IsPoint(loc) && l->owner != FixedOwner(loc)) return where + " has lost its fixed owner";
+    }
+    for (int side : {SIDE_COMPUTER, SIDE_HUMAN}) {
+        const int n = CountCheckers(0, NUM_LOCATIONS - 1, g_board, side);
+        if (n != CHECKERS_PER_SIDE)
+            return std::string(SideName(side)) + " has " + std::to_string(n) + " checkers, not 15";
+    }
+    return {};
+}

@@ -1,0 +1,25 @@
+// The sub-commands of kestro-engine besides hint. Each takes the arguments
+// that follow its name and returns the process's exit status.
+#pragma once
+
+#include <string>
+#include <vector>
+
+using Arguments = std::vector<std::string>;
+
+// Exit status for a malformed command line or input.
+constexpr int kUsageError = 2;
+
+int RunSelfplay(const Arguments& args);
+int RunBench(const Arguments& args);
+
+// Reads "--name value" pairs. A name not in `names`, a missing value or a
+// value that is not an integer within [low, high] is reported on standard
+// error and makes the result false.
+struct IntOption {
+    const char* name;
+    long long low, high;
+    long long* value;
+    bool given = false;
+};
+bool ParseOptions(const char* command, const Arguments& args, std::vector<IntOption>& options);

@@ -1,0 +1,41 @@
+// kestro-engine: the computer player without a window, for hints from
+// scripts, long self-play runs and timing the search.
+#include <algorithm>
+#include <cstring>
+#include <iostream>
+
+#include "commands.h"
+#include "hint.h"
+
+namespace {
+const char kUsage[] =
+    "usage: kestro-engine COMMAND [OPTIONS]\n"
+    "\n"
+    "  hint                   read positions from standard input, one per line:\n"
+    "                         p0 ... p27 d1 d2 level (31 integers, single blanks;\n"
+    "                         negative counts are the computer's, level 0..2);\n"
+    "                         print the computer's move per line as from/die in\n"
+    "                         play order, or - when no die can be played\n"
+    "  selfplay --games N [--seed S] [--level L]\n"
+    "                         play N games, the computer at level L (default 2)\n"
+    "                         against the move suggestion, and print a summary\n"
+    "  bench [--positions N]  time the search over N positions from seeded\n"
+    "                         self-play (default 20000), then self-play games\n"
+    "  --help                 show this text\n"
+    "\n"
+    "Exit status: 0 done, 1 an invariant of the game broke, 2 bad arguments or input.\n";
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc >= 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::cout << kUsage;
+        return 0;
+    }
+    const Arguments rest(argv + std::min(argc, 2), argv + argc);
+    const std::string command = argc >= 2 ? argv[1] : "";
+    if (command == "hint" && rest.empty()) return RunHint(std::cin, std::cout, std::cerr);
+    if (command == "selfplay") return RunSelfplay(rest);
+    if (command == "bench") return RunBench(rest);
+    std::cerr << kUsage;
+    return kUsageError;
+}

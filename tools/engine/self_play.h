@@ -1,0 +1,27 @@
+// One complete game with no window: the computer's turns by its search at a
+// chosen level, the human's by the move suggestion, the cube off. Every move
+// is checked before it is played and the position after it.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "rules/game_end.h"
+
+struct GameRecord {
+    int winner = 0;
+    WinKind kind = WinKind::Normal;
+    int turns = 0;
+    int64_t moves = 0;
+    int64_t searches = 0;
+    int64_t searchNanos = 0;  // time spent inside the searches
+    std::string fault;        // empty unless an invariant broke
+};
+
+// Called with the computer to move and its dice thrown, just before its search.
+using BeforeSearch = std::function<void()>;
+
+// Plays a game from the starting position with the dice library as it is
+// seeded. Returns false, with record.fault set, when an invariant broke.
+bool PlaySelfGame(int level, GameRecord& record, const BeforeSearch& beforeSearch = {});
