@@ -20,6 +20,7 @@
 #include "platform/message_box.h"
 #include "platform/nested_wait.h"
 #include "resources/command_ids.h"
+#include "resources/icons.h"
 #include "resources/strings.h"
 #include "rules/position.h"
 #include "rules/turn_state.h"
@@ -58,6 +59,7 @@ GameWnd::GameWnd(int screenWidth) {
     // the colours depend on them.
     LoadSettings();
     LoadCurrentScheme(CurScheme);
+    undoCursor_ = UndoCursor();
     ApplyFirstMoveBy();
 
     // Minimisable, but neither resizable nor maximisable.
@@ -65,6 +67,7 @@ GameWnd::GameWnd(int screenWidth) {
                    Qt::WindowCloseButtonHint);
     SetWindowMetrics(WindowSizeFor(screenWidth));
     setFixedSize(g_windowWidth, g_windowHeight);
+    setWindowIcon(QIcon(QPixmap::fromImage(IconResource(ICON_PROGRAM))));
     move(10, 10);
     statusBar()->setSizeGripEnabled(false);
     layout()->activate();
@@ -205,7 +208,7 @@ QLabel* GameWnd::DieWindow(DieGroup group, int k) const {
 
 void GameWnd::ShowDieWindow(DieGroup group, int k, int value) {
     QLabel* die = DieWindow(group, k);
-    die->setText(QString::number(value));
+    die->setPixmap(QPixmap::fromImage(DieFaceIcon(value)));
     die->show();
     die->repaint();
 }
@@ -241,7 +244,7 @@ void GameWnd::SetWaitCursor(bool on) {
 
 void GameWnd::SetUndoCursor(bool on) {
     if (on)
-        board_->setCursor(Qt::ForbiddenCursor);
+        board_->setCursor(undoCursor_);
     else
         board_->unsetCursor();
 }

@@ -4,6 +4,7 @@
 // which takes or gives a Qt type.
 #pragma once
 
+#include <QCursor>
 #include <QMainWindow>
 #include <array>
 #include <memory>
@@ -91,6 +92,7 @@ private:
     std::array<QLabel*, 2 * DIE_WINDOWS_PER_GROUP> dice_{};
     std::array<QLabel*, 3> panes_{};
     std::unique_ptr<CommandQueue> commands_;
+    QCursor undoCursor_;
     int blinkTimer_ = 0;
     bool laidOut_ = false;
     bool closing_ = false;

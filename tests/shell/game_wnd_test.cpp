@@ -27,6 +27,15 @@ TEST_F(GameWndTest, StartsFixedSizeWithTheBoardInTheStartingPosition) {
     EXPECT_EQ(wnd->PaneText(0), ResString(IDS_IDLE));
 }
 
+TEST_F(GameWndTest, ASizeFromOutsideDoesNotStick) {
+    wnd->show();
+    wnd->resize(500, 300);
+    wnd->showMinimized();
+    wnd->showNormal();
+    EXPECT_EQ(wnd->size(), QSize(800, 560));
+    EXPECT_EQ(g_unit, 22);
+}
+
 TEST_F(GameWndTest, SmallerScreensGetTheSmallerWindow) {
     wnd.reset();
     wnd = std::make_unique<GameWnd>(800);

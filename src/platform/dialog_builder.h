@@ -1,0 +1,31 @@
+// Turns a dialog template into Qt widgets. Template coordinates are dialog
+// units of the template's font; dialog code finds its controls by id.
+#pragma once
+
+#include <QWidget>
+
+#include "display/rect.h"
+#include "resources/dialog_templates.h"
+
+class QDialog;
+
+// The font's base units: average character width and height in pixels.
+struct DialogBaseUnits {
+    int x;
+    int y;
+};
+DialogBaseUnits BaseUnitsOf(const QFont& font);
+
+// A rectangle of dialog units in pixels.
+Rect DialogUnitsToPixels(const DialogBaseUnits& units, int x, int y, int w, int h);
+
+// Gives `dialog` the template's title, font, size and controls. Buttons with
+// the ids 1 (OK) and 2 (Cancel) accept and reject the dialog.
+void BuildDialog(QDialog& dialog, const DialogTemplate& dialogTemplate);
+
+// The control with this id, or nullptr.
+QWidget* DialogItem(const QWidget& dialog, int id);
+template <class Control>
+Control* DialogItemAs(const QWidget& dialog, int id) {
+    return qobject_cast<Control*>(DialogItem(dialog, id));
+}
