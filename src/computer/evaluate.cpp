@@ -16,7 +16,7 @@ int Flag(bool condition) { return condition ? 1 : 0; }
 }  // namespace
 
 EvalCounters CountHomeFeatures() {
-    EvalCounters c{0, 0, 0};
+    EvalCounters c{0, 0, 0, CountCheckers(14, 25, g_board, SIDE_COMPUTER)};
     for (int p = 1; p <= 6; ++p)
         if (g_board[p]->owner == SIDE_COMPUTER && g_board[p]->count == 1) ++c.homeBlots;
     for (int p = 1; p <= 24; ++p) {
@@ -51,7 +51,7 @@ int HomeFillBonus() {
 
 int BlotExposure(int p, const EvalCounters& c) {
     // Parts of the value that do not depend on where the shooter stands.
-    const int base = (25 - p) + Flag(CountCheckers(14, 25, g_board, SIDE_COMPUTER) == 0) + Flag(c.oppHomePoints > 3);
+    const int base = (25 - p) + Flag(c.backCheckers == 0) + Flag(c.oppHomePoints > 3);
     int exposure = 0;
     for (int j = std::max(p - 9, 0); j < p; ++j) {
         if (g_board[j]->owner != SIDE_HUMAN) continue;
@@ -76,8 +76,8 @@ int BlotRisk(const EvalCounters& c) {
     return risk;
 }
 
-int PointBonus() {
-    const bool backCheckers = CountCheckers(14, 25, g_board, SIDE_COMPUTER) >= 2;
+int PointBonus(const EvalCounters& c) {
+    const bool backCheckers = c.backCheckers >= 2;
     const bool manyFarBack = CountCheckers(18, 25, g_board, SIDE_COMPUTER) >= 4;
     int bonus = 0;
     bool humanBehind = g_board[LOC_HUMAN_BAR]->count > 0;
@@ -128,12 +128,15 @@ int EscapeBonus() {
         s += (ComputerBefore(p) - ComputerNow(p)) * (p - z + 1);
         hadBackCheckers = hadBackCheckers || ComputerBefore(p) > 0;
     }
+    // Nothing moved out of the back: both rules below give 0 without the race count.
+    if (s == 0) return 0;
+    const int lead = RaceLead(SIDE_COMPUTER);  // the human's lead is its negative
     // Far behind in the race, with the human past the computer's back
     // checkers, the computer wants to keep them back for a shot.
-    if (RaceLead(SIDE_HUMAN) > 5 && g_board[LOC_HUMAN_OFF]->count < 9 &&
-        CountCheckers(0, 9, g_board, SIDE_HUMAN) == 0 && CountCheckers(19, 24, g_board, SIDE_COMPUTER) < 3)
+    if (-lead > 5 && g_board[LOC_HUMAN_OFF]->count < 9 && CountCheckers(0, 9, g_board, SIDE_HUMAN) == 0 &&
+        CountCheckers(19, 24, g_board, SIDE_COMPUTER) < 3)
         return -300 * s;
-    return Flag(hadBackCheckers) * (RaceLead(SIDE_COMPUTER) + 40) * s;
+    return Flag(hadBackCheckers) * (lead + 40) * s;
 }
 
 int Goodness(const EvalCounters& c) {
@@ -141,9 +144,9 @@ int Goodness(const EvalCounters& c) {
         case 0:
             return EscapeBonus();
         case 1:
-            return PointBonus() + EscapeBonus();
+            return PointBonus(c) + EscapeBonus();
         case 2:
-            return UnstackBonus() + HitBonus(c) + PointBonus() + EscapeBonus();
+            return UnstackBonus() + HitBonus(c) + PointBonus(c) + EscapeBonus();
         default:
             return 0;
     }

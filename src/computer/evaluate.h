@@ -14,6 +14,7 @@ struct EvalCounters {
     int homeBlots;      // points 1..6 with a lone computer checker
     int homePoints;     // made points from 1 upward, gaps allowed only up to 6
     int oppHomePoints;  // the human's made points from 24 downward, gaps allowed only down to 19
+    int backCheckers;   // computer checkers on locations 14..25
 };
 EvalCounters CountHomeFeatures();
 
@@ -30,7 +31,7 @@ int BlotExposure(int p, const EvalCounters& c);
 int BlotRisk(const EvalCounters& c);
 
 // Contact: what the level adds up as the sequence's gains.
-int PointBonus();
+int PointBonus(const EvalCounters& c);
 int UnstackBonus();
 int HitBonus(const EvalCounters& c);
 int EscapeBonus();

@@ -24,6 +24,7 @@ int Exposure7() { return BlotExposure(7, CountHomeFeatures()); }
 int Exposure10() { return BlotExposure(10, CountHomeFeatures()); }
 int Risk() { return BlotRisk(CountHomeFeatures()); }
 int Hits() { return HitBonus(CountHomeFeatures()); }
+int Points() { return PointBonus(CountHomeFeatures()); }
 int HomePoints() { return CountHomeFeatures().homePoints; }
 int OppHomePoints() { return CountHomeFeatures().oppHomePoints; }
 int HomeBlots() { return CountHomeFeatures().homeBlots; }
@@ -109,12 +110,12 @@ TEST_F(EvaluateTest, Gains) {
         {"new point on 5 for an old one on 8, human behind",
          {{13, -1}, {8, -2}, {6, -12}, {2, 1}, {19, 14}},
          {{8, 3}, {8, 3}},
-         PointBonus,
+         Points,
          50 * (2 - 1)},
         {"the same with two back checkers",
          {{20, -2}, {8, -2}, {6, -11}, {2, 1}, {19, 14}},
          {{8, 3}, {8, 3}},
-         PointBonus,
+         Points,
          50 * (4 - 1)},
         {"taking from a stack", {{6, -6}, {8, -4}, {13, -5}, {19, 15}}, {{6, 2}}, UnstackBonus, 1},
         {"adding to a stack", {{6, -6}, {8, -4}, {13, -3}, {24, -2}, {19, 15}}, {{13, 5}}, UnstackBonus, -1},
