@@ -1,0 +1,6 @@
+// The pauses that set the pace of the game: before the computer's search,
+// when a dropped move is rewritten, and between the steps of an animation.
+#pragma once
+
+// Sleeps on the program's clock, except while "Finish game" plays quickly.
+void Pause(int ms);
