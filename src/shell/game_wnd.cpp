@@ -13,6 +13,7 @@
 #include "controller/enable_rules.h"
 #include "controller/new_game.h"
 #include "dice/mevra32.h"
+#include "display/board_display.h"
 #include "display/geometry.h"
 #include "platform/canvas.h"
 #include "platform/command_queue.h"
@@ -78,6 +79,7 @@ GameWnd::GameWnd(int screenWidth) {
     board_->CreateCanvas();
     ApplyBackground();
     board_->GetCanvas()->Clear();
+    InstallBoardDisplay(board_->GetCanvas(), board_);
 
     blinkTimer_ = startTimer(BLINK_INTERVAL_MS);
     commands_ = std::make_unique<CommandQueue>([this](int id) { RunCommand(id); });
@@ -100,6 +102,7 @@ GameWnd::GameWnd(int screenWidth) {
 GameWnd::~GameWnd() {
     killTimer(blinkTimer_);
     DestroyBoard();
+    RemoveBoardDisplay();
     if (g_gameWnd == this) g_gameWnd = nullptr;
 }
 
@@ -283,6 +286,7 @@ void GameWnd::LayoutControls() {
 Canvas& GameWnd::GetCanvas() { return *board_->GetCanvas(); }
 
 void GameWnd::RedrawAll() {
+    PaintBoard();
     board_->repaint();
     for (QWidget* child : board_->findChildren<QWidget*>()) child->repaint();
 }

@@ -1,0 +1,61 @@
+#include "display/board_display.h"
+
+#include "display/board_points.h"
+#include "display/tray.h"
+#include "platform/canvas.h"
+#include "rules/position.h"
+
+namespace {
+Canvas* g_canvas = nullptr;
+QWidget* g_controlParent = nullptr;
+
+CLocation* MakeDrawnLocation(int number, int count, int owner) {
+    if (number == LOC_COMPUTER_OFF || number == LOC_HUMAN_OFF) return new CTray(owner);
+    CTopPoint* loc = nullptr;
+    if (number == LOC_HUMAN_BAR)
+        loc = new CHumanBar();
+    else if (number == LOC_COMPUTER_BAR)
+        loc = new CComputerBar();
+    else if (number <= 12)
+        loc = new CTopPoint(number, owner);
+    else
+        loc = new CBottomPoint(number, owner);
+    loc->Fill(count);
+    return loc;
+}
+}  // namespace
+
+void InstallBoardDisplay(Canvas* canvas, QWidget* controlParent) {
+    g_canvas = canvas;
+    g_controlParent = controlParent;
+    canvas->SetFont(BoardFont());
+    SetLocationFactory(MakeDrawnLocation);
+}
+
+void RemoveBoardDisplay() {
+    SetLocationFactory(nullptr);
+    g_canvas = nullptr;
+    g_controlParent = nullptr;
+}
+
+Canvas& BoardCanvas() { return *g_canvas; }
+
+QWidget* BoardControlParent() { return g_controlParent; }
+
+QFont BoardFont() {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(11);
+    font.setStyleStrategy(QFont::NoAntialias);
+    return font;
+}
+
+void PaintBoard() {
+    if (!g_canvas) return;
+    g_canvas->Clear();
+    for (int loc = LOC_HUMAN_BAR; loc <= LOC_COMPUTER_BAR; ++loc)
+        if (auto* drawn = dynamic_cast<CTopPoint*>(g_board[loc])) {
+            drawn->Draw();
+            drawn->ShowCheckers();
+        }
+    g_canvas->PresentAll();
+}

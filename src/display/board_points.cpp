@@ -1,0 +1,110 @@
+#include "display/board_points.h"
+
+#include <QFontMetrics>
+#include <string>
+
+#include "display/board_display.h"
+#include "display/geometry.h"
+#include "platform/canvas.h"
+#include "settings/color_scheme.h"
+
+namespace {
+constexpr COLORREF kWhite = MakeColorRef(255, 255, 255);
+constexpr COLORREF kBlack = MakeColorRef(0, 0, 0);
+constexpr COLORREF kYellow = MakeColorRef(255, 255, 0);
+
+COLORREF TriangleColour(int p) { return g_colors[p % 2 == 1 ? SLOT_POSITION_A : SLOT_POSITION_B]; }
+
+// The pen draws the right and bottom edges one pixel outside the rectangle.
+void PresentOutlined(const Rect& r) { BoardCanvas().Present({r.left, r.top, r.right + 2, r.bottom + 2}); }
+}  // namespace
+
+CTopPoint::CTopPoint(int number, int owner) : CLocation(number, 0, owner) {}
+
+// From the top down, so that each restores what the one below had drawn.
+CTopPoint::~CTopPoint() {
+    for (auto sprite = sprites_.rbegin(); sprite != sprites_.rend(); ++sprite) sprite->reset();
+}
+
+void CTopPoint::Fill(int n) {
+    Draw();
+    while (count < n) AddChecker();
+}
+
+void CTopPoint::AddChecker() {
+    CLocation::AddChecker();
+    // A location never holds more than one side's checkers.
+    if (count < 1 || count >= static_cast<int>(sprites_.size())) return;
+    sprites_[count] = std::make_unique<CCheckerSprite>(CheckerLeft(number), ::CheckerTop(number, count), owner, count);
+}
+
+void CTopPoint::RemoveChecker() {
+    if (count >= 1 && count < static_cast<int>(sprites_.size())) sprites_[count].reset();
+    CLocation::RemoveChecker();
+}
+
+int CTopPoint::CheckerTop(int n) const { return ::CheckerTop(number, n); }
+
+bool CTopPoint::HitTest(int x, int y) const { return ::HitTest(number, x, y); }
+
+CCheckerSprite* CTopPoint::TopSprite() const {
+    if (count < 1 || count >= static_cast<int>(sprites_.size())) return nullptr;
+    return sprites_[count].get();
+}
+
+void CTopPoint::ShowCheckers() {
+    for (int n = 1; n <= count && n < static_cast<int>(sprites_.size()); ++n)
+        if (sprites_[n]) sprites_[n]->Show(false);
+}
+
+void CTopPoint::Draw() {
+    Canvas& canvas = BoardCanvas();
+    const int u = g_unit;
+    const int x = GeometryOf(number).originX;
+    canvas.SetPen(kWhite);
+    canvas.Polygon({{x, 2 * u}, {x + u, 10 * u}, {x + 2 * u, 2 * u}}, TriangleColour(number));
+    canvas.SetPen(kBlack);
+    canvas.Line({x + 2 * u, 2 * u}, {x + u, 10 * u});
+    PresentOutlined(GeometryOf(number).rect);
+    DrawLabel(false);
+}
+
+void CBottomPoint::Draw() {
+    Canvas& canvas = BoardCanvas();
+    const int u = g_unit;
+    const LocationGeometry g = GeometryOf(number);
+    const int x = g.originX;
+    const int yb = g.originY;
+    canvas.SetPen(kWhite);
+    canvas.Polygon({{x, yb}, {x + u, yb - 8 * u}, {x + 2 * u, yb}}, TriangleColour(number));
+    canvas.SetPen(kBlack);
+    canvas.Line({x + u, yb - 8 * u}, {x + 2 * u, yb});
+    canvas.Line({x + 2 * u, yb}, {x, yb});
+    PresentOutlined(g.rect);
+    DrawLabel(false);
+}
+
+void CHumanBar::Draw() {
+    Canvas& canvas = BoardCanvas();
+    const Rect r = GeometryOf(number).rect;
+    canvas.FillRect(r, g_colors[SLOT_BAR]);
+    canvas.SetPen(kWhite);
+    canvas.Line({r.left, r.bottom}, {r.left, r.top});
+    canvas.Line({r.left, r.top}, {r.right + 1, r.top});
+    canvas.SetPen(kBlack);
+    canvas.Line({r.right, r.top + 1}, {r.right, r.bottom});
+    canvas.Line({r.right, r.bottom}, {r.left, r.bottom});
+    PresentOutlined(r);
+}
+
+void CTopPoint::DrawLabel(bool highlight) {
+    if (!IsPoint(number)) return;
+    Canvas& canvas = BoardCanvas();
+    const std::string letter(1, static_cast<char>(64 + number));
+    const Point at = LetterPosition(number);
+    canvas.SetTextColor(highlight ? kYellow : kBlack);
+    canvas.TextOut(at.x, at.y, letter);
+    canvas.SetTextColor(kBlack);
+    const int height = QFontMetrics(canvas.Font()).height();
+    canvas.Present({at.x, at.y, at.x + canvas.TextWidth(letter), at.y + height});
+}

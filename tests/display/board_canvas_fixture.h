@@ -1,0 +1,71 @@
+// The real window offscreen with its drawn board, a virtual clock, and the
+// canvas read back pixel by pixel.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QColor>
+#include <QImage>
+#include <QRect>
+#include <initializer_list>
+#include <memory>
+#include <utility>
+
+#include "display/geometry.h"
+#include "platform/canvas.h"
+#include "platform/clock.h"
+#include "rules/game_stats.h"
+#include "rules/moves.h"
+#include "rules/position.h"
+#include "settings/options.h"
+#include "shell/game_wnd.h"
+
+// Bounding box of the black pixels in `area`; empty when there are none.
+inline QRect Ink(const QImage& image, const QRect& area) {
+    QRect box;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (image.pixelColor(x, y) == Qt::black) box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+class BoardCanvasTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetClock(&clock);
+        g_dice[0] = DICE_END;
+        g_diceLeft = 0;
+        wnd = std::make_unique<GameWnd>(1024);
+    }
+
+    void TearDown() override {
+        wnd.reset();
+        SetClock(nullptr);
+        ClockWise = 0;
+        HitShake = 1;
+        g_moveDelay = 100 - DEFAULT_SPEED;
+        g_undoing = 0;
+    }
+
+    // Rebuilds the board with only these checkers: negative counts are the
+    // computer's. The bars and trays keep their fixed owners.
+    static void SetUpBoard(std::initializer_list<std::pair<int, int>> checkers) {
+        for (int i = 0; i < NUM_LOCATIONS; ++i) g_savedPosition[i] = {0, SIDE_NONE};
+        for (auto [loc, n] : checkers)
+            g_savedPosition[loc] = {static_cast<int8_t>(n < 0 ? -n : n), n < 0 ? SIDE_COMPUTER : SIDE_HUMAN};
+        DestroyBoard();
+        BuildBoard(false);
+        ClearGameStats();
+    }
+
+    QImage Image() { return wnd->GetCanvas().Image(); }
+    QColor At(int x, int y) { return Image().pixelColor(x, y); }
+
+    // Centre of the n-th checker place of a location.
+    static QPoint CheckerCentre(int loc, int n) {
+        return {CheckerLeft(loc) + g_unit / 2, CheckerTop(loc, n) + g_unit / 2};
+    }
+
+    VirtualClock clock;
+    std::unique_ptr<GameWnd> wnd;
+};

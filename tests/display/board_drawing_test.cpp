@@ -1,0 +1,96 @@
+#include <string>
+
+#include "display/board_canvas_fixture.h"
+#include "display/board_display.h"
+#include "display/board_points.h"
+
+namespace {
+const QColor kBackground(0, 192, 192);
+const QColor kGrey(192, 192, 192);
+const QColor kOlive(128, 128, 0);
+const QColor kComputer(255, 128, 0);
+const QColor kHuman(255, 255, 255);
+const QColor kShadow(64, 64, 64);
+
+TEST_F(BoardCanvasTest, StartingPositionInSchemeA) {
+    const int u = g_unit;
+    const QPoint six = CheckerCentre(6, 1);
+    const struct {
+        const char* what;
+        QPoint at;
+        QColor colour;
+    } probes[] = {
+        {"background", {5, 5}, kBackground},
+        {"between the rows", {GeometryOf(3).originX + u, 11 * u}, kBackground},
+        {"odd top point", {GeometryOf(3).originX + u, 4 * u}, kGrey},
+        {"even top point", {GeometryOf(2).originX + u, 4 * u}, kOlive},
+        {"odd bottom point", {GeometryOf(15).originX + u, BaseLine() - 2 * u}, kGrey},
+        {"even bottom point", {GeometryOf(14).originX + u, BaseLine() - 2 * u}, kOlive},
+        {"computer checker on 6", six, kComputer},
+        {"computer checker on 24", CheckerCentre(24, 2), kComputer},
+        {"human checker on 1", CheckerCentre(1, 2), kHuman},
+        {"human checker on 19", CheckerCentre(19, 5), kHuman},
+        {"shadow right of a checker", {six.x() + u / 2 + 1, six.y()}, kShadow},
+        {"bar strip, upper part", {GeometryOf(LOC_HUMAN_BAR).originX + u, 5 * u}, kGrey},
+        {"bar strip, lower part", {GeometryOf(LOC_COMPUTER_BAR).originX + u, BaseLine() - 3 * u}, kGrey},
+    };
+    for (const auto& probe : probes) EXPECT_EQ(At(probe.at.x(), probe.at.y()), probe.colour) << probe.what;
+
+    EXPECT_EQ(At(GeometryOf(LOC_HUMAN_BAR).rect.left, 5 * u), QColor(Qt::white)) << "bar's left edge";
+    EXPECT_EQ(At(GeometryOf(LOC_HUMAN_BAR).rect.right, 5 * u), QColor(Qt::black)) << "bar's right edge";
+    const Point a = LetterPosition(1);
+    EXPECT_FALSE(Ink(Image(), QRect(a.x, a.y, u, u)).isEmpty()) << "letter A";
+}
+
+// Where the stack count's text box starts, from the ink it left and the ink
+// the same text leaves at a known place.
+QPoint TextOrigin(const QImage& board, const QRect& square, const std::string& text) {
+    Canvas scratch(nullptr, 40, 30);
+    scratch.SetFont(BoardFont());
+    scratch.SetBackground(MakeColorRef(255, 255, 255));
+    scratch.Clear();
+    scratch.TextOut(0, 0, text);
+    const QRect reference = Ink(scratch.Image(), QRect(0, 0, 40, 30));
+    const QRect found = Ink(board, square);
+    return found.topLeft() - reference.topLeft();
+}
+
+// On the bar, where no triangle edge crosses the checkers.
+TEST_F(BoardCanvasTest, StacksFromEightShowTheirSizeOnTheSeventhPlace) {
+    const int bar = LOC_HUMAN_BAR;
+    const int x = CheckerLeft(bar);
+    const int y = CheckerTop(bar, 7);
+    const QRect seventh(x, y, g_spriteSize, g_spriteSize);
+    const struct {
+        int count;
+        int textX;  // -1: no text
+    } cases[] = {{7, -1}, {8, x + 2 * g_shadowOffset - 1}, {12, x + 2 * g_shadowOffset - 1 - 3}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.count);
+        SetUpBoard({{bar, c.count}});
+        for (int n = 1; n <= 6; ++n) EXPECT_EQ(At(CheckerCentre(bar, n).x(), CheckerCentre(bar, n).y()), kHuman);
+        if (c.textX < 0) {
+            EXPECT_TRUE(Ink(Image(), seventh).isEmpty());
+            EXPECT_EQ(At(CheckerCentre(bar, 7).x(), CheckerCentre(bar, 7).y()), kHuman);
+        } else {
+            EXPECT_EQ(TextOrigin(Image(), seventh, std::to_string(c.count)), QPoint(c.textX, y + g_shadowOffset));
+        }
+    }
+}
+
+TEST_F(BoardCanvasTest, RemovingTheTopOfNineShowsEightAgain) {
+    SetUpBoard({{20, -8}});
+    const QImage eight = Image();
+    g_board[20]->AddChecker();
+    EXPECT_NE(Image(), eight);
+    g_board[20]->RemoveChecker();
+    EXPECT_EQ(Image(), eight);
+}
+
+TEST_F(BoardCanvasTest, AFullRedrawDrawsTheSameBoard) {
+    const QImage built = Image();
+    wnd->GetCanvas().FillRect({0, 0, 400, 300}, 0);
+    PaintBoard();
+    EXPECT_EQ(Image(), built);
+}
+}  // namespace
