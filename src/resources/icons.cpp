@@ -9,8 +9,8 @@
 
 namespace {
 
-QImage BlankIcon() {
-  QImage image(ICON_SIZE, ICON_SIZE, QImage::Format_ARGB32_Premultiplied);
+QImage BlankIcon(int size = ICON_SIZE) {
+  QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
   return image;
 }
@@ -46,11 +46,17 @@ void DrawChecker(QPainter& p, QPointF centre, QColor fill) {
   p.drawEllipse(centre, 5.0, 5.0);
 }
 
+constexpr QPoint kUndoHotSpot(5, 12);
+
+}  // namespace
+
 // Two checkers on a strip of board with one point: the game in one glance.
-QImage ProgramIcon() {
-  QImage image = BlankIcon();
+// Drawn on the 32-pixel grid and scaled, so every size shows the same picture.
+QImage ProgramIconAt(int size) {
+  QImage image = BlankIcon(size);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
+  p.scale(qreal(size) / ICON_SIZE, qreal(size) / ICON_SIZE);
   p.setPen(QPen(Qt::black, 1));
   p.setBrush(QColor(0, 110, 60));
   p.drawRoundedRect(QRectF(1.5, 1.5, 29, 29), 4, 4);
@@ -61,10 +67,6 @@ QImage ProgramIcon() {
   DrawChecker(p, {20, 12}, Qt::white);
   return image;
 }
-
-constexpr QPoint kUndoHotSpot(5, 12);
-
-}  // namespace
 
 QImage DieFaceIcon(int pips) {
   if (pips < 1 || pips > 6) return {};
@@ -82,7 +84,7 @@ QImage DieFaceIcon(int pips) {
 }
 
 QImage IconResource(int id) {
-  if (id == ICON_PROGRAM) return ProgramIcon();
+  if (id == ICON_PROGRAM) return ProgramIconAt(ICON_SIZE);
   if (id >= ICON_DIE_SIX && id <= ICON_DIE_ONE)
     return DieFaceIcon(ICON_DIE_ONE + 1 - id);
   return {};

@@ -15,6 +15,10 @@ inline constexpr int ICON_SIZE = 32;
 // The icon with this resource id, or a null image for an unknown id.
 QImage IconResource(int id);
 
+// The program icon at size x size pixels, for the desktop's icon theme; at
+// ICON_SIZE it is IconResource(ICON_PROGRAM).
+QImage ProgramIconAt(int size);
+
 // The die face showing `pips` (1..6); a null image outside that range.
 QImage DieFaceIcon(int pips);
 

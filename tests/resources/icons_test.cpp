@@ -55,6 +55,21 @@ TEST(ProgramIcon, IsDrawn) {
   EXPECT_EQ(icon.pixelColor(16, 16).alpha(), 255);
 }
 
+// The desktop's sizes show the same picture: clear corners, the white
+// checker's face at the same place on the grid.
+TEST(ProgramIcon, ScalesToTheDesktopSizes) {
+  EXPECT_EQ(ProgramIconAt(ICON_SIZE), IconResource(ICON_PROGRAM));
+  for (int size : {64, 128}) {
+    SCOPED_TRACE(size);
+    QImage icon = ProgramIconAt(size);
+    ASSERT_EQ(icon.size(), QSize(size, size));
+    const int k = size / ICON_SIZE;
+    EXPECT_EQ(icon.pixelColor(0, 0).alpha(), 0);
+    EXPECT_EQ(icon.pixelColor(size - 1, size - 1).alpha(), 0);
+    EXPECT_TRUE(IsWhite(icon, 20 * k, 12 * k));
+  }
+}
+
 TEST(UndoCursor, HotSpotSitsOnTheDrawnArrowTip) {
   QImage image = UndoCursorImage();
   ASSERT_EQ(image.size(), QSize(ICON_SIZE, ICON_SIZE));
