@@ -15,6 +15,9 @@ fail() {
     failures=$((failures + 1))
 }
 unset LD_LIBRARY_PATH
+# Qt complains on stderr without a runtime folder.
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$tmp/runtime}
+mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 
 cmake --install "$build" --prefix "$prefix" >/dev/null || { echo "FAIL: cmake --install"; exit 1; }
 
@@ -69,10 +72,10 @@ done <<<"$tmp/data data/kestro
 relative home/.local/share/kestro"
 
 # The installed game, started through the launcher, comes up offscreen and
-# keeps running its event loop. The window offers no way out to a process
-# outside it, so the run ends with TERM; it counts as clean only when the game
-# was still alive, ran the installed binary in the data folder with the
-# installed library, said nothing on stderr and died of that TERM alone.
+# keeps running its event loop. Offscreen, nothing outside the process can
+# reach its Exit command, so the run ends with TERM; it counts as clean only
+# when the game was still alive, ran the installed binary in the data folder
+# with the installed library, said nothing on stderr and died of that TERM alone.
 err=$tmp/kestro.err
 HOME=$tmp/home XDG_DATA_HOME=$tmp/data QT_QPA_PLATFORM=offscreen "$prefix/bin/kestro-launch" 2>"$err" &
 pid=$!
@@ -94,5 +97,11 @@ wait "$pid"
 status=$?
 [ "$status" -eq 143 ] || fail "kestro ended with status $status, not by the TERM"
 [ ! -s "$err" ] || fail "kestro wrote to stderr: $(cat "$err")"
+
+# Under an X server the game can be left the way a player leaves it.
+if command -v xvfb-run >/dev/null && command -v xdotool >/dev/null; then
+    HOME=$tmp/home XDG_DATA_HOME=$tmp/data xvfb-run -a -s "-screen 0 1024x768x24" \
+        bash "$(dirname "$0")/menu_exit.sh" "$prefix/bin/kestro-launch" || fail "File, Exit under Xvfb"
+fi
 
 [ "$failures" -eq 0 ]
