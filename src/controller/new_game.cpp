@@ -1,11 +1,40 @@
 #include "controller/new_game.h"
 
+#include "controller/dice_display.h"
+#include "controller/narration.h"
+#include "controller/turn_cycle.h"
 #include "display/control_layout.h"
+#include "platform/command_queue.h"
+#include "resources/command_ids.h"
+#include "resources/stored_texts.h"
+#include "rules/dice_throw.h"
 #include "rules/game_stats.h"
 #include "rules/position.h"
 #include "rules/turn_state.h"
+#include "settings/options.h"
 #include "shell/game_app.h"
 #include "shell/game_wnd.h"
+
+namespace {
+std::string Plain(StoredText which) { return Unscramble(ScrambledText(which)); }
+
+void WriteBanner() {
+    g_gameWnd->ListClear();
+    AddListLine(ProgramTitle());
+    AddListLine(Plain(StoredText::Banner1));
+    AddListLine(Plain(StoredText::Banner2));
+    AppendToLastLine(Plain(StoredText::Banner2Tail));
+    AddListLine(Plain(StoredText::Banner3));
+    AddSeparator();
+}
+
+// The computer's die is entry 0, the human's entry 1; a double is thrown again.
+void OpeningThrow() {
+    do ThrowDice();
+    while (g_diceLeft == MAX_DICE);
+    if (g_firstStarterFixed == 0) g_sideToMove = g_dice[0] < g_dice[1] ? SIDE_HUMAN : SIDE_COMPUTER;
+}
+}  // namespace
 
 void NewGame() {
     DestroyBoard();
@@ -24,5 +53,14 @@ void NewGame() {
     else
         g_gameWnd->SetCubeText("64");
     g_gameWnd->SetCaption(ProgramTitle());
+    WriteBanner();
     g_gameWnd->PlaceCube(CubeRect(g_cubeOwner));
+    FlushInput();
+    HideDice();
+
+    OpeningThrow();
+    if (g_sideToMove == SIDE_HUMAN)
+        BeginTurn();
+    else
+        g_gameWnd->PostCommand(ID_COMPUTER_TURN);
 }

@@ -2,6 +2,8 @@
 
 #include <map>
 
+#include "controller/turn_cycle.h"
+#include "controller/undo.h"
 #include "platform/message_box.h"
 #include "resources/command_ids.h"
 #include "resources/strings.h"
@@ -24,11 +26,11 @@ void ResetScores() {
 const std::map<int, void (*)()> kHandlers = {
     {ID_FILE_NEW, NotYetAvailable},     {ID_FILE_OPEN, NotYetAvailable},   {ID_FILE_SAVE, NotYetAvailable},
     {ID_SETTINGS, NotYetAvailable},     {ID_RESET_SCORES, ResetScores},    {ID_APP_EXIT, OnExit},
-    {ID_SHOW_PROGRESS, NotYetAvailable}, {ID_UNDO, NotYetAvailable},       {ID_DOUBLE, NotYetAvailable},
-    {ID_PASS, NotYetAvailable},         {ID_RESIGN, NotYetAvailable},      {ID_SUGGEST_MOVE, NotYetAvailable},
+    {ID_SHOW_PROGRESS, NotYetAvailable}, {ID_UNDO, OnUndo},       {ID_DOUBLE, NotYetAvailable},
+    {ID_PASS, OnPass},         {ID_RESIGN, NotYetAvailable},      {ID_SUGGEST_MOVE, NotYetAvailable},
     {ID_SWITCH_SIDES, NotYetAvailable}, {ID_FINISH_GAME, NotYetAvailable}, {ID_COLORS, NotYetAvailable},
     {ID_REDRAW, NotYetAvailable},       {ID_HELP, NotYetAvailable},        {ID_APP_ABOUT, NotYetAvailable},
-    {ID_COMPUTER_TURN, NotYetAvailable}, {ID_AUTO_FORCED, NotYetAvailable},
+    {ID_COMPUTER_TURN, OnComputerTurn}, {ID_AUTO_FORCED, NotYetAvailable},
 };
 
 std::map<int, CommandHandler> g_overrides;

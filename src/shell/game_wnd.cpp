@@ -252,6 +252,8 @@ void GameWnd::SetUndoCursor(bool on) {
         board_->unsetCursor();
 }
 
+WaitResult GameWnd::AwaitInput() { return WaitForInput(this); }
+
 void GameWnd::LayoutControls() {
     const StatusPaneWidths widths = StatusPanes();
     panes_[0]->setFixedWidth(widths.pane0);

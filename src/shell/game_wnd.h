@@ -12,6 +12,7 @@
 
 #include "display/control_layout.h"
 #include "display/rect.h"
+#include "platform/nested_wait.h"
 
 class BoardWidget;
 class Canvas;
@@ -70,6 +71,8 @@ public:
     void SetCaption(const std::string& text);
     void SetWaitCursor(bool on);
     void SetUndoCursor(bool on);
+    // The end-of-turn wait: runs until a key, a click or a command.
+    WaitResult AwaitInput();
     // Lays out the child controls; once per run, when the first game is set up.
     void LayoutControls();
     bool ControlsLaidOut() const { return laidOut_; }

@@ -1,11 +1,12 @@
 #include "shell/window_handlers.h"
 
+#include "controller/highlight.h"
+#include "controller/move_entry.h"
+
 namespace {
-void IgnoreKey(int, int, int) {}
-void IgnorePoint(int, int) {}
 void IgnoreTick() {}
 
-constexpr WindowHandlers kProgramHandlers = {IgnoreKey, IgnorePoint, IgnorePoint, IgnorePoint, IgnoreTick};
+constexpr WindowHandlers kProgramHandlers = {EnterLocation, OnLButtonUp, OnRButtonDown, OnMouseMove, IgnoreTick};
 }  // namespace
 
 WindowHandlers g_windowHandlers = kProgramHandlers;

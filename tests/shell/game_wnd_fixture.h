@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/clock.h"
+#include "platform/command_queue.h"
 #include "platform/message_box.h"
 #include "rules/position.h"
 #include "rules/turn_state.h"
@@ -32,10 +34,14 @@ protected:
             return answer;
         });
         SetBeepHook([this] { ++beeps; });
-        // No dice until the turn cycle throws them.
+        SetClock(&clock);
+        wnd = std::make_unique<GameWnd>(1024);
+        // The window's own tests start from an idle window: the first game's
+        // turn, its dice and its banner are set aside.
+        FlushInput();
+        wnd->ListClear();
         g_dice[0] = DICE_END;
         g_diceLeft = 0;
-        wnd = std::make_unique<GameWnd>(1024);
     }
 
     void TearDown() override {
@@ -44,6 +50,7 @@ protected:
         ResetWindowHandlers();
         SetMessageBoxHook({});
         SetBeepHook({});
+        SetClock(nullptr);
         g_awaitingConfirm = 0;
         g_moveOrdinal = 0;
         UseCube = 0;
@@ -67,6 +74,7 @@ protected:
         for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
     }
 
+    VirtualClock clock;
     std::unique_ptr<GameWnd> wnd;
     std::vector<Question> questions;
     int answer = IDYES;

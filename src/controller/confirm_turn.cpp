@@ -1,0 +1,44 @@
+#include "controller/confirm_turn.h"
+
+#include "controller/narration.h"
+#include "platform/command_queue.h"
+#include "platform/nested_wait.h"
+#include "platform/virtual_keys.h"
+#include "resources/command_ids.h"
+#include "resources/strings.h"
+#include "rules/game_stats.h"
+#include "rules/position.h"
+#include "rules/turn_state.h"
+#include "settings/options.h"
+#include "shell/game_wnd.h"
+
+namespace {
+bool AsksForUndo(const WaitResult& answer) {
+    switch (answer.kind) {
+        case WaitResult::RIGHT_BUTTON: return true;
+        case WaitResult::KEY: return answer.code == VK_ESCAPE;
+        case WaitResult::COMMAND: return answer.code == ID_UNDO;
+        default: return false;
+    }
+}
+
+int WaitForAnswer() {
+    g_awaitingConfirm = 1;
+    g_gameWnd->SetUndoCursor(true);
+    ShowStatus(IDS_UNDO_HINT);
+    const WaitResult answer = g_gameWnd->AwaitInput();
+    g_gameWnd->SetUndoCursor(false);
+    g_gameWnd->RedrawAll();
+    g_awaitingConfirm = 0;
+    FlushInput();
+    return AsksForUndo(answer) ? 1 : 0;
+}
+}  // namespace
+
+int ConfirmTurn() {
+    const bool skip = g_race == 1 || AutoChangeTurn == 1 || g_finishMode == 1;
+    const int undo = skip ? 0 : WaitForAnswer();
+    // An undo leaves the human in the same turn, the opening one included.
+    if (undo == 0) g_openingThrow = 0;
+    return undo;
+}

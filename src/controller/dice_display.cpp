@@ -1,0 +1,38 @@
+#include "controller/dice_display.h"
+
+#include "display/control_layout.h"
+#include "resources/strings.h"
+#include "rules/game_stats.h"
+#include "rules/position.h"
+#include "rules/turn_state.h"
+#include "settings/options.h"
+#include "shell/game_wnd.h"
+
+std::string FormatDice(int book) {
+    std::string text = ResString(IDS_DICE);
+    for (int i = 0; i < g_diceLeft && g_dice[i] != DICE_END; ++i) {
+        text += std::to_string(g_dice[i]) + "+";
+        if (book != 1) continue;
+        g_diceTotal[g_sideToMove] += g_dice[i];
+        if (i == 3) ++g_doublesThrown[g_sideToMove];
+    }
+    text.pop_back();
+    return text;
+}
+
+void ShowDice() {
+    const DieGroup own = g_sideToMove == SIDE_HUMAN ? DIE_GROUP_HUMAN : DIE_GROUP_COMPUTER;
+    const bool opening = g_openingThrow == 1 && g_firstStarterFixed == 0;
+    for (int k = 0; k < DIE_WINDOWS_PER_GROUP; ++k) {
+        const DieGroup group = opening ? (k == 0 ? DIE_GROUP_COMPUTER : DIE_GROUP_HUMAN) : own;
+        if (k < g_diceLeft && DiceAsIcons == 1)
+            g_gameWnd->ShowDieWindow(group, k, g_dice[k]);
+        else
+            g_gameWnd->HideDieWindow(group, k);
+    }
+}
+
+void HideDice() {
+    for (int g = DIE_GROUP_COMPUTER; g <= DIE_GROUP_HUMAN; ++g)
+        for (int k = 0; k < DIE_WINDOWS_PER_GROUP; ++k) g_gameWnd->HideDieWindow(static_cast<DieGroup>(g), k);
+}

@@ -1,0 +1,13 @@
+// The dice still to play: the dice line of the message list and the die
+// windows of the side to move.
+#pragma once
+
+#include <string>
+
+// "Dice: 3+5"; with `book` the throw counts in the side's statistics.
+std::string FormatDice(int book);
+
+// In the opening turn of a game whose starter came from the throw, each
+// side's die stands in its own group.
+void ShowDice();
+void HideDice();

@@ -1,0 +1,23 @@
+#include "controller/end_game.h"
+
+#include "controller/clocks.h"
+#include "controller/new_game.h"
+#include "rules/game_end.h"
+#include "rules/game_stats.h"
+#include "rules/position.h"
+#include "rules/turn_state.h"
+#include "settings/options.h"
+#include "shell/game_wnd.h"
+
+void EndGame(int winner, int scoreKind) {
+    StopClock(SIDE_HUMAN);
+    g_finishMode = 0;
+    g_winner = winner;
+    if (scoreKind == 1) g_cubeValue *= static_cast<int>(ClassifyWin());
+    g_totalScore[winner] += g_cubeValue;
+    g_runScore[winner] += g_cubeValue;
+    SaveScores();
+    // The next game follows at once, as the statistics window's "Again" does.
+    g_gameWnd->RedrawAll();
+    NewGame();
+}

@@ -1,0 +1,56 @@
+#include "controller/highlight.h"
+
+#include "controller/turn_moves.h"
+#include "display/geometry.h"
+#include "rules/position.h"
+#include "settings/options.h"
+
+int g_hoverLoc = 0;
+
+namespace {
+LabelDrawer g_labelDrawer = nullptr;
+
+void DrawLabel(int point, int on) {
+    if (g_labelDrawer) g_labelDrawer(point, on);
+}
+
+// One chain of targets, die after die in the given direction. Only points
+// held by two or more computer checkers stop it; the finer rules are left to
+// the move's own check.
+void ShowChain(int loc, int on, int first, int step) {
+    const CLocation* bar = g_board[LOC_HUMAN_BAR];
+    int t = loc;
+    for (int i = first;;) {
+        if (loc != LOC_HUMAN_BAR && bar->count > 0) return;
+        t += g_dice[i];
+        if (t <= 0 || t >= 25) return;
+        if (g_board[t]->owner == SIDE_COMPUTER && g_board[t]->count >= 2) return;
+        DrawLabel(t, on);
+        i += step;
+        if (i < 0 || i >= g_diceLeft) return;
+        // Checkers still on the bar enter one die at a time.
+        if (bar->count > 1) return;
+    }
+}
+}  // namespace
+
+void SetLabelDrawer(LabelDrawer drawer) { g_labelDrawer = drawer; }
+
+void ShowTargets(int loc, int on) {
+    if (loc < 0 || loc > 24) return;
+    if (loc != LOC_HUMAN_BAR) DrawLabel(loc, on);
+    const CLocation* from = g_board[loc];
+    if (HighLight != 2 || from->owner != SIDE_HUMAN || from->count <= 0 || g_diceLeft == 0) return;
+    ShowChain(loc, on, g_diceLeft - 1, -1);
+    if (g_diceLeft == 2) ShowChain(loc, on, 0, 1);
+}
+
+void OnMouseMove(int x, int y) {
+    if (HighLight == 0 || g_diceLeft == 0) return;
+    if (HighLight == 2 && (g_sideToMove != SIDE_HUMAN || g_curMove->from != NO_LOCATION)) return;
+    const int n = LocationUnder(x, y);
+    if (n == g_hoverLoc) return;
+    ShowTargets(g_hoverLoc, 0);
+    g_hoverLoc = n;
+    ShowTargets(n, 1);
+}

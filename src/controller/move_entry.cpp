@@ -1,0 +1,134 @@
+#include "controller/move_entry.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "controller/clocks.h"
+#include "controller/enable_rules.h"
+#include "controller/highlight.h"
+#include "controller/location_letters.h"
+#include "controller/narration.h"
+#include "controller/pause.h"
+#include "controller/turn_cycle.h"
+#include "controller/turn_moves.h"
+#include "controller/undo.h"
+#include "display/geometry.h"
+#include "platform/key_state.h"
+#include "platform/virtual_keys.h"
+#include "resources/command_ids.h"
+#include "resources/strings.h"
+#include "rules/moves.h"
+#include "rules/position.h"
+#include "rules/turn_state.h"
+#include "settings/options.h"
+#include "shell/game_wnd.h"
+
+namespace {
+// The pause that lets the human see a dropped move before it goes.
+constexpr int kDropPauseMs = 200;
+
+// "1st  from  ", "2nd from  ", ...
+std::string PromptLine() {
+    char text[32];
+    std::snprintf(text, sizeof text, "%d%s ", g_moveOrdinal, ResString(IDS_ORDINAL_BASE + g_moveOrdinal));
+    return std::string(text) + ResString(IDS_FROM);
+}
+
+// A human checker on the bar must enter before any other moves.
+bool AcceptableFrom(int from) {
+    return (g_board[LOC_HUMAN_BAR]->count == 0 || from == LOC_HUMAN_BAR) && g_board[from]->owner == g_sideToMove &&
+           g_board[from]->count >= 1;
+}
+
+void PointAtLocation(int loc) {
+    const Rect r = GeometryOf(loc).rect;
+    OnMouseMove(r.left, r.top);
+}
+
+// Takes the from-location; false when the move goes on without a target yet.
+bool ChooseFrom(int letter) {
+    AppendToLastLine(ResString(IDS_TO));
+    const int from = LetterLocation(letter);
+    g_curMove->from = static_cast<uint8_t>(from);
+    if (!AcceptableFrom(from)) {
+        if (g_board[LOC_HUMAN_BAR]->count > 0) {
+            ShowNote(ResString(IDS_BAR_FIRST));
+            // The bar checker stirs in place to show where the move must start.
+            g_board[LOC_HUMAN_BAR]->TransferChecker(LOC_HUMAN_BAR);
+        }
+        PromptMove(1);
+        return false;
+    }
+    g_curMove->to = static_cast<uint8_t>(AutoTarget(from));
+    if (g_curMove->to == NO_LOCATION) {
+        ShowStatus(IDS_PROMPT_TO);
+        return false;
+    }
+    AppendToLastLine(std::string(1, LocationLetter(g_curMove->to)));
+    return true;
+}
+
+// Plays the move entered, or drops it; false when the game is over.
+bool PlayEnteredMove() {
+    const int from = g_curMove->from;
+    // A bar, a tray or the key 0 as the target bears off.
+    if (g_curMove->to == 0 || g_curMove->to >= 25) g_curMove->to = static_cast<uint8_t>(from + BearOffDie(from));
+    const int die = g_curMove->to - from;
+    if (FindDie(die) >= 0 && IsLegalMove(from, die)) return PlayMove(from, g_curMove->to) != 0;
+    PromptMove(1);
+    return true;
+}
+}  // namespace
+
+void PromptMove(int reset) {
+    if (reset == 1) {
+        ShowTargets(g_curMove->from, 0);
+        Pause(kDropPauseMs);
+        DeleteLastLine();
+    }
+    if (g_sideToMove != SIDE_HUMAN) return;
+    g_gameWnd->EnableCube(CanDouble());
+    ShowStatus(NoMovePossible() ? IDS_CANNOT_MOVE : IDS_PROMPT_FROM);
+    AddListLine(PromptLine());
+    g_curMove->from = g_curMove->to = NO_LOCATION;
+    if (g_moveOrdinal == 1) g_mustUseBoth = BothDicePossible() ? 1 : 0;
+    g_gameWnd->PostCommand(ID_AUTO_FORCED);
+    StartClock(SIDE_HUMAN);
+}
+
+void EnterLocation(int letter, int, int flags) {
+    ShowNote("");
+    if (g_awaitingConfirm == 1 || KeyIsDown(VK_CONTROL) || !IsLocationLetter(letter)) return;
+    // Moves are entered only while the human has dice to play.
+    if (g_sideToMove != SIDE_HUMAN || g_diceLeft == 0) return;
+    AppendToLastLine(std::string(1, static_cast<char>(letter)));
+    if (flags != 0) PointAtLocation(LetterLocation(letter));
+    if (g_curMove->from == NO_LOCATION) {
+        if (!ChooseFrom(letter)) return;
+    } else {
+        g_curMove->to = static_cast<uint8_t>(LetterLocation(letter));
+    }
+    PlayEnteredMove();
+}
+
+int AutoTarget(int from) {
+    if (g_diceLeft == 1 || g_dice[0] == g_dice[1]) return from + g_dice[0];
+    if (g_race == 1 && AllHome()) {
+        const int d = BearOffDie(from);
+        if (d >= 0 && from + d >= 25) return from + d;
+    }
+    if (IntelMoves == 1)
+        for (int i = 0; i < g_diceLeft; ++i)
+            if (!IsLegalMove(from, g_dice[i])) return from + g_dice[std::abs(i - 1)];
+    return NO_LOCATION;
+}
+
+void OnLButtonUp(int x, int y) {
+    const int n = LocationAt(x, y);
+    if (n >= 0)
+        EnterLocation(LocationLetter(n), 1, 0);
+    else if (NoMovePossible())
+        OnPass();
+}
+
+void OnRButtonDown(int, int) { OnUndo(); }

@@ -1,0 +1,19 @@
+// The game's running commentary: prompts in the status bar and the message
+// list, which shows as many lines as fit and never scrolls.
+#pragma once
+
+#include <string>
+
+// Pane 0 of the status bar; silent while "Finish game" plays both sides.
+void ShowStatus(int textId);
+// Pane 2: the short notes (the race standing, the bar warning).
+void ShowNote(const std::string& text);
+
+const char* ResText(int textId);
+
+// Drops the oldest lines until the new one fits.
+void AddListLine(const std::string& text);
+// A line holds 63 characters at most; the rest is cut.
+void AppendToLastLine(const std::string& text);
+void DeleteLastLine();
+void AddSeparator();

@@ -1,0 +1,134 @@
+#include "controller/turn_cycle.h"
+
+#include <cstdio>
+
+#include "computer/search.h"
+#include "controller/clocks.h"
+#include "controller/confirm_turn.h"
+#include "controller/dice_display.h"
+#include "controller/end_game.h"
+#include "controller/highlight.h"
+#include "controller/location_letters.h"
+#include "controller/move_entry.h"
+#include "controller/narration.h"
+#include "controller/pause.h"
+#include "controller/turn_moves.h"
+#include "display/geometry.h"
+#include "platform/command_queue.h"
+#include "platform/message_box.h"
+#include "resources/command_ids.h"
+#include "resources/strings.h"
+#include "rules/dice_throw.h"
+#include "rules/game_stats.h"
+#include "rules/moves.h"
+#include "rules/position.h"
+#include "rules/turn_state.h"
+#include "settings/options.h"
+#include "shell/game_wnd.h"
+
+namespace {
+// The computer's think before a single throw; doubles and races are quick.
+constexpr int kThinkPauseMs = 1500;
+
+// The computer's moves follow the separator's blank on one line: " X+6  H+1  ".
+std::string ComputerMoveText(int from, int die) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%c+%d  ", LocationLetter(from), die);
+    return text;
+}
+
+int FullTray() {
+    if (g_board[LOC_HUMAN_OFF]->count == CHECKERS_PER_SIDE) return SIDE_HUMAN;
+    if (g_board[LOC_COMPUTER_OFF]->count == CHECKERS_PER_SIDE) return SIDE_COMPUTER;
+    return SIDE_NONE;
+}
+
+// Runs the computer's search and plays its move; false when the game ended.
+bool PlayComputerMove() {
+    ShowStatus(IDS_THINKING);
+    g_gameWnd->SetWaitCursor(true);
+    StartClock(g_sideToMove);
+    if (g_race != 1 && g_diceLeft != MAX_DICE && g_finishMode != 1) Pause(kThinkPauseMs);
+    ChooseComputerMove();
+    StopClock(g_sideToMove);
+    AddSeparator();
+    ShowStatus(IDS_MOVING);
+    bool goesOn = true;
+    for (int i = 0; goesOn && i < g_diceLeft; ++i) {
+        const int from = g_bestFrom[i];
+        const int die = g_bestDice[i];
+        AppendToLastLine(ComputerMoveText(from, die));
+        goesOn = PlayMove(from, from - die) != 0;
+    }
+    g_gameWnd->SetWaitCursor(false);
+    return goesOn;
+}
+}  // namespace
+
+void BeginTurn() {
+    ClearTurnMoves();
+    HideDice();
+    if (g_openingThrow == 0) {
+        g_sideToMove = Opponent();
+        ThrowDice();
+    }
+    // A side closed out on the bar throws for nothing: no display, no booking.
+    if (EntryOpen(g_sideToMove)) {
+        ShowDice();
+        AddListLine(FormatDice(1));
+    }
+    FlushInput();
+    PromptMove(0);
+}
+
+void OnComputerTurn() {
+    AddSeparator();
+    BeginTurn();
+    if (EntryOpen(SIDE_COMPUTER) && !PlayComputerMove()) return;
+    SavePosition();
+    AddSeparator();
+    g_openingThrow = 0;
+    g_firstStarterFixed = 0;
+    BeginTurn();
+}
+
+int PlayMove(int from, int to) {
+    StopClock(SIDE_HUMAN);
+    g_gameWnd->EnableCube(false);
+    ShowTargets(from, 0);
+    const bool human = g_sideToMove == SIDE_HUMAN;
+    if (human)
+        g_turnHits[g_moveOrdinal] =
+            IsPoint(to) && g_board[to]->count == 1 && g_board[to]->owner == SIDE_COMPUTER;
+    MoveChecker(from, to);
+    if (const int winner = FullTray(); winner != SIDE_NONE) {
+        EndGame(winner, 1);
+        return 0;
+    }
+    if (!human) return 1;
+
+    ++g_moveOrdinal;
+    g_curMove = &g_turnMoves[g_moveOrdinal];
+    RemoveDie(FindDie(to - from));
+    // The tray's corner lies on no location: the hover highlight goes.
+    const Rect tray = GeometryOf(LOC_HUMAN_OFF).rect;
+    OnMouseMove(tray.left, tray.top);
+    ShowDice();
+    if (g_diceLeft > 0) {
+        PromptMove(0);
+        return 1;
+    }
+    if (ConfirmTurn() == 0) g_gameWnd->PostCommand(ID_COMPUTER_TURN);
+    return 1;
+}
+
+void OnPass() {
+    if (g_diceLeft > 0 && g_mustUseBoth == 1) {
+        MessageBox(ResString(IDS_MUST_USE_BOTH), MB_OK, MB_ICONEXCLAMATION);
+        return;
+    }
+    // Should the human pass the opening throw (a loaded or switched
+    // position), the computer still throws for itself.
+    g_openingThrow = 0;
+    g_gameWnd->PostCommand(ID_COMPUTER_TURN);
+}

@@ -1,0 +1,16 @@
+// The turn cycle: each turn's throw and its display, the computer's whole
+// turn, and the booking of every checker move of either side.
+#pragma once
+
+// Hands the move to the other side (unless the opening throw is still to be
+// played), throws, shows and logs the dice and prompts the human.
+void BeginTurn();
+
+// ID_COMPUTER_TURN: runs the computer's turn from its throw to the human's.
+void OnComputerTurn();
+
+// Plays one move of the side to move; 0 when it ended the game.
+int PlayMove(int from, int to);
+
+// The Pass command and a click beside the board when no move is possible.
+void OnPass();

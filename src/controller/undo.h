@@ -1,0 +1,5 @@
+// Taking the human's moves of this turn back, one at a time.
+#pragma once
+
+// The Undo command; the right button and Escape during the wait reach it too.
+void OnUndo();
