@@ -252,7 +252,11 @@ void GameWnd::SetUndoCursor(bool on) {
         board_->unsetCursor();
 }
 
-WaitResult GameWnd::AwaitInput() { return WaitForInput(this); }
+WaitResult GameWnd::AwaitInput() {
+    // What is posted during the wait must not run inside it.
+    CommandQueue::Busy busy(*commands_);
+    return WaitForInput(this);
+}
 
 void GameWnd::LayoutControls() {
     const StatusPaneWidths widths = StatusPanes();

@@ -1,0 +1,117 @@
+// The real window playing real games: options at their test values, the
+// virtual clock, speed 100, and dice either from a seeded generator or from a
+// script that the manual-dice hook reads.
+#pragma once
+
+#include <QTest>
+#include <QTimer>
+#include <deque>
+#include <utility>
+
+#include "controller/move_entry.h"
+#include "controller/new_game.h"
+#include "controller/turn_moves.h"
+#include "dice/mevra32.h"
+#include "display/geometry.h"
+#include "rules/dice_throw.h"
+#include "rules/game_stats.h"
+#include "rules/moves.h"
+#include "settings/options.h"
+#include "shell/game_wnd_fixture.h"
+
+class GameTest : public GameWndTest {
+protected:
+    using Throw = std::pair<int, int>;
+
+    void SetUp() override {
+        GameWndTest::SetUp();
+        saved_ = {AutoChangeTurn, HighLight, IntelMoves, ManualDice, g_moveDelay, FirstMoveBy, DiceAsIcons};
+        AutoChangeTurn = 1;
+        HighLight = 0;
+        IntelMoves = 0;
+        g_moveDelay = 0;
+        ManualDice = 1;
+        SetManualDiceHook(ScriptedDice);
+        SetSeed(20261208);
+    }
+
+    void TearDown() override {
+        SetManualDiceHook(nullptr);
+        Script().clear();
+        std::tie(AutoChangeTurn, HighLight, IntelMoves, ManualDice, g_moveDelay, FirstMoveBy, DiceAsIcons) = saved_;
+        g_firstStarterFixed = 1;
+        GameWndTest::TearDown();
+    }
+
+    // Throws that replace the random ones, first the opening throw's.
+    static std::deque<Throw>& Script() {
+        static std::deque<Throw> script;
+        return script;
+    }
+    static void ScriptedDice() {
+        if (Script().empty()) return;
+        g_dice[0] = static_cast<uint8_t>(Script().front().first);
+        g_dice[1] = static_cast<uint8_t>(Script().front().second);
+        Script().pop_front();
+    }
+
+    // A new game whose starter is `starter` (0: the opening throw decides).
+    void Start(int starter, std::initializer_list<Throw> throws) {
+        Script().assign(throws);
+        g_firstStarterFixed = starter != SIDE_NONE;
+        if (starter != SIDE_NONE) g_sideToMove = starter;
+        NewGame();
+        Drain();
+    }
+
+    // Plays the position given with the dice given, the human to move.
+    void Setup(std::initializer_list<std::pair<int, int>> checkers, std::initializer_list<int> dice) {
+        for (CLocation* loc : g_board) loc->count = 0, loc->owner = SIDE_NONE;
+        for (auto [loc, n] : checkers) {
+            g_board[loc]->count = static_cast<int8_t>(n < 0 ? -n : n);
+            g_board[loc]->owner = n < 0 ? SIDE_COMPUTER : SIDE_HUMAN;
+        }
+        g_sideToMove = SIDE_HUMAN;
+        int k = 0;
+        for (int d : dice) g_dice[k++] = static_cast<uint8_t>(d);
+        g_dice[k] = DICE_END;
+        g_diceLeft = k;
+        g_race = NoContact();
+        SavePosition();
+        ClearTurnMoves();
+        wnd->ListClear();
+        PromptMove(0);
+        FlushInput();
+    }
+
+    // A point of the board that chooses `loc` (-1: a point beside every location).
+    QPoint PointOf(int loc) const {
+        const Rect r = loc >= 0 ? GeometryOf(loc).rect : Rect{0, 0, g_clientWidth, g_clientHeight};
+        QWidget* board = wnd->centralWidget();
+        for (int y = r.top + 1; y < r.bottom; y += 2)
+            for (int x = r.left + 1; x < r.right; x += 2)
+                if (LocationAt(x, y) == loc && !board->childAt(x, y)) return {x, y};
+        ADD_FAILURE() << "no point for location " << loc;
+        return {};
+    }
+
+    void Click(int loc) {
+        QTest::mouseClick(wnd->centralWidget(), Qt::LeftButton, {}, PointOf(loc));
+        Drain();
+    }
+
+    void Key(char key) {
+        QTest::keyClick(wnd->centralWidget(), key);
+        Drain();
+    }
+
+    std::vector<std::string> Lines() const {
+        std::vector<std::string> lines;
+        for (int i = 0; i < wnd->ListCount(); ++i) lines.push_back(wnd->ListLine(i));
+        return lines;
+    }
+    std::string LastLine() const { return wnd->ListLine(wnd->ListCount() - 1); }
+
+private:
+    std::tuple<int, int, int, int, int, int, int> saved_;
+};

@@ -1,0 +1,49 @@
+// Whole games through the window's input alone: the human's moves are clicks
+// on the board (the computer's own suggestion chooses them), a pass is a
+// click beside the board, and every game must reach its end.
+#include "computer/suggestion.h"
+#include "controller/game_fixture.h"
+#include "controller/move_entry.h"
+
+namespace {
+class WholeGameTest : public GameTest {
+protected:
+    // One move of the human by clicks: from, then the target when it is not automatic.
+    void ClickOneMove() {
+        if (NoMovePossible()) return Click(-1);
+        SuggestedMove moves[MAX_DICE];
+        const uint8_t dice[MAX_DICE + 1] = {g_dice[0], g_dice[1], g_dice[2], g_dice[3], g_dice[4]};
+        const int left = g_diceLeft;
+        ASSERT_GT(SuggestHumanMove(moves), 0);
+        std::copy(std::begin(dice), std::end(dice), g_dice);
+        g_diceLeft = left;
+        const int ordinal = g_moveOrdinal;
+        Click(moves[0].from);
+        if (g_moveOrdinal == ordinal && g_sideToMove == SIDE_HUMAN && g_curMove->from != NO_LOCATION)
+            Click(moves[0].to >= 25 ? LOC_HUMAN_OFF : moves[0].to);
+    }
+};
+
+TEST_F(WholeGameTest, GamesPlayedByClicksRunToTheirEnd) {
+    for (int autoChange : {1, 0}) {
+        AutoChangeTurn = autoChange;
+        ManualDice = 0;
+        Start(SIDE_NONE, {});
+        const int before = g_runScore[SIDE_HUMAN] + g_runScore[SIDE_COMPUTER];
+        int clicks = 0;
+        while (g_runScore[SIDE_HUMAN] + g_runScore[SIDE_COMPUTER] == before && clicks < 3000) {
+            ASSERT_EQ(g_sideToMove, SIDE_HUMAN) << "the computer's turn must end by itself";
+            if (autoChange == 0 && g_diceLeft == 1 && !NoMovePossible() && !g_race) {
+                // The last die ends in the wait, which a click beside the board answers.
+                QTimer::singleShot(0, [this] { QTest::mouseClick(wnd->centralWidget(), Qt::LeftButton, {}, PointOf(-1)); });
+            }
+            ClickOneMove();
+            ++clicks;
+            ASSERT_TRUE(questions.empty()) << questions.front().text;
+        }
+        EXPECT_LT(clicks, 3000);
+        EXPECT_EQ(g_winner, SIDE_NONE) << "the next game has begun";
+        EXPECT_GT(g_runScore[SIDE_HUMAN] + g_runScore[SIDE_COMPUTER], before);
+    }
+}
+}  // namespace
