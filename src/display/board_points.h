@@ -18,6 +18,9 @@ public:
     // Draws the location and puts `count` checkers on it.
     void Fill(int count);
 
+    // Moves the top checker to `target` step by step over the board, the
+    // hit of a lone opposing checker there included.
+    void TransferChecker(int target) override;
     void RemoveChecker() override;
     void AddChecker() override;
     void Draw() override;

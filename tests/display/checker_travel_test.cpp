@@ -1,0 +1,156 @@
+#include <QColor>
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "dice/mevra32.h"
+#include "display/board_canvas_fixture.h"
+#include "display/tray.h"
+
+namespace {
+const QColor kComputer(255, 128, 0);
+
+// A virtual clock that looks at the canvas at every pause, that is after
+// every step of an animation.
+class FrameClock : public VirtualClock {
+public:
+    explicit FrameClock(std::function<void(int)> onPause) : onPause_(std::move(onPause)) {}
+    void Sleep(int ms) override {
+        VirtualClock::Sleep(ms);
+        onPause_(ms);
+    }
+
+private:
+    std::function<void(int)> onPause_;
+};
+
+QRect ColourBox(const QImage& image, const QColor& colour) {
+    const QRgb wanted = colour.rgb();
+    int left = image.width(), right = -1, top = image.height(), bottom = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (line[x] == wanted) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    }
+    return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+class CheckerTravelTest : public BoardCanvasTest {
+protected:
+    // The box of the computer's colour on the canvas at every pause, and
+    // the pause's length.
+    void RecordComputerCheckers() {
+        frames.clear();
+        pauses.clear();
+        recording = std::make_unique<FrameClock>([this](int ms) {
+            frames.push_back(ColourBox(Image(), kComputer));
+            pauses.push_back(ms);
+        });
+        SetClock(recording.get());
+    }
+
+    static void Move(int side, int from, int to) {
+        g_sideToMove = side;
+        MoveChecker(from, to);
+    }
+
+    std::unique_ptr<FrameClock> recording;
+    std::vector<QRect> frames;
+    std::vector<int> pauses;
+};
+
+TEST_F(CheckerTravelTest, ThirteenToTwelveRisesWithoutAHorizontalStep) {
+    SetUpBoard({{13, -1}, {LOC_COMPUTER_OFF, -14}, {LOC_HUMAN_OFF, 15}});
+    RecordComputerCheckers();
+    Move(SIDE_COMPUTER, 13, 12);
+    ASSERT_GT(frames.size(), 5u);
+    for (const QRect& frame : frames) EXPECT_EQ(frame.left(), CheckerLeft(13));
+    EXPECT_EQ(g_board[12]->count, 1);
+    EXPECT_EQ(At(CheckerCentre(12, 1).x(), CheckerCentre(12, 1).y()), kComputer);
+}
+
+TEST_F(CheckerTravelTest, BearingOffFromThePointsNextToTheTraysEndsInTheirCounts) {
+    const struct {
+        int side, from, past, tray;
+    } cases[] = {{SIDE_COMPUTER, 1, 0, LOC_COMPUTER_OFF}, {SIDE_HUMAN, 24, 25, LOC_HUMAN_OFF}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.from);
+        SetUpBoard({{1, -1}, {LOC_COMPUTER_OFF, -14}, {24, 1}, {LOC_HUMAN_OFF, 14}});
+        const QColor point = At(CheckerCentre(c.from, 2).x(), CheckerCentre(c.from, 2).y());
+        Move(c.side, c.from, c.past);
+        EXPECT_EQ(g_board[c.tray]->count, 15);
+        EXPECT_EQ(static_cast<CTray*>(g_board[c.tray])->CountText(), "15");
+        EXPECT_EQ(g_board[c.from]->count, 0);
+        EXPECT_EQ(At(CheckerCentre(c.from, 1).x(), CheckerCentre(c.from, 1).y()), point);
+    }
+}
+
+// The blot on point 12 stands left of the band, so its shake must step
+// right and often retries.
+TEST_F(CheckerTravelTest, AHitSendsTheBlotShakingToItsBarAndCountsIt) {
+    g_moveDelay = 5;
+    for (int seed : {1, 2, 3, 4, 5, 6}) {
+        SCOPED_TRACE(seed);
+        SetSeed(seed);
+        SetUpBoard({{12, -1}, {10, 1}, {LOC_COMPUTER_OFF, -14}, {LOC_HUMAN_OFF, 14}});
+        RecordComputerCheckers();
+        Move(SIDE_HUMAN, 10, 12);
+
+        EXPECT_EQ(g_hitsMade[SIDE_HUMAN], 1);
+        EXPECT_EQ(g_board[LOC_COMPUTER_BAR]->count, 1);
+        EXPECT_EQ(g_board[12]->owner, SIDE_HUMAN);
+        EXPECT_EQ(At(CheckerCentre(LOC_COMPUTER_BAR, 1).x(), CheckerCentre(LOC_COMPUTER_BAR, 1).y()), kComputer);
+        // The blot rests until the first shake's pause; that pause still
+        // shows it at rest.
+        std::size_t first = 0;
+        while (first < pauses.size() && pauses[first] != 2 * g_moveDelay) ++first;
+        EXPECT_EQ(std::count(pauses.begin(), pauses.end(), 2 * g_moveDelay), 5);
+        ASSERT_GT(frames.size(), first + 5);
+        for (std::size_t i = first + 1; i < frames.size(); ++i) {
+            EXPECT_GE(frames[i].left(), g_unit) << i;
+            EXPECT_LE(frames[i].left(), g_clientWidth - g_unit) << i;
+        }
+    }
+}
+
+// The strongest check of the sprites: whatever was moved, hit and moved back,
+// the canvas is the board drawn afresh from the same position.
+TEST_F(CheckerTravelTest, AfterMovesHitsAndMovesBackTheCanvasIsAFreshBoard) {
+    const struct {
+        int side, from, to, undoing;
+    } moves[] = {
+        {SIDE_HUMAN, 1, 4, 0},     {SIDE_COMPUTER, 6, 4, 0},  {SIDE_HUMAN, 0, 4, 0},    {SIDE_COMPUTER, 25, 20, 0},
+        {SIDE_COMPUTER, 13, 1, 0}, {SIDE_COMPUTER, 8, 6, 0},  {SIDE_COMPUTER, 8, 6, 0}, {SIDE_COMPUTER, 13, 6, 0},
+        {SIDE_COMPUTER, 13, 6, 0}, {SIDE_COMPUTER, 24, 6, 0}, {SIDE_HUMAN, 0, 3, 0},    {SIDE_HUMAN, 19, 25, 0},
+        {SIDE_HUMAN, 27, 19, 1},   {SIDE_COMPUTER, 6, 13, 0}, {SIDE_HUMAN, 3, 0, 1},    {SIDE_COMPUTER, 1, 26, 0},
+        {SIDE_HUMAN, 12, 20, 0},   {SIDE_COMPUTER, 6, 8, 0},  {SIDE_HUMAN, 17, 1, 1},   {SIDE_COMPUTER, 6, 5, 0},
+    };
+    for (int clockwise : {0, 1}) {
+        SCOPED_TRACE(clockwise);
+        ClockWise = clockwise;
+        SetUpBoard({});
+        BuildBoard(true);
+        DestroyBoard();
+        wnd->GetCanvas().Clear();
+        BuildBoard(false);
+        for (const auto& m : moves) {
+            g_undoing = m.undoing;
+            Move(m.side, m.from, m.to);
+        }
+        g_undoing = 0;
+        const QImage played = Image();
+
+        SavePosition();
+        DestroyBoard();
+        wnd->GetCanvas().Clear();
+        BuildBoard(false);
+        EXPECT_EQ(Image(), played);
+    }
+}
+}  // namespace
