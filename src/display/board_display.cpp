@@ -1,5 +1,6 @@
 #include "display/board_display.h"
 
+#include "controller/highlight.h"
 #include "display/board_points.h"
 #include "display/tray.h"
 #include "platform/canvas.h"
@@ -23,6 +24,10 @@ CLocation* MakeDrawnLocation(int number, int count, int owner) {
     loc->Fill(count);
     return loc;
 }
+
+void DrawPointLabel(int point, int on) {
+    if (auto* drawn = dynamic_cast<CTopPoint*>(g_board[point])) drawn->DrawLabel(on != 0);
+}
 }  // namespace
 
 void InstallBoardDisplay(Canvas* canvas, QWidget* controlParent) {
@@ -30,10 +35,12 @@ void InstallBoardDisplay(Canvas* canvas, QWidget* controlParent) {
     g_controlParent = controlParent;
     canvas->SetFont(BoardFont());
     SetLocationFactory(MakeDrawnLocation);
+    SetLabelDrawer(DrawPointLabel);
 }
 
 void RemoveBoardDisplay() {
     SetLocationFactory(nullptr);
+    SetLabelDrawer(nullptr);
     g_canvas = nullptr;
     g_controlParent = nullptr;
 }

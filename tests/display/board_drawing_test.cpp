@@ -3,6 +3,7 @@
 #include "display/board_canvas_fixture.h"
 #include "display/board_display.h"
 #include "display/board_points.h"
+#include "controller/highlight.h"
 
 namespace {
 const QColor kBackground(0, 192, 192);
@@ -92,5 +93,17 @@ TEST_F(BoardCanvasTest, AFullRedrawDrawsTheSameBoard) {
     wnd->GetCanvas().FillRect({0, 0, 400, 300}, 0);
     PaintBoard();
     EXPECT_EQ(Image(), built);
+}
+TEST_F(BoardCanvasTest, AHighlightedLetterTurnsYellowAndBack) {
+    const QImage plain = Image();
+    const Point c = LetterPosition(3);
+    const QRect box(c.x, c.y, g_unit, g_unit);
+    ShowTargets(3, 1);
+    bool yellow = false;
+    for (int y = box.top(); y <= box.bottom(); ++y)
+        for (int x = box.left(); x <= box.right(); ++x) yellow = yellow || At(x, y) == QColor(255, 255, 0);
+    EXPECT_TRUE(yellow);
+    ShowTargets(3, 0);
+    EXPECT_EQ(Image(), plain);
 }
 }  // namespace
