@@ -20,16 +20,16 @@ CommandQueue::~CommandQueue() {
 }
 
 CommandQueue::Busy::~Busy() {
-    if (--queue_.busy_ == 0) queue_.ArmTimer();
+    if (--queue_.busy_ == 0) queue_.Resume();
 }
 
 void CommandQueue::Post(int id) {
     pending_.push_back(id);
-    ArmTimer();
+    Resume();
     EndWaitByCommand(id);
 }
 
-void CommandQueue::ArmTimer() {
+void CommandQueue::Resume() {
     if (timer_ == 0 && !pending_.empty()) timer_ = startTimer(0);
 }
 
@@ -37,11 +37,15 @@ void CommandQueue::timerEvent(QTimerEvent* event) {
     if (event->timerId() != timer_) return QObject::timerEvent(event);
     killTimer(timer_);
     timer_ = 0;
-    if (busy_ > 0 || pending_.empty()) return;
+    if (busy_ > 0 || WaitRunning() || pending_.empty()) return;
     const int id = pending_.front();
     pending_.pop_front();
-    ArmTimer();
+    Resume();
     dispatch_(id);
+}
+
+void ResumePostedCommands() {
+    if (g_liveQueue) g_liveQueue->Resume();
 }
 
 void FlushInput() {

@@ -1,6 +1,6 @@
 // The window's own queue of posted commands. Commands run one at a time from
-// the event loop, never while another command handler runs, so a handler
-// that waits in a nested loop is not re-entered by what was posted meanwhile.
+// the event loop, never while another command handler runs nor during the
+// end-of-turn wait, so nothing posted meanwhile runs inside them.
 #pragma once
 
 #include <QObject>
@@ -32,17 +32,21 @@ public:
         CommandQueue& queue_;
     };
 
+    // Drains again what is pending, after a pause for a handler or the wait.
+    void Resume();
+
 protected:
     void timerEvent(QTimerEvent* event) override;
 
 private:
-    void ArmTimer();
-
     Dispatch dispatch_;
     std::deque<int> pending_;
     int busy_ = 0;
     int timer_ = 0;
 };
+
+// Lets the live queue go on after the end-of-turn wait.
+void ResumePostedCommands();
 
 // Discards posted commands and the key and mouse input that piled up while
 // the program was busy.

@@ -7,6 +7,7 @@
 #include <QShortcutEvent>
 #include <QWidget>
 
+#include "platform/command_queue.h"
 #include "platform/virtual_keys.h"
 
 namespace {
@@ -74,6 +75,7 @@ WaitResult WaitForInput(QWidget* client) {
     loop.exec();
     qApp->removeEventFilter(&filter);
     g_wait = outer;
+    ResumePostedCommands();
     return filter.Result();
 }
 

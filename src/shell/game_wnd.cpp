@@ -91,7 +91,7 @@ GameWnd::GameWnd(int screenWidth) {
     SetPaneText(0, ResString(IDS_IDLE));
 
     // The keyboard always stays with the board, whatever was clicked.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         if (now == list_) board_->setFocus();
     });
     board_->setFocus();
@@ -100,6 +100,8 @@ GameWnd::GameWnd(int screenWidth) {
 }
 
 GameWnd::~GameWnd() {
+    // Focus moves while the widgets go; the window must not hear of it then.
+    disconnect(focusWatch_);
     killTimer(blinkTimer_);
     DestroyBoard();
     RemoveBoardDisplay();

@@ -96,6 +96,7 @@ private:
     std::array<QLabel*, 3> panes_{};
     std::unique_ptr<CommandQueue> commands_;
     QCursor undoCursor_;
+    QMetaObject::Connection focusWatch_;
     int blinkTimer_ = 0;
     bool laidOut_ = false;
     bool closing_ = false;

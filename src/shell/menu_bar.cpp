@@ -16,6 +16,7 @@ QKeySequence SequenceOf(const Accelerator& a) {
     if (a.character != 0) return QKeySequence(QString(QChar(a.character)));
     int key = 0;
     switch (a.key) {
+        case AccelKey::None: break;
         case AccelKey::Escape: key = Qt::Key_Escape; break;
         case AccelKey::F1: key = Qt::Key_F1; break;
         case AccelKey::Space: key = Qt::Key_Space; break;

@@ -73,6 +73,22 @@ TEST_F(GameWndTest, EscapeInTheWaitReachesUndoBeforeTheWaitEnds) {
     EXPECT_EQ(rightPresses, 1);
 }
 
+TEST_F(GameWndTest, WhatIsPostedDuringTheWaitRunsOnlyAfterIt) {
+    RecordCommands({ID_AUTO_FORCED});
+    SetCommandHandler(ID_UNDO, [this] {
+        ran.push_back(ID_UNDO);
+        wnd->PostCommand(ID_AUTO_FORCED);
+    });
+    g_moveOrdinal = 2;
+    ShowActive();
+    QWidget* board = wnd->centralWidget();
+    QTimer::singleShot(0, [&] { QTest::keyClick(board, Qt::Key_Escape); });
+    WaitForInput(board);
+    EXPECT_EQ(ran, (std::vector<int>{ID_UNDO}));
+    Drain();
+    EXPECT_EQ(ran, (std::vector<int>{ID_UNDO, ID_AUTO_FORCED}));
+}
+
 TEST_F(GameWndTest, KeyStateFollowsPressAndRelease) {
     ShowActive();
     QWidget* board = wnd->centralWidget();

@@ -1,0 +1,55 @@
+#include "platform/canvas.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+constexpr COLORREF kRed = MakeColorRef(255, 0, 0);
+constexpr COLORREF kBlue = MakeColorRef(0, 0, 255);
+constexpr COLORREF kWhite = MakeColorRef(255, 255, 255);
+constexpr COLORREF kTeal = MakeColorRef(0, 192, 192);
+
+COLORREF At(const Canvas& c, int x, int y) {
+    const QRgb p = c.Image().pixel(x, y);
+    return MakeColorRef(qRed(p), qGreen(p), qBlue(p));
+}
+
+TEST(Canvas, RectangleIsOutlinedInThePenInsideItsEdges) {
+    Canvas canvas(nullptr, 40, 40);
+    canvas.SetBackground(kTeal);
+    canvas.Clear();
+    canvas.SetPen(kWhite);
+    canvas.Rectangle({10, 10, 20, 16}, kRed);
+    struct Case {
+        int x, y;
+        COLORREF color;
+    };
+    const Case cases[] = {{10, 10, kWhite}, {19, 15, kWhite}, {11, 11, kRed}, {18, 14, kRed},
+                          {20, 12, kTeal},  {12, 16, kTeal},  {9, 9, kTeal}};
+    for (const Case& c : cases) EXPECT_EQ(At(canvas, c.x, c.y), c.color) << c.x << "," << c.y;
+}
+
+TEST(Canvas, ASavedSquareRestoresExactlyWhatWasUnderIt) {
+    Canvas canvas(nullptr, 60, 60);
+    canvas.SetBackground(kTeal);
+    canvas.Clear();
+    canvas.SetPen(kWhite);
+    canvas.Polygon({{0, 0}, {20, 40}, {40, 0}}, kBlue);
+    const QImage before = canvas.Image().copy();
+    const QImage square = canvas.Save(10, 5, 26);
+    canvas.FillEllipse({10, 5, 32, 27}, kRed);
+    EXPECT_EQ(At(canvas, 21, 16), kRed);
+    canvas.Restore(square, 10, 5);
+    EXPECT_EQ(canvas.Image(), before);
+}
+
+TEST(Canvas, TextIsDrawnOnTheBackgroundColour) {
+    Canvas canvas(nullptr, 100, 40);
+    canvas.SetBackground(kRed);
+    canvas.Clear();
+    canvas.SetBackground(kTeal);
+    canvas.TextOut(5, 5, "   ");
+    EXPECT_GT(canvas.TextWidth("   "), 0);
+    EXPECT_EQ(At(canvas, 6, 8), kTeal);
+    EXPECT_EQ(At(canvas, 4, 8), kRed);
+}
+}  // namespace
