@@ -254,11 +254,9 @@ void GameWnd::SetUndoCursor(bool on) {
         board_->unsetCursor();
 }
 
-WaitResult GameWnd::AwaitInput() {
-    // What is posted during the wait must not run inside it.
-    CommandQueue::Busy busy(*commands_);
-    return WaitForInput(this);
-}
+// Only presses in the client area end the wait: the menus stay usable in it,
+// and what is posted meanwhile runs only after it.
+WaitResult GameWnd::AwaitInput() { return WaitForInput(board_); }
 
 void GameWnd::LayoutControls() {
     const StatusPaneWidths widths = StatusPanes();
