@@ -1,6 +1,7 @@
 #include "shell/game_wnd.h"
 
 #include <QListWidget>
+#include <QMouseEvent>
 
 #include "display/geometry.h"
 #include "platform/profile.h"
@@ -132,6 +133,24 @@ TEST_F(GameWndTest, TheMessageListNeverKeepsTheKeyboard) {
     Drain();
     EXPECT_NE(QApplication::focusWidget(), list);
     EXPECT_EQ(QApplication::focusWidget(), wnd->centralWidget());
+}
+
+TEST_F(GameWndTest, AFastSecondClickIsASecondPressAndRelease) {
+    static int rightPresses = 0;
+    static int leftReleases = 0;
+    rightPresses = leftReleases = 0;
+    g_windowHandlers.rButtonDown = [](int, int) { ++rightPresses; };
+    g_windowHandlers.lButtonUp = [](int, int) { ++leftReleases; };
+    QWidget* board = wnd->centralWidget();
+    const QPointF at(100, 100);
+    for (Qt::MouseButton button : {Qt::RightButton, Qt::LeftButton})
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
+                                  QEvent::MouseButtonRelease}) {
+            QMouseEvent event(type, at, board->mapToGlobal(at), button, button, Qt::NoModifier);
+            QCoreApplication::sendEvent(board, &event);
+        }
+    EXPECT_EQ(rightPresses, 2);
+    EXPECT_EQ(leftReleases, 2);
 }
 
 TEST_F(GameWndTest, MessageListLinesAndPage) {
