@@ -1,0 +1,104 @@
+#include "controller/clocks.h"
+#include "controller/dice_display.h"
+#include "controller/game_fixture.h"
+#include "controller/location_letters.h"
+#include "controller/narration.h"
+
+namespace {
+using NarrationTest = GameWndTest;
+
+TEST(LocationLetters, NameThePointsAndTheRestIsZero) {
+    struct Case {
+        int loc;
+        char letter;
+    };
+    for (const Case c : {Case{1, 'A'}, {6, 'F'}, {24, 'X'}, {0, '0'}, {25, '0'}, {26, '0'}, {27, '0'}}) {
+        EXPECT_EQ(LocationLetter(c.loc), c.letter) << c.loc;
+        EXPECT_TRUE(IsLocationLetter(c.letter));
+        if (IsPoint(c.loc) || c.loc == 0) EXPECT_EQ(LetterLocation(c.letter), c.loc);
+    }
+    for (int key : {'Y', 'Z', '1', ' ', 'a'}) EXPECT_FALSE(IsLocationLetter(key)) << key;
+}
+
+TEST_F(NarrationTest, TheListDropsItsOldestLineAndNeverOverflows) {
+    const int page = wnd->ListPageSize();
+    for (int i = 0; i < page + 3; ++i) AddListLine("line " + std::to_string(i));
+    EXPECT_EQ(wnd->ListCount(), page);
+    EXPECT_EQ(wnd->ListLine(0), "line 3");
+    AppendToLastLine(std::string(80, 'x'));
+    EXPECT_EQ(wnd->ListLine(page - 1).size(), 63u);
+    EXPECT_EQ(wnd->ListCount(), page);
+    DeleteLastLine();
+    EXPECT_EQ(wnd->ListCount(), page - 1);
+}
+
+TEST_F(NarrationTest, DiceLineAndItsBooking) {
+    struct Case {
+        std::vector<int> dice;
+        int book;
+        std::string line;
+        int total, doubles;
+    };
+    const Case cases[] = {{{3, 5}, 1, "Dice: 3+5", 8, 0},
+                          {{4, 4, 4, 4}, 1, "Dice: 4+4+4+4", 16, 1},
+                          {{4, 4, 4, 4}, 0, "Dice: 4+4+4+4", 0, 0},
+                          {{6}, 1, "Dice: 6", 6, 0}};
+    for (const Case& c : cases) {
+        ClearGameStats();
+        g_sideToMove = SIDE_COMPUTER;
+        g_diceLeft = static_cast<int>(c.dice.size());
+        for (int k = 0; k <= MAX_DICE; ++k) g_dice[k] = k < g_diceLeft ? static_cast<uint8_t>(c.dice[k]) : DICE_END;
+        EXPECT_EQ(FormatDice(c.book), c.line);
+        EXPECT_EQ(g_diceTotal[SIDE_COMPUTER], c.total) << c.line;
+        EXPECT_EQ(g_doublesThrown[SIDE_COMPUTER], c.doubles) << c.line;
+        EXPECT_EQ(g_diceTotal[SIDE_HUMAN], 0);
+    }
+}
+
+TEST_F(NarrationTest, ClocksCountOnlyWhileRunning) {
+    ClearGameStats();
+    clock.Sleep(1000);
+    StartClock(SIDE_HUMAN);
+    clock.Sleep(700);
+    StartClock(SIDE_HUMAN);  // already running: no change
+    clock.Sleep(800);
+    StopClock(SIDE_HUMAN);
+    StopClock(SIDE_HUMAN);  // already stopped: no change
+    clock.Sleep(5000);
+    EXPECT_EQ(g_thinkTime[SIDE_HUMAN], 1500);
+    EXPECT_EQ(g_thinkTime[SIDE_COMPUTER], 0);
+}
+
+TEST_F(NarrationTest, DieWindowsOfTheSideToMoveAndTheOpeningLayout) {
+    struct Case {
+        int side, opening, starterFixed, icons;
+        std::vector<std::pair<DieGroup, int>> shown;
+    };
+    const Case cases[] = {
+        {SIDE_HUMAN, 0, 0, 1, {{DIE_GROUP_HUMAN, 0}, {DIE_GROUP_HUMAN, 1}}},
+        {SIDE_COMPUTER, 0, 0, 1, {{DIE_GROUP_COMPUTER, 0}, {DIE_GROUP_COMPUTER, 1}}},
+        {SIDE_HUMAN, 1, 0, 1, {{DIE_GROUP_COMPUTER, 0}, {DIE_GROUP_HUMAN, 1}}},
+        {SIDE_COMPUTER, 1, 0, 1, {{DIE_GROUP_COMPUTER, 0}, {DIE_GROUP_HUMAN, 1}}},
+        {SIDE_HUMAN, 1, 1, 1, {{DIE_GROUP_HUMAN, 0}, {DIE_GROUP_HUMAN, 1}}},
+        {SIDE_HUMAN, 0, 0, 0, {}},
+    };
+    wnd->show();
+    const int savedIcons = DiceAsIcons, savedFixed = g_firstStarterFixed;
+    for (const Case& c : cases) {
+        g_sideToMove = c.side;
+        g_openingThrow = c.opening;
+        g_firstStarterFixed = c.starterFixed;
+        DiceAsIcons = c.icons;
+        g_dice[0] = 2, g_dice[1] = 5, g_dice[2] = DICE_END, g_diceLeft = 2;
+        HideDice();
+        ShowDice();
+        std::vector<std::pair<DieGroup, int>> shown;
+        for (DieGroup g : {DIE_GROUP_COMPUTER, DIE_GROUP_HUMAN})
+            for (int k = 0; k < DIE_WINDOWS_PER_GROUP; ++k)
+                if (wnd->DieWindowShown(g, k)) shown.emplace_back(g, k);
+        EXPECT_EQ(shown, c.shown) << c.side << c.opening << c.starterFixed << c.icons;
+    }
+    DiceAsIcons = savedIcons;
+    g_firstStarterFixed = savedFixed;
+}
+}  // namespace
