@@ -64,25 +64,28 @@ protected:
         Drain();
     }
 
-    // Plays the position given with the dice given, the human to move.
+    // The position given (negative counts are the computer's), the human to
+    // move with these dice, the first move of the turn prompted.
     void Setup(std::initializer_list<std::pair<int, int>> checkers, std::initializer_list<int> dice) {
-        for (CLocation* loc : g_board) loc->count = 0, loc->owner = SIDE_NONE;
-        for (auto [loc, n] : checkers) {
-            g_board[loc]->count = static_cast<int8_t>(n < 0 ? -n : n);
-            g_board[loc]->owner = n < 0 ? SIDE_COMPUTER : SIDE_HUMAN;
-        }
+        for (SavedLocation& loc : g_savedPosition) loc = {0, SIDE_NONE};
+        for (auto [loc, n] : checkers) g_savedPosition[loc] = {static_cast<int8_t>(n < 0 ? -n : n), n < 0 ? SIDE_COMPUTER : SIDE_HUMAN};
+        DestroyBoard();
+        BuildBoard(false);
         g_sideToMove = SIDE_HUMAN;
+        g_openingThrow = 0;
         int k = 0;
         for (int d : dice) g_dice[k++] = static_cast<uint8_t>(d);
         g_dice[k] = DICE_END;
         g_diceLeft = k;
         g_race = NoContact();
-        SavePosition();
         ClearTurnMoves();
         wnd->ListClear();
+        FlushInput();
         PromptMove(0);
         FlushInput();
     }
+
+    int Count(int loc) const { return g_board[loc]->owner == SIDE_COMPUTER ? -g_board[loc]->count : g_board[loc]->count; }
 
     // A point of the board that chooses `loc` (-1: a point beside every location).
     QPoint PointOf(int loc) const {
