@@ -33,7 +33,7 @@ void CTopPoint::Fill(int n) {
 
 void CTopPoint::AddChecker() {
     CLocation::AddChecker();
-    // A location never holds more than one side's checkers.
+    // A side has fifteen checkers; a count beyond that gets no sprite.
     if (count < 1 || count >= static_cast<int>(sprites_.size())) return;
     sprites_[count] = std::make_unique<CCheckerSprite>(CheckerLeft(number), ::CheckerTop(number, count), owner, count);
 }

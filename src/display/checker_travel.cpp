@@ -33,7 +33,8 @@ bool NeedsCrossing(int from, int to) {
 
 void CTopPoint::TransferChecker(int t) {
     CCheckerSprite* top = TopSprite();
-    if (!top) return;
+    // Nothing to show travelling: the move itself still happens.
+    if (!top) return CLocation::TransferChecker(t);
     CCheckerSprite& s = *top;
     const int mover = owner;
     const int l = number;

@@ -1,7 +1,5 @@
 #include "display/tray.h"
 
-#include <QLabel>
-
 #include "display/board_display.h"
 #include "display/geometry.h"
 #include "rules/position.h"
@@ -37,8 +35,9 @@ void CTray::AddChecker() {
 }
 
 void CTray::Draw() {
+    if (!label_) return;
     label_->setText(QString::number(count));
     label_->repaint();
 }
 
-std::string CTray::CountText() const { return label_->text().toStdString(); }
+std::string CTray::CountText() const { return label_ ? label_->text().toStdString() : std::string(); }

@@ -2,12 +2,12 @@
 // count, in a text control of its own beside the home boards.
 #pragma once
 
+#include <QLabel>
+#include <QPointer>
 #include <string>
 
 #include "display/rect.h"
 #include "rules/location.h"
-
-class QLabel;
 
 class CTray : public CLocation {
 public:
@@ -23,5 +23,6 @@ public:
 
 private:
     Rect rect_;
-    QLabel* label_;
+    // Gone already if the window went first.
+    QPointer<QLabel> label_;
 };

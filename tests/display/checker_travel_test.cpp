@@ -134,11 +134,9 @@ TEST_F(CheckerTravelTest, AfterMovesHitsAndMovesBackTheCanvasIsAFreshBoard) {
     for (int clockwise : {0, 1}) {
         SCOPED_TRACE(clockwise);
         ClockWise = clockwise;
-        SetUpBoard({});
-        BuildBoard(true);
         DestroyBoard();
         wnd->GetCanvas().Clear();
-        BuildBoard(false);
+        BuildBoard(true);
         for (const auto& m : moves) {
             g_undoing = m.undoing;
             Move(m.side, m.from, m.to);
