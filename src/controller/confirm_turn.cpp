@@ -15,10 +15,14 @@
 namespace {
 bool AsksForUndo(const WaitResult& answer) {
     switch (answer.kind) {
-        case WaitResult::RIGHT_BUTTON: return true;
-        case WaitResult::KEY: return answer.code == VK_ESCAPE;
-        case WaitResult::COMMAND: return answer.code == ID_UNDO;
-        default: return false;
+        case WaitResult::RIGHT_BUTTON:
+            return true;
+        case WaitResult::KEY:
+            return answer.code == VK_ESCAPE;
+        case WaitResult::COMMAND:
+            return answer.code == ID_UNDO;
+        default:
+            return false;
     }
 }
 

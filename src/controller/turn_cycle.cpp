@@ -98,8 +98,7 @@ int PlayMove(int from, int to) {
     ShowTargets(from, 0);
     const bool human = g_sideToMove == SIDE_HUMAN;
     if (human)
-        g_turnHits[g_moveOrdinal] =
-            IsPoint(to) && g_board[to]->count == 1 && g_board[to]->owner == SIDE_COMPUTER;
+        g_turnHits[g_moveOrdinal] = IsPoint(to) && g_board[to]->count == 1 && g_board[to]->owner == SIDE_COMPUTER;
     MoveChecker(from, to);
     if (const int winner = FullTray(); winner != SIDE_NONE) {
         EndGame(winner, 1);

@@ -68,7 +68,8 @@ protected:
     // move with these dice, the first move of the turn prompted.
     void Setup(std::initializer_list<std::pair<int, int>> checkers, std::initializer_list<int> dice) {
         for (SavedLocation& loc : g_savedPosition) loc = {0, SIDE_NONE};
-        for (auto [loc, n] : checkers) g_savedPosition[loc] = {static_cast<int8_t>(n < 0 ? -n : n), n < 0 ? SIDE_COMPUTER : SIDE_HUMAN};
+        for (auto [loc, n] : checkers)
+            g_savedPosition[loc] = {static_cast<int8_t>(n < 0 ? -n : n), n < 0 ? SIDE_COMPUTER : SIDE_HUMAN};
         DestroyBoard();
         BuildBoard(false);
         g_sideToMove = SIDE_HUMAN;
@@ -85,7 +86,9 @@ protected:
         FlushInput();
     }
 
-    int Count(int loc) const { return g_board[loc]->owner == SIDE_COMPUTER ? -g_board[loc]->count : g_board[loc]->count; }
+    int Count(int loc) const {
+        return g_board[loc]->owner == SIDE_COMPUTER ? -g_board[loc]->count : g_board[loc]->count;
+    }
 
     // A point of the board that chooses `loc` (-1: a point beside every location).
     QPoint PointOf(int loc) const {

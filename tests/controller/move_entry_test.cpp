@@ -64,10 +64,13 @@ TEST_F(MoveEntryTest, OneClickPlaysWhenTheTargetFollowsFromTheDice) {
         std::string line;  // the move's line after one click
     };
     // From 1 the 3 is blocked (point 4); from 12 both the 3 and the 5 are.
-    const std::initializer_list<std::pair<int, int>> board = {{1, 2}, {7, 1}, {12, 12}, {4, -2}, {15, -2}, {17, -2}, {24, -9}};
+    const std::initializer_list<std::pair<int, int>> board = {{1, 2},   {7, 1},   {12, 12}, {4, -2},
+                                                              {15, -2}, {17, -2}, {24, -9}};
     const Case cases[] = {
-        {{3, 5}, 1, 1, "1st  from  A  to  F"},  {{3, 5}, 0, 1, "1st  from  A  to  "},
-        {{4, 4, 4, 4}, 0, 1, "1st  from  A  to  E"}, {{5}, 0, 7, "1st  from  G  to  L"},
+        {{3, 5}, 1, 1, "1st  from  A  to  F"},
+        {{3, 5}, 0, 1, "1st  from  A  to  "},
+        {{4, 4, 4, 4}, 0, 1, "1st  from  A  to  E"},
+        {{5}, 0, 7, "1st  from  G  to  L"},
         {{3, 5}, 1, 12, "1st  from  "},
     };
     for (const Case& c : cases) {

@@ -1,8 +1,9 @@
+#include "controller/narration.h"
+
 #include "controller/clocks.h"
 #include "controller/dice_display.h"
 #include "controller/game_fixture.h"
 #include "controller/location_letters.h"
-#include "controller/narration.h"
 
 namespace {
 using NarrationTest = GameWndTest;
@@ -15,7 +16,9 @@ TEST(LocationLetters, NameThePointsAndTheRestIsZero) {
     for (const Case c : {Case{1, 'A'}, {6, 'F'}, {24, 'X'}, {0, '0'}, {25, '0'}, {26, '0'}, {27, '0'}}) {
         EXPECT_EQ(LocationLetter(c.loc), c.letter) << c.loc;
         EXPECT_TRUE(IsLocationLetter(c.letter));
-        if (IsPoint(c.loc) || c.loc == 0) EXPECT_EQ(LetterLocation(c.letter), c.loc);
+        if (IsPoint(c.loc) || c.loc == 0) {
+            EXPECT_EQ(LetterLocation(c.letter), c.loc);
+        }
     }
     for (int key : {'Y', 'Z', '1', ' ', 'a'}) EXPECT_FALSE(IsLocationLetter(key)) << key;
 }

@@ -1,5 +1,6 @@
-#include "controller/game_fixture.h"
 #include "controller/turn_cycle.h"
+
+#include "controller/game_fixture.h"
 #include "platform/profile.h"
 #include "platform/virtual_keys.h"
 #include "resources/command_ids.h"
@@ -122,7 +123,8 @@ TEST_F(TurnCycleTest, TheComputerThinksFor1500msExceptWithADoubleOrInARace) {
         Throw dice;
         int thinkTime;
     };
-    const std::initializer_list<std::pair<int, int>> contact = {{1, 2}, {12, 5}, {17, 3}, {19, 5}, {24, -2}, {13, -5}, {8, -3}, {6, -5}};
+    const std::initializer_list<std::pair<int, int>> contact = {{1, 2},   {12, 5},  {17, 3}, {19, 5},
+                                                                {24, -2}, {13, -5}, {8, -3}, {6, -5}};
     const std::initializer_list<std::pair<int, int>> race = {{19, 8}, {20, 7}, {6, -8}, {5, -7}};
     const Case cases[] = {{contact, {6, 1}, 1500}, {contact, {4, 4}, 0}, {race, {6, 1}, 0}};
     clock.Sleep(1000);  // a running clock is told by its negative value

@@ -35,7 +35,8 @@ TEST_F(WholeGameTest, GamesPlayedByClicksRunToTheirEnd) {
             ASSERT_EQ(g_sideToMove, SIDE_HUMAN) << "the computer's turn must end by itself";
             if (autoChange == 0 && g_diceLeft == 1 && !NoMovePossible() && !g_race) {
                 // The last die ends in the wait, which a click beside the board answers.
-                QTimer::singleShot(0, [this] { QTest::mouseClick(wnd->centralWidget(), Qt::LeftButton, {}, PointOf(-1)); });
+                QTimer::singleShot(
+                    0, [this] { QTest::mouseClick(wnd->centralWidget(), Qt::LeftButton, {}, PointOf(-1)); });
             }
             ClickOneMove();
             ++clicks;
