@@ -3,25 +3,9 @@
 #include "controller/clocks.h"
 #include "controller/dice_display.h"
 #include "controller/game_fixture.h"
-#include "controller/location_letters.h"
 
 namespace {
 using NarrationTest = GameWndTest;
-
-TEST(LocationLetters, NameThePointsAndTheRestIsZero) {
-    struct Case {
-        int loc;
-        char letter;
-    };
-    for (const Case c : {Case{1, 'A'}, {6, 'F'}, {24, 'X'}, {0, '0'}, {25, '0'}, {26, '0'}, {27, '0'}}) {
-        EXPECT_EQ(LocationLetter(c.loc), c.letter) << c.loc;
-        EXPECT_TRUE(IsLocationLetter(c.letter));
-        if (IsPoint(c.loc) || c.loc == 0) {
-            EXPECT_EQ(LetterLocation(c.letter), c.loc);
-        }
-    }
-    for (int key : {'Y', 'Z', '1', ' ', 'a'}) EXPECT_FALSE(IsLocationLetter(key)) << key;
-}
 
 TEST_F(NarrationTest, TheListDropsItsOldestLineAndNeverOverflows) {
     const int page = wnd->ListPageSize();
