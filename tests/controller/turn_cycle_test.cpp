@@ -1,5 +1,7 @@
 #include "controller/turn_cycle.h"
 
+#include <QApplication>
+
 #include "controller/game_fixture.h"
 #include "platform/profile.h"
 #include "platform/virtual_keys.h"
@@ -135,6 +137,7 @@ TEST_F(TurnCycleTest, TheComputerThinksFor1500msExceptWithADoubleOrInARace) {
         wnd->PostCommand(ID_COMPUTER_TURN);
         Drain();
         EXPECT_EQ(g_thinkTime[SIDE_COMPUTER], c.thinkTime) << int(c.dice.first) << c.dice.second;
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the wait cursor goes with the turn";
         EXPECT_EQ(g_sideToMove, SIDE_HUMAN);
     }
 }
@@ -147,13 +150,17 @@ TEST_F(TurnCycleTest, EscapeOrTheRightButtonInTheWaitTakesTheLastMoveBack) {
         ClearGameStats();
         Click(17);
         Click(20);
-        QTimer::singleShot(0, [this, byEscape] {
+        bool undoCursor = false;
+        QTimer::singleShot(0, [this, byEscape, &undoCursor] {
+            undoCursor = wnd->centralWidget()->cursor().shape() == Qt::BitmapCursor;
             if (byEscape)
                 QTest::keyClick(wnd->centralWidget(), Qt::Key_Escape);
             else
                 QTest::mousePress(wnd->centralWidget(), Qt::RightButton, {}, PointOf(-1));
         });
         Click(19);  // the last die, then the wait
+        EXPECT_TRUE(undoCursor);
+        EXPECT_EQ(wnd->centralWidget()->cursor().shape(), Qt::ArrowCursor);
         EXPECT_EQ(g_awaitingConfirm, 0);
         EXPECT_EQ(g_sideToMove, SIDE_HUMAN) << byEscape;
         EXPECT_EQ(g_moveOrdinal, 2);
