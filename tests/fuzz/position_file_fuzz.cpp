@@ -1,0 +1,85 @@
+// Position files: a refused file leaves the game as it was; an accepted one
+// reads back as itself and gives a board the move rules can play on for
+// either side without losing or making a checker.
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+
+#include "fuzz_check.h"
+#include "rules/game_stats.h"
+#include "rules/moves.h"
+#include "rules/turn_state.h"
+#include "settings/position_file.h"
+
+namespace {
+// The start of a human turn in a new game, as when the user opens a file.
+void StartGame() {
+    DestroyBoard();
+    BuildBoard(true);
+    SavePosition();
+    ClearGameStats();
+    g_sideToMove = SIDE_HUMAN;
+    const uint8_t dice[MAX_DICE + 1] = {6, 4, DICE_END, DICE_END, DICE_END};
+    std::copy(dice, dice + MAX_DICE + 1, g_dice);
+    g_diceLeft = 2;
+    g_moveOrdinal = 1;
+    g_race = 0;
+    g_cubeValue = 1;
+    g_cubeOwner = SIDE_NONE;
+    g_computerMayDouble = 1;
+}
+
+void CheckCheckers() {
+    int total[3] = {0, 0, 0};
+    for (const CLocation* l : g_board) {
+        FUZZ_CHECK(l->count >= 0 && l->owner >= SIDE_NONE && l->owner <= SIDE_HUMAN);
+        total[l->owner] += l->count;
+    }
+    FUZZ_CHECK(total[SIDE_COMPUTER] == CHECKERS_PER_SIDE && total[SIDE_HUMAN] == CHECKERS_PER_SIDE);
+}
+
+// What the game asks of the rules on the loaded position, then every die
+// played from the highest point that takes it.
+void PlayDice(int side) {
+    g_sideToMove = side;
+    NoMovePossible();
+    BothDicePossible();
+    PruneUnplayableDice();
+    CheckCheckers();
+    while (g_diceLeft > 0) {
+        const int from = HighestLegalFrom(0);
+        if (from >= 0) ApplyMove(from, g_dice[0]);
+        RemoveDie(0);
+        CheckCheckers();
+    }
+}
+
+// Byte offsets of each table entry's padding, which is written as zeros.
+bool IsPadding(std::size_t offset) { return offset >= 4 && offset < 4 + 8 * NUM_LOCATIONS && (offset - 4) % 8 >= 1 && (offset - 4) % 8 < 4; }
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+    StartGame();
+    const Bytes before = EncodePositionFile(CapturePositionFile());
+    // The program reads no more than a whole file.
+    const Bytes bytes(data, data + std::min(size, POS_FILE_SIZE));
+    const std::optional<PositionFileData> decoded = DecodePositionFile(bytes);
+    FUZZ_CHECK(EncodePositionFile(CapturePositionFile()) == before);
+    if (!decoded) return 0;
+
+    const Bytes again = EncodePositionFile(*decoded);
+    FUZZ_CHECK(again.size() <= bytes.size());
+    for (std::size_t i = 0; i < again.size(); ++i) FUZZ_CHECK(again[i] == (IsPadding(i) ? 0 : bytes[i]));
+
+    ApplyPositionFile(*decoded);
+    for (int loc = 0; loc < NUM_LOCATIONS; ++loc)
+        FUZZ_CHECK(g_board[loc]->count == decoded->table[loc].count && g_board[loc]->owner == decoded->table[loc].owner);
+    CheckCheckers();
+    const PositionFileData loaded = CapturePositionFile();
+    for (int side : {SIDE_HUMAN, SIDE_COMPUTER}) {
+        std::copy(loaded.dice, loaded.dice + MAX_DICE + 1, g_dice);
+        g_diceLeft = loaded.fields[POS_DICE_LEFT];
+        PlayDice(side);
+    }
+    return 0;
+}

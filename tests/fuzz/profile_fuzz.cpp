@@ -1,0 +1,71 @@
+// The INI profile: reading every option from any text leaves each option at a
+// value it can take; writing the scores back then changes those two keys and
+// nothing another read could see.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+#include "fuzz_check.h"
+#include "platform/profile.h"
+#include "rules/location.h"
+#include "settings/options.h"
+
+namespace {
+struct Option {
+    int32_t* var;
+    int32_t max;
+};
+const Option kOptions[] = {
+    {&UseCube, 1},         {&AutoFinish, 2},      {&DiceAsIcons, 1},     {&g_moveDelay, 100},
+    {&AutoChangeTurn, 1},  {&LevelOfPlay, 2},     {&FirstMoveBy, 2},     {&ShowProgress, 1},
+    {&AutoForcedMoves, 1}, {&HitShake, 1},        {&HighLight, 2},       {&IntelMoves, 1},
+    {&ManualDice, 1},      {&ClockWise, 1},       {&CurScheme, 3},       {&g_totalScore[SIDE_HUMAN], INT32_MAX},
+    {&g_totalScore[SIDE_COMPUTER], INT32_MAX},
+};
+
+std::vector<int32_t> Values() {
+    std::vector<int32_t> v;
+    for (const Option& o : kOptions) v.push_back(*o.var);
+    return v;
+}
+void SetValues(const std::vector<int32_t>& v) {
+    for (std::size_t i = 0; i < v.size(); ++i) *kOptions[i].var = v[i];
+}
+
+// The profile lives in a folder of the fuzzer's own, under TMPDIR.
+std::string ProfilePath() {
+    std::string dir = (std::filesystem::temp_directory_path() / "kestro-fuzz-XXXXXX").string();
+    FUZZ_CHECK(::mkdtemp(dir.data()) != nullptr);
+    static const std::string removeAtExit = dir;
+    std::atexit([] { std::filesystem::remove_all(removeAtExit); });
+    return dir + "/" + INI_FILE_NAME;
+}
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+    static const std::vector<int32_t> defaults = Values();
+    static const std::string path = ProfilePath();
+    FILE* f = std::fopen(path.c_str(), "wb");
+    FUZZ_CHECK(f != nullptr);
+    FUZZ_CHECK(std::fwrite(data, 1, size, f) == size);
+    std::fclose(f);
+    g_profile = Profile(path);
+
+    SetValues(defaults);
+    LoadSettings();
+    for (const Option& o : kOptions) FUZZ_CHECK(*o.var >= 0 && *o.var <= o.max);
+
+    // The end of a game: the human's total goes up by the points won.
+    if (g_totalScore[SIDE_HUMAN] < INT32_MAX) ++g_totalScore[SIDE_HUMAN];
+    const std::vector<int32_t> saved = Values();
+    SaveScores();
+    SetValues(defaults);
+    LoadSettings();
+    FUZZ_CHECK(Values() == saved);
+    return 0;
+}
