@@ -9,6 +9,7 @@ flags=()
 if [ "${1:-}" = "--sanitize" ]; then
   build=build-sanitize
   flags=(-DKESTRO_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug)
+  export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 fi
 
 bash scripts/deps.sh
