@@ -12,6 +12,7 @@
 
 #include "controller/enable_rules.h"
 #include "controller/new_game.h"
+#include "dialogs/show_help.h"
 #include "dice/mevra32.h"
 #include "display/board_display.h"
 #include "display/geometry.h"
@@ -84,6 +85,7 @@ GameWnd::GameWnd(int screenWidth) {
     blinkTimer_ = startTimer(BLINK_INTERVAL_MS);
     commands_ = std::make_unique<CommandQueue>([this](int id) { RunCommand(id); });
     InstallInputFilter();
+    InstallHelpKey();
 
     BuildMenuBar(*this, {[this](int id) { RunCommand(id); },
                          [this](int id) { SetPaneText(0, ResString(id)); },
