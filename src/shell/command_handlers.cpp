@@ -8,6 +8,7 @@
 #include "platform/message_box.h"
 #include "resources/command_ids.h"
 #include "resources/strings.h"
+#include "settings/backg_clr.h"
 #include "settings/options.h"
 #include "shell/game_wnd.h"
 
@@ -29,7 +30,7 @@ const std::map<int, void (*)()> kHandlers = {
     {ID_SETTINGS, NotYetAvailable},     {ID_RESET_SCORES, ResetScores},    {ID_APP_EXIT, OnExit},
     {ID_SHOW_PROGRESS, NotYetAvailable}, {ID_UNDO, OnUndo},       {ID_DOUBLE, NotYetAvailable},
     {ID_PASS, OnPass},         {ID_RESIGN, NotYetAvailable},      {ID_SUGGEST_MOVE, NotYetAvailable},
-    {ID_SWITCH_SIDES, NotYetAvailable}, {ID_FINISH_GAME, NotYetAvailable}, {ID_COLORS, NotYetAvailable},
+    {ID_SWITCH_SIDES, NotYetAvailable}, {ID_FINISH_GAME, NotYetAvailable}, {ID_COLORS, OnColors},
     {ID_REDRAW, NotYetAvailable},       {ID_HELP, ShowHelp},        {ID_APP_ABOUT, NotYetAvailable},
     {ID_COMPUTER_TURN, OnComputerTurn}, {ID_AUTO_FORCED, NotYetAvailable},
 };

@@ -79,6 +79,8 @@ public:
     Canvas& GetCanvas();
     // Repaints the client area and its children at once.
     void RedrawAll();
+    // Puts the scheme's background behind the board, the message list and the board's text.
+    void ApplyBackground();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -86,7 +88,6 @@ protected:
 
 private:
     void RunHandler(int id);
-    void ApplyBackground();
     QLabel* DieWindow(DieGroup group, int k) const;
 
     BoardWidget* board_;

@@ -3,6 +3,7 @@
 
 #include "dialogs/show_help.h"
 #include "resources/command_ids.h"
+#include "settings/backg_clr.h"
 #include "shell/game_wnd_fixture.h"
 
 namespace {
@@ -10,13 +11,31 @@ std::string OpenPage() { return HelpWindow() ? HelpWindow()->source().toString()
 
 void CloseHelp() { delete HelpWindow(); }
 
-TEST_F(GameWndTest, HelpCommandOpensTheContentsOverTheMainWindow) {
+TEST_F(GameWndTest, HelpOpensAtTheTopicOfTheActiveWindow) {
     ShowActive();
-    wnd->RunCommand(ID_HELP);
-    EXPECT_EQ(OpenPage(), "qrc:/help/index.html");
-    EXPECT_EQ(HelpWindow()->parentWidget(), wnd.get());
-    EXPECT_NE(HelpWindow()->toPlainText().toStdString(), "");
-    CloseHelp();
+    const struct {
+        const char* window;
+        std::function<std::unique_ptr<QWidget>(QWidget*)> make;
+        std::string page;
+        bool ownedByIt;
+    } cases[] = {
+        {"main window", [](QWidget*) { return nullptr; }, "qrc:/help/index.html", false},
+        {"other dialog", [](QWidget* w) { return std::make_unique<QDialog>(w); }, "qrc:/help/index.html", false},
+        {"colour dialog", [](QWidget* w) { return std::make_unique<BackgClr>(w, ""); }, "qrc:/help/colors.html", true},
+    };
+    for (const auto& c : cases) {
+        std::unique_ptr<QWidget> active = c.make(wnd.get());
+        QWidget* window = active ? active.get() : wnd.get();
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        Drain();
+        ShowHelp();
+        EXPECT_EQ(OpenPage(), c.page) << c.window;
+        EXPECT_EQ(HelpWindow()->parentWidget(), c.ownedByIt ? window : wnd.get()) << c.window;
+        EXPECT_NE(HelpWindow()->toPlainText().toStdString(), "") << c.window;
+        CloseHelp();
+    }
 }
 
 TEST_F(GameWndTest, F1InADialogOpensTheHelpUnlessAModifierIsDown) {

@@ -1,0 +1,129 @@
+#include "settings/backg_clr.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <algorithm>
+
+#include "dialogs/show_help.h"
+#include "platform/canvas.h"
+#include "platform/color_chooser.h"
+#include "platform/dialog_builder.h"
+#include "platform/modal.h"
+#include "platform/profile.h"
+#include "resources/command_ids.h"
+#include "resources/dialog_templates.h"
+#include "settings/options.h"
+#include "settings/scheme_file.h"
+#include "shell/game_wnd.h"
+
+namespace {
+constexpr int IDC_SCHEME_LIST = 1022;
+constexpr int IDC_DEFAULT = 1016;
+
+// Each slot's label and its ".." button.
+constexpr std::array<std::pair<int, int>, NUM_COLOR_SLOTS> kSlotControls = {{
+    {1011, 1017},
+    {1012, 1018},
+    {1013, 1019},
+    {1014, 1020},
+    {1015, 1021},
+    {1024, 1023},
+}};
+
+constexpr COLORREF WHITE = 0x00FFFFFF;
+}  // namespace
+
+BackgClr::BackgClr(QWidget* owner, std::string schemePath) : QDialog(owner), schemePath_(std::move(schemePath)) {
+    BuildDialog(*this, *FindDialogTemplate(IDD_COLORS));
+    schemes_ = ReadSchemeFile(schemePath_).value_or(kDefaultSchemes);
+    if (CurScheme < 0 || CurScheme >= NUM_SCHEMES) CurScheme = 0;
+
+    list_ = DialogItemAs<QComboBox>(*this, IDC_SCHEME_LIST);
+    for (int s = 0; s < NUM_SCHEMES; ++s) list_->addItem(QStringLiteral("Scheme %1").arg(QChar('A' + s)));
+    list_->setCurrentIndex(CurScheme);
+    connect(list_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        CurScheme = index;
+        Refresh();
+    });
+
+    for (int slot = 0; slot < NUM_COLOR_SLOTS; ++slot) {
+        auto* swatch = DialogItemAs<QLabel>(*this, kSlotControls[slot].first);
+        swatch->setAutoFillBackground(true);
+        swatch->installEventFilter(this);
+        swatches_[slot] = swatch;
+        auto* edit = DialogItemAs<QPushButton>(*this, kSlotControls[slot].second);
+        // The label's mnemonic leads to its ".." button.
+        swatch->setBuddy(edit);
+        connect(edit, &QPushButton::clicked, this, [this, slot] { EditSlot(slot); });
+    }
+    connect(DialogItemAs<QPushButton>(*this, IDC_DEFAULT), &QPushButton::clicked, this, [this] {
+        Current() = kDefaultSchemes[static_cast<std::size_t>(CurScheme)];
+        Refresh();
+    });
+    connect(DialogItemAs<QPushButton>(*this, ID_HELP), &QPushButton::clicked, this, ShowHelp);
+    Refresh();
+}
+
+ColorScheme& BackgClr::Current() { return schemes_[static_cast<std::size_t>(CurScheme)]; }
+
+int BackgClr::SlotOfControl(int id) {
+    for (int slot = 0; slot < NUM_COLOR_SLOTS; ++slot)
+        if (kSlotControls[slot].first == id || kSlotControls[slot].second == id) return slot;
+    return -1;
+}
+
+void BackgClr::Refresh() {
+    const QColor text = palette().color(QPalette::WindowText);
+    for (int slot = 0; slot < NUM_COLOR_SLOTS; ++slot) {
+        const COLORREF colour = Current()[slot];
+        QPalette palette = swatches_[slot]->palette();
+        palette.setColor(QPalette::Window, ToQColor(colour));
+        // A black swatch would hide its own name.
+        palette.setColor(QPalette::WindowText, colour == 0 ? ToQColor(WHITE) : text);
+        swatches_[slot]->setPalette(palette);
+    }
+    DialogItem(*this, IDC_DEFAULT)->setEnabled(Current() != kDefaultSchemes[static_cast<std::size_t>(CurScheme)]);
+    update();
+}
+
+void BackgClr::EditSlot(int slot) {
+    if (const std::optional<COLORREF> chosen = ChooseColor(this, Current()[slot])) {
+        Current()[slot] = *chosen;
+        Refresh();
+    }
+}
+
+bool BackgClr::eventFilter(QObject* watched, QEvent* event) {
+    const auto found = std::find(swatches_.begin(), swatches_.end(), watched);
+    if (found == swatches_.end()) return QDialog::eventFilter(watched, event);
+    QLabel* swatch = *found;
+    // The press is taken so that the release comes to the same label.
+    if (event->type() == QEvent::MouseButtonPress) return true;
+    if (event->type() != QEvent::MouseButtonRelease) return false;
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() == Qt::LeftButton && swatch->rect().contains(mouse->position().toPoint()))
+        EditSlot(static_cast<int>(found - swatches_.begin()));
+    return true;
+}
+
+void BackgClr::accept() {
+    g_colors = Current();
+    // A file that cannot be written costs only the saved schemes; the colours
+    // still apply for this run.
+    WriteSchemeFile(schemes_, schemePath_);
+    QDialog::accept();
+}
+
+void OnColors() {
+    BackgClr dialog(g_gameWnd);
+    if (RunModal(dialog) != QDialog::Accepted) return;
+    g_gameWnd->ApplyBackground();
+    g_gameWnd->RedrawAll();
+    // Other windows, such as the statistics window, read the colours when they paint.
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window != g_gameWnd && window->isVisible()) window->update();
+    WriteProfileInt(OPTIONS_SECTION, "CurScheme", CurScheme);
+}
