@@ -4,6 +4,7 @@
 
 #include "controller/turn_cycle.h"
 #include "controller/undo.h"
+#include "dialogs/about_dlg.h"
 #include "dialogs/show_help.h"
 #include "platform/message_box.h"
 #include "resources/command_ids.h"
@@ -31,7 +32,7 @@ const std::map<int, void (*)()> kHandlers = {
     {ID_SHOW_PROGRESS, NotYetAvailable}, {ID_UNDO, OnUndo},       {ID_DOUBLE, NotYetAvailable},
     {ID_PASS, OnPass},         {ID_RESIGN, NotYetAvailable},      {ID_SUGGEST_MOVE, NotYetAvailable},
     {ID_SWITCH_SIDES, NotYetAvailable}, {ID_FINISH_GAME, NotYetAvailable}, {ID_COLORS, OnColors},
-    {ID_REDRAW, NotYetAvailable},       {ID_HELP, ShowHelp},        {ID_APP_ABOUT, NotYetAvailable},
+    {ID_REDRAW, NotYetAvailable},       {ID_HELP, ShowHelp},        {ID_APP_ABOUT, OnAbout},
     {ID_COMPUTER_TURN, OnComputerTurn}, {ID_AUTO_FORCED, NotYetAvailable},
 };
 
