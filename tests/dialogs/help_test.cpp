@@ -1,4 +1,7 @@
 #include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
 #include <QTextBrowser>
 
 #include "dialogs/show_help.h"
@@ -57,6 +60,27 @@ TEST_F(GameWndTest, F1InADialogOpensTheHelpUnlessAModifierIsDown) {
         QTest::keyClick(&dialog, Qt::Key_F1, c.modifiers);
         EXPECT_EQ(OpenPage(), c.page) << c.modifiers;
         CloseHelp();
+    }
+}
+TEST_F(GameWndTest, EveryHelpLinkLeadsToAPageAndAnchorThatExist) {
+    ShowHelp();
+    CloseHelp();
+    const QDir pages(QStringLiteral(":/help"));
+    ASSERT_GE(pages.count(), 6u);
+    const QRegularExpression link(QStringLiteral("href=\"([a-z]+\\.html)(#([a-z]+))?\""));
+    for (const QString& name : pages.entryList()) {
+        QFile file(pages.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(file.readAll());
+        for (const auto& m : link.globalMatch(text)) {
+            QFile target(pages.filePath(m.captured(1)));
+            ASSERT_TRUE(target.open(QIODevice::ReadOnly))
+                << name.toStdString() << " -> " << m.captured(1).toStdString();
+            if (m.hasCaptured(3)) {
+                EXPECT_TRUE(target.readAll().contains(("id=\"" + m.captured(3) + "\"").toUtf8()))
+                    << name.toStdString() << " -> " << m.captured(0).toStdString();
+            }
+        }
     }
 }
 }  // namespace
