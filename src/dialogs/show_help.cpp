@@ -71,7 +71,10 @@ std::string HelpTopicFor(const QWidget* active) {
 void ShowHelp() {
     QWidget* active = QApplication::activeWindow();
     const std::string keyword = HelpTopicFor(active);
-    QTextBrowser* help = HelpWindowOwnedBy(keyword.empty() ? g_gameWnd : active);
+    // Over any dialog the help belongs to the dialog: a modal dialog blocks
+    // every other window, and so would block a help owned by the main window.
+    const bool overDialog = !keyword.empty() || qobject_cast<QDialog*>(active);
+    QTextBrowser* help = HelpWindowOwnedBy(overDialog ? active : g_gameWnd);
     help->setSource(PageOf(keyword));
     help->show();
     help->activateWindow();

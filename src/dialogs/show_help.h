@@ -14,9 +14,9 @@ class QWidget;
 // that their class is known at run time.
 std::string HelpTopicFor(const QWidget* active);
 
-// The Help command: opens the help at the active window's topic, owned by
-// that window so that it stays usable over a modal dialog; otherwise at the
-// contents, owned by the main window.
+// The Help command: opens the help at the active window's topic, or at the
+// contents. It belongs to the active window when that is a dialog, so that it
+// stays usable over a modal dialog, and to the main window otherwise.
 void ShowHelp();
 
 // Makes F1 in any of the program's dialogs, with Shift, Ctrl and Alt up, open

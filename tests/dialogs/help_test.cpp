@@ -23,7 +23,7 @@ TEST_F(GameWndTest, HelpOpensAtTheTopicOfTheActiveWindow) {
         bool ownedByIt;
     } cases[] = {
         {"main window", [](QWidget*) { return nullptr; }, "qrc:/help/index.html", false},
-        {"other dialog", [](QWidget* w) { return std::make_unique<QDialog>(w); }, "qrc:/help/index.html", false},
+        {"other dialog", [](QWidget* w) { return std::make_unique<QDialog>(w); }, "qrc:/help/index.html", true},
         {"colour dialog", [](QWidget* w) { return std::make_unique<BackgClr>(w, ""); }, "qrc:/help/colors.html", true},
     };
     for (const auto& c : cases) {
