@@ -69,12 +69,6 @@ BackgClr::BackgClr(QWidget* owner, std::string schemePath) : QDialog(owner), sch
 
 ColorScheme& BackgClr::Current() { return schemes_[static_cast<std::size_t>(CurScheme)]; }
 
-int BackgClr::SlotOfControl(int id) {
-    for (int slot = 0; slot < NUM_COLOR_SLOTS; ++slot)
-        if (kSlotControls[slot].first == id || kSlotControls[slot].second == id) return slot;
-    return -1;
-}
-
 void BackgClr::Refresh() {
     const QColor text = palette().color(QPalette::WindowText);
     for (int slot = 0; slot < NUM_COLOR_SLOTS; ++slot) {

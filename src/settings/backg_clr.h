@@ -17,9 +17,6 @@ class BackgClr : public QDialog {
 public:
     explicit BackgClr(QWidget* owner, std::string schemePath = SCHEME_FILE_NAME);
 
-    // The colour slot a label or ".." button shows or edits; -1 for any other control.
-    static int SlotOfControl(int id);
-
     // Makes the selected scheme live and writes all four schemes to the file.
     void accept() override;
 
