@@ -2,6 +2,8 @@
 
 #include <map>
 
+#include "controller/finish_game.h"
+#include "controller/play_commands.h"
 #include "controller/turn_cycle.h"
 #include "controller/undo.h"
 #include "dialogs/about_dlg.h"
@@ -27,13 +29,13 @@ void ResetScores() {
 }
 
 const std::map<int, void (*)()> kHandlers = {
-    {ID_FILE_NEW, NotYetAvailable},     {ID_FILE_OPEN, NotYetAvailable},   {ID_FILE_SAVE, NotYetAvailable},
+    {ID_FILE_NEW, OnNewGame},     {ID_FILE_OPEN, NotYetAvailable},   {ID_FILE_SAVE, NotYetAvailable},
     {ID_SETTINGS, NotYetAvailable},     {ID_RESET_SCORES, ResetScores},    {ID_APP_EXIT, OnExit},
     {ID_SHOW_PROGRESS, NotYetAvailable}, {ID_UNDO, OnUndo},       {ID_DOUBLE, NotYetAvailable},
-    {ID_PASS, OnPass},         {ID_RESIGN, NotYetAvailable},      {ID_SUGGEST_MOVE, NotYetAvailable},
-    {ID_SWITCH_SIDES, NotYetAvailable}, {ID_FINISH_GAME, NotYetAvailable}, {ID_COLORS, OnColors},
-    {ID_REDRAW, NotYetAvailable},       {ID_HELP, ShowHelp},        {ID_APP_ABOUT, OnAbout},
-    {ID_COMPUTER_TURN, OnComputerTurn}, {ID_AUTO_FORCED, NotYetAvailable},
+    {ID_PASS, OnPass},         {ID_RESIGN, NotYetAvailable},      {ID_SUGGEST_MOVE, OnSuggestMove},
+    {ID_SWITCH_SIDES, OnSwitchSides}, {ID_FINISH_GAME, FinishGame}, {ID_COLORS, OnColors},
+    {ID_REDRAW, OnRedraw},       {ID_HELP, ShowHelp},        {ID_APP_ABOUT, OnAbout},
+    {ID_COMPUTER_TURN, OnComputerTurn}, {ID_AUTO_FORCED, PlayForcedMoves},
 };
 
 std::map<int, CommandHandler> g_overrides;

@@ -1,0 +1,97 @@
+#include "controller/finish_game.h"
+
+#include "controller/move_entry.h"
+#include "controller/narration.h"
+#include "controller/play_commands.h"
+#include "controller/turn_cycle.h"
+#include "controller/turn_moves.h"
+#include "platform/key_state.h"
+#include "platform/message_box.h"
+#include "platform/virtual_keys.h"
+#include "resources/command_ids.h"
+#include "resources/strings.h"
+#include "rules/game_stats.h"
+#include "rules/moves.h"
+#include "rules/position.h"
+#include "rules/turn_state.h"
+#include "settings/options.h"
+#include "shell/game_wnd.h"
+
+namespace {
+// With more dice than checkers on the bar and another die that enters too,
+// the human decides which die enters.
+bool HumanChoosesEntry(int from, int dieIndex) {
+    if (from != LOC_HUMAN_BAR || (g_diceLeft != 2 && g_diceLeft != 3)) return false;
+    if (g_board[LOC_HUMAN_BAR]->count >= g_diceLeft) return false;
+    return IsLegalMove(LOC_HUMAN_BAR, g_dice[dieIndex == 0 ? 1 : 0]);
+}
+
+// The one location die i can be played from, or -1.
+int ForcedFrom(int dieIndex) {
+    int counted = 0;
+    int last = -1;
+    for (int from = 0; from <= 24; ++from) {
+        if (!IsLegalMove(from, g_dice[dieIndex])) continue;
+        last = from;
+        if (!HumanChoosesEntry(from, dieIndex)) ++counted;
+    }
+    return counted == 1 ? last : -1;
+}
+
+// 1 quick, 0 slow, -1 when the user cancelled.
+int ChooseSpeed() {
+    switch (AutoFinish) {
+        case 0: return 1;
+        case 1: return 0;
+        default: break;
+    }
+    switch (MessageBox(ResString(IDS_QUICK_FINISH), MB_YESNOCANCEL, MB_ICONQUESTION)) {
+        case IDYES: return 1;
+        case IDNO: return 0;
+        default: return -1;
+    }
+}
+
+void StopIfEscapeHeld() {
+    if (KeyIsDown(VK_ESCAPE)) g_finishMode = 0;
+}
+}  // namespace
+
+void PlayForcedMoves() {
+    if (AutoForcedMoves != 1 || g_finishMode != 0 || g_sideToMove != SIDE_HUMAN || g_diceLeft == 0) return;
+    // A move half entered is the human's own choice already.
+    if (g_curMove->from != NO_LOCATION) return;
+    for (int i = 0; i < g_diceLeft; ++i) {
+        const int from = ForcedFrom(i);
+        if (from < 0) continue;
+        if (PlayForHuman(from, from + g_dice[i]) == 0) return;
+    }
+}
+
+void FinishGame() {
+    // Chosen in the end-of-turn wait, the finish starts once the wait has
+    // handed the move on; run inside it, the human's turns would be skipped.
+    if (g_awaitingConfirm == 1) {
+        g_gameWnd->PostCommand(ID_FINISH_GAME);
+        return;
+    }
+    const int quick = ChooseSpeed();
+    if (quick < 0) return;
+    g_quickFinish = quick;
+    ShowStatus(IDS_ESC_TO_CANCEL);
+    g_finishMode = 1;
+    StopIfEscapeHeld();
+    while (g_finishMode == 1) {
+        // A human turn already played only waits for the computer's.
+        if (g_sideToMove == SIDE_HUMAN && g_diceLeft > 0) {
+            PromptMove(1);
+            g_gameWnd->RedrawAll();
+            OnSuggestMove();
+            // A turn that could not be played passes, the opening one too.
+            if (g_finishMode == 1) g_openingThrow = 0;
+        }
+        if (g_finishMode == 1) OnComputerTurn();
+        StopIfEscapeHeld();
+    }
+    PromptMove(1);
+}

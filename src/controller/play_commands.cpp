@@ -1,0 +1,50 @@
+#include "controller/play_commands.h"
+
+#include "computer/suggestion.h"
+#include "controller/location_letters.h"
+#include "controller/move_entry.h"
+#include "controller/narration.h"
+#include "controller/new_game.h"
+#include "controller/turn_cycle.h"
+#include "controller/turn_moves.h"
+#include "platform/command_queue.h"
+#include "platform/message_box.h"
+#include "resources/strings.h"
+#include "rules/board_snapshot.h"
+#include "rules/position.h"
+#include "rules/turn_state.h"
+#include "shell/game_wnd.h"
+
+void OnNewGame() {
+    if (MessageBox(ResString(IDS_START_NEW_GAME), MB_YESNO, MB_ICONQUESTION) == IDYES) NewGame();
+}
+
+int PlayForHuman(int from, int to) {
+    g_curMove->from = static_cast<uint8_t>(from);
+    g_curMove->to = static_cast<uint8_t>(to);
+    AppendToLastLine(std::string(1, LocationLetter(from)) + ResText(IDS_TO) + LocationLetter(to));
+    FlushInput();
+    return PlayMove(from, to);
+}
+
+void OnSuggestMove() {
+    if (g_sideToMove != SIDE_HUMAN || g_awaitingConfirm != 0 || g_diceLeft == 0) return;
+    SuggestedMove moves[MAX_DICE];
+    const int n = SuggestHumanMove(moves);
+    for (int i = 0; i < n; ++i) {
+        if (PlayForHuman(moves[i].from, moves[i].to) == 0) return;
+    }
+}
+
+void OnSwitchSides() {
+    const BoardSnapshot before;
+    for (int i = 0; i < NUM_LOCATIONS; ++i) {
+        CLocation& loc = *g_board[MirrorLocation(i)];
+        while (loc.count > 0) loc.RemoveChecker();
+        if (before[i].owner != SIDE_NONE) loc.owner = MirrorSide(before[i].owner);
+        while (loc.count < before[i].count) loc.AddChecker();
+    }
+    PromptMove(1);
+}
+
+void OnRedraw() { g_gameWnd->RedrawAll(); }

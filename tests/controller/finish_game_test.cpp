@@ -1,0 +1,104 @@
+#include "controller/finish_game.h"
+
+#include "controller/game_fixture.h"
+#include "resources/command_ids.h"
+#include "resources/strings.h"
+
+namespace {
+class FinishGameTest : public GameTest {
+protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        saved_ = {AutoForcedMoves, AutoFinish};
+    }
+    void TearDown() override {
+        std::tie(AutoForcedMoves, AutoFinish) = saved_;
+        g_finishMode = g_quickFinish = 0;
+        GameTest::TearDown();
+    }
+
+    std::vector<std::pair<int, int>> MovesPlayed() const {
+        std::vector<std::pair<int, int>> moves;
+        for (int k = 1; k < g_moveOrdinal; ++k) moves.emplace_back(g_turnMoves[k].from, g_turnMoves[k].to);
+        return moves;
+    }
+
+    int Scored() const { return g_runScore[SIDE_HUMAN] + g_runScore[SIDE_COMPUTER]; }
+
+private:
+    std::pair<int, int> saved_;
+};
+
+TEST_F(FinishGameTest, ADieWithOneStartingPointPlaysItselfUnlessTheHumanMayChooseTheEntry) {
+    struct Case {
+        const char* name;
+        std::initializer_list<std::pair<int, int>> checkers;
+        std::initializer_list<int> dice;
+        int finishMode;
+        std::vector<std::pair<int, int>> played;
+    };
+    const Case cases[] = {
+        {"a chain of forced dice", {{1, 1}, {24, -1}}, {3, 4}, 0, {{1, 4}, {4, 8}}},
+        {"two starting points", {{1, 2}, {5, 2}, {24, -1}}, {3, 4}, 0, {}},
+        {"one die enters", {{0, 1}, {10, 1}, {5, -2}, {24, -1}}, {3, 5}, 0, {{0, 3}}},
+        {"both dice enter, one on the bar", {{0, 1}, {10, 1}, {24, -1}}, {3, 5}, 0, {}},
+        {"as many on the bar as dice", {{0, 2}, {10, 1}, {24, -1}}, {3, 5}, 0, {{0, 3}, {0, 5}}},
+        {"while finishing", {{1, 1}, {24, -1}}, {3, 4}, 1, {}},
+    };
+    AutoForcedMoves = 1;
+    RecordCommands({ID_COMPUTER_TURN});
+    for (const Case& c : cases) {
+        Setup(c.checkers, c.dice);
+        g_finishMode = c.finishMode;
+        wnd->PostCommand(ID_AUTO_FORCED);
+        Drain();
+        EXPECT_EQ(MovesPlayed(), c.played) << c.name;
+        g_finishMode = 0;
+    }
+}
+
+TEST_F(FinishGameTest, EscapeHeldAtTheStartPlaysNothing) {
+    AutoFinish = 0;
+    Start(SIDE_HUMAN, {{6, 1}});
+    const std::vector<std::string> lines = Lines();
+    QTest::keyPress(wnd->centralWidget(), Qt::Key_Escape);
+    wnd->RunCommand(ID_FINISH_GAME);
+    QTest::keyRelease(wnd->centralWidget(), Qt::Key_Escape);
+    EXPECT_EQ(g_moveOrdinal, 1);
+    EXPECT_EQ(g_finishMode, 0);
+    EXPECT_EQ(Lines(), lines) << "only the prompt line is written again";
+}
+
+TEST_F(FinishGameTest, TheSpeedComesFromTheOptionOrTheQuestionAndTheGamePlaysToItsEnd) {
+    struct Case {
+        int autoFinish;
+        int answer;
+        bool asked;
+        bool played;
+        int quick;
+    };
+    const Case cases[] = {
+        {0, IDYES, false, true, 1}, {1, IDYES, false, true, 0}, {2, IDNO, true, true, 0}, {2, IDCANCEL, true, false, 0}};
+    ManualDice = 0;
+    AutoForcedMoves = 1;
+    for (const Case& c : cases) {
+        AutoFinish = c.autoFinish;
+        answer = c.answer;
+        questions.clear();
+        Start(SIDE_HUMAN, {});
+        const int before = Scored();
+        wnd->RunCommand(ID_FINISH_GAME);
+        EXPECT_EQ(questions.size(), c.asked ? 1u : 0u) << c.autoFinish;
+        if (c.asked) EXPECT_EQ(questions[0].text, ResString(IDS_QUICK_FINISH));
+        EXPECT_EQ(Scored() > before, c.played) << c.autoFinish << " " << c.answer;
+        if (c.played) {
+            EXPECT_EQ(g_quickFinish, c.quick);
+            EXPECT_EQ(g_finishMode, 0);
+            EXPECT_EQ(g_winner, SIDE_NONE) << "the next game has begun";
+        } else {
+            EXPECT_EQ(g_moveOrdinal, 1);
+        }
+        Drain();
+    }
+}
+}  // namespace
