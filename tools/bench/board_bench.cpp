@@ -6,9 +6,13 @@
 #include <QApplication>
 #include <cstdlib>
 
+#include "controller/new_game.h"
 #include "display/checker_sprite.h"
 #include "display/geometry.h"
+#include "resources/command_ids.h"
 #include "rules/location.h"
+#include "rules/turn_state.h"
+#include "settings/options.h"
 #include "shell/game_wnd.h"
 
 namespace {
@@ -25,6 +29,25 @@ void BM_AnimationStep(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_AnimationStep)->Unit(benchmark::kMicrosecond);
+
+// A whole game from the starting position played by a quick "Finish game"
+// at speed 100, every animation step drawn.
+void BM_QuickFinish(benchmark::State& state) {
+    GameWnd wnd(1024);
+    wnd.show();
+    QApplication::processEvents();
+    g_moveDelay = 0;
+    AutoFinish = 0;
+    ManualDice = 0;
+    for (auto _ : state) {
+        NewGame();
+        QApplication::processEvents();
+        const int scored = g_runScore[SIDE_HUMAN] + g_runScore[SIDE_COMPUTER];
+        wnd.RunCommand(ID_FINISH_GAME);
+        if (g_runScore[SIDE_HUMAN] + g_runScore[SIDE_COMPUTER] == scored) state.SkipWithError("the game did not end");
+    }
+}
+BENCHMARK(BM_QuickFinish)->Unit(benchmark::kMillisecond)->Iterations(5);
 }  // namespace
 
 int main(int argc, char** argv) {
