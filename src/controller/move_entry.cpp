@@ -13,6 +13,7 @@
 #include "controller/turn_moves.h"
 #include "controller/undo.h"
 #include "display/geometry.h"
+#include "display/progress_bar.h"
 #include "platform/key_state.h"
 #include "platform/virtual_keys.h"
 #include "resources/command_ids.h"
@@ -86,6 +87,7 @@ void PromptMove(int reset) {
         Pause(kDropPauseMs);
         DeleteLastLine();
     }
+    DrawProgressBar();
     if (g_sideToMove != SIDE_HUMAN) return;
     g_gameWnd->EnableCube(CanDouble());
     ShowStatus(NoMovePossible() ? IDS_CANNOT_MOVE : IDS_PROMPT_FROM);

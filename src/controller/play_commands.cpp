@@ -1,5 +1,8 @@
 #include "controller/play_commands.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 #include "computer/suggestion.h"
 #include "controller/location_letters.h"
 #include "controller/move_entry.h"
@@ -48,3 +51,11 @@ void OnSwitchSides() {
 }
 
 void OnRedraw() { g_gameWnd->RedrawAll(); }
+
+void OnShowProgress() {
+    const int lead = RaceLead(SIDE_HUMAN);
+    if (lead == 0) return ShowNote(ResText(IDS_EQUAL));
+    char text[64];
+    std::snprintf(text, sizeof text, ResText(lead > 0 ? IDS_YOU_LEAD : IDS_COMPUTER_LEADS), std::abs(lead));
+    ShowNote(text);
+}

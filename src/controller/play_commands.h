@@ -16,3 +16,6 @@ void OnSwitchSides();
 int PlayForHuman(int from, int to);
 
 void OnRedraw();
+
+// Writes who leads the race, and by how much, into pane 2.
+void OnShowProgress();

@@ -14,6 +14,8 @@
 #include "controller/pause.h"
 #include "controller/turn_moves.h"
 #include "display/geometry.h"
+#include "display/input_mark.h"
+#include "display/progress_bar.h"
 #include "platform/command_queue.h"
 #include "platform/message_box.h"
 #include "resources/command_ids.h"
@@ -82,6 +84,7 @@ void BeginTurn() {
 }
 
 void OnComputerTurn() {
+    EraseInputMark();
     AddSeparator();
     BeginTurn();
     if (EntryOpen(SIDE_COMPUTER) && !PlayComputerMove()) return;
@@ -100,6 +103,7 @@ int PlayMove(int from, int to) {
     if (human)
         g_turnHits[g_moveOrdinal] = IsPoint(to) && g_board[to]->count == 1 && g_board[to]->owner == SIDE_COMPUTER;
     MoveChecker(from, to);
+    DrawProgressBar();
     if (const int winner = FullTray(); winner != SIDE_NONE) {
         EndGame(winner, 1);
         return 0;

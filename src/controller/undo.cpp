@@ -4,6 +4,7 @@
 #include "controller/move_entry.h"
 #include "controller/narration.h"
 #include "controller/turn_moves.h"
+#include "display/input_mark.h"
 #include "rules/game_stats.h"
 #include "rules/moves.h"
 #include "rules/position.h"
@@ -38,6 +39,7 @@ void TakeBackLastMove() {
 }  // namespace
 
 void OnUndo() {
+    EraseInputMark();
     if (g_sideToMove != SIDE_HUMAN) return;
     if (g_moveOrdinal > 1) TakeBackLastMove();
     PromptMove(g_curMove->to == NO_LOCATION ? 1 : 0);

@@ -2,6 +2,7 @@
 
 #include "controller/highlight.h"
 #include "display/board_points.h"
+#include "display/progress_bar.h"
 #include "display/tray.h"
 #include "platform/canvas.h"
 #include "rules/position.h"
@@ -65,4 +66,5 @@ void PaintBoard() {
             drawn->ShowCheckers();
         }
     g_canvas->PresentAll();
+    DrawProgressBar();
 }

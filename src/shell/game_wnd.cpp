@@ -16,6 +16,7 @@
 #include "dice/mevra32.h"
 #include "display/board_display.h"
 #include "display/geometry.h"
+#include "display/progress_pane.h"
 #include "platform/canvas.h"
 #include "platform/command_queue.h"
 #include "platform/input_filter.h"
@@ -55,7 +56,13 @@ GameWnd::GameWnd(int screenWidth) {
     list_ = new QListWidget(board_);
     cube_ = new QPushButton(board_);
     for (QLabel*& die : dice_) die = new QLabel(board_);
-    for (QLabel*& pane : panes_) pane = MakePane(statusBar());
+    progress_ = new ProgressPane(statusBar());
+    progress_->setFocusPolicy(Qt::NoFocus);
+    panes_ = {MakePane(statusBar()), progress_, MakePane(statusBar())};
+    mark_ = new QLabel(QStringLiteral("_"), list_->viewport());
+    mark_->setAutoFillBackground(true);
+    mark_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    mark_->hide();
 
     // Settings and the resources the window needs come first: the size and
     // the colours depend on them.
@@ -169,6 +176,10 @@ Rect GameWnd::PaneRect(int pane) const {
     return FromQRect(QRect(board_->mapFromGlobal(label->mapToGlobal(QPoint(0, 0))), label->size()));
 }
 
+void GameWnd::SetProgressBar(const ProgressBar& bar) { progress_->SetBar(bar); }
+
+const ProgressBar& GameWnd::GetProgressBar() const { return progress_->Bar(); }
+
 int GameWnd::ListCount() const { return list_->count(); }
 
 std::string GameWnd::ListLine(int index) const {
@@ -209,6 +220,18 @@ int GameWnd::ListTextWidth(const std::string& text) const {
     return list_->fontMetrics().horizontalAdvance(ToQt(text));
 }
 
+void GameWnd::ShowListMark(int x, int y) {
+    mark_->setFont(list_->font());
+    mark_->adjustSize();
+    mark_->move(list_->viewport()->mapFrom(board_, QPoint(x, y)));
+    mark_->show();
+    mark_->repaint();
+}
+
+void GameWnd::HideListMark() { mark_->hide(); }
+
+bool GameWnd::ListMarkShown() const { return mark_->isVisible(); }
+
 QLabel* GameWnd::DieWindow(DieGroup group, int k) const {
     return dice_.at(static_cast<std::size_t>(group * DIE_WINDOWS_PER_GROUP + k));
 }
@@ -241,6 +264,8 @@ void GameWnd::PlaceCube(const Rect& r) {
 Rect GameWnd::CubePlace() const { return FromQRect(cube_->geometry()); }
 
 void GameWnd::SetCaption(const std::string& text) { setWindowTitle(ToQt(text)); }
+
+bool GameWnd::IsActive() const { return isActiveWindow() && !QApplication::activeModalWidget(); }
 
 void GameWnd::SetWaitCursor(bool on) {
     if (on)

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "display/control_layout.h"
+#include "display/progress_bar.h"
 #include "display/rect.h"
 #include "platform/nested_wait.h"
 
@@ -20,6 +21,7 @@ class CommandQueue;
 class QLabel;
 class QListWidget;
 class QPushButton;
+class ProgressPane;
 
 class GameWnd : public QMainWindow {
 public:
@@ -41,6 +43,9 @@ public:
     std::string PaneText(int pane) const;
     // Pane 1 in client coordinates of the board.
     Rect PaneRect(int pane) const;
+    // The bar over pane 1, in the pane's own coordinates.
+    void SetProgressBar(const ProgressBar& bar);
+    const ProgressBar& GetProgressBar() const;
 
     // --- Message list: one line per item, never scrolled ---
     int ListCount() const;
@@ -53,6 +58,10 @@ public:
     // A line's box in client coordinates, and the width of a text in the list's font.
     Rect ListLineRect(int index) const;
     int ListTextWidth(const std::string& text) const;
+    // The input mark "_" over the list, its top-left corner in client coordinates.
+    void ShowListMark(int x, int y);
+    void HideListMark();
+    bool ListMarkShown() const;
 
     // --- Die windows ---
     void ShowDieWindow(DieGroup group, int k, int value);
@@ -69,6 +78,8 @@ public:
 
     // --- Window ---
     void SetCaption(const std::string& text);
+    // Whether the window is the active one: no dialog or message box is up over it.
+    bool IsActive() const;
     void SetWaitCursor(bool on);
     void SetUndoCursor(bool on);
     // The end-of-turn wait: runs until a key, a click or a command.
@@ -95,6 +106,8 @@ private:
     QPushButton* cube_;
     std::array<QLabel*, 2 * DIE_WINDOWS_PER_GROUP> dice_{};
     std::array<QLabel*, 3> panes_{};
+    ProgressPane* progress_;
+    QLabel* mark_;
     std::unique_ptr<CommandQueue> commands_;
     QCursor undoCursor_;
     QMetaObject::Connection focusWatch_;

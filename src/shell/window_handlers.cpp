@@ -2,11 +2,10 @@
 
 #include "controller/highlight.h"
 #include "controller/move_entry.h"
+#include "display/input_mark.h"
 
 namespace {
-void IgnoreTick() {}
-
-constexpr WindowHandlers kProgramHandlers = {EnterLocation, OnLButtonUp, OnRButtonDown, OnMouseMove, IgnoreTick};
+constexpr WindowHandlers kProgramHandlers = {EnterLocation, OnLButtonUp, OnRButtonDown, OnMouseMove, BlinkStep};
 }  // namespace
 
 WindowHandlers g_windowHandlers = kProgramHandlers;

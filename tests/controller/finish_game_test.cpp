@@ -89,7 +89,9 @@ TEST_F(FinishGameTest, TheSpeedComesFromTheOptionOrTheQuestionAndTheGamePlaysToI
         const int before = Scored();
         wnd->RunCommand(ID_FINISH_GAME);
         EXPECT_EQ(questions.size(), c.asked ? 1u : 0u) << c.autoFinish;
-        if (c.asked) EXPECT_EQ(questions[0].text, ResString(IDS_QUICK_FINISH));
+        if (c.asked) {
+            EXPECT_EQ(questions[0].text, ResString(IDS_QUICK_FINISH));
+        }
         EXPECT_EQ(Scored() > before, c.played) << c.autoFinish << " " << c.answer;
         if (c.played) {
             EXPECT_EQ(g_quickFinish, c.quick);

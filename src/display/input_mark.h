@@ -1,0 +1,11 @@
+// The mark that blinks after the last line of the message list while the
+// human is to move, one step per tick of the blink timer.
+#pragma once
+
+// One tick: draws the mark or takes it away, in turn, while the human is to
+// move, the program does not play both sides and the main window is active.
+void BlinkStep();
+
+// Takes a showing mark away (before the computer's turn, at an undo); the
+// next tick draws it again.
+void EraseInputMark();
