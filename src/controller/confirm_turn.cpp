@@ -1,5 +1,7 @@
 #include "controller/confirm_turn.h"
 
+#include <utility>
+
 #include "controller/narration.h"
 #include "platform/command_queue.h"
 #include "platform/nested_wait.h"
@@ -26,6 +28,9 @@ bool AsksForUndo(const WaitResult& answer) {
     }
 }
 
+// A command put off in the wait; it outlives the input flushed after it.
+int g_putOff = 0;
+
 int WaitForAnswer() {
     g_awaitingConfirm = 1;
     g_gameWnd->SetUndoCursor(true);
@@ -35,9 +40,16 @@ int WaitForAnswer() {
     g_gameWnd->RedrawAll();
     g_awaitingConfirm = 0;
     FlushInput();
+    if (g_putOff != 0) g_gameWnd->PostCommand(std::exchange(g_putOff, 0));
     return AsksForUndo(answer) ? 1 : 0;
 }
 }  // namespace
+
+bool PutOffUntilWaitEnds(int id) {
+    if (g_awaitingConfirm != 1) return false;
+    g_putOff = id;
+    return true;
+}
 
 int ConfirmTurn() {
     const bool skip = g_race == 1 || AutoChangeTurn == 1 || g_finishMode == 1;

@@ -1,5 +1,6 @@
 #include "controller/finish_game.h"
 
+#include "controller/confirm_turn.h"
 #include "controller/move_entry.h"
 #include "controller/narration.h"
 #include "controller/play_commands.h"
@@ -69,12 +70,8 @@ void PlayForcedMoves() {
 }
 
 void FinishGame() {
-    // Chosen in the end-of-turn wait, the finish starts once the wait has
-    // handed the move on; run inside it, the human's turns would be skipped.
-    if (g_awaitingConfirm == 1) {
-        g_gameWnd->PostCommand(ID_FINISH_GAME);
-        return;
-    }
+    // Run inside the end-of-turn wait, the human's turns would be skipped.
+    if (PutOffUntilWaitEnds(ID_FINISH_GAME)) return;
     const int quick = ChooseSpeed();
     if (quick < 0) return;
     g_quickFinish = quick;

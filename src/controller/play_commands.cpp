@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "computer/suggestion.h"
+#include "controller/confirm_turn.h"
 #include "controller/location_letters.h"
 #include "controller/move_entry.h"
 #include "controller/narration.h"
@@ -12,6 +13,7 @@
 #include "controller/turn_moves.h"
 #include "platform/command_queue.h"
 #include "platform/message_box.h"
+#include "resources/command_ids.h"
 #include "resources/strings.h"
 #include "rules/board_snapshot.h"
 #include "rules/position.h"
@@ -19,6 +21,9 @@
 #include "shell/game_wnd.h"
 
 void OnNewGame() {
+    // Run inside the end-of-turn wait, the new game would lose its first turn
+    // to the computer's turn that the wait posts as it ends.
+    if (PutOffUntilWaitEnds(ID_FILE_NEW)) return;
     if (MessageBox(ResString(IDS_START_NEW_GAME), MB_YESNO, MB_ICONQUESTION) == IDYES) NewGame();
 }
 

@@ -41,12 +41,13 @@ TEST_F(PlayCommandsTest, NewGameAnsweredNoChangesNothingAndYesStartsAfreshWithou
         g_hitsMade[SIDE_HUMAN] = 3;
         const std::vector<std::string> lines = Lines();
         const int ordinal = g_moveOrdinal;
+        const int scored = g_runScore[SIDE_HUMAN] + g_runScore[SIDE_COMPUTER];
         answer = reply;
         wnd->RunCommand(ID_FILE_NEW);
         Drain();
         ASSERT_EQ(questions.back().text, ResString(IDS_START_NEW_GAME));
         EXPECT_EQ(questions.back().buttons, MB_YESNO);
-        EXPECT_EQ(g_runScore[SIDE_HUMAN] + g_runScore[SIDE_COMPUTER], 0);
+        EXPECT_EQ(g_runScore[SIDE_HUMAN] + g_runScore[SIDE_COMPUTER], scored);
         if (reply == IDNO) {
             EXPECT_EQ(Lines(), lines);
             EXPECT_EQ(g_moveOrdinal, ordinal);
@@ -57,6 +58,23 @@ TEST_F(PlayCommandsTest, NewGameAnsweredNoChangesNothingAndYesStartsAfreshWithou
             EXPECT_EQ(g_dice[0] + g_dice[1], 7) << "the new game's opening throw";
         }
     }
+}
+
+TEST_F(PlayCommandsTest, ANewGameChosenInTheWaitKeepsItsFirstTurn) {
+    ShowActive();
+    AutoChangeTurn = 0;
+    g_firstStarterFixed = 0;
+    Setup(kStart, {3, 1});
+    Script().assign({{2, 5}});
+    Click(17);
+    Click(20);
+    QTimer::singleShot(0, [this] { wnd->RunCommand(ID_FILE_NEW); });
+    Click(19);  // the last die, then the wait
+    Drain();
+    EXPECT_EQ(g_sideToMove, SIDE_HUMAN);
+    EXPECT_EQ(g_diceTotal[SIDE_COMPUTER], 0) << "the human starts the new game";
+    EXPECT_EQ(g_diceLeft, 2);
+    EXPECT_EQ(g_moveOrdinal, 1);
 }
 
 TEST_F(PlayCommandsTest, SuggestMovePlaysWhatCanBePlayedEachOnItsOwnLine) {
