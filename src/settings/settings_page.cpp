@@ -1,0 +1,70 @@
+#include "settings/settings_page.h"
+
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "platform/dialog_builder.h"
+#include "platform/message_box.h"
+#include "settings/settings_sheet.h"
+
+SettingsPage::SettingsPage(int templateId, int index) : index_(index) {
+    BuildDialog(*this, *FindDialogTemplate(templateId));
+}
+
+void SettingsPage::Activate() {
+    if (!shown_) {
+        shown_ = true;
+        InitPage();
+        Exchange(false);
+    }
+    g_lastSettingsPage = index_;
+    // The first entry follows the initialisation, which has just filled the controls.
+    if (entered_) Exchange(false);
+    entered_ = true;
+}
+
+bool SettingsPage::Deactivate() { return Exchange(true); }
+
+void SettingsPage::ExchangeCheck(bool save, int id, int32_t& value) const {
+    auto* box = DialogItemAs<QCheckBox>(*this, id);
+    if (save)
+        value = box->isChecked() ? 1 : 0;
+    else
+        box->setChecked(value != 0);
+}
+
+void SettingsPage::ExchangeRadio(bool save, std::initializer_list<int> ids, int32_t& index) const {
+    int32_t i = 0;
+    for (int id : ids) {
+        auto* radio = DialogItemAs<QRadioButton>(*this, id);
+        if (!save)
+            radio->setChecked(i == index);
+        else if (radio->isChecked())
+            index = i;
+        ++i;
+    }
+}
+
+bool SettingsPage::ExchangeNumber(bool save, int id, int32_t& value, int32_t min, int32_t max) const {
+    auto* box = DialogItemAs<QLineEdit>(*this, id);
+    if (!save) {
+        box->setText(QString::number(value));
+        return true;
+    }
+    bool isNumber = false;
+    const int number = box->text().trimmed().toInt(&isNumber);
+    if (isNumber && number >= min && number <= max) {
+        value = number;
+        return true;
+    }
+    MessageBox(isNumber ? QStringLiteral("Please enter an integer between %1 and %2.").arg(min).arg(max).toStdString()
+                        : "Please enter an integer.",
+               MB_OK, MB_ICONEXCLAMATION);
+    box->setFocus();
+    box->selectAll();
+    return false;
+}
+
+void SettingsPage::keyPressEvent(QKeyEvent* event) { QWidget::keyPressEvent(event); }

@@ -1,0 +1,73 @@
+#include "settings/settings_sheet.h"
+
+#include <QBoxLayout>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
+
+#include "controller/dice_display.h"
+#include "controller/enable_rules.h"
+#include "dialogs/show_help.h"
+#include "platform/modal.h"
+#include "settings/play_opts.h"
+#include "settings/vis_opts.h"
+#include "shell/game_wnd.h"
+
+int g_lastSettingsPage = 0;
+
+SettingsSheet::SettingsSheet(QWidget* owner) : QDialog(owner), tabs_(new QTabWidget(this)) {
+    setWindowTitle(QStringLiteral("Settings"));
+    pages_ = {new PlayOpts, new VisOpts};
+    for (SettingsPage* page : pages_) tabs_->addTab(page, page->windowTitle());
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* help = new QPushButton(QStringLiteral("Help"), this);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(help, &QPushButton::clicked, this, ShowHelp);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QPushButton* button : {ok, cancel, help}) buttons->addWidget(button);
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(tabs_);
+    layout->addLayout(buttons);
+
+    current_ = g_lastSettingsPage >= 0 && g_lastSettingsPage < PAGE_COUNT ? g_lastSettingsPage : 0;
+    {
+        const QSignalBlocker quiet(tabs_);
+        tabs_->setCurrentIndex(current_);
+    }
+    pages_[static_cast<std::size_t>(current_)]->Activate();
+    connect(tabs_, &QTabWidget::currentChanged, this, &SettingsSheet::PageChosen);
+}
+
+void SettingsSheet::SetActivePage(int index) { tabs_->setCurrentIndex(index); }
+
+void SettingsSheet::PageChosen(int index) {
+    if (index == current_) return;
+    if (!Page(current_)->Deactivate()) {
+        const QSignalBlocker quiet(tabs_);
+        tabs_->setCurrentIndex(current_);
+        return;
+    }
+    current_ = index;
+    Page(current_)->Activate();
+}
+
+void SettingsSheet::accept() {
+    if (!Page(current_)->Deactivate()) return;
+    for (SettingsPage* page : pages_)
+        if (page->Shown()) page->Apply();
+    QDialog::accept();
+}
+
+void OnSettings() {
+    SettingsSheet sheet(g_gameWnd);
+    if (RunModal(sheet) != QDialog::Accepted) return;
+    g_gameWnd->EnableCube(CanDouble());
+    ShowDice();
+}
