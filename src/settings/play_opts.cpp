@@ -4,7 +4,6 @@
 #include <QLineEdit>
 
 #include "platform/dialog_builder.h"
-#include "platform/profile.h"
 #include "rules/location.h"
 #include "settings/options.h"
 
@@ -53,11 +52,8 @@ bool PlayOpts::Exchange(bool save) {
 }
 
 void PlayOpts::Apply() {
-    const struct {
-        const char* key;
-        int32_t& option;
-        int32_t value;
-    } options[] = {
+    // FirstMoveBy acts at the next start only: the game in play keeps its starter.
+    StoreOptions({
         {"FirstMoveBy", FirstMoveBy, firstMove_},
         {"UseCube", UseCube, useCube_},
         {"AutoChangeTurn", AutoChangeTurn, autoChangeTurn_},
@@ -65,10 +61,5 @@ void PlayOpts::Apply() {
         {"IntelMoves", IntelMoves, intelMoves_},
         {"ManualDice", ManualDice, manualDice_},
         {"LevelOfPlay", LevelOfPlay, skill_->currentIndex()},
-    };
-    // FirstMoveBy takes effect at the next start only; the game in play keeps its starter.
-    for (const auto& o : options) {
-        o.option = o.value;
-        WriteProfileInt(OPTIONS_SECTION, o.key, o.value);
-    }
+    });
 }

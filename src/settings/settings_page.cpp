@@ -7,6 +7,8 @@
 
 #include "platform/dialog_builder.h"
 #include "platform/message_box.h"
+#include "platform/profile.h"
+#include "settings/options.h"
 #include "settings/settings_sheet.h"
 
 SettingsPage::SettingsPage(int templateId, int index) : index_(index) {
@@ -26,6 +28,13 @@ void SettingsPage::Activate() {
 }
 
 bool SettingsPage::Deactivate() { return Exchange(true); }
+
+void SettingsPage::StoreOptions(std::initializer_list<StoredOption> options) {
+    for (const StoredOption& o : options) {
+        o.option = o.value;
+        WriteProfileInt(OPTIONS_SECTION, o.key, o.value);
+    }
+}
 
 void SettingsPage::ExchangeCheck(bool save, int id, int32_t& value) const {
     auto* box = DialogItemAs<QCheckBox>(*this, id);

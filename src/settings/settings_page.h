@@ -32,6 +32,14 @@ protected:
     // false when a value is refused.
     virtual bool Exchange(bool save) = 0;
 
+    struct StoredOption {
+        const char* key;
+        int32_t& option;
+        int32_t value;
+    };
+    // Copies each value into its option and writes it to the profile, in order.
+    static void StoreOptions(std::initializer_list<StoredOption> options);
+
     // A check box as 0 or 1.
     void ExchangeCheck(bool save, int id, int32_t& value) const;
     // A radio group as the index of its checked button, in the order of `ids`.

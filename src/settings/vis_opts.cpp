@@ -46,19 +46,13 @@ bool VisOpts::Exchange(bool save) {
 }
 
 void VisOpts::Apply() {
-    const struct {
-        const char* key;
-        int32_t& option;
-        int32_t value;
-    } options[] = {
-        {"ShowProgress", ShowProgress, showProgress_}, {"HitShake", HitShake, shake_},
-        {"DiceAsIcons", DiceAsIcons, pictureDice_},    {"HighLight", HighLight, highlight_},
+    StoreOptions({
+        {"ShowProgress", ShowProgress, showProgress_},
+        {"HitShake", HitShake, shake_},
+        {"DiceAsIcons", DiceAsIcons, pictureDice_},
+        {"HighLight", HighLight, highlight_},
         {"AutoFinish", AutoFinish, autoFinish_},
-    };
-    for (const auto& o : options) {
-        o.option = o.value;
-        WriteProfileInt(OPTIONS_SECTION, o.key, o.value);
-    }
+    });
     WriteProfileInt(OPTIONS_SECTION, "speed", speed_);
     g_moveDelay = 100 - speed_;
     if (clockwise_ != ClockWise) TurnBoard(clockwise_);
