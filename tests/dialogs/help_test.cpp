@@ -6,6 +6,7 @@
 #include "dialogs/show_help.h"
 #include "resources/command_ids.h"
 #include "settings/backg_clr.h"
+#include "settings/settings_sheet.h"
 #include "shell/game_wnd_fixture.h"
 
 namespace {
@@ -15,6 +16,7 @@ TEST_F(GameWndTest, HelpOpensAtTheTopicOfTheActiveWindow) {
     const Make none = [](QWidget*) { return nullptr; };
     const Make dialog = [](QWidget* w) { return std::make_unique<QDialog>(w); };
     const Make colors = [](QWidget* w) { return std::make_unique<BackgClr>(w, ""); };
+    const Make settings = [](QWidget* w) { return std::make_unique<SettingsSheet>(w); };
     const struct {
         const char* how;
         Make make;
@@ -25,7 +27,9 @@ TEST_F(GameWndTest, HelpOpensAtTheTopicOfTheActiveWindow) {
         {"Help in the main window", none, {}, "index", false},
         {"Help over a dialog", dialog, {}, "index", true},
         {"Help over the colour dialog", colors, {}, "colors", true},
+        {"Help over the Settings sheet", settings, {}, "settings", true},
         {"F1 in a dialog", dialog, Qt::NoModifier, "index", true},
+        {"F1 in the Settings sheet", settings, Qt::NoModifier, "settings", true},
         {"F1 in the colour dialog", colors, Qt::NoModifier, "colors", true},
         {"Shift+F1", colors, Qt::ShiftModifier, "", true},
         {"Ctrl+F1", colors, Qt::ControlModifier, "", true},
