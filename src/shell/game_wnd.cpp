@@ -187,17 +187,24 @@ std::string GameWnd::ListLine(int index) const {
     return item ? item->text().toStdString() : std::string();
 }
 
+// A change of the list takes the input mark away, as a repaint of the list
+// would: it must not cover the text it follows.
 void GameWnd::ListAppend(const std::string& text) {
+    mark_->hide();
     list_->addItem(ToQt(text));
     list_->repaint();
 }
 
 void GameWnd::ListDelete(int index) {
+    mark_->hide();
     delete list_->takeItem(index);
     list_->repaint();
 }
 
-void GameWnd::ListClear() { list_->clear(); }
+void GameWnd::ListClear() {
+    mark_->hide();
+    list_->clear();
+}
 
 int GameWnd::ListPageSize() const {
     // The viewport is not sized before the window is shown; the frame's
