@@ -8,6 +8,7 @@
 #include "controller/dice_display.h"
 #include "controller/enable_rules.h"
 #include "dialogs/show_help.h"
+#include "display/progress_bar.h"
 #include "platform/modal.h"
 #include "settings/play_opts.h"
 #include "settings/vis_opts.h"
@@ -70,4 +71,6 @@ void OnSettings() {
     if (RunModal(sheet) != QDialog::Accepted) return;
     g_gameWnd->EnableCube(CanDouble());
     ShowDice();
+    // The bar follows the option at once, also when it was switched off.
+    DrawProgressBar();
 }

@@ -207,7 +207,7 @@ TEST_F(SettingsSheetTest, ClockwiseMidTurnKeepsTheCheckersAndTheTurnStart) {
     EXPECT_EQ(undone, start);
 }
 
-TEST_F(SettingsSheetTest, OkShowsTheDiceAndSetsTheCubeAtOnce) {
+TEST_F(SettingsSheetTest, OkShowsTheDiceTheCubeAndTheProgressBarAtOnce) {
     ShowActive();
     Setup({{1, 2}, {12, 13}, {24, -15}}, {3, 5});
     const struct {
@@ -217,12 +217,16 @@ TEST_F(SettingsSheetTest, OkShowsTheDiceAndSetsTheCubeAtOnce) {
         bool on;
         bool diceShown;
         bool cubeEnabled;
+        bool barShown;
     } cases[] = {
-        {"picture dice off", VISUAL, 1102, false, false, false},
-        {"picture dice on", VISUAL, 1102, true, true, false},
-        {"cube on", GAME, 1049, true, true, true},
-        {"cube off", GAME, 1049, false, true, false},
+        {"picture dice off", VISUAL, 1102, false, false, false, true},
+        {"picture dice on", VISUAL, 1102, true, true, false, true},
+        {"cube on", GAME, 1049, true, true, true, true},
+        {"cube off", GAME, 1049, false, true, false, true},
+        {"progress bar off", VISUAL, 1064, false, true, false, false},
+        {"progress bar on", VISUAL, 1064, true, true, false, true},
     };
+    ShowProgress = 1;
     for (const auto& c : cases) {
         RunSettings(c.page, [&](SettingsSheet& s) {
             Check(c.page, c.id, c.on)(s);
@@ -230,6 +234,7 @@ TEST_F(SettingsSheetTest, OkShowsTheDiceAndSetsTheCubeAtOnce) {
         });
         for (int k = 0; k < 2; ++k) EXPECT_EQ(wnd->DieWindowShown(DIE_GROUP_HUMAN, k), c.diceShown) << c.name;
         EXPECT_EQ(wnd->CubeEnabled(), c.cubeEnabled) << c.name;
+        EXPECT_EQ(wnd->GetProgressBar().shown, c.barShown) << c.name;
     }
 }
 }  // namespace
