@@ -2,12 +2,14 @@
 
 #include "controller/clocks.h"
 #include "controller/new_game.h"
+#include "resources/command_ids.h"
 #include "rules/game_end.h"
 #include "rules/game_stats.h"
 #include "rules/position.h"
 #include "rules/turn_state.h"
 #include "settings/options.h"
 #include "shell/game_wnd.h"
+#include "stats/stats_dlg.h"
 
 void EndGame(int winner, int scoreKind) {
     StopClock(SIDE_HUMAN);
@@ -17,7 +19,10 @@ void EndGame(int winner, int scoreKind) {
     g_totalScore[winner] += g_cubeValue;
     g_runScore[winner] += g_cubeValue;
     SaveScores();
-    // The next game follows at once, as the statistics window's "Again" does.
+    if (!ShowStatistics()) {
+        g_gameWnd->PostCommand(ID_APP_EXIT);
+        return;
+    }
     g_gameWnd->RedrawAll();
     NewGame();
 }

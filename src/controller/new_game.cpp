@@ -18,6 +18,14 @@
 namespace {
 std::string Plain(StoredText which) { return Unscramble(ScrambledText(which)); }
 
+// The computer's die is entry 0, the human's entry 1; a double is thrown again.
+void OpeningThrow() {
+    do ThrowDice();
+    while (g_diceLeft == MAX_DICE);
+    if (g_firstStarterFixed == 0) g_sideToMove = g_dice[0] < g_dice[1] ? SIDE_HUMAN : SIDE_COMPUTER;
+}
+}  // namespace
+
 void WriteBanner() {
     g_gameWnd->ListClear();
     AddListLine(ProgramTitle());
@@ -27,14 +35,6 @@ void WriteBanner() {
     AddListLine(Plain(StoredText::Banner3));
     AddSeparator();
 }
-
-// The computer's die is entry 0, the human's entry 1; a double is thrown again.
-void OpeningThrow() {
-    do ThrowDice();
-    while (g_diceLeft == MAX_DICE);
-    if (g_firstStarterFixed == 0) g_sideToMove = g_dice[0] < g_dice[1] ? SIDE_HUMAN : SIDE_COMPUTER;
-}
-}  // namespace
 
 void NewGame() {
     DestroyBoard();

@@ -3,3 +3,6 @@
 #pragma once
 
 void NewGame();
+
+// Clears the message list and writes the program's banner into it.
+void WriteBanner();

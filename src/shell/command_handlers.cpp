@@ -13,6 +13,7 @@
 #include "resources/strings.h"
 #include "settings/backg_clr.h"
 #include "settings/options.h"
+#include "settings/position_commands.h"
 #include "settings/settings_sheet.h"
 #include "shell/game_wnd.h"
 
@@ -30,7 +31,7 @@ void ResetScores() {
 }
 
 const std::map<int, void (*)()> kHandlers = {
-    {ID_FILE_NEW, OnNewGame},     {ID_FILE_OPEN, NotYetAvailable},   {ID_FILE_SAVE, NotYetAvailable},
+    {ID_FILE_NEW, OnNewGame},     {ID_FILE_OPEN, OpenPositionFile},   {ID_FILE_SAVE, SavePositionFile},
     {ID_SETTINGS, OnSettings},          {ID_RESET_SCORES, ResetScores},    {ID_APP_EXIT, OnExit},
     {ID_SHOW_PROGRESS, OnShowProgress}, {ID_UNDO, OnUndo},       {ID_DOUBLE, NotYetAvailable},
     {ID_PASS, OnPass},         {ID_RESIGN, NotYetAvailable},      {ID_SUGGEST_MOVE, OnSuggestMove},

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDialog>
 #include <QTest>
 #include <memory>
 #include <string>
@@ -13,6 +14,7 @@
 #include "platform/clock.h"
 #include "platform/command_queue.h"
 #include "platform/message_box.h"
+#include "platform/modal.h"
 #include "rules/position.h"
 #include "rules/turn_state.h"
 #include "settings/options.h"
@@ -34,6 +36,8 @@ protected:
             return answer;
         });
         SetBeepHook([this] { ++beeps; });
+        // Every game's end asks whether to play again; the tests play on.
+        SetModalHook([](QDialog&) { return int{QDialog::Accepted}; });
         SetClock(&clock);
         wnd = std::make_unique<GameWnd>(1024);
         // The window's own tests start from an idle window: the first game's
@@ -50,6 +54,7 @@ protected:
         ResetWindowHandlers();
         SetMessageBoxHook({});
         SetBeepHook({});
+        SetModalHook({});
         SetClock(nullptr);
         g_awaitingConfirm = 0;
         g_moveOrdinal = 0;

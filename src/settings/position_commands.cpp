@@ -1,0 +1,68 @@
+#include "settings/position_commands.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "controller/clocks.h"
+#include "controller/confirm_turn.h"
+#include "controller/dice_display.h"
+#include "controller/move_entry.h"
+#include "controller/narration.h"
+#include "controller/new_game.h"
+#include "controller/turn_moves.h"
+#include "display/control_layout.h"
+#include "platform/file_dialog.h"
+#include "platform/message_box.h"
+#include "resources/command_ids.h"
+#include "resources/strings.h"
+#include "rules/location.h"
+#include "rules/position.h"
+#include "settings/position_file.h"
+#include "shell/game_app.h"
+#include "shell/game_wnd.h"
+
+namespace {
+std::optional<std::string> AskPositionFile(FileDialogKind kind) {
+    return AskFileName(g_gameWnd, {kind, ResString(IDS_POSITION_FILE_FILTER), "pos"});
+}
+
+// A centred cube shows the highest value it can reach.
+std::string CubeCaption() { return g_cubeValue == 1 ? "64" : std::to_string(g_cubeValue); }
+
+void ShowLoadedGame(const std::string& path) {
+    g_gameWnd->SetCubeText(CubeCaption());
+    g_gameWnd->PlaceCube(CubeRect(g_cubeOwner));
+    WriteBanner();
+    AddListLine(FormatDice(0));
+    PromptMove(0);
+    ShowDice();
+    g_gameWnd->SetCaption(ProgramTitle() + " - " + std::filesystem::path(path).filename().string());
+}
+}  // namespace
+
+void SavePositionFile() {
+    const std::optional<std::string> path = AskPositionFile(FileDialogKind::Save);
+    if (!path) return;
+    // The saved time is the total so far; the clock runs again at the next prompt.
+    StopClock(SIDE_HUMAN);
+    SavePositionFile(*path);
+}
+
+void OpenPositionFile() {
+    // Loaded inside the end-of-turn wait, the game would hand the loaded turn to the computer.
+    if (PutOffUntilWaitEnds(ID_FILE_OPEN)) return;
+    const std::optional<std::string> path = AskPositionFile(FileDialogKind::Open);
+    if (!path) return;
+    const PosFileRead read = ReadPositionFile(*path);
+    if (read.status == PosFileStatus::Unreadable) return;
+    if (read.status == PosFileStatus::Invalid) {
+        MessageBox(ResString(IDS_INVALID_POSITION_FILE), MB_OK, MB_ICONEXCLAMATION);
+        return;
+    }
+    HideDice();
+    ApplyPositionFile(*read.data);
+    // The moves of the turn before belong to another position: Undo must not reach them.
+    ClearTurnMoves();
+    ShowLoadedGame(*path);
+}

@@ -1,0 +1,10 @@
+// The File menu's Open and Save: position files chosen in the platform's file
+// dialogs, read into the running game or written from it.
+#pragma once
+
+// Writes the game at the start of the human's turn to a chosen file.
+void SavePositionFile();
+
+// Reads a chosen file into the running game and shows the loaded state. A file
+// that is not a position file the game can continue from changes nothing.
+void OpenPositionFile();

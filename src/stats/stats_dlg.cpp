@@ -1,0 +1,117 @@
+#include "stats/stats_dlg.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <cstdio>
+
+#include "platform/canvas.h"
+#include "platform/dialog_builder.h"
+#include "platform/modal.h"
+#include "resources/dialog_templates.h"
+#include "resources/strings.h"
+#include "rules/game_stats.h"
+#include "rules/location.h"
+#include "rules/turn_state.h"
+#include "settings/color_scheme.h"
+#include "settings/options.h"
+#include "shell/game_wnd.h"
+#include "stats/stats_record.h"
+#include "stats/win_graph.h"
+
+int g_statsExpanded = 1;
+
+namespace {
+constexpr int IDC_MORE = 3;
+constexpr int IDC_GAME_AXIS = 1115;
+constexpr int IDC_PCT_AXIS = 1117;
+constexpr int IDC_GAMES_END = 1118;
+
+// Each counter's controls for the human and the computer.
+struct NumberRow {
+    int human, computer;
+    const int32_t* values;
+};
+
+QString ThinkingTime(int32_t ms) {
+    // A clock still running holds a negative value; it has no time to show yet.
+    const long t = ms < 0 ? 0 : ms;
+    char text[64];
+    std::snprintf(text, sizeof text, ResString(IDS_THINK_TIME), t / 60000, t % 60000 / 1000);
+    return QString::fromLatin1(text);
+}
+
+// The dialog positions its owner-relative template origin on the owner's client area.
+void PlaceOnOwner(QDialog& dialog, const QWidget* owner) {
+    if (!owner) return;
+    const DialogTemplate& t = *FindDialogTemplate(IDD_STATISTICS);
+    const Rect r = DialogUnitsToPixels(BaseUnitsOf(dialog.font()), t.x, t.y, 0, 0);
+    dialog.move(owner->mapToGlobal(QPoint(r.left, r.top)));
+}
+}  // namespace
+
+StatsDlg::StatsDlg(QWidget* owner) : QDialog(owner) {
+    BuildDialog(*this, *FindDialogTemplate(IDD_STATISTICS));
+    fullSize_ = size();
+    PlaceOnOwner(*this, owner);
+    DialogItemAs<QLabel>(*this, IDC_GAMES_END)->setText(QStringLiteral("50"));
+    connect(DialogItemAs<QPushButton>(*this, IDC_MORE), &QPushButton::clicked, this, &StatsDlg::ToggleMore);
+    ToggleMore();
+    // A file that cannot be written costs only the history; the game's numbers still show.
+    UpdateStatsFile();
+    ShowNumbers();
+}
+
+StatsDlg::~StatsDlg() { g_statsExpanded = !g_statsExpanded; }
+
+void StatsDlg::ShowNumbers() {
+    const NumberRow rows[] = {
+        {202, 207, g_diceTotal}, {203, 208, g_doublesThrown}, {204, 209, g_hitsMade},
+        {211, 215, g_runScore},  {221, 225, g_totalScore},
+    };
+    for (const NumberRow& row : rows) {
+        DialogItemAs<QLabel>(*this, row.human)->setText(QString::number(static_cast<uint32_t>(row.values[SIDE_HUMAN])));
+        DialogItemAs<QLabel>(*this, row.computer)
+            ->setText(QString::number(static_cast<uint32_t>(row.values[SIDE_COMPUTER])));
+    }
+    DialogItemAs<QLabel>(*this, 217)->setText(ThinkingTime(g_thinkTime[SIDE_HUMAN]));
+    DialogItemAs<QLabel>(*this, 220)->setText(ThinkingTime(g_thinkTime[SIDE_COMPUTER]));
+}
+
+void StatsDlg::ToggleMore() {
+    g_statsExpanded = !g_statsExpanded;
+    auto* more = DialogItemAs<QPushButton>(*this, IDC_MORE);
+    if (g_statsExpanded) {
+        more->setText(QStringLiteral("<< &More"));
+        setFixedSize(fullSize_);
+    } else {
+        more->setText(QStringLiteral("&More >>"));
+        // Everything from the graph's percentage axis down is cut off.
+        setFixedSize(fullSize_.width(), DialogItem(*this, IDC_PCT_AXIS)->y());
+    }
+}
+
+void StatsDlg::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), ToQColor(g_colors[SLOT_BACKGROUND]));
+    if (g_statsExpanded) DrawWinGraph(painter);
+}
+
+void StatsDlg::DrawWinGraph(QPainter& painter) const {
+    const QRect pct = DialogItem(*this, IDC_PCT_AXIS)->geometry();
+    const QRect games = DialogItem(*this, IDC_GAME_AXIS)->geometry();
+    const int right = games.x() + games.width();
+    const GraphFrame frame{pct.x() + pct.width(), right - (pct.x() + pct.width()), games.y(), games.y() - pct.y()};
+    painter.setPen(Qt::black);
+    const int half = pct.y() + frame.height / 2;
+    painter.drawLine(frame.left, half, right, half);
+    painter.setPen(Qt::white);
+    const std::vector<GraphPoint> points = WinGraphPoints(g_statsRecord, frame);
+    for (std::size_t i = 1; i < points.size(); ++i)
+        painter.drawLine(points[i - 1].x, points[i - 1].y, points[i].x, points[i].y);
+}
+
+bool ShowStatistics() {
+    StatsDlg dialog(g_gameWnd);
+    return RunModal(dialog) == QDialog::Accepted;
+}

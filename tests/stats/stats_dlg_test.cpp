@@ -1,0 +1,85 @@
+#include "stats/stats_dlg.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <functional>
+
+#include "controller/end_game.h"
+#include "platform/dialog_builder.h"
+#include "resources/command_ids.h"
+#include "rules/game_stats.h"
+#include "shell/game_wnd_fixture.h"
+
+namespace {
+class StatsDlgTest : public GameWndTest {
+protected:
+    // Ends a game won by the human with `user` acting in the statistics window.
+    void EndWith(const std::function<void(QDialog&)>& user) {
+        SetModalHook([&](QDialog& dialog) {
+            dialog.show();
+            user(dialog);
+            shown.push_back({DialogItemAs<QPushButton>(dialog, 3)->text().toStdString(), dialog.height()});
+            return dialog.result();
+        });
+        EndGame(SIDE_HUMAN, 0);
+        Drain();
+    }
+    struct Shown {
+        std::string more;
+        int height;
+    };
+    std::vector<Shown> shown;
+};
+
+void Press(QDialog& dialog, int id) { DialogItemAs<QPushButton>(dialog, id)->click(); }
+}  // namespace
+
+TEST_F(StatsDlgTest, TheGraphPartStaysAsTheUserLeftItForTheNextGame) {
+    g_statsExpanded = 1;
+    RecordCommands({ID_APP_EXIT});
+    EndWith([](QDialog& d) { Press(d, IDOK); });
+    EndWith([](QDialog& d) {
+        Press(d, 3);
+        Press(d, IDOK);
+    });
+    EndWith([](QDialog& d) { Press(d, IDOK); });
+    ASSERT_EQ(shown.size(), 3u);
+    EXPECT_EQ(shown[0].more, "&More >>");
+    EXPECT_EQ(shown[1].more, "<< &More");
+    EXPECT_EQ(shown[2].more, "<< &More");
+    EXPECT_LT(shown[0].height, shown[2].height);
+    EXPECT_TRUE(ran.empty()) << "Again plays on";
+    EXPECT_EQ(g_winner, SIDE_NONE) << "the next game has begun";
+}
+
+TEST_F(StatsDlgTest, QuitEscapeAndTheCloseBoxEndTheProgram) {
+    const std::function<void(QDialog&)> ways[] = {
+        [](QDialog& d) { Press(d, IDCANCEL); },
+        [](QDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); },
+        [](QDialog& d) { d.close(); },
+    };
+    for (const auto& way : ways) {
+        RecordCommands({ID_APP_EXIT});
+        ran.clear();
+        EndWith(way);
+        EXPECT_EQ(ran, std::vector<int>{ID_APP_EXIT});
+    }
+}
+
+TEST_F(StatsDlgTest, ShowsTheGamesCountersAndThinkingTimes) {
+    ClearGameStats();
+    g_diceTotal[SIDE_HUMAN] = 87;
+    g_hitsMade[SIDE_COMPUTER] = 3;
+    g_thinkTime[SIDE_HUMAN] = 125300;
+    g_thinkTime[SIDE_COMPUTER] = 999;
+    std::map<int, std::string> texts;
+    EndWith([&](QDialog& d) {
+        for (int id : {202, 209, 217, 220, 1118}) texts[id] = DialogItemAs<QLabel>(d, id)->text().toStdString();
+        Press(d, IDOK);
+    });
+    EXPECT_EQ(texts[202], "87");
+    EXPECT_EQ(texts[209], "3");
+    EXPECT_EQ(texts[217], "2 min 05 sec");
+    EXPECT_EQ(texts[220], "0 min 00 sec");
+    EXPECT_EQ(texts[1118], "50");
+}
