@@ -45,7 +45,10 @@ bool TableIsValid(const SavedLocation* table) {
         const SavedLocation& e = table[loc];
         if (e.count < 0 || e.count > CHECKERS_PER_SIDE || e.owner < SIDE_NONE || e.owner > SIDE_HUMAN) return false;
         // A point is owned exactly while checkers stand on it.
-        const bool ownerOk = IsPoint(loc) ? (e.owner != SIDE_NONE) == (e.count != 0) : e.owner == FixedOwner(loc);
+        // A new game's saved position leaves empty bars and trays without an
+        // owner, so files saved in its first turn hold none for them.
+        const bool ownerOk = IsPoint(loc) ? (e.owner != SIDE_NONE) == (e.count != 0)
+                                          : e.owner == FixedOwner(loc) || (e.owner == SIDE_NONE && e.count == 0);
         if (!ownerOk) return false;
         total[e.owner] += e.count;
     }
@@ -125,7 +128,7 @@ void ApplyPositionFile(const PositionFileData& data) {
     for (int loc = 0; loc < NUM_LOCATIONS; ++loc) {
         CLocation* l = g_board[loc];
         while (l->count > 0) l->RemoveChecker();
-        l->owner = data.table[loc].owner;
+        l->owner = IsPoint(loc) ? data.table[loc].owner : FixedOwner(loc);
         while (l->count < data.table[loc].count) l->AddChecker();
     }
     // A file without the race flag must not leave the old position's flag behind.

@@ -156,7 +156,13 @@ TEST_F(PositionFileTest, BadFilesAreRefusedAndChangeNothing) {
         {"checkers without owner", entry(1, 2, SIDE_NONE)},
         {"empty point with owner", entry(2, 0, SIDE_COMPUTER)},
         {"human bar owned by computer", entry(LOC_HUMAN_BAR, 0, SIDE_COMPUTER)},
-        {"computer tray owned by nobody", entry(LOC_COMPUTER_OFF, 0, SIDE_NONE)},
+        {"computer tray owned by the human", entry(LOC_COMPUTER_OFF, 0, SIDE_HUMAN)},
+        {"checkers in a tray owned by nobody",
+         [](Bytes& b) {
+             PutI32(b, EntryOffset(LOC_HUMAN_OFF) + 4, SIDE_NONE);
+             b[EntryOffset(LOC_HUMAN_OFF)] = 1;
+             b[EntryOffset(1)] = 1;
+         }},
         {"14 human checkers", entry(1, 1, SIDE_HUMAN)},
         {"16 computer checkers", entry(2, 1, SIDE_COMPUTER)},
         {"die of 7", [](Bytes& b) { b[228] = 7; }},
@@ -235,4 +241,14 @@ TEST_F(PositionFileTest, TheStoredFileReadsBackUnchanged) {
     EXPECT_EQ(read.data->present, POS_ALL_PRESENT);
     EXPECT_EQ(read.data->fields[POS_THINK_HUMAN], 12345);
     EXPECT_EQ(EncodePositionFile(*read.data), *ReadFileBytes(path, 1000));
+}
+
+TEST_F(PositionFileTest, AFileSavedInANewGamesFirstTurnOpens) {
+    DestroyBoard();
+    BuildBoard(true);  // the saved position as a new game leaves it: bars and trays without owner
+    const std::optional<PositionFileData> data = DecodePositionFile(EncodePositionFile(CapturePositionFile()));
+    ASSERT_TRUE(data.has_value());
+    ApplyPositionFile(*data);
+    EXPECT_EQ(g_board[LOC_HUMAN_BAR]->owner, SIDE_HUMAN);
+    EXPECT_EQ(g_board[LOC_COMPUTER_OFF]->owner, SIDE_COMPUTER);
 }

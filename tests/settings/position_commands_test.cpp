@@ -1,0 +1,104 @@
+#include "settings/position_commands.h"
+
+#include <fstream>
+#include <optional>
+#include <string>
+
+#include "controller/enable_rules.h"
+#include "controller/game_fixture.h"
+#include "platform/file_dialog.h"
+#include "resources/command_ids.h"
+#include "shell/game_app.h"
+
+namespace {
+class PositionCommandsTest : public GameTest {
+protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        SetFileDialogHook([this](const FileDialogSpec& spec) {
+            asked.push_back(spec.kind);
+            EXPECT_EQ(spec.defaultExtension, "pos");
+            return chosen;
+        });
+    }
+    void TearDown() override {
+        SetFileDialogHook({});
+        GameTest::TearDown();
+    }
+    void Run(int id, std::optional<std::string> file) {
+        chosen = std::move(file);
+        wnd->RunCommand(id);
+        Drain();
+    }
+    void SetCounters(int base) {
+        int32_t* counters[] = {&g_thinkTime[SIDE_COMPUTER], &g_diceTotal[1], &g_diceTotal[2], &g_doublesThrown[1],
+                               &g_doublesThrown[2],         &g_hitsMade[1],  &g_hitsMade[2]};
+        for (int32_t* c : counters) *c = base++;
+    }
+    std::optional<std::string> chosen;
+    std::vector<FileDialogKind> asked;
+};
+
+const std::initializer_list<std::pair<int, int>> kBoard = {{1, 2},   {12, 5},  {17, 3}, {19, 5},
+                                                           {24, -2}, {13, -5}, {8, -3}, {6, -5}};
+}  // namespace
+
+TEST_F(PositionCommandsTest, OpenRestoresTheSavedGameButNotTheScores) {
+    Setup(kBoard, {6, 4});
+    g_cubeValue = 1;
+    g_cubeOwner = SIDE_NONE;
+    SetCounters(100);
+    Run(ID_FILE_SAVE, "game.pos");
+    Run(ID_FILE_SAVE, std::nullopt);
+
+    Setup({{1, 15}, {24, -15}}, {2, 1});
+    SetCounters(500);
+    g_cubeValue = 8;
+    g_cubeOwner = SIDE_COMPUTER;
+    wnd->SetCubeText("8");
+    DiceAsIcons = 1;
+    wnd->show();
+    g_runScore[SIDE_HUMAN] = 7;
+    g_totalScore[SIDE_HUMAN] = 11;
+    Run(ID_FILE_OPEN, "game.pos");
+
+    EXPECT_EQ(asked, (std::vector{FileDialogKind::Save, FileDialogKind::Save, FileDialogKind::Open}));
+    EXPECT_EQ(Count(12), 5);
+    EXPECT_EQ(Count(24), -2);
+    EXPECT_EQ(g_diceTotal[SIDE_HUMAN], 102);
+    EXPECT_EQ(g_hitsMade[SIDE_COMPUTER], 105);
+    EXPECT_EQ(g_thinkTime[SIDE_COMPUTER], 100);
+    EXPECT_EQ(g_runScore[SIDE_HUMAN], 7);
+    EXPECT_EQ(g_totalScore[SIDE_HUMAN], 11);
+    EXPECT_EQ(wnd->CubeText(), "64");
+    EXPECT_EQ(wnd->windowTitle().toStdString(), ProgramTitle() + " - game.pos");
+    EXPECT_EQ(wnd->ListLine(wnd->ListCount() - 2), "Dice: 6+4");
+    EXPECT_TRUE(wnd->DieWindowShown(DIE_GROUP_HUMAN, 1));
+    EXPECT_TRUE(questions.empty());
+}
+
+TEST_F(PositionCommandsTest, AFileThatIsNotAPositionFileChangesNothing) {
+    std::ofstream("notes.pos") << "[options]\nspeed=100\n";
+    Setup(kBoard, {6, 4});
+    const std::vector<std::string> lines = Lines();
+    Run(ID_FILE_OPEN, "notes.pos");
+    Run(ID_FILE_OPEN, "missing.pos");
+    Run(ID_FILE_OPEN, std::nullopt);
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_EQ(questions[0].text, "Invalid position file !");
+    EXPECT_EQ(questions[0].icon, MB_ICONEXCLAMATION);
+    EXPECT_EQ(Count(12), 5);
+    EXPECT_EQ(Lines(), lines);
+}
+
+TEST_F(PositionCommandsTest, SaveWaitsUntilTheTurnsMovesAreTakenBack) {
+    Setup(kBoard, {3, 5});
+    Click(1);
+    Click(4);
+    ASSERT_EQ(Count(4), 1);
+    Run(ID_FILE_SAVE, "moved.pos");
+    EXPECT_TRUE(asked.empty());
+    Run(ID_UNDO, std::nullopt);
+    Run(ID_FILE_SAVE, "undone.pos");
+    EXPECT_EQ(asked.size(), 1u);
+}
