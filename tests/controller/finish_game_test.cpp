@@ -1,8 +1,10 @@
 #include "controller/finish_game.h"
 
 #include "controller/game_fixture.h"
+#include "platform/modal.h"
 #include "resources/command_ids.h"
 #include "resources/strings.h"
+#include "stats/stats_dlg.h"
 
 namespace {
 class FinishGameTest : public GameTest {
@@ -81,7 +83,13 @@ TEST_F(FinishGameTest, TheSpeedComesFromTheOptionOrTheQuestionAndTheGamePlaysToI
         {0, IDYES, false, true, 1}, {1, IDYES, false, true, 0}, {2, IDNO, true, true, 0}, {2, IDCANCEL, true, false, 0}};
     ManualDice = 0;
     AutoForcedMoves = 1;
+    int statistics = 0;
+    SetModalHook([&statistics](QDialog& dialog) {
+        statistics += qobject_cast<StatsDlg*>(&dialog) != nullptr;
+        return int{QDialog::Accepted};
+    });
     for (const Case& c : cases) {
+        statistics = 0;
         AutoFinish = c.autoFinish;
         answer = c.answer;
         questions.clear();
@@ -96,6 +104,7 @@ TEST_F(FinishGameTest, TheSpeedComesFromTheOptionOrTheQuestionAndTheGamePlaysToI
         if (c.played) {
             EXPECT_EQ(g_quickFinish, c.quick);
             EXPECT_EQ(g_finishMode, 0);
+            EXPECT_EQ(statistics, 1);
             EXPECT_EQ(g_winner, SIDE_NONE) << "the next game has begun";
         } else {
             EXPECT_EQ(g_moveOrdinal, 1);
