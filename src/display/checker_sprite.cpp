@@ -15,16 +15,23 @@ constexpr COLORREF kShadow = MakeColorRef(64, 64, 64);
 // From this stack position on, checkers share the seventh's place and show
 // the stack's size there.
 constexpr int kFirstCounted = 8;
+int g_liveSprites = 0;
 
 Rect SquareAt(int x, int y) { return {x, y, x + g_spriteSize, y + g_spriteSize}; }
 }  // namespace
 
 CCheckerSprite::CCheckerSprite(int x, int y, int owner, int position)
     : x_(x), y_(y), position_(position), owner_(owner) {
+    ++g_liveSprites;
     Show(false);
 }
 
-CCheckerSprite::~CCheckerSprite() { Hide(); }
+CCheckerSprite::~CCheckerSprite() {
+    Hide();
+    --g_liveSprites;
+}
+
+int CCheckerSprite::Live() { return g_liveSprites; }
 
 void CCheckerSprite::Show(bool moving) {
     Paint(moving);

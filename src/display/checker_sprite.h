@@ -27,6 +27,9 @@ public:
     int X() const { return x_; }
     int Y() const { return y_; }
 
+    // Sprites alive now, so long runs can show that none leak.
+    static int Live();
+
 private:
     void Paint(bool moving);
     void Erase();

@@ -7,6 +7,7 @@ namespace {
 CLocation* MakePlainLocation(int number, int count, int owner) { return new CLocation(number, count, owner); }
 
 LocationFactory g_factory = MakePlainLocation;
+int g_liveLocations = 0;
 }  // namespace
 
 void SetLocationFactory(LocationFactory factory) { g_factory = factory ? factory : MakePlainLocation; }
@@ -14,9 +15,16 @@ void SetLocationFactory(LocationFactory factory) { g_factory = factory ? factory
 LocationFactory GetLocationFactory() { return g_factory; }
 
 CLocation::CLocation(int number_, int count_, int owner_)
-    : number(static_cast<int8_t>(number_)), count(static_cast<int8_t>(count_)), owner(owner_) {}
+    : number(static_cast<int8_t>(number_)), count(static_cast<int8_t>(count_)), owner(owner_) {
+    ++g_liveLocations;
+}
 
-CLocation::~CLocation() { count = 0; }
+CLocation::~CLocation() {
+    count = 0;
+    --g_liveLocations;
+}
+
+int CLocation::Live() { return g_liveLocations; }
 
 void CLocation::TransferChecker(int target) {
     CLocation* to = g_board[target];

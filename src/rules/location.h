@@ -35,6 +35,9 @@ public:
     virtual int CheckerTop(int n) const;
     virtual bool HitTest(int x, int y) const;
 
+    // Objects alive now, so long runs can show that none leak.
+    static int Live();
+
     int8_t number;
     int8_t count;
     int32_t owner;
