@@ -1,0 +1,49 @@
+// Many whole games in a row, played by quick Finish game: every game must end
+// in the statistics window and leave exactly the objects it started with.
+#include "controller/game_fixture.h"
+#include "display/checker_sprite.h"
+#include "platform/modal.h"
+#include "resources/command_ids.h"
+#include "rules/location.h"
+#include "rules/turn_state.h"
+#include "stats/stats_dlg.h"
+
+namespace {
+class SoakTest : public GameTest {
+protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        saved_ = {AutoForcedMoves, AutoFinish};
+        AutoFinish = 0;
+        ManualDice = 0;
+    }
+    void TearDown() override {
+        std::tie(AutoForcedMoves, AutoFinish) = saved_;
+        g_finishMode = g_quickFinish = 0;
+        GameTest::TearDown();
+    }
+
+private:
+    std::pair<int, int> saved_;
+};
+
+TEST_F(SoakTest, FiftyQuickFinishedGamesLeaveNothingBehind) {
+    constexpr int kGames = 50;
+    int finished = 0;
+    SetModalHook([&finished](QDialog& dialog) {
+        finished += qobject_cast<StatsDlg*>(&dialog) != nullptr;
+        return int{QDialog::Accepted};
+    });
+    Start(SIDE_NONE, {});
+    const int locations = CLocation::Live();
+    const int sprites = CCheckerSprite::Live();
+    for (int game = 1; game <= kGames; ++game) {
+        wnd->RunCommand(ID_FINISH_GAME);
+        Drain();
+        ASSERT_EQ(finished, game) << "game " << game << " did not reach its end";
+        EXPECT_EQ(CLocation::Live(), locations) << "after game " << game;
+        EXPECT_EQ(CCheckerSprite::Live(), sprites) << "after game " << game;
+    }
+    EXPECT_EQ(g_runScore[SIDE_HUMAN] + g_runScore[SIDE_COMPUTER] >= kGames, true);
+}
+}  // namespace
