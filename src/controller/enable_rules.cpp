@@ -1,10 +1,9 @@
 #include "controller/enable_rules.h"
 
+#include "computer/cube_exchange.h"
 #include "resources/command_ids.h"
 #include "rules/moves.h"
-#include "rules/position.h"
 #include "rules/turn_state.h"
-#include "settings/options.h"
 
 namespace {
 // Before the first move of the human's turn.
@@ -15,9 +14,7 @@ bool CanSave() { return NoMoveMadeYet(); }
 
 bool CanUndo() { return g_moveOrdinal > 1; }
 
-bool CanDouble() {
-    return UseCube == 1 && NoMoveMadeYet() && g_cubeOwner != SIDE_COMPUTER && g_cubeValue != MAX_CUBE_VALUE;
-}
+bool CanDouble() { return HumanMayDouble(); }
 
 bool CanPass() { return NoMovePossible(); }
 

@@ -1,9 +1,9 @@
 #include "controller/new_game.h"
 
+#include "controller/cube_commands.h"
 #include "controller/dice_display.h"
 #include "controller/narration.h"
 #include "controller/turn_cycle.h"
-#include "display/control_layout.h"
 #include "platform/command_queue.h"
 #include "resources/command_ids.h"
 #include "resources/stored_texts.h"
@@ -48,13 +48,10 @@ void NewGame() {
     g_openingThrow = 1;
     g_finishMode = 0;
 
-    if (!g_gameWnd->ControlsLaidOut())
-        g_gameWnd->LayoutControls();
-    else
-        g_gameWnd->SetCubeText("64");
+    if (!g_gameWnd->ControlsLaidOut()) g_gameWnd->LayoutControls();
     g_gameWnd->SetCaption(ProgramTitle());
     WriteBanner();
-    g_gameWnd->PlaceCube(CubeRect(g_cubeOwner));
+    ShowCube();
     FlushInput();
     HideDice();
 

@@ -5,6 +5,7 @@
 #include "computer/search.h"
 #include "controller/clocks.h"
 #include "controller/confirm_turn.h"
+#include "controller/cube_commands.h"
 #include "controller/dice_display.h"
 #include "controller/end_game.h"
 #include "controller/highlight.h"
@@ -87,6 +88,8 @@ void OnComputerTurn() {
     EraseInputMark();
     AddSeparator();
     BeginTurn();
+    CubeDecisions();
+    if (g_winner != SIDE_NONE) return EndGame(g_winner, 0);
     if (EntryOpen(SIDE_COMPUTER) && !PlayComputerMove()) return;
     SavePosition();
     AddSeparator();

@@ -6,12 +6,12 @@
 
 #include "controller/clocks.h"
 #include "controller/confirm_turn.h"
+#include "controller/cube_commands.h"
 #include "controller/dice_display.h"
 #include "controller/move_entry.h"
 #include "controller/narration.h"
 #include "controller/new_game.h"
 #include "controller/turn_moves.h"
-#include "display/control_layout.h"
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
 #include "resources/command_ids.h"
@@ -27,12 +27,8 @@ std::optional<std::string> AskPositionFile(FileDialogKind kind) {
     return AskFileName(g_gameWnd, {kind, ResString(IDS_POSITION_FILE_FILTER), "pos"});
 }
 
-// A centred cube shows the highest value it can reach.
-std::string CubeCaption() { return g_cubeValue == 1 ? "64" : std::to_string(g_cubeValue); }
-
 void ShowLoadedGame(const std::string& path) {
-    g_gameWnd->SetCubeText(CubeCaption());
-    g_gameWnd->PlaceCube(CubeRect(g_cubeOwner));
+    ShowCube();
     WriteBanner();
     AddListLine(FormatDice(0));
     PromptMove(0);

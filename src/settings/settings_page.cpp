@@ -6,7 +6,7 @@
 #include <QRadioButton>
 
 #include "platform/dialog_builder.h"
-#include "platform/message_box.h"
+#include "platform/number_box.h"
 #include "platform/profile.h"
 #include "settings/options.h"
 #include "settings/settings_sheet.h"
@@ -62,18 +62,7 @@ bool SettingsPage::ExchangeNumber(bool save, int id, int32_t& value, int32_t min
         box->setText(QString::number(value));
         return true;
     }
-    bool isNumber = false;
-    const int number = box->text().trimmed().toInt(&isNumber);
-    if (isNumber && number >= min && number <= max) {
-        value = number;
-        return true;
-    }
-    MessageBox(isNumber ? QStringLiteral("Please enter an integer between %1 and %2.").arg(min).arg(max).toStdString()
-                        : "Please enter an integer.",
-               MB_OK, MB_ICONEXCLAMATION);
-    box->setFocus();
-    box->selectAll();
-    return false;
+    return ReadNumberBox(*box, min, max, value);
 }
 
 void SettingsPage::keyPressEvent(QKeyEvent* event) { QWidget::keyPressEvent(event); }

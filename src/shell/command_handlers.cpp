@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "controller/cube_commands.h"
 #include "controller/finish_game.h"
 #include "controller/play_commands.h"
 #include "controller/turn_cycle.h"
@@ -18,9 +19,8 @@
 #include "shell/game_wnd.h"
 
 namespace {
-// Stands in for the commands whose behaviour comes with the parts of the
-// game that are still to be built.
-void NotYetAvailable() {}
+// A command id without a handler of its own does nothing.
+void NoHandler() {}
 
 void OnExit() {
     if (g_gameWnd) g_gameWnd->RequestClose();
@@ -33,8 +33,8 @@ void ResetScores() {
 const std::map<int, void (*)()> kHandlers = {
     {ID_FILE_NEW, OnNewGame},     {ID_FILE_OPEN, OpenPositionFile},   {ID_FILE_SAVE, SavePositionFile},
     {ID_SETTINGS, OnSettings},          {ID_RESET_SCORES, ResetScores},    {ID_APP_EXIT, OnExit},
-    {ID_SHOW_PROGRESS, OnShowProgress}, {ID_UNDO, OnUndo},       {ID_DOUBLE, NotYetAvailable},
-    {ID_PASS, OnPass},         {ID_RESIGN, NotYetAvailable},      {ID_SUGGEST_MOVE, OnSuggestMove},
+    {ID_SHOW_PROGRESS, OnShowProgress}, {ID_UNDO, OnUndo},       {ID_DOUBLE, CubeDecisions},
+    {ID_PASS, OnPass},         {ID_RESIGN, ResignCommand},      {ID_SUGGEST_MOVE, OnSuggestMove},
     {ID_SWITCH_SIDES, OnSwitchSides}, {ID_FINISH_GAME, FinishGame}, {ID_COLORS, OnColors},
     {ID_REDRAW, OnRedraw},       {ID_HELP, ShowHelp},        {ID_APP_ABOUT, OnAbout},
     {ID_COMPUTER_TURN, OnComputerTurn}, {ID_AUTO_FORCED, PlayForcedMoves},
@@ -46,7 +46,7 @@ std::map<int, CommandHandler> g_overrides;
 CommandHandler HandlerOf(int id) {
     if (auto it = g_overrides.find(id); it != g_overrides.end()) return it->second;
     auto it = kHandlers.find(id);
-    return it != kHandlers.end() ? it->second : NotYetAvailable;
+    return it != kHandlers.end() ? it->second : NoHandler;
 }
 
 void SetCommandHandler(int id, CommandHandler handler) {

@@ -12,6 +12,7 @@
 
 #include "controller/enable_rules.h"
 #include "controller/new_game.h"
+#include "dialogs/dice_dlg.h"
 #include "dialogs/show_help.h"
 #include "dice/mevra32.h"
 #include "display/board_display.h"
@@ -25,6 +26,7 @@
 #include "resources/command_ids.h"
 #include "resources/icons.h"
 #include "resources/strings.h"
+#include "rules/dice_throw.h"
 #include "rules/position.h"
 #include "rules/turn_state.h"
 #include "settings/color_scheme.h"
@@ -93,6 +95,7 @@ GameWnd::GameWnd(int screenWidth) {
     commands_ = std::make_unique<CommandQueue>([this](int id) { RunCommand(id); });
     InstallInputFilter();
     InstallHelpKey();
+    SetManualDiceHook(RunManualDiceDialog);
 
     BuildMenuBar(*this, {[this](int id) { RunCommand(id); },
                          [this](int id) { SetPaneText(0, ResString(id)); },
@@ -114,6 +117,7 @@ GameWnd::~GameWnd() {
     killTimer(blinkTimer_);
     DestroyBoard();
     RemoveBoardDisplay();
+    SetManualDiceHook(nullptr);
     if (g_gameWnd == this) g_gameWnd = nullptr;
 }
 

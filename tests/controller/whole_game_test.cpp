@@ -4,6 +4,7 @@
 #include "computer/suggestion.h"
 #include "controller/game_fixture.h"
 #include "controller/move_entry.h"
+#include "resources/strings.h"
 
 namespace {
 class WholeGameTest : public GameTest {
@@ -40,7 +41,8 @@ TEST_F(WholeGameTest, GamesPlayedByClicksRunToTheirEnd) {
             }
             ClickOneMove();
             ++clicks;
-            ASSERT_TRUE(questions.empty()) << questions.front().text;
+            // The computer may give up a race it has lost; the human accepts.
+            for (const Question& q : questions) ASSERT_EQ(q.text, ResString(IDS_COMPUTER_RESIGNS));
         }
         EXPECT_LT(clicks, 3000);
         EXPECT_EQ(g_winner, SIDE_NONE) << "the next game has begun";

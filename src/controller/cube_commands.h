@@ -1,0 +1,17 @@
+// The doubling cube and resigning as the player meets them: the Double
+// command and the cube button, the computer's offers at the start of its
+// turn, and the Resign command, each with its questions and the cube button.
+#pragma once
+
+// Shows the stake on the cube button ("64" while nobody has doubled) and
+// moves the button to the side that holds the cube.
+void ShowCube();
+
+// The human doubles (the Double command and the cube button), or, on the
+// computer's turn, the computer offers a double or to give up. A refused
+// double accepted as the end of the game ends it here; the computer's offers
+// only set g_winner, and its turn ends the game.
+void CubeDecisions();
+
+// The human gives up a normal game, a gammon or a backgammon.
+void ResignCommand();

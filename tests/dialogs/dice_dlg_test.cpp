@@ -1,0 +1,142 @@
+#include "dialogs/dice_dlg.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "dialogs/gv_up_dlg.h"
+#include "platform/dialog_builder.h"
+#include "resources/icons.h"
+#include "rules/dice_throw.h"
+#include "shell/game_wnd_fixture.h"
+
+namespace {
+class DiceDlgTest : public GameWndTest {
+protected:
+    void SetUp() override {
+        GameWndTest::SetUp();
+        savedOpening_ = g_openingThrow;
+        g_openingThrow = 0;
+        Offer(3, 5);
+    }
+    void TearDown() override {
+        g_openingThrow = savedOpening_;
+        GameWndTest::TearDown();
+    }
+
+    static void Offer(int first, int second) {
+        g_dice[0] = static_cast<uint8_t>(first);
+        g_dice[1] = static_cast<uint8_t>(second);
+    }
+    static QLineEdit* Box(const DiceDlg& d, int id) { return DialogItemAs<QLineEdit>(d, id); }
+    // The die face a picture shows, or 0.
+    static int Pips(const DiceDlg& d, int id) {
+        const QImage shown = DialogItemAs<QLabel>(d, id)->pixmap().toImage();
+        for (int pips = 1; pips <= 6; ++pips)
+            if (shown == DieFaceIcon(pips).convertToFormat(shown.format())) return pips;
+        return 0;
+    }
+    static bool Selected(const QLineEdit* box) { return box->selectedText() == box->text() && !box->text().isEmpty(); }
+    // Each key goes to the box that has the focus by then.
+    static void Type(QDialog& d, const char* keys) {
+        for (; *keys; ++keys) QTest::keyClick(d.focusWidget(), *keys);
+    }
+
+private:
+    int savedOpening_ = 0;
+};
+
+TEST_F(DiceDlgTest, ResignOpensOnNormalAndAnswersWithTheCheckedKind) {
+    for (int kind : {IDC_RESIGN_NORMAL, IDC_RESIGN_GAMMON, IDC_RESIGN_BACKGAMMON}) {
+        GvUpDlg dialog(wnd.get());
+        EXPECT_TRUE(DialogItemAs<QRadioButton>(dialog, IDC_RESIGN_NORMAL)->isChecked());
+        if (kind != IDC_RESIGN_NORMAL) DialogItemAs<QRadioButton>(dialog, kind)->click();
+        dialog.accept();
+        EXPECT_EQ(dialog.result(), kind);
+    }
+}
+
+TEST_F(DiceDlgTest, OpensOnTheOfferedThrowWithTheFirstBoxSelected) {
+    DiceDlg dialog(wnd.get());
+    EXPECT_EQ(Box(dialog, IDC_DIE1)->text(), "3");
+    EXPECT_EQ(Box(dialog, IDC_DIE2)->text(), "5");
+    EXPECT_EQ(Pips(dialog, IDC_DIE1_PICTURE), 3);
+    EXPECT_EQ(Pips(dialog, IDC_DIE2_PICTURE), 5);
+    EXPECT_EQ(dialog.focusWidget(), Box(dialog, IDC_DIE1));
+    EXPECT_TRUE(Selected(Box(dialog, IDC_DIE1)));
+}
+
+TEST_F(DiceDlgTest, TypingADieMovesOnAndAnythingElseIsUndone) {
+    const struct {
+        const char* keys;
+        const char* first;
+        const char* second;
+        int firstPips, secondPips;
+        int focus;
+        int beeps;
+    } cases[] = {
+        {"6", "6", "5", 6, 5, IDC_DIE2, 0}, {"62", "6", "2", 6, 2, IDC_DIE1, 0}, {"a", "3", "5", 3, 5, IDC_DIE1, 1},
+        {"7", "3", "5", 3, 5, IDC_DIE1, 1}, {"0", "3", "5", 3, 5, IDC_DIE1, 1},  {"6x", "6", "5", 6, 5, IDC_DIE2, 1},
+    };
+    for (const auto& c : cases) {
+        beeps = 0;
+        DiceDlg dialog(wnd.get());
+        Type(dialog, c.keys);
+        EXPECT_EQ(Box(dialog, IDC_DIE1)->text(), c.first) << c.keys;
+        EXPECT_EQ(Box(dialog, IDC_DIE2)->text(), c.second) << c.keys;
+        EXPECT_EQ(Pips(dialog, IDC_DIE1_PICTURE), c.firstPips) << c.keys;
+        EXPECT_EQ(Pips(dialog, IDC_DIE2_PICTURE), c.secondPips) << c.keys;
+        EXPECT_EQ(dialog.focusWidget(), Box(dialog, c.focus)) << c.keys;
+        EXPECT_TRUE(Selected(Box(dialog, c.focus))) << c.keys;
+        EXPECT_EQ(beeps, c.beeps) << c.keys;
+    }
+}
+
+TEST_F(DiceDlgTest, OkStoresTheDiceButNeverADoubleToOpenAGame) {
+    const struct {
+        const char* name;
+        int opening;
+        const char* keys;
+        bool closes;
+        int first, second;
+        size_t messages;
+    } cases[] = {
+        {"two dice", 0, "62", true, 6, 2, 0},
+        {"a double later in a game", 0, "44", true, 4, 4, 0},
+        {"a double to open a game", 1, "44", false, 3, 5, 0},
+        {"an empty box", 0, "", false, 3, 5, 1},
+    };
+    for (const auto& c : cases) {
+        Offer(3, 5);
+        beeps = 0;
+        questions.clear();
+        g_openingThrow = c.opening;
+        DiceDlg dialog(wnd.get());
+        if (*c.keys)
+            Type(dialog, c.keys);
+        else
+            QTest::keyClick(Box(dialog, IDC_DIE1), Qt::Key_Backspace);
+        dialog.accept();
+        EXPECT_EQ(dialog.result() == QDialog::Accepted, c.closes) << c.name;
+        EXPECT_EQ(beeps, c.closes ? 0 : 1) << c.name;
+        EXPECT_EQ(questions.size(), c.messages) << c.name;
+        EXPECT_EQ(g_dice[0], c.first) << c.name;
+        EXPECT_EQ(g_dice[1], c.second) << c.name;
+    }
+}
+
+TEST_F(DiceDlgTest, ADoubleTypedLaterInTheGameGivesFourDice) {
+    const int32_t saved = ManualDice;
+    ManualDice = 1;
+    SetManualDiceHook(RunManualDiceDialog);
+    SetModalHook([](QDialog& dialog) {
+        Type(dialog, "44");
+        dialog.accept();
+        return dialog.result();
+    });
+    ThrowDice();
+    ManualDice = saved;
+    EXPECT_EQ(g_diceLeft, 4);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(g_dice[i], 4);
+}
+}  // namespace
