@@ -97,7 +97,7 @@ GameWnd::GameWnd(int screenWidth) {
     InstallHelpKey();
     SetManualDiceHook(RunManualDiceDialog);
 
-    BuildMenuBar(*this, {[this](int id) { RunCommand(id); },
+    BuildMenuBar(*this, {[this](int id) { RunCommand(id); }, [this](int id) { return RuleAllows(id); },
                          [this](int id) { SetPaneText(0, ResString(id)); },
                          [this] { SetPaneText(0, ResString(IDS_IDLE)); }});
     SetPaneText(0, ResString(IDS_IDLE));
@@ -134,11 +134,15 @@ void GameWnd::ApplyBackground() {
     canvas.SetTextColor(0);
 }
 
-void GameWnd::RunCommand(int id) {
+bool GameWnd::RuleAllows(int id) {
     const bool enabled = CommandEnabled(id);
     // The cube button follows the Double rule wherever it is evaluated.
     if (id == ID_DOUBLE) EnableCube(enabled);
-    if (!enabled) return;
+    return enabled;
+}
+
+void GameWnd::RunCommand(int id) {
+    if (!RuleAllows(id)) return;
     EndWaitByCommand(id);
     RunHandler(id);
 }

@@ -98,6 +98,8 @@ protected:
     void timerEvent(QTimerEvent* event) override;
 
 private:
+    // The command's enable rule; the Double rule also sets the cube button.
+    bool RuleAllows(int id);
     void RunHandler(int id);
     QLabel* DieWindow(DieGroup group, int k) const;
 

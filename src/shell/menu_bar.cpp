@@ -5,7 +5,6 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "controller/enable_rules.h"
 #include "resources/accelerators.h"
 #include "resources/menu.h"
 
@@ -44,9 +43,9 @@ QList<QKeySequence> KeysOf(int command) {
 // A disabled action's shortcut never fires, so the rules grey the items only
 // while their menu is open; the rule is applied again when a command runs.
 void BindRulesToMenu(QMenu* menu, const MenuCallbacks& callbacks) {
-    QObject::connect(menu, &QMenu::aboutToShow, menu, [menu] {
+    QObject::connect(menu, &QMenu::aboutToShow, menu, [menu, enabled = callbacks.enabled] {
         for (QAction* action : menu->actions())
-            if (!action->isSeparator()) action->setEnabled(CommandEnabled(action->property(kCommandProperty).toInt()));
+            if (!action->isSeparator()) action->setEnabled(enabled(action->property(kCommandProperty).toInt()));
     });
     QObject::connect(menu, &QMenu::aboutToHide, menu, [menu, idle = callbacks.showIdle] {
         for (QAction* action : menu->actions()) action->setEnabled(true);

@@ -10,6 +10,8 @@ class QMainWindow;
 
 struct MenuCallbacks {
     std::function<void(int id)> run;
+    // The command's enable rule, which greys its item while a menu is open.
+    std::function<bool(int id)> enabled;
     // Pane 0 shows a prompt while an item is under the pointer, the idle
     // text when the menus close.
     std::function<void(int id)> showPrompt;

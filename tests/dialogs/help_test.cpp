@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 #include <QTextBrowser>
 
+#include "dialogs/gv_up_dlg.h"
 #include "dialogs/show_help.h"
 #include "resources/command_ids.h"
 #include "settings/backg_clr.h"
@@ -17,6 +18,7 @@ TEST_F(GameWndTest, HelpOpensAtTheTopicOfTheActiveWindow) {
     const Make dialog = [](QWidget* w) { return std::make_unique<QDialog>(w); };
     const Make colors = [](QWidget* w) { return std::make_unique<BackgClr>(w, ""); };
     const Make settings = [](QWidget* w) { return std::make_unique<SettingsSheet>(w); };
+    const Make resign = [](QWidget* w) { return std::make_unique<GvUpDlg>(w); };
     const struct {
         const char* how;
         Make make;
@@ -31,6 +33,7 @@ TEST_F(GameWndTest, HelpOpensAtTheTopicOfTheActiveWindow) {
         {"F1 in a dialog", dialog, Qt::NoModifier, "index", true},
         {"F1 in the Settings sheet", settings, Qt::NoModifier, "settings", true},
         {"F1 in the colour dialog", colors, Qt::NoModifier, "colors", true},
+        {"F1 in the Resign dialog", resign, Qt::NoModifier, "doubling", true},
         {"Shift+F1", colors, Qt::ShiftModifier, "", true},
         {"Ctrl+F1", colors, Qt::ControlModifier, "", true},
         {"Alt+F1", colors, Qt::AltModifier, "", true},

@@ -75,6 +75,9 @@ TEST_F(GameWndTest, OpeningAMenuGreysTheItemsWhoseRuleIsFalse) {
                 const int id = a->property("kestroCommand").toInt();
                 const bool disabled = std::find(c.disabled.begin(), c.disabled.end(), id) != c.disabled.end();
                 EXPECT_EQ(a->isEnabled(), !disabled) << id << " ordinal " << c.ordinal;
+                if (id == ID_DOUBLE) {
+                    EXPECT_EQ(wnd->CubeEnabled(), !disabled) << "the cube button follows";
+                }
             }
         emit file->aboutToHide();
         emit action->aboutToHide();
