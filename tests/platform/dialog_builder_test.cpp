@@ -75,7 +75,9 @@ TEST(DialogBuilder, EveryTemplateBuildsWithEachIdFound) {
         QDialog dialog;
         BuildDialog(dialog, *t);
         for (const DialogControl& c : t->controls)
-            if (c.id != IDC_STATIC) EXPECT_NE(DialogItem(dialog, c.id), nullptr) << t->id << " " << c.id;
+            if (c.id != IDC_STATIC) {
+                EXPECT_NE(DialogItem(dialog, c.id), nullptr) << t->id << " " << c.id;
+            }
     }
 }
 }  // namespace

@@ -42,13 +42,16 @@ TEST(DialogTemplates, ControlIdsAreUniqueAndControlsFitTheDialog) {
     SCOPED_TRACE(dialog->id);
     std::set<int> seen;
     for (const DialogControl& c : dialog->controls) {
-      if (c.id != IDC_STATIC) EXPECT_TRUE(seen.insert(c.id).second) << c.id;
+      if (c.id != IDC_STATIC) {
+        EXPECT_TRUE(seen.insert(c.id).second) << c.id;
+      }
       EXPECT_GE(c.x, 0);
       EXPECT_GE(c.y, 0);
       EXPECT_LE(c.x + c.w, dialog->w) << c.id << " " << c.text;
       // A drop-down list's height includes its open list.
-      if (c.kind != ControlKind::DropDownList)
+      if (c.kind != ControlKind::DropDownList) {
         EXPECT_LE(c.y + c.h, dialog->h) << c.id << " " << c.text;
+      }
     }
   }
 }
@@ -58,10 +61,9 @@ TEST(DialogTemplates, EveryRadioGroupStartsWithAGroupMark) {
     bool inRadioGroup = false;
     for (const DialogControl& c : dialog->controls) {
       bool radio = c.kind == ControlKind::RadioButton;
-      if (radio && !inRadioGroup)
-        EXPECT_TRUE(c.style & kGroupStart) << dialog->id << " " << c.text;
-      if (radio && inRadioGroup)
-        EXPECT_FALSE(c.style & kGroupStart) << dialog->id << " " << c.text;
+      if (radio) {
+        EXPECT_EQ((c.style & kGroupStart) != 0, !inRadioGroup) << dialog->id << " " << c.text;
+      }
       inRadioGroup = radio;
     }
   }

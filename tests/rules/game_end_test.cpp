@@ -25,6 +25,8 @@ TEST_F(GameEndTest, WinnerAndKind) {
     for (const Case& c : cases) {
         Place(c.checkers);
         EXPECT_EQ(TrayWinner(), c.winner) << c.name;
-        if (c.winner != SIDE_NONE) EXPECT_EQ(ClassifyWin(), c.kind) << c.name;
+        if (c.winner != SIDE_NONE) {
+            EXPECT_EQ(ClassifyWin(), c.kind) << c.name;
+        }
     }
 }
