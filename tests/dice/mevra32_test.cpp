@@ -34,6 +34,15 @@ TEST(Mevra32, ValuesStayInRange) {
         for (int v : Draw(2000, n)) ASSERT_TRUE(v >= 0 && v < n) << n;
 }
 
+TEST(Mevra32, EmptyRangeGivesZeroAndStillAdvances) {
+    SetSeed(1);
+    EXPECT_EQ(GetRandom(0), 0);
+    const int second = GetRandom(32768);
+    SetSeed(1);
+    GetRandom(32768);
+    EXPECT_EQ(GetRandom(32768), second);
+}
+
 TEST(Mevra32, EachThreadHasItsOwnState) {
     SetSeed(999);
     GetRandom(6);
