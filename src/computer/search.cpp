@@ -17,6 +17,37 @@ namespace {
 // levels live on ChooseComputerMove's stack for the length of the call.
 BoardSnapshot* g_levels = nullptr;
 
+// Scores the live position against the start of the sequence and keeps the
+// sequence when it beats the best so far.
+void EvaluateLeaf() {
+    g_refBoard = &g_levels[0];
+    ++g_searchLeaves;
+    const int32_t score = EvaluatePosition();
+    if (score >= g_bestScore) return;
+    g_bestScore = score;
+    std::memcpy(g_bestFrom, g_searchFrom, MAX_DICE);
+    std::memcpy(g_bestDice, g_dice, MAX_DICE);
+}
+
+// Tries every from-location for the die at entry `depth` of g_dice and goes
+// on to the next die, scoring each sequence that uses them all. Only
+// ChooseComputerMove provides the levels it keeps the positions in.
+void SearchMoves(int depth) {
+    const int die = g_dice[depth];
+    BoardSnapshot& level = g_levels[depth];
+    for (int from = LOC_COMPUTER_BAR; from >= 1; --from) {
+        if (!IsLegalMove(from, die)) continue;
+        g_searchFrom[depth] = static_cast<uint8_t>(from);
+        level.Take();
+        ApplyMove(from, die);
+        if (depth + 1 == g_diceLeft)
+            EvaluateLeaf();
+        else
+            SearchMoves(depth + 1);
+        level.Restore();
+    }
+}
+
 void SearchBothOrders() {
     SearchMoves(0);
     if (g_diceLeft == 2) {
@@ -46,30 +77,4 @@ void ChooseComputerMove() {
     }
     g_levels = nullptr;
     g_refBoard = nullptr;
-}
-
-void SearchMoves(int depth) {
-    const int die = g_dice[depth];
-    BoardSnapshot& level = g_levels[depth];
-    for (int from = LOC_COMPUTER_BAR; from >= 1; --from) {
-        if (!IsLegalMove(from, die)) continue;
-        g_searchFrom[depth] = static_cast<uint8_t>(from);
-        level.Take();
-        ApplyMove(from, die);
-        if (depth + 1 == g_diceLeft)
-            EvaluateLeaf();
-        else
-            SearchMoves(depth + 1);
-        level.Restore();
-    }
-}
-
-void EvaluateLeaf() {
-    g_refBoard = &g_levels[0];
-    ++g_searchLeaves;
-    const int32_t score = EvaluatePosition();
-    if (score >= g_bestScore) return;
-    g_bestScore = score;
-    std::memcpy(g_bestFrom, g_searchFrom, MAX_DICE);
-    std::memcpy(g_bestDice, g_dice, MAX_DICE);
 }

@@ -24,11 +24,3 @@ extern uint32_t g_searchLeaves;
 // dice that could not be played are gone from g_dice and g_diceLeft. The
 // live position is as it was.
 void ChooseComputerMove();
-
-// Tries every from-location for the die at entry `depth` of g_dice and goes
-// on to the next die, scoring each sequence that uses them all.
-void SearchMoves(int depth);
-
-// Scores the live position against the start of the sequence and keeps the
-// sequence when it beats the best so far.
-void EvaluateLeaf();
