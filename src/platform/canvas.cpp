@@ -38,10 +38,18 @@ void Canvas::Polygon(const std::vector<Point>& corners, COLORREF brush) {
     p.drawPolygon(poly);
 }
 
+// The end point stays as it was, so that a line drawn on from where another
+// ended does not mark their corner twice.
 void Canvas::Line(Point from, Point to) {
-    QPainter p(&image_);
-    p.setPen(ToQColor(pen_));
-    p.drawLine(from.x, from.y, to.x, to.y);
+    if (from.x == to.x && from.y == to.y) return;
+    const bool endInside = image_.valid(to.x, to.y);
+    const QRgb end = endInside ? image_.pixel(to.x, to.y) : 0;
+    {
+        QPainter p(&image_);
+        p.setPen(ToQColor(pen_));
+        p.drawLine(from.x, from.y, to.x, to.y);
+    }
+    if (endInside) image_.setPixel(to.x, to.y, end);
 }
 
 void Canvas::FillEllipse(const Rect& box, COLORREF color) {

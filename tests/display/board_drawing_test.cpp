@@ -43,6 +43,40 @@ TEST_F(BoardCanvasTest, StartingPositionInSchemeA) {
     EXPECT_FALSE(Ink(Image(), QRect(a.x, a.y, u, u)).isEmpty()) << "letter A";
 }
 
+// The edges are drawn as lines that stop short of their end point: where a
+// black edge ends, the white one drawn before it still shows.
+TEST_F(BoardCanvasTest, EdgesOfTrianglesAndTheBarStrip) {
+    SetUpBoard({});
+    const int u = g_unit;
+    // Points beside the bar gap, so no neighbour draws over their corners.
+    const int top = GeometryOf(6).originX;
+    const int bottom = GeometryOf(18).originX;
+    const int yb = BaseLine();
+    const Rect bar = GeometryOf(LOC_HUMAN_BAR).rect;
+    const QColor white(Qt::white);
+    const QColor black(Qt::black);
+    const struct {
+        const char* what;
+        int x, y;
+        QColor colour;
+    } probes[] = {
+        {"top point, left base corner", top, 2 * u, white},
+        {"top point, right base corner", top + 2 * u, 2 * u, black},
+        {"top point, apex", top + u, 10 * u, white},
+        {"top point, below the apex", top + u, 10 * u + 1, kBackground},
+        {"bottom point, apex", bottom + u, yb - 8 * u, black},
+        {"bottom point, right base corner", bottom + 2 * u, yb, black},
+        {"bottom point, left base corner", bottom, yb, white},
+        {"bar, bottom left corner", bar.left, bar.bottom, white},
+        {"bar, bottom edge", bar.left + 1, bar.bottom, black},
+        {"bar, top right corner", bar.right, bar.top, white},
+        {"bar, right of the top edge", bar.right + 1, bar.top, kBackground},
+        {"bar, right edge", bar.right, bar.top + 1, black},
+        {"bar, bottom right corner", bar.right, bar.bottom, black},
+    };
+    for (const auto& probe : probes) EXPECT_EQ(At(probe.x, probe.y), probe.colour) << probe.what;
+}
+
 // Where the stack count's text box starts, from the ink it left and the ink
 // the same text leaves at a known place.
 QPoint TextOrigin(const QImage& board, const QRect& square, const std::string& text) {

@@ -28,6 +28,38 @@ TEST(Canvas, RectangleIsOutlinedInThePenInsideItsEdges) {
     for (const Case& c : cases) EXPECT_EQ(At(canvas, c.x, c.y), c.color) << c.x << "," << c.y;
 }
 
+// A line covers its start but not its end, so a path of lines marks each
+// corner once, with the pen of the line that leaves it.
+TEST(Canvas, ALineStopsShortOfItsEndPoint) {
+    struct Case {
+        Point from, to, inside;
+    };
+    const Case cases[] = {
+        {{5, 30}, {5, 10}, {5, 20}},
+        {{10, 10}, {30, 10}, {20, 10}},
+        {{30, 10}, {20, 30}, {25, 20}},
+        {{39, 39}, {39, 45}, {39, 39}},
+    };
+    for (const Case& c : cases) {
+        Canvas canvas(nullptr, 40, 40);
+        canvas.SetBackground(kTeal);
+        canvas.Clear();
+        canvas.SetPen(kWhite);
+        canvas.Line(c.from, c.to);
+        EXPECT_EQ(At(canvas, c.from.x, c.from.y), kWhite) << c.from.x << "," << c.from.y;
+        EXPECT_EQ(At(canvas, c.inside.x, c.inside.y), kWhite) << c.inside.x << "," << c.inside.y;
+        if (c.to.y < 40) {
+            EXPECT_EQ(At(canvas, c.to.x, c.to.y), kTeal) << c.to.x << "," << c.to.y;
+        }
+    }
+    Canvas dot(nullptr, 10, 10);
+    dot.SetBackground(kTeal);
+    dot.Clear();
+    dot.SetPen(kWhite);
+    dot.Line({4, 4}, {4, 4});
+    EXPECT_EQ(At(dot, 4, 4), kTeal);
+}
+
 TEST(Canvas, ASavedSquareRestoresExactlyWhatWasUnderIt) {
     Canvas canvas(nullptr, 60, 60);
     canvas.SetBackground(kTeal);
