@@ -1,3 +1,4 @@
+#include <QLabel>
 #include <string>
 
 #include "display/board_canvas_fixture.h"
@@ -109,6 +110,26 @@ TEST_F(BoardCanvasTest, StacksFromEightShowTheirSizeOnTheSeventhPlace) {
             EXPECT_EQ(At(CheckerCentre(bar, 7).x(), CheckerCentre(bar, 7).y()), kHuman);
         } else {
             EXPECT_EQ(TextOrigin(Image(), seventh, std::to_string(c.count)), QPoint(c.textX, y + g_shadowOffset));
+        }
+    }
+}
+
+// The count stands at the top of the tray, on the side of the board's edge.
+TEST_F(BoardCanvasTest, TrayCountsAreWrittenFromTheTopTowardsTheBoardsEdge) {
+    for (int clockwise : {0, 1}) {
+        SCOPED_TRACE(clockwise);
+        ClockWise = clockwise;
+        SetUpBoard({{LOC_COMPUTER_OFF, -12}, {LOC_HUMAN_OFF, 12}});
+        for (int tray : {LOC_COMPUTER_OFF, LOC_HUMAN_OFF}) {
+            const Rect r = GeometryOf(tray).rect;
+            const QRect box(r.left, r.top, r.Width(), r.Height());
+            QLabel* label = nullptr;
+            for (QLabel* child : wnd->findChildren<QLabel*>())
+                if (child->text() == QStringLiteral("12") && child->geometry() == box) label = child;
+            ASSERT_NE(label, nullptr) << tray;
+            const QImage drawn = label->grab().toImage();
+            const int x = clockwise == 1 ? 0 : r.Width() - wnd->GetCanvas().TextWidth("12");
+            EXPECT_EQ(TextOrigin(drawn, drawn.rect(), "12"), QPoint(x, 0)) << tray;
         }
     }
 }
