@@ -13,7 +13,8 @@ CTray::CTray(int side)
     : CLocation(TrayNumber(side), g_savedPosition[TrayNumber(side)].count, side),
       rect_(GeometryOf(number).rect),
       label_(new QLabel(BoardControlParent())) {
-    label_->setAlignment((ClockWise == 1 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
+    // A static text control writes its text from its top edge.
+    label_->setAlignment((ClockWise == 1 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignTop);
     label_->setGeometry(rect_.left, rect_.top, rect_.Width(), rect_.Height());
     label_->setFont(BoardFont());
     label_->setFocusPolicy(Qt::NoFocus);

@@ -3,6 +3,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QWidget>
+#include <algorithm>
+#include <cmath>
 
 QColor ToQColor(COLORREF color) { return QColor(RedOf(color), GreenOf(color), BlueOf(color)); }
 
@@ -38,17 +40,37 @@ void Canvas::Polygon(const std::vector<Point>& corners, COLORREF brush) {
     p.drawPolygon(poly);
 }
 
+// The end point stays as it was, so that a line drawn on from where another
+// ended does not mark their corner twice.
 void Canvas::Line(Point from, Point to) {
-    QPainter p(&image_);
-    p.setPen(ToQColor(pen_));
-    p.drawLine(from.x, from.y, to.x, to.y);
+    if (from.x == to.x && from.y == to.y) return;
+    const bool endInside = image_.valid(to.x, to.y);
+    const QRgb end = endInside ? image_.pixel(to.x, to.y) : 0;
+    {
+        QPainter p(&image_);
+        p.setPen(ToQColor(pen_));
+        p.drawLine(from.x, from.y, to.x, to.y);
+    }
+    if (endInside) image_.setPixel(to.x, to.y, end);
 }
 
+// Row by row rather than through QPainter, whose aliased ellipse leaves the
+// box's top row empty: an elliptic region is symmetric and touches all four
+// sides of its box.
 void Canvas::FillEllipse(const Rect& box, COLORREF color) {
-    QPainter p(&image_);
-    p.setPen(Qt::NoPen);
-    p.setBrush(ToQColor(color));
-    p.drawEllipse(ToQRect(box));
+    if (box.Width() <= 0 || box.Height() <= 0) return;
+    const double rx = box.Width() / 2.0;
+    const double ry = box.Height() / 2.0;
+    const QRgb rgb = ToQColor(color).rgb();
+    for (int y = std::max(box.top, 0); y < std::min(box.bottom, image_.height()); ++y) {
+        const double dy = (y - box.top + 0.5 - ry) / ry;
+        const double half = rx * std::sqrt(1.0 - dy * dy);
+        // Pixels whose centres lie within the ellipse on this row.
+        const int from = std::max(box.left + static_cast<int>(std::ceil(rx - half - 0.5)), 0);
+        const int to = std::min(box.left + static_cast<int>(std::floor(rx + half - 0.5)), image_.width() - 1);
+        auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
+        for (int x = from; x <= to; ++x) line[x] = rgb;
+    }
 }
 
 void Canvas::TextOut(int x, int y, const std::string& text) {

@@ -35,6 +35,7 @@ public:
     // edges are outside, as with the rectangles everywhere else.
     void Rectangle(const Rect& r, COLORREF brush);
     void Polygon(const std::vector<Point>& corners, COLORREF brush);
+    // From `from` up to, but not including, `to`.
     void Line(Point from, Point to);
     void FillEllipse(const Rect& box, COLORREF color);
     // Text on the background colour, its top-left corner at (x, y).

@@ -81,6 +81,12 @@ GameWnd::GameWnd(int screenWidth) {
     setWindowIcon(QIcon(QPixmap::fromImage(IconResource(ICON_PROGRAM))));
     move(10, 10);
     statusBar()->setSizeGripEnabled(false);
+    // The menu bar takes its height from the client area, which the trays,
+    // the dice and the cube are centred in: it must be there before that is measured.
+    BuildMenuBar(*this, {[this](int id) { RunCommand(id); }, [this](int id) { return RuleAllows(id); },
+                         [this](int id) { SetPaneText(0, ResString(id)); },
+                         [this] { SetPaneText(0, ResString(IDS_IDLE)); }});
+    SetPaneText(0, ResString(IDS_IDLE));
     layout()->activate();
     SetClientSize(board_->width(), board_->height());
 
@@ -96,11 +102,6 @@ GameWnd::GameWnd(int screenWidth) {
     InstallInputFilter();
     InstallHelpKey();
     SetManualDiceHook(RunManualDiceDialog);
-
-    BuildMenuBar(*this, {[this](int id) { RunCommand(id); }, [this](int id) { return RuleAllows(id); },
-                         [this](int id) { SetPaneText(0, ResString(id)); },
-                         [this] { SetPaneText(0, ResString(IDS_IDLE)); }});
-    SetPaneText(0, ResString(IDS_IDLE));
 
     // The keyboard always stays with the board, whatever was clicked.
     focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {

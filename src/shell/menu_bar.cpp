@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProxyStyle>
 
 #include "resources/accelerators.h"
 #include "resources/menu.h"
@@ -40,6 +41,17 @@ QList<QKeySequence> KeysOf(int command) {
     return keys;
 }
 
+// A greyed item can still be under the pointer, and then its prompt shows as
+// any other's: the menus let disabled items become the active one.
+class MenuStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_Menu_AllowActiveAndDisabled) return 1;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
 // A disabled action's shortcut never fires, so the rules grey the items only
 // while their menu is open; the rule is applied again when a command runs.
 void BindRulesToMenu(QMenu* menu, const MenuCallbacks& callbacks) {
@@ -56,8 +68,11 @@ void BindRulesToMenu(QMenu* menu, const MenuCallbacks& callbacks) {
 
 void BuildMenuBar(QMainWindow& window, const MenuCallbacks& callbacks) {
     QMenuBar* bar = window.menuBar();
+    auto* style = new MenuStyle;
+    style->setParent(bar);
     for (const MenuPopup& popup : MainMenu()) {
         QMenu* menu = bar->addMenu(QString::fromUtf8(popup.title));
+        menu->setStyle(style);
         for (const MenuItem& item : popup.items) {
             if (!item.text) {
                 menu->addSeparator();

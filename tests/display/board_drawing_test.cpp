@@ -1,3 +1,4 @@
+#include <QLabel>
 #include <string>
 
 #include "display/board_canvas_fixture.h"
@@ -43,6 +44,40 @@ TEST_F(BoardCanvasTest, StartingPositionInSchemeA) {
     EXPECT_FALSE(Ink(Image(), QRect(a.x, a.y, u, u)).isEmpty()) << "letter A";
 }
 
+// The edges are drawn as lines that stop short of their end point: where a
+// black edge ends, the white one drawn before it still shows.
+TEST_F(BoardCanvasTest, EdgesOfTrianglesAndTheBarStrip) {
+    SetUpBoard({});
+    const int u = g_unit;
+    // Points beside the bar gap, so no neighbour draws over their corners.
+    const int top = GeometryOf(6).originX;
+    const int bottom = GeometryOf(18).originX;
+    const int yb = BaseLine();
+    const Rect bar = GeometryOf(LOC_HUMAN_BAR).rect;
+    const QColor white(Qt::white);
+    const QColor black(Qt::black);
+    const struct {
+        const char* what;
+        int x, y;
+        QColor colour;
+    } probes[] = {
+        {"top point, left base corner", top, 2 * u, white},
+        {"top point, right base corner", top + 2 * u, 2 * u, black},
+        {"top point, apex", top + u, 10 * u, white},
+        {"top point, below the apex", top + u, 10 * u + 1, kBackground},
+        {"bottom point, apex", bottom + u, yb - 8 * u, black},
+        {"bottom point, right base corner", bottom + 2 * u, yb, black},
+        {"bottom point, left base corner", bottom, yb, white},
+        {"bar, bottom left corner", bar.left, bar.bottom, white},
+        {"bar, bottom edge", bar.left + 1, bar.bottom, black},
+        {"bar, top right corner", bar.right, bar.top, white},
+        {"bar, right of the top edge", bar.right + 1, bar.top, kBackground},
+        {"bar, right edge", bar.right, bar.top + 1, black},
+        {"bar, bottom right corner", bar.right, bar.bottom, black},
+    };
+    for (const auto& probe : probes) EXPECT_EQ(At(probe.x, probe.y), probe.colour) << probe.what;
+}
+
 // Where the stack count's text box starts, from the ink it left and the ink
 // the same text leaves at a known place.
 QPoint TextOrigin(const QImage& board, const QRect& square, const std::string& text) {
@@ -75,6 +110,26 @@ TEST_F(BoardCanvasTest, StacksFromEightShowTheirSizeOnTheSeventhPlace) {
             EXPECT_EQ(At(CheckerCentre(bar, 7).x(), CheckerCentre(bar, 7).y()), kHuman);
         } else {
             EXPECT_EQ(TextOrigin(Image(), seventh, std::to_string(c.count)), QPoint(c.textX, y + g_shadowOffset));
+        }
+    }
+}
+
+// The count stands at the top of the tray, on the side of the board's edge.
+TEST_F(BoardCanvasTest, TrayCountsAreWrittenFromTheTopTowardsTheBoardsEdge) {
+    for (int clockwise : {0, 1}) {
+        SCOPED_TRACE(clockwise);
+        ClockWise = clockwise;
+        SetUpBoard({{LOC_COMPUTER_OFF, -12}, {LOC_HUMAN_OFF, 12}});
+        for (int tray : {LOC_COMPUTER_OFF, LOC_HUMAN_OFF}) {
+            const Rect r = GeometryOf(tray).rect;
+            const QRect box(r.left, r.top, r.Width(), r.Height());
+            QLabel* label = nullptr;
+            for (QLabel* child : wnd->findChildren<QLabel*>())
+                if (child->text() == QStringLiteral("12") && child->geometry() == box) label = child;
+            ASSERT_NE(label, nullptr) << tray;
+            const QImage drawn = label->grab().toImage();
+            const int x = clockwise == 1 ? 0 : r.Width() - wnd->GetCanvas().TextWidth("12");
+            EXPECT_EQ(TextOrigin(drawn, drawn.rect(), "12"), QPoint(x, 0)) << tray;
         }
     }
 }

@@ -6,6 +6,7 @@
 
 #include "dice/mevra32.h"
 #include "display/board_canvas_fixture.h"
+#include "display/board_points.h"
 #include "display/tray.h"
 
 namespace {
@@ -88,6 +89,53 @@ TEST_F(CheckerTravelTest, BearingOffFromThePointsNextToTheTraysEndsInTheirCounts
         EXPECT_EQ(static_cast<CTray*>(g_board[c.tray])->CountText(), "15");
         EXPECT_EQ(g_board[c.from]->count, 0);
         EXPECT_EQ(At(CheckerCentre(c.from, 1).x(), CheckerCentre(c.from, 1).y()), point);
+    }
+}
+
+// Every step of a travel, read from the travelling sprite at each pause:
+// leaving its point, crossing to the target's column, approaching its stack.
+TEST_F(CheckerTravelTest, EachStepMovesOneUnitUntilItsBound) {
+    struct Step {
+        int x, y;
+    };
+    const Step down8[] = {{0, 1}, {0, 1}, {0, 1}, {0, 1}, {0, 1}, {0, 1}, {0, 1}, {0, 1}};
+    const Step up8[] = {{0, -1}, {0, -1}, {0, -1}, {0, -1}, {0, -1}, {0, -1}, {0, -1}, {0, -1}};
+    const struct {
+        const char* what;
+        std::initializer_list<std::pair<int, int>> board;
+        int side, from, to;
+        std::vector<Step> steps;  // in units, after the leaving steps
+        const Step* leave;
+        Step end;  // the last place, in pixels
+    } cases[] = {
+        // Out of point 1, left along the gap to point 4's column, up towards its empty stack.
+        {"1 to 4", {{1, 1}, {LOC_HUMAN_OFF, 14}, {LOC_COMPUTER_OFF, -15}}, SIDE_HUMAN, 1, 4,
+         {{-1, 0}, {-1, 0}, {-1, 0}, {-1, 0}, {-1, 0}, {-1, 0}, {0, -1}, {0, -1}, {0, -1}, {0, -1}, {0, -1}, {0, -1}},
+         down8, {429, 88}},
+        // Point 12's column holds 9 already: one step up and the checker lands.
+        {"13 to 12 onto nine", {{13, -1}, {12, -9}, {LOC_COMPUTER_OFF, -5}, {LOC_HUMAN_OFF, 15}}, SIDE_COMPUTER, 13, 12,
+         {{0, -1}}, up8, {11, 219}},
+        // Out of point 3 and right to the tray's column; no approach at a tray.
+        {"3 off", {{3, -1}, {LOC_COMPUTER_OFF, -14}, {LOC_HUMAN_OFF, 15}}, SIDE_COMPUTER, 3, LOC_COMPUTER_OFF,
+         {{1, 0}, {1, 0}, {1, 0}}, down8, {539, 220}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        SetUpBoard(c.board);
+        const CCheckerSprite* s = static_cast<CTopPoint*>(g_board[c.from])->TopSprite();
+        ASSERT_NE(s, nullptr);
+        std::vector<QPoint> places{{s->X(), s->Y()}};
+        FrameClock watch([&](int) { places.emplace_back(s->X(), s->Y()); });
+        SetClock(&watch);
+        Move(c.side, c.from, c.to);
+        SetClock(&clock);
+
+        std::vector<Step> expected(c.leave, c.leave + 8);
+        expected.insert(expected.end(), c.steps.begin(), c.steps.end());
+        ASSERT_EQ(places.size(), expected.size() + 1);
+        for (std::size_t i = 0; i < expected.size(); ++i)
+            EXPECT_EQ(places[i + 1] - places[i], QPoint(expected[i].x * g_unit, expected[i].y * g_unit)) << i;
+        EXPECT_EQ(places.back(), QPoint(c.end.x, c.end.y));
     }
 }
 

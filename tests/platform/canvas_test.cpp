@@ -28,6 +28,68 @@ TEST(Canvas, RectangleIsOutlinedInThePenInsideItsEdges) {
     for (const Case& c : cases) EXPECT_EQ(At(canvas, c.x, c.y), c.color) << c.x << "," << c.y;
 }
 
+// A line covers its start but not its end, so a path of lines marks each
+// corner once, with the pen of the line that leaves it.
+TEST(Canvas, ALineStopsShortOfItsEndPoint) {
+    struct Case {
+        Point from, to, inside;
+    };
+    const Case cases[] = {
+        {{5, 30}, {5, 10}, {5, 20}},
+        {{10, 10}, {30, 10}, {20, 10}},
+        {{30, 10}, {20, 30}, {25, 20}},
+        {{39, 39}, {39, 45}, {39, 39}},
+    };
+    for (const Case& c : cases) {
+        Canvas canvas(nullptr, 40, 40);
+        canvas.SetBackground(kTeal);
+        canvas.Clear();
+        canvas.SetPen(kWhite);
+        canvas.Line(c.from, c.to);
+        EXPECT_EQ(At(canvas, c.from.x, c.from.y), kWhite) << c.from.x << "," << c.from.y;
+        EXPECT_EQ(At(canvas, c.inside.x, c.inside.y), kWhite) << c.inside.x << "," << c.inside.y;
+        if (c.to.y < 40) {
+            EXPECT_EQ(At(canvas, c.to.x, c.to.y), kTeal) << c.to.x << "," << c.to.y;
+        }
+    }
+    Canvas dot(nullptr, 10, 10);
+    dot.SetBackground(kTeal);
+    dot.Clear();
+    dot.SetPen(kWhite);
+    dot.Line({4, 4}, {4, 4});
+    EXPECT_EQ(At(dot, 4, 4), kTeal);
+}
+
+// A checker's circle fills its box edge to edge and is the same seen from
+// any side.
+TEST(Canvas, AnEllipseTouchesEverySideOfItsBoxAndIsSymmetric) {
+    const Rect boxes[] = {{10, 10, 32, 32}, {10, 10, 31, 31}, {5, 8, 31, 30}, {-6, -4, 16, 18}, {30, 30, 52, 52}};
+    for (const Rect& box : boxes) {
+        Canvas canvas(nullptr, 40, 40);
+        canvas.SetBackground(kTeal);
+        canvas.Clear();
+        canvas.FillEllipse(box, kRed);
+        const auto onCanvas = [](int x, int y) { return x >= 0 && y >= 0 && x < 40 && y < 40; };
+        const auto red = [&](int x, int y) { return onCanvas(x, y) && At(canvas, x, y) == kRed; };
+        const int midX = (box.left + box.right) / 2;
+        const int midY = (box.top + box.bottom) / 2;
+        const Point sides[] = {{box.left, midY}, {box.right - 1, midY}, {midX, box.top}, {midX, box.bottom - 1}};
+        for (const Point& p : sides) EXPECT_EQ(red(p.x, p.y), onCanvas(p.x, p.y)) << p.x << "," << p.y;
+        for (int y = 0; y < 40; ++y)
+            for (int x = 0; x < 40; ++x) {
+                const bool inside = x >= box.left && x < box.right && y >= box.top && y < box.bottom;
+                const int mirrorX = box.left + box.right - 1 - x;
+                const int mirrorY = box.top + box.bottom - 1 - y;
+                if (!inside) {
+                    EXPECT_FALSE(red(x, y)) << x << "," << y;
+                } else if (onCanvas(mirrorX, mirrorY)) {
+                    EXPECT_EQ(red(x, y), red(mirrorX, y)) << x << "," << y;
+                    EXPECT_EQ(red(x, y), red(x, mirrorY)) << x << "," << y;
+                }
+            }
+    }
+}
+
 TEST(Canvas, ASavedSquareRestoresExactlyWhatWasUnderIt) {
     Canvas canvas(nullptr, 60, 60);
     canvas.SetBackground(kTeal);

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 
 #include "display/geometry.h"
+#include "platform/canvas.h"
 #include "platform/profile.h"
 #include "resources/command_ids.h"
 #include "resources/strings.h"
@@ -26,6 +27,16 @@ TEST_F(GameWndTest, StartsFixedSizeWithTheBoardInTheStartingPosition) {
     EXPECT_EQ(wnd->CubePlace(), CubeRect(SIDE_NONE));
     EXPECT_EQ(wnd->windowTitle().toStdString(), ProgramTitle());
     EXPECT_EQ(wnd->PaneText(0), ResString(IDS_IDLE));
+}
+
+// The board's canvas and every height derived from the client area match
+// what is left below the menu bar and above the status bar.
+TEST_F(GameWndTest, TheBoardFillsTheClientAreaBetweenMenuAndStatusBar) {
+    ShowActive();
+    const QWidget* client = wnd->centralWidget();
+    EXPECT_EQ(QSize(g_clientWidth, g_clientHeight), client->size());
+    EXPECT_EQ(wnd->GetCanvas().Image().size(), client->size());
+    EXPECT_EQ(GeometryOf(LOC_HUMAN_OFF).rect.top, client->height() / 2 - g_unit / 2);
 }
 
 TEST_F(GameWndTest, ASizeFromOutsideDoesNotStick) {

@@ -50,6 +50,23 @@ TEST_F(GameWndTest, PaneZeroShowsThePromptOfTheItemUnderThePointer) {
     EXPECT_EQ(wnd->PaneText(0), ResString(IDS_IDLE));
 }
 
+// Greyed or not, the item under the pointer has its prompt in pane 0.
+TEST_F(GameWndTest, PaneZeroShowsThePromptOfAGreyedItemToo) {
+    ShowActive();
+    QMenu* action = Menus(*wnd)[1];
+    g_moveOrdinal = 1;
+    action->popup(wnd->mapToGlobal(QPoint(60, 30)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(action));
+    for (int id : {ID_SHOW_PROGRESS, ID_UNDO, ID_RESIGN}) {
+        QAction* item = ActionOf(*wnd, id);
+        QTest::mouseMove(action, action->actionGeometry(item).center());
+        Drain();
+        EXPECT_EQ(item->isEnabled(), id != ID_UNDO) << id;
+        EXPECT_EQ(wnd->PaneText(0), ResString(id)) << id;
+    }
+    action->hide();
+}
+
 TEST_F(GameWndTest, OpeningAMenuGreysTheItemsWhoseRuleIsFalse) {
     QMenu* action = Menus(*wnd)[1];
     QMenu* file = Menus(*wnd)[0];
