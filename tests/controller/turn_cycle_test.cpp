@@ -2,7 +2,9 @@
 
 #include <QApplication>
 
+#include "computer/search.h"
 #include "controller/game_fixture.h"
+#include "controller/location_letters.h"
 #include "platform/profile.h"
 #include "platform/virtual_keys.h"
 #include "resources/command_ids.h"
@@ -67,6 +69,42 @@ TEST_F(TurnCycleTest, AComputerClosedOutGetsNoDiceLineAndStillHandsOver) {
     EXPECT_EQ(Count(LOC_COMPUTER_BAR), -1);
     EXPECT_EQ(g_savedPosition[LOC_COMPUTER_BAR].count, 1);
     EXPECT_EQ(Lines(), (std::vector<std::string>{"1st  from  ", " ", " ", "Dice: 4+2", "1st  from  "}));
+}
+
+TEST_F(TurnCycleTest, AComputerTurnLogsItsMovesOnTheSeparatorsLine) {
+    struct Case {
+        Throw thrown;
+        std::string diceLine;
+        int moves;
+    };
+    const Case cases[] = {{{6, 1}, "Dice: 6+1", 2}, {{2, 2}, "Dice: 2+2+2+2", 4}};
+    for (const Case& c : cases) {
+        Setup({{1, 2}, {12, 5}, {17, 3}, {19, 5}, {24, -2}, {13, -5}, {8, -3}, {6, -5}}, {});
+        Script().assign({c.thrown, {2, 1}});
+        wnd->PostCommand(ID_COMPUTER_TURN);
+        Drain();
+        // A blank, then each move as its from-letter, "+", its die and two blanks.
+        std::string moves = " ";
+        for (int i = 0; i < c.moves; ++i)
+            moves += std::string(1, LocationLetter(g_bestFrom[i])) + "+" + std::to_string(g_bestDice[i]) + "  ";
+        EXPECT_EQ(Lines(), (std::vector<std::string>{"1st  from  ", " ", c.diceLine, moves, " ", "Dice: 2+1",
+                                                      "1st  from  "}));
+    }
+}
+
+TEST_F(TurnCycleTest, AnUndoInTheOpeningTurnKeepsTheOpeningDiceLayout) {
+    ShowActive();
+    AutoChangeTurn = 0;
+    DiceAsIcons = 1;
+    Start(SIDE_NONE, {{2, 5}});
+    Click(1);
+    Click(3);  // the computer's die, 2: the 5 moves to entry 0
+    QTimer::singleShot(0, [this] { QTest::keyClick(wnd->centralWidget(), Qt::Key_Escape); });
+    Click(12);  // the last die, then the wait, answered by Escape
+    EXPECT_EQ(g_openingThrow, 1) << "still the opening turn";
+    EXPECT_EQ(g_diceLeft, 1);
+    EXPECT_TRUE(wnd->DieWindowShown(DIE_GROUP_COMPUTER, 0)) << "entry 0 stands on the computer's side";
+    EXPECT_FALSE(wnd->DieWindowShown(DIE_GROUP_HUMAN, 0));
 }
 
 TEST_F(TurnCycleTest, AHumanClosedOutPassesWithSpaceOrAClickBesideTheBoard) {
