@@ -22,6 +22,7 @@
 #include "resources/command_ids.h"
 #include "resources/strings.h"
 #include "rules/dice_throw.h"
+#include "rules/game_end.h"
 #include "rules/game_stats.h"
 #include "rules/moves.h"
 #include "rules/position.h"
@@ -38,12 +39,6 @@ std::string ComputerMoveText(int from, int die) {
     char text[16];
     std::snprintf(text, sizeof text, "%c+%d  ", LocationLetter(from), die);
     return text;
-}
-
-int FullTray() {
-    if (g_board[LOC_HUMAN_OFF]->count == CHECKERS_PER_SIDE) return SIDE_HUMAN;
-    if (g_board[LOC_COMPUTER_OFF]->count == CHECKERS_PER_SIDE) return SIDE_COMPUTER;
-    return SIDE_NONE;
 }
 
 // Runs the computer's search and plays its move; false when the game ended.
@@ -107,7 +102,7 @@ int PlayMove(int from, int to) {
         g_turnHits[g_moveOrdinal] = IsPoint(to) && g_board[to]->count == 1 && g_board[to]->owner == SIDE_COMPUTER;
     MoveChecker(from, to);
     DrawProgressBar();
-    if (const int winner = FullTray(); winner != SIDE_NONE) {
+    if (const int winner = TrayWinner(); winner != SIDE_NONE) {
         EndGame(winner, 1);
         return 0;
     }
