@@ -57,7 +57,6 @@ const StoredInt kAfterSpeed[] = {
     {OPTIONS_SECTION, "ClockWise", &ClockWise, 1},
     {GAME_SECTION, "wit", &g_totalScore[SIDE_HUMAN], kNoMax},
     {GAME_SECTION, "zwart", &g_totalScore[SIDE_COMPUTER], kNoMax},
-    {OPTIONS_SECTION, "CurScheme", &CurScheme, 3},
 };
 
 // The users of these values index tables and switch on them; a value the
@@ -80,6 +79,10 @@ void LoadSettings() {
     Load(kBeforeSpeed);
     LoadSpeed();
     Load(kAfterSpeed);
+    // Taken as it stands: a number that names no scheme must reach
+    // LoadCurrentScheme, which then falls back to the built-in colours rather
+    // than to the scheme file's first scheme.
+    CurScheme = GetProfileInt(OPTIONS_SECTION, "CurScheme", CurScheme);
 }
 
 void ApplyFirstMoveBy() {

@@ -35,7 +35,8 @@ extern int32_t g_totalScore[3];
 extern int32_t g_firstStarterFixed;
 
 // Reads every key of both sections. A key that is absent, or holds a value
-// its option cannot take, leaves the option as it was.
+// its option cannot take, leaves the option as it was; "CurScheme" is left
+// for LoadCurrentScheme to judge.
 void LoadSettings();
 
 // "FirstMoveBy" names the starter of the first game only: 0 leaves it to the

@@ -13,6 +13,7 @@
 #include "fuzz_check.h"
 #include "platform/profile.h"
 #include "rules/location.h"
+#include "settings/color_scheme.h"
 #include "settings/options.h"
 
 namespace {
@@ -45,6 +46,11 @@ std::string ProfilePath() {
     std::atexit([] { std::filesystem::remove_all(removeAtExit); });
     return dir + "/" + INI_FILE_NAME;
 }
+// As the window loads them: the scheme number is judged by the scheme load.
+void LoadStartUpSettings() {
+    LoadSettings();
+    LoadCurrentScheme(CurScheme, g_profile.Path() + ".no-schemes");
+}
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
@@ -57,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     g_profile = Profile(path);
 
     SetValues(defaults);
-    LoadSettings();
+    LoadStartUpSettings();
     for (const Option& o : kOptions) FUZZ_CHECK(*o.var >= 0 && *o.var <= o.max);
 
     // The end of a game: the human's total goes up by the points won.
@@ -65,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const std::vector<int32_t> saved = Values();
     SaveScores();
     SetValues(defaults);
-    LoadSettings();
+    LoadStartUpSettings();
     FUZZ_CHECK(Values() == saved);
     return 0;
 }

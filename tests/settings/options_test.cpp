@@ -83,7 +83,7 @@ const LoadCase kLoads[] = {
     {"values outside their range",
      "[options]\nUseCube=7\nAutoFinish=3\nDiceAsIcons=-1\nLevelOfPlay=5\nFirstMoveBy=-1\nHighLight=5\n"
      "ClockWise=2\nCurScheme=7\n[game]\nwit=-4\nzwart=-1\n",
-     kDefaults},
+     DefaultsWith({{kCurScheme, 7}})},
     {"keys in the wrong section", "[game]\nUseCube=1\n[options]\nwit=5\n", kDefaults},
 };
 }  // namespace
