@@ -52,7 +52,10 @@ bool TableIsValid(const SavedLocation* table) {
         if (!ownerOk) return false;
         total[e.owner] += e.count;
     }
-    return total[SIDE_COMPUTER] == CHECKERS_PER_SIDE && total[SIDE_HUMAN] == CHECKERS_PER_SIDE;
+    // A tray holding a whole side is a game already over: playing on would book it a second time.
+    const bool overAlready =
+        table[LOC_HUMAN_OFF].count == CHECKERS_PER_SIDE || table[LOC_COMPUTER_OFF].count == CHECKERS_PER_SIDE;
+    return !overAlready && total[SIDE_COMPUTER] == CHECKERS_PER_SIDE && total[SIDE_HUMAN] == CHECKERS_PER_SIDE;
 }
 
 bool DiceAreValid(const uint8_t* dice, int32_t left) {
