@@ -197,6 +197,9 @@ TEST_F(PositionFileTest, BadFilesAreRefusedAndChangeNothing) {
         {"double flag 2", field(POS_COMPUTER_MAY_DOUBLE, 2)},
         {"negative doubles", field(POS_DOUBLES_COMPUTER, -1)},
         {"negative hits", field(POS_HITS_HUMAN, INT32_MIN)},
+        {"dice total the next throw would overflow", field(POS_DICE_TOTAL_COMPUTER, INT32_MAX)},
+        {"hits the next hit would overflow", field(POS_HITS_COMPUTER, INT32_MAX)},
+        {"thinking time near the int limit", field(POS_THINK_HUMAN, INT32_MAX - 5)},
     };
     const fs::path path = fs::temp_directory_path() / ("kestro-bad-" + std::to_string(::getpid()) + ".pos");
     const GameImage before = Image();
