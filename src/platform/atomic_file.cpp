@@ -54,6 +54,9 @@ mode_t ModeFor(const std::string& path) {
 }  // namespace
 
 bool WriteFileAtomically(const std::string& path, const void* data, std::size_t size) {
+    // The rename needs only the folder's permission: a file the user made
+    // read-only must refuse the write, as writing into it would.
+    if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0) return false;
     std::string temp = path + ".XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) return false;

@@ -94,3 +94,12 @@ TEST_F(AtomicFileTest, WrittenFilesKeepTheirPermissionsOrFollowTheUmask) {
         EXPECT_EQ(st.st_mode & 07777, c.after);
     }
 }
+
+TEST_F(AtomicFileTest, ReadOnlyFileIsNotReplaced) {
+    ASSERT_TRUE(WriteFileAtomically(path, Bytes{1, 2, 3}));
+    fs::permissions(path, fs::perms::owner_read);
+    if (::access(path.c_str(), W_OK) == 0) GTEST_SKIP() << "running with rights that ignore a read-only file";
+    EXPECT_FALSE(WriteFileAtomically(path, Bytes{4}));
+    EXPECT_EQ(*ReadFileBytes(path, 100), (Bytes{1, 2, 3}));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+}
