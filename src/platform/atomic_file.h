@@ -14,7 +14,8 @@ using Bytes = std::vector<unsigned char>;
 // bytes are read, so a huge file cannot exhaust memory.
 std::optional<Bytes> ReadFileBytes(const std::string& path, std::size_t limit);
 
-// Replaces the file's contents; false (and the old file untouched) on failure.
+// Replaces the file's contents; false (and the old file untouched) on failure,
+// also when the file is read-only.
 bool WriteFileAtomically(const std::string& path, const void* data, std::size_t size);
 inline bool WriteFileAtomically(const std::string& path, const Bytes& bytes) {
     return WriteFileAtomically(path, bytes.data(), bytes.size());

@@ -57,7 +57,9 @@ struct KeyPlace {
 // Only the first section of a name counts, and in it the first line of a key.
 KeyPlace FindKey(std::string_view text, std::string_view section, std::string_view key) {
     KeyPlace place;
-    for (std::size_t pos = 0; pos < text.size();) {
+    // Editors may put the UTF-8 byte order mark before the first section.
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    for (std::size_t pos = text.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0; pos < text.size();) {
         const Line line = LineAt(text, pos);
         pos = line.next;
         const std::string_view content = text.substr(line.begin, line.end - line.begin);

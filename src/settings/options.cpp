@@ -36,8 +36,6 @@ struct StoredInt {
     int32_t max;
 };
 
-constexpr int32_t kNoMax = INT32_MAX;
-
 // In the order they are read, with "speed" between the two option lists.
 const StoredInt kBeforeSpeed[] = {
     {OPTIONS_SECTION, "UseCube", &UseCube, 1},
@@ -55,9 +53,8 @@ const StoredInt kAfterSpeed[] = {
     {OPTIONS_SECTION, "IntelMoves", &IntelMoves, 1},
     {OPTIONS_SECTION, "ManualDice", &ManualDice, 1},
     {OPTIONS_SECTION, "ClockWise", &ClockWise, 1},
-    {GAME_SECTION, "wit", &g_totalScore[SIDE_HUMAN], kNoMax},
-    {GAME_SECTION, "zwart", &g_totalScore[SIDE_COMPUTER], kNoMax},
-    {OPTIONS_SECTION, "CurScheme", &CurScheme, 3},
+    {GAME_SECTION, "wit", &g_totalScore[SIDE_HUMAN], MAX_TOTAL_SCORE},
+    {GAME_SECTION, "zwart", &g_totalScore[SIDE_COMPUTER], MAX_TOTAL_SCORE},
 };
 
 // The users of these values index tables and switch on them; a value the
@@ -80,6 +77,10 @@ void LoadSettings() {
     Load(kBeforeSpeed);
     LoadSpeed();
     Load(kAfterSpeed);
+    // Taken as it stands: a number that names no scheme must reach
+    // LoadCurrentScheme, which then falls back to the built-in colours rather
+    // than to the scheme file's first scheme.
+    CurScheme = GetProfileInt(OPTIONS_SECTION, "CurScheme", CurScheme);
 }
 
 void ApplyFirstMoveBy() {

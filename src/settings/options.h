@@ -30,12 +30,17 @@ extern int32_t CurScheme;
 
 // All-time points by side; entry 0 unused.
 extern int32_t g_totalScore[3];
+// The largest total read from the profile. The end of a game adds up to 192
+// points (64 × 3), so a total near the int limit would overflow; no player
+// reaches this one.
+constexpr int32_t MAX_TOTAL_SCORE = 1'000'000'000;
 
 // While set, a new game's starter is g_sideToMove instead of the opening throw.
 extern int32_t g_firstStarterFixed;
 
 // Reads every key of both sections. A key that is absent, or holds a value
-// its option cannot take, leaves the option as it was.
+// its option cannot take, leaves the option as it was; "CurScheme" is left
+// for LoadCurrentScheme to judge.
 void LoadSettings();
 
 // "FirstMoveBy" names the starter of the first game only: 0 leaves it to the

@@ -16,6 +16,7 @@
 #include "platform/message_box.h"
 #include "resources/command_ids.h"
 #include "resources/strings.h"
+#include "rules/game_stats.h"
 #include "rules/location.h"
 #include "rules/position.h"
 #include "settings/position_file.h"
@@ -41,8 +42,10 @@ void SavePositionFile() {
     const std::optional<std::string> path = AskPositionFile(FileDialogKind::Save);
     if (!path) return;
     // The saved time is the total so far; the clock runs again at the next prompt.
+    const bool clockRan = g_thinkTime[SIDE_HUMAN] < 0;
     StopClock(SIDE_HUMAN);
-    SavePositionFile(*path);
+    // Nothing was saved when the file could not be written, so the human's time goes on counting.
+    if (!SavePositionFile(*path) && clockRan) StartClock(SIDE_HUMAN);
 }
 
 void OpenPositionFile() {

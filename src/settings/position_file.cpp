@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <limits>
 
 #include "platform/le_bytes.h"
 #include "rules/game_stats.h"
@@ -11,7 +10,9 @@
 namespace {
 constexpr std::size_t kEntryPadding = 3;
 constexpr std::size_t kTableEnd = 4 + NUM_LOCATIONS * (1 + kEntryPadding + 4);
-constexpr int32_t kNoLimit = std::numeric_limits<int32_t>::max();
+// The game goes on adding to the counters, so one near the int limit would
+// overflow; no game comes near this one.
+constexpr int32_t kCounterLimit = 1'000'000'000;
 
 // Where each int field lives in the game and the values a game can hold.
 // The move ordinal must be 1: files are saved before the first move of a
@@ -24,17 +25,17 @@ const FieldRule kFieldRules[POS_FIELD_COUNT] = {
     {&g_diceLeft, 0, MAX_DICE},
     {&g_moveOrdinal, 1, 1},
     {&g_race, 0, 1},
-    {&g_thinkTime[SIDE_HUMAN], 0, kNoLimit},
-    {&g_thinkTime[SIDE_COMPUTER], 0, kNoLimit},
+    {&g_thinkTime[SIDE_HUMAN], 0, kCounterLimit},
+    {&g_thinkTime[SIDE_COMPUTER], 0, kCounterLimit},
     {&g_cubeOwner, SIDE_NONE, SIDE_HUMAN},
     {&g_cubeValue, 1, MAX_CUBE_VALUE},
-    {&g_diceTotal[SIDE_HUMAN], 0, kNoLimit},
-    {&g_diceTotal[SIDE_COMPUTER], 0, kNoLimit},
+    {&g_diceTotal[SIDE_HUMAN], 0, kCounterLimit},
+    {&g_diceTotal[SIDE_COMPUTER], 0, kCounterLimit},
     {&g_computerMayDouble, 0, 1},
-    {&g_doublesThrown[SIDE_HUMAN], 0, kNoLimit},
-    {&g_doublesThrown[SIDE_COMPUTER], 0, kNoLimit},
-    {&g_hitsMade[SIDE_HUMAN], 0, kNoLimit},
-    {&g_hitsMade[SIDE_COMPUTER], 0, kNoLimit},
+    {&g_doublesThrown[SIDE_HUMAN], 0, kCounterLimit},
+    {&g_doublesThrown[SIDE_COMPUTER], 0, kCounterLimit},
+    {&g_hitsMade[SIDE_HUMAN], 0, kCounterLimit},
+    {&g_hitsMade[SIDE_COMPUTER], 0, kCounterLimit},
 };
 
 int FixedOwner(int loc) { return loc == LOC_HUMAN_BAR || loc == LOC_HUMAN_OFF ? SIDE_HUMAN : SIDE_COMPUTER; }
@@ -52,7 +53,10 @@ bool TableIsValid(const SavedLocation* table) {
         if (!ownerOk) return false;
         total[e.owner] += e.count;
     }
-    return total[SIDE_COMPUTER] == CHECKERS_PER_SIDE && total[SIDE_HUMAN] == CHECKERS_PER_SIDE;
+    // A tray holding a whole side is a game already over: playing on would book it a second time.
+    const bool overAlready =
+        table[LOC_HUMAN_OFF].count == CHECKERS_PER_SIDE || table[LOC_COMPUTER_OFF].count == CHECKERS_PER_SIDE;
+    return !overAlready && total[SIDE_COMPUTER] == CHECKERS_PER_SIDE && total[SIDE_HUMAN] == CHECKERS_PER_SIDE;
 }
 
 bool DiceAreValid(const uint8_t* dice, int32_t left) {

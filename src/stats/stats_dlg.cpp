@@ -1,6 +1,7 @@
 #include "stats/stats_dlg.h"
 
 #include <QLabel>
+#include <QMainWindow>
 #include <QPainter>
 #include <QPushButton>
 #include <cstdio>
@@ -41,9 +42,12 @@ QString ThinkingTime(int32_t ms) {
     return QString::fromLatin1(text);
 }
 
-// The dialog positions its owner-relative template origin on the owner's client area.
+// The template's position counts from the owner's client area, which lies
+// below the main window's menu bar.
 void PlaceOnOwner(QDialog& dialog, const QWidget* owner) {
     if (!owner) return;
+    if (const auto* frame = qobject_cast<const QMainWindow*>(owner); frame && frame->centralWidget())
+        owner = frame->centralWidget();
     const DialogTemplate& t = *FindDialogTemplate(IDD_STATISTICS);
     const Rect r = DialogUnitsToPixels(BaseUnitsOf(dialog.font()), t.x, t.y, 0, 0);
     dialog.move(owner->mapToGlobal(QPoint(r.left, r.top)));

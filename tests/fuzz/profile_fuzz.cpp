@@ -13,6 +13,7 @@
 #include "fuzz_check.h"
 #include "platform/profile.h"
 #include "rules/location.h"
+#include "settings/color_scheme.h"
 #include "settings/options.h"
 
 namespace {
@@ -24,8 +25,8 @@ const Option kOptions[] = {
     {&UseCube, 1},         {&AutoFinish, 2},      {&DiceAsIcons, 1},     {&g_moveDelay, 100},
     {&AutoChangeTurn, 1},  {&LevelOfPlay, 2},     {&FirstMoveBy, 2},     {&ShowProgress, 1},
     {&AutoForcedMoves, 1}, {&HitShake, 1},        {&HighLight, 2},       {&IntelMoves, 1},
-    {&ManualDice, 1},      {&ClockWise, 1},       {&CurScheme, 3},       {&g_totalScore[SIDE_HUMAN], INT32_MAX},
-    {&g_totalScore[SIDE_COMPUTER], INT32_MAX},
+    {&ManualDice, 1},      {&ClockWise, 1},       {&CurScheme, 3},
+    {&g_totalScore[SIDE_HUMAN], MAX_TOTAL_SCORE},      {&g_totalScore[SIDE_COMPUTER], MAX_TOTAL_SCORE},
 };
 
 std::vector<int32_t> Values() {
@@ -45,6 +46,11 @@ std::string ProfilePath() {
     std::atexit([] { std::filesystem::remove_all(removeAtExit); });
     return dir + "/" + INI_FILE_NAME;
 }
+// As the window loads them: the scheme number is judged by the scheme load.
+void LoadStartUpSettings() {
+    LoadSettings();
+    LoadCurrentScheme(CurScheme, g_profile.Path() + ".no-schemes");
+}
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
@@ -57,15 +63,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     g_profile = Profile(path);
 
     SetValues(defaults);
-    LoadSettings();
+    LoadStartUpSettings();
     for (const Option& o : kOptions) FUZZ_CHECK(*o.var >= 0 && *o.var <= o.max);
 
     // The end of a game: the human's total goes up by the points won.
-    if (g_totalScore[SIDE_HUMAN] < INT32_MAX) ++g_totalScore[SIDE_HUMAN];
+    if (g_totalScore[SIDE_HUMAN] < MAX_TOTAL_SCORE) ++g_totalScore[SIDE_HUMAN];
     const std::vector<int32_t> saved = Values();
     SaveScores();
     SetValues(defaults);
-    LoadSettings();
+    LoadStartUpSettings();
     FUZZ_CHECK(Values() == saved);
     return 0;
 }

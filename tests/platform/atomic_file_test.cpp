@@ -1,10 +1,13 @@
 #include "platform/atomic_file.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
+#include <future>
 #include <string>
 
 #include "temp_dir.h"
@@ -51,4 +54,52 @@ TEST_F(AtomicFileTest, FailedWriteKeepsTheOldFile) {
     if (::access(dir.c_str(), W_OK) == 0) GTEST_SKIP() << "running with rights that ignore a read-only folder";
     EXPECT_FALSE(WriteFileAtomically(path, Bytes{4}));
     EXPECT_EQ(*ReadFileBytes(path, 100), (Bytes{1, 2, 3}));
+}
+
+TEST_F(AtomicFileTest, OnlyRegularFilesAreRead) {
+    const std::string fifo = (dir / "pipe").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    fs::create_directory(dir / "folder");
+    for (const std::string& p : {fifo, (dir / "folder").string(), std::string("/dev/zero")}) {
+        SCOPED_TRACE(p);
+        auto read = std::async(std::launch::async, [&] { return ReadFileBytes(p, 100); });
+        if (read.wait_for(std::chrono::seconds(5)) == std::future_status::timeout) {
+            ADD_FAILURE() << "the read waits for a writer that never comes";
+            ::close(::open(p.c_str(), O_WRONLY | O_NONBLOCK));
+        }
+        EXPECT_FALSE(read.get().has_value());
+    }
+}
+
+TEST_F(AtomicFileTest, WrittenFilesKeepTheirPermissionsOrFollowTheUmask) {
+    struct Umask {
+        mode_t old = ::umask(027);
+        ~Umask() { ::umask(old); }
+    } umask027;
+    const struct {
+        const char* name;
+        mode_t before;  // 0: no file yet
+        mode_t after;
+    } cases[] = {{"new", 0, 0640}, {"private", 0600, 0600}, {"shared", 0664, 0664}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string file = (dir / c.name).string();
+        if (c.before) {
+            ASSERT_TRUE(WriteFileAtomically(file, Bytes{1}));
+            ASSERT_EQ(::chmod(file.c_str(), c.before), 0);
+        }
+        ASSERT_TRUE(WriteFileAtomically(file, Bytes{2}));
+        struct stat st {};
+        ASSERT_EQ(::stat(file.c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, c.after);
+    }
+}
+
+TEST_F(AtomicFileTest, ReadOnlyFileIsNotReplaced) {
+    ASSERT_TRUE(WriteFileAtomically(path, Bytes{1, 2, 3}));
+    fs::permissions(path, fs::perms::owner_read);
+    if (::access(path.c_str(), W_OK) == 0) GTEST_SKIP() << "running with rights that ignore a read-only file";
+    EXPECT_FALSE(WriteFileAtomically(path, Bytes{4}));
+    EXPECT_EQ(*ReadFileBytes(path, 100), (Bytes{1, 2, 3}));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 }

@@ -40,6 +40,8 @@ const ReadCase kReads[] = {
     {"comment line", "[options]\n;speed=10\nspeed=40\n", 40},
     {"line without '='", "[options]\nspeed 40\n", kDef},
     {"'=' inside the value", "[options]\nspeed=4=0\n", 4},
+    {"UTF-8 byte order mark", "\xEF\xBB\xBF[options]\nspeed=40\n", 40},
+    {"byte order mark inside the text", "[game]\n\xEF\xBB\xBF[options]\nspeed=40\n", kDef},
 };
 }  // namespace
 
@@ -70,6 +72,7 @@ const WriteCase kWrites[] = {
     {"CRLF text keeps CRLF", "[options]\r\nx=1\r\n", "[options]\r\nx=1\r\nspeed=9\r\n"},
     {"CRLF value replaced", "[options]\r\nspeed=1\r\n", "[options]\r\nspeed=9\r\n"},
     {"only the first of two lines", "[options]\nspeed=1\nspeed=2\n", "[options]\nspeed=9\nspeed=2\n"},
+    {"byte order mark kept", "\xEF\xBB\xBF[options]\nspeed=1\n", "\xEF\xBB\xBF[options]\nspeed=9\n"},
 };
 }  // namespace
 

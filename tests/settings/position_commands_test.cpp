@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "controller/clocks.h"
 #include "controller/enable_rules.h"
 #include "controller/game_fixture.h"
 #include "platform/file_dialog.h"
@@ -101,4 +102,26 @@ TEST_F(PositionCommandsTest, SaveWaitsUntilTheTurnsMovesAreTakenBack) {
     Run(ID_UNDO, std::nullopt);
     Run(ID_FILE_SAVE, "undone.pos");
     EXPECT_EQ(asked.size(), 1u);
+}
+
+TEST_F(PositionCommandsTest, OnlyAWrittenFileStopsTheHumansClock) {
+    const struct {
+        const char* file;
+        bool written, clockRuns;
+    } cases[] = {
+        {"kept.pos", true, false},
+        {"no-such-folder/lost.pos", false, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        g_thinkTime[SIDE_HUMAN] = 0;
+        clock.Sleep(1000);
+        Setup(kBoard, {6, 4});
+        clock.Sleep(300);
+        Run(ID_FILE_SAVE, c.file);
+        EXPECT_EQ(std::ifstream(c.file).good(), c.written);
+        EXPECT_EQ(g_thinkTime[SIDE_HUMAN] < 0, c.clockRuns);
+        StopClock(SIDE_HUMAN);
+        EXPECT_EQ(g_thinkTime[SIDE_HUMAN], 300);
+    }
 }

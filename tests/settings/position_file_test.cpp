@@ -138,6 +138,18 @@ TEST_F(PositionFileTest, BadFilesAreRefusedAndChangeNothing) {
         };
     };
     auto cut = [](std::size_t size) -> Edit { return [=](Bytes& b) { b.resize(size); }; };
+    // Every checker of the side moved from the points into its tray.
+    auto borneOff = [](int side, int tray) -> Edit {
+        return [=](Bytes& b) {
+            for (int loc = 1; loc <= 24; ++loc)
+                if (b[EntryOffset(loc) + 4] == side) {
+                    b[EntryOffset(loc)] = 0;
+                    PutI32(b, EntryOffset(loc) + 4, SIDE_NONE);
+                }
+            b[EntryOffset(tray)] = CHECKERS_PER_SIDE;
+            PutI32(b, EntryOffset(tray) + 4, side);
+        };
+    };
     const struct {
         const char* name;
         Edit edit;
@@ -165,6 +177,8 @@ TEST_F(PositionFileTest, BadFilesAreRefusedAndChangeNothing) {
          }},
         {"14 human checkers", entry(1, 1, SIDE_HUMAN)},
         {"16 computer checkers", entry(2, 1, SIDE_COMPUTER)},
+        {"the human has borne off all", borneOff(SIDE_HUMAN, LOC_HUMAN_OFF)},
+        {"the computer has borne off all", borneOff(SIDE_COMPUTER, LOC_COMPUTER_OFF)},
         {"die of 7", [](Bytes& b) { b[228] = 7; }},
         {"die of 0", [](Bytes& b) { b[229] = 0; }},
         {"no terminator", [](Bytes& b) { b[230] = 3; }},
@@ -183,6 +197,9 @@ TEST_F(PositionFileTest, BadFilesAreRefusedAndChangeNothing) {
         {"double flag 2", field(POS_COMPUTER_MAY_DOUBLE, 2)},
         {"negative doubles", field(POS_DOUBLES_COMPUTER, -1)},
         {"negative hits", field(POS_HITS_HUMAN, INT32_MIN)},
+        {"dice total the next throw would overflow", field(POS_DICE_TOTAL_COMPUTER, INT32_MAX)},
+        {"hits the next hit would overflow", field(POS_HITS_COMPUTER, INT32_MAX)},
+        {"thinking time near the int limit", field(POS_THINK_HUMAN, INT32_MAX - 5)},
     };
     const fs::path path = fs::temp_directory_path() / ("kestro-bad-" + std::to_string(::getpid()) + ".pos");
     const GameImage before = Image();

@@ -101,18 +101,39 @@ TEST_F(SettingsTest, LoadCurrentSchemeFillsTheLiveColours) {
     }
 }
 
-TEST_F(SettingsTest, StartUpWithSchemeThreeTakesBytes72To95) {
+TEST_F(SettingsTest, StartUpTakesTheStoredSchemeOrTheBuiltInA) {
     Bytes file(SCHEME_FILE_SIZE);
     for (std::size_t i = 0; i < file.size(); ++i) file[i] = static_cast<unsigned char>(i);
-    file[75] = file[79] = file[83] = file[87] = file[91] = file[95] = 0;
+    for (std::size_t top = 3; top < file.size(); top += 4) file[top] = 0;
     ASSERT_TRUE(WriteFileAtomically(SchemePath(), file));
-    WriteIni("[options]\nCurScheme=3\n");
-    LoadSettings();
-    LoadCurrentScheme(CurScheme, SchemePath());
-    EXPECT_EQ(CurScheme, 3);
-    EXPECT_EQ(g_colors[SLOT_BACKGROUND], 0x004A4948u);
+    const auto fromFile = [&](int scheme) {
+        const auto at = file.begin() + 24 * scheme;
+        return DecodeSchemes(Bytes(at, at + 24))[0];
+    };
+    const struct {
+        const char* ini;
+        ColorScheme colors;
+        int curScheme;
+    } cases[] = {
+        {"[options]\nCurScheme=3\n", fromFile(3), 3},
+        {"[options]\nCurScheme=1\n", fromFile(1), 1},
+        {"", fromFile(0), 0},
+        // A number that names no scheme gives the built-in colours, not the file's first scheme.
+        {"[options]\nCurScheme=7\n", kDefaultSchemes[0], 0},
+        {"[options]\nCurScheme=-1\n", kDefaultSchemes[0], 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.ini);
+        RestoreSettings();
+        WriteIni(c.ini);
+        LoadSettings();
+        LoadCurrentScheme(CurScheme, SchemePath());
+        EXPECT_EQ(CurScheme, c.curScheme);
+        EXPECT_EQ(g_colors, c.colors);
+    }
+    EXPECT_EQ(fromFile(3)[SLOT_BACKGROUND], 0x004A4948u);
     Bytes live;
-    for (COLORREF c : g_colors) ByteWriter(live).I32(static_cast<int32_t>(c));
+    for (COLORREF c : fromFile(3)) ByteWriter(live).I32(static_cast<int32_t>(c));
     EXPECT_EQ(live, Bytes(file.begin() + 72, file.end()));
 }
 

@@ -83,3 +83,15 @@ TEST_F(StatsDlgTest, ShowsTheGamesCountersAndThinkingTimes) {
     EXPECT_EQ(texts[220], "0 min 00 sec");
     EXPECT_EQ(texts[1118], "50");
 }
+
+TEST_F(StatsDlgTest, OpensAtItsTemplatePlaceInTheMainWindowsClientArea) {
+    wnd->show();
+    QPoint offset, units;
+    EndWith([&](QDialog& d) {
+        offset = d.pos() - wnd->centralWidget()->mapToGlobal(QPoint(0, 0));
+        const Rect r = DialogUnitsToPixels(BaseUnitsOf(d.font()), 50, 57, 0, 0);
+        units = QPoint(r.left, r.top);
+        Press(d, IDOK);
+    });
+    EXPECT_EQ(offset, units);
+}
