@@ -56,6 +56,18 @@ TEST_F(NarrationTest, ClocksCountOnlyWhileRunning) {
     EXPECT_EQ(g_thinkTime[SIDE_COMPUTER], 0);
 }
 
+TEST_F(NarrationTest, TheSystemClockRunsOnTheLongestTimeAFileMayHold) {
+    SetClock(nullptr);
+    ClearGameStats();
+    g_thinkTime[SIDE_HUMAN] = 999'999'999;
+    StartClock(SIDE_HUMAN);
+    EXPECT_LT(g_thinkTime[SIDE_HUMAN], 0) << "running";
+    Sleep(2);
+    StopClock(SIDE_HUMAN);
+    SetClock(&clock);
+    EXPECT_GE(g_thinkTime[SIDE_HUMAN], 1'000'000'001);
+}
+
 TEST_F(NarrationTest, DieWindowsOfTheSideToMoveAndTheOpeningLayout) {
     struct Case {
         int side, opening, starterFixed, icons;
