@@ -12,6 +12,7 @@
 #include "controller/narration.h"
 #include "controller/new_game.h"
 #include "controller/turn_moves.h"
+#include "platform/command_queue.h"
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
 #include "resources/command_ids.h"
@@ -64,4 +65,7 @@ void OpenPositionFile() {
     // The moves of the turn before belong to another position: Undo must not reach them.
     ClearTurnMoves();
     ShowLoadedGame(*path);
+    // Held until the wait ended, Open runs before the computer's turn that
+    // the wait posted; the loaded turn is the human's all the same.
+    FlushInput();
 }

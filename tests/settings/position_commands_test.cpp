@@ -78,6 +78,26 @@ TEST_F(PositionCommandsTest, OpenRestoresTheSavedGameButNotTheScores) {
     EXPECT_TRUE(questions.empty());
 }
 
+TEST_F(PositionCommandsTest, AFileOpenedInTheEndOfTurnWaitKeepsItsTurnForTheHuman) {
+    Setup(kBoard, {6, 4});
+    Run(ID_FILE_SAVE, "game.pos");
+    ShowActive();
+    AutoChangeTurn = 0;
+    Setup(kBoard, {3, 1});
+    Script().assign({{2, 5}});
+    Click(17);
+    Click(20);
+    chosen = "game.pos";
+    QTimer::singleShot(0, [this] { wnd->RunCommand(ID_FILE_OPEN); });
+    Click(19);  // the last die, then the wait
+    Drain();
+    EXPECT_EQ(g_sideToMove, SIDE_HUMAN);
+    EXPECT_EQ(g_diceLeft, 2);
+    EXPECT_EQ(g_dice[0], 6);
+    EXPECT_EQ(g_dice[1], 4);
+    EXPECT_EQ(Count(17), 3) << "the loaded board";
+}
+
 TEST_F(PositionCommandsTest, AFileThatIsNotAPositionFileChangesNothing) {
     std::ofstream("notes.pos") << "[options]\nspeed=100\n";
     Setup(kBoard, {6, 4});
