@@ -17,6 +17,9 @@ constexpr int LOC_HUMAN_OFF = 27;
 
 constexpr bool IsPoint(int loc) { return loc >= 1 && loc <= 24; }
 
+// The side a bar or tray belongs to, whether or not checkers stand on it.
+constexpr int FixedOwner(int loc) { return loc == LOC_HUMAN_BAR || loc == LOC_HUMAN_OFF ? SIDE_HUMAN : SIDE_COMPUTER; }
+
 // One board location's game data. The window derives drawable classes from
 // it; the rules and the computer's search only read and write the fields and
 // use the plain AddChecker and RemoveChecker.

@@ -38,8 +38,6 @@ const FieldRule kFieldRules[POS_FIELD_COUNT] = {
     {&g_hitsMade[SIDE_COMPUTER], 0, kCounterLimit},
 };
 
-int FixedOwner(int loc) { return loc == LOC_HUMAN_BAR || loc == LOC_HUMAN_OFF ? SIDE_HUMAN : SIDE_COMPUTER; }
-
 bool TableIsValid(const SavedLocation* table) {
     int total[3] = {0, 0, 0};
     for (int loc = 0; loc < NUM_LOCATIONS; ++loc) {

@@ -74,11 +74,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     for (std::size_t i = 0; i < again.size(); ++i) FUZZ_CHECK(again[i] == (IsPadding(i) ? 0 : bytes[i]));
 
     ApplyPositionFile(*decoded);
-    // An empty bar or tray saved without an owner takes its fixed one.
+    // A bar or tray saved empty without an owner takes its fixed one.
     for (int loc = 0; loc < NUM_LOCATIONS; ++loc) {
         const SavedLocation& e = decoded->table[loc];
         FUZZ_CHECK(g_board[loc]->count == e.count);
-        FUZZ_CHECK(g_board[loc]->owner == e.owner || (!IsPoint(loc) && e.owner == SIDE_NONE));
+        FUZZ_CHECK(g_board[loc]->owner == (IsPoint(loc) ? e.owner : FixedOwner(loc)));
     }
     CheckCheckers();
     const PositionFileData loaded = CapturePositionFile();

@@ -32,10 +32,6 @@ protected:
         }
     }
 
-    static int FixedOwner(int loc) {
-        return loc == LOC_HUMAN_BAR || loc == LOC_HUMAN_OFF ? SIDE_HUMAN : SIDE_COMPUTER;
-    }
-
     static void SetDice(std::initializer_list<int> dice) {
         for (uint8_t& d : g_dice) d = DICE_END;
         int i = 0;

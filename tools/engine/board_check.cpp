@@ -3,7 +3,6 @@
 #include "rules/position.h"
 
 namespace {
-int FixedOwner(int loc) { return loc == LOC_HUMAN_BAR || loc == LOC_HUMAN_OFF ? SIDE_HUMAN : SIDE_COMPUTER; }
 const char* SideName(int side) { return side == SIDE_COMPUTER ? "the computer" : "the human"; }
 }  // namespace
 
