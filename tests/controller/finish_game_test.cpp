@@ -1,5 +1,8 @@
 #include "controller/finish_game.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "controller/game_fixture.h"
 #include "platform/modal.h"
 #include "resources/command_ids.h"
@@ -69,6 +72,34 @@ TEST_F(FinishGameTest, EscapeHeldAtTheStartPlaysNothing) {
     EXPECT_EQ(g_moveOrdinal, 1);
     EXPECT_EQ(g_finishMode, 0);
     EXPECT_EQ(Lines(), lines) << "only the prompt line is written again";
+}
+
+TEST_F(FinishGameTest, EscapePressedMidwayStopsAfterTheComputersTurn) {
+    // The first pause of the slow finish is where the user presses Escape.
+    struct EscapeClock : VirtualClock {
+        QWidget* board = nullptr;
+        void Sleep(int ms) override {
+            if (board) QTest::keyPress(std::exchange(board, nullptr), Qt::Key_Escape);
+            VirtualClock::Sleep(ms);
+        }
+    } escapeClock;
+    escapeClock.board = wnd->centralWidget();
+    AutoFinish = 1;
+    Start(SIDE_HUMAN, {{6, 1}});
+    const auto diceLines = [this] {
+        const std::vector<std::string> lines = Lines();
+        return std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return l.rfind("Dice: ", 0) == 0; });
+    };
+    const auto before = diceLines();
+    const int scored = Scored();
+    SetClock(&escapeClock);
+    wnd->RunCommand(ID_FINISH_GAME);
+    SetClock(&clock);
+    QTest::keyRelease(wnd->centralWidget(), Qt::Key_Escape);
+    EXPECT_EQ(g_finishMode, 0);
+    EXPECT_EQ(Scored(), scored);
+    EXPECT_EQ(g_sideToMove, SIDE_HUMAN);
+    EXPECT_EQ(diceLines() - before, 2) << "the computer's throw and the human's next";
 }
 
 TEST_F(FinishGameTest, TheSpeedComesFromTheOptionOrTheQuestionAndTheGamePlaysToItsEnd) {
