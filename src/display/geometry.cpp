@@ -68,6 +68,11 @@ LocationGeometry Tray(int loc) {
 }  // namespace
 
 WindowSize WindowSizeFor(int screenWidth) {
+    // A screen too narrow for a board, or none reported at all, is taken as
+    // the narrowest the board is still drawn on: below about 70 pixels the
+    // unit would be 0 and no checker travel would ever arrive.
+    constexpr int kNarrowestScreen = 320;
+    screenWidth = std::max(screenWidth, kNarrowestScreen);
     if (screenWidth < 800) {
         const int w = screenWidth - 10;
         return {w, static_cast<int>(w * 0.72)};

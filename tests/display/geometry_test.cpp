@@ -17,6 +17,8 @@ TEST(WindowSize, FollowsTheScreenWidthWithItsUnits) {
         {801, 800, 560, 22, 4, 26},
         {800, 775, 542, 21, 4, 25},
         {640, 630, 453, 18, 3, 21},
+        {0, 310, 223, 8, 1, 9},
+        {-40, 310, 223, 8, 1, 9},
     };
     for (const SizeCase& c : cases) {
         const WindowSize size = WindowSizeFor(c.screen);
