@@ -22,11 +22,17 @@ bool CanSwitchSides() { return NoMoveMadeYet(); }
 
 bool CommandEnabled(int id) {
     switch (id) {
-        case ID_FILE_SAVE: return CanSave();
-        case ID_UNDO: return CanUndo();
-        case ID_DOUBLE: return CanDouble();
-        case ID_PASS: return CanPass();
-        case ID_SWITCH_SIDES: return CanSwitchSides();
-        default: return true;
+        case ID_FILE_SAVE:
+            return CanSave();
+        case ID_UNDO:
+            return CanUndo();
+        case ID_DOUBLE:
+            return CanDouble();
+        case ID_PASS:
+            return CanPass();
+        case ID_SWITCH_SIDES:
+            return CanSwitchSides();
+        default:
+            return true;
     }
 }

@@ -42,14 +42,20 @@ int ForcedFrom(int dieIndex) {
 // 1 quick, 0 slow, -1 when the user cancelled.
 int ChooseSpeed() {
     switch (AutoFinish) {
-        case 0: return 1;
-        case 1: return 0;
-        default: break;
+        case 0:
+            return 1;
+        case 1:
+            return 0;
+        default:
+            break;
     }
     switch (MessageBox(ResString(IDS_QUICK_FINISH), MB_YESNOCANCEL, MB_ICONQUESTION)) {
-        case IDYES: return 1;
-        case IDNO: return 0;
-        default: return -1;
+        case IDYES:
+            return 1;
+        case IDNO:
+            return 0;
+        default:
+            return -1;
     }
 }
 

@@ -13,8 +13,8 @@ extern int g_windowWidth;
 extern int g_windowHeight;
 extern int g_clientWidth;
 extern int g_clientHeight;
-extern int g_unit;          // checker diameter, half a point's width
-extern int g_shadowOffset;  // checker shadow and stack count offset
+extern int g_unit;             // checker diameter, half a point's width
+extern int g_shadowOffset;     // checker shadow and stack count offset
 extern uint16_t g_spriteSize;  // side of the square saved under a checker
 
 struct WindowSize {

@@ -12,8 +12,7 @@ namespace {
 QRect ToQRect(const Rect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
 }  // namespace
 
-Canvas::Canvas(QWidget* target, int width, int height)
-    : target_(target), image_(width, height, QImage::Format_RGB32) {
+Canvas::Canvas(QWidget* target, int width, int height) : target_(target), image_(width, height, QImage::Format_RGB32) {
     image_.fill(Qt::black);
 }
 
@@ -28,7 +27,8 @@ void Canvas::Rectangle(const Rect& r, COLORREF brush) {
     if (r.Width() <= 0 || r.Height() <= 0) return;
     QPainter p(&image_);
     p.fillRect(ToQRect(r), ToQColor(pen_));
-    if (r.Width() > 2 && r.Height() > 2) p.fillRect(QRect(r.left + 1, r.top + 1, r.Width() - 2, r.Height() - 2), ToQColor(brush));
+    if (r.Width() > 2 && r.Height() > 2)
+        p.fillRect(QRect(r.left + 1, r.top + 1, r.Width() - 2, r.Height() - 2), ToQColor(brush));
 }
 
 void Canvas::Polygon(const std::vector<Point>& corners, COLORREF brush) {

@@ -73,16 +73,24 @@ QWidget* MakeControl(const DialogControl& c, QDialog& dialog) {
     const QString text = QString::fromUtf8(c.text);
     switch (c.kind) {
         case ControlKind::Label:
-        case ControlKind::Icon: return MakeLabel(c, &dialog);
+        case ControlKind::Icon:
+            return MakeLabel(c, &dialog);
         case ControlKind::EtchedHorz:
-        case ControlKind::EtchedVert: return MakeLine(c, &dialog);
-        case ControlKind::GroupBox: return new QGroupBox(text, &dialog);
+        case ControlKind::EtchedVert:
+            return MakeLine(c, &dialog);
+        case ControlKind::GroupBox:
+            return new QGroupBox(text, &dialog);
         case ControlKind::PushButton:
-        case ControlKind::DefaultButton: return MakeButton(c, dialog);
-        case ControlKind::CheckBox: return new QCheckBox(text, &dialog);
-        case ControlKind::RadioButton: return new QRadioButton(text, &dialog);
-        case ControlKind::Edit: return MakeEdit(c, &dialog);
-        case ControlKind::DropDownList: return new QComboBox(&dialog);
+        case ControlKind::DefaultButton:
+            return MakeButton(c, dialog);
+        case ControlKind::CheckBox:
+            return new QCheckBox(text, &dialog);
+        case ControlKind::RadioButton:
+            return new QRadioButton(text, &dialog);
+        case ControlKind::Edit:
+            return MakeEdit(c, &dialog);
+        case ControlKind::DropDownList:
+            return new QComboBox(&dialog);
     }
     return nullptr;
 }
@@ -91,7 +99,8 @@ QWidget* MakeControl(const DialogControl& c, QDialog& dialog) {
 DialogBaseUnits BaseUnitsOf(const QFont& font) {
     const QFontMetrics metrics(font);
     // The classic average: the width of the 52 letters, halved twice with rounding.
-    const int letters = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    const int letters =
+        metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
     return {(letters / 26 + 1) / 2, metrics.height()};
 }
 

@@ -1,24 +1,30 @@
 #include "platform/x11_keys.h"
 
-#include <QGuiApplication>
 #include <QtGui/qguiapplication_platform.h>
-
-#include "platform/virtual_keys.h"
-
 #include <X11/Xlib.h>
 #include <X11/keysym.h>
+
+#include <QGuiApplication>
+
+#include "platform/virtual_keys.h"
 
 namespace {
 KeySym KeySymOf(int vk) {
     if (vk >= 'A' && vk <= 'Z') return XK_a + (vk - 'A');
     if (vk >= '0' && vk <= '9') return XK_0 + (vk - '0');
     switch (vk) {
-        case VK_ESCAPE: return XK_Escape;
-        case VK_SPACE: return XK_space;
-        case VK_SHIFT: return XK_Shift_L;
-        case VK_MENU: return XK_Alt_L;
-        case VK_F1: return XK_F1;
-        default: return NoSymbol;
+        case VK_ESCAPE:
+            return XK_Escape;
+        case VK_SPACE:
+            return XK_space;
+        case VK_SHIFT:
+            return XK_Shift_L;
+        case VK_MENU:
+            return XK_Alt_L;
+        case VK_F1:
+            return XK_F1;
+        default:
+            return NoSymbol;
     }
 }
 }  // namespace

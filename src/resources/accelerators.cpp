@@ -4,12 +4,8 @@
 
 namespace {
 
-constexpr Accelerator Char(char c, int command) {
-  return {c, AccelKey::None, false, command};
-}
-constexpr Accelerator Key(AccelKey key, bool ctrl, int command) {
-  return {0, key, ctrl, command};
-}
+constexpr Accelerator Char(char c, int command) { return {c, AccelKey::None, false, command}; }
+constexpr Accelerator Key(AccelKey key, bool ctrl, int command) { return {0, key, ctrl, command}; }
 
 constexpr Accelerator kTable[] = {
     Char('/', ID_SHOW_PROGRESS),

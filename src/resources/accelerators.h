@@ -11,10 +11,10 @@ inline constexpr const char* ACCEL_TABLE_NAME = "MainAccelTable";
 enum class AccelKey { None, Escape, F1, Space, C, D, E, F, M, N, O, R, S, W };
 
 struct Accelerator {
-  char character;  // nonzero: a typed-character entry, key None
-  AccelKey key;
-  bool ctrl;
-  int command;
+    char character;  // nonzero: a typed-character entry, key None
+    AccelKey key;
+    bool ctrl;
+    int command;
 };
 
 // The entries in table order.

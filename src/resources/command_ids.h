@@ -4,28 +4,28 @@
 #pragma once
 
 enum CommandId : int {
-  ID_FILE_NEW = 57600,
-  ID_FILE_OPEN = 57601,
-  ID_FILE_SAVE = 57603,
-  ID_SETTINGS = 229,
-  ID_RESET_SCORES = 226,
-  ID_APP_EXIT = 205,
-  ID_SHOW_PROGRESS = 209,
-  ID_UNDO = 216,
-  ID_DOUBLE = 227,  // also the cube button's control id
-  ID_PASS = 218,
-  ID_RESIGN = 32774,
-  ID_SUGGEST_MOVE = 32773,
-  ID_SWITCH_SIDES = 32771,
-  ID_FINISH_GAME = 32772,
-  ID_COLORS = 32770,
-  ID_REDRAW = 32769,
-  ID_HELP = 57670,
-  ID_APP_ABOUT = 57664,
+    ID_FILE_NEW = 57600,
+    ID_FILE_OPEN = 57601,
+    ID_FILE_SAVE = 57603,
+    ID_SETTINGS = 229,
+    ID_RESET_SCORES = 226,
+    ID_APP_EXIT = 205,
+    ID_SHOW_PROGRESS = 209,
+    ID_UNDO = 216,
+    ID_DOUBLE = 227,  // also the cube button's control id
+    ID_PASS = 218,
+    ID_RESIGN = 32774,
+    ID_SUGGEST_MOVE = 32773,
+    ID_SWITCH_SIDES = 32771,
+    ID_FINISH_GAME = 32772,
+    ID_COLORS = 32770,
+    ID_REDRAW = 32769,
+    ID_HELP = 57670,
+    ID_APP_ABOUT = 57664,
 
-  // Posted by the controller, never shown in a menu.
-  ID_COMPUTER_TURN = 32775,
-  ID_AUTO_FORCED = 32776,
+    // Posted by the controller, never shown in a menu.
+    ID_COMPUTER_TURN = 32775,
+    ID_AUTO_FORCED = 32776,
 };
 
 // The only timer of the main window (the blinking input mark).

@@ -5,8 +5,8 @@
 #include <span>
 
 struct CommandInfo {
-  int id;
-  bool hasPrompt;  // false for the internal commands
+    int id;
+    bool hasPrompt;  // false for the internal commands
 };
 
 // Every command in table order: the menu commands, then the internal ones.

@@ -71,14 +71,11 @@ constexpr DialogControl kColors[] = {
 
 }  // namespace
 
-extern const DialogTemplate kGameSettingsPage = {
-    IDD_SETTINGS_GAME, "Game", 0, 0, 217, 146, kDialogFont, kDialogFontPoints,
-    kGamePage};
+extern const DialogTemplate kGameSettingsPage = {IDD_SETTINGS_GAME, "Game",   0, 0, 217, 146, kDialogFont,
+                                                 kDialogFontPoints, kGamePage};
 
-extern const DialogTemplate kVisualSettingsPage = {
-    IDD_SETTINGS_VISUAL, "Visual", 0, 0, 217, 146, kDialogFont,
-    kDialogFontPoints, kVisualPage};
+extern const DialogTemplate kVisualSettingsPage = {IDD_SETTINGS_VISUAL, "Visual",          0,          0, 217, 146,
+                                                   kDialogFont,         kDialogFontPoints, kVisualPage};
 
 extern const DialogTemplate kColorsDialog = {
-    IDD_COLORS, "Choose or edit a colorscheme", 0, 0, 247, 149, kDialogFont,
-    kDialogFontPoints, kColors};
+    IDD_COLORS, "Choose or edit a colorscheme", 0, 0, 247, 149, kDialogFont, kDialogFontPoints, kColors};

@@ -25,8 +25,7 @@ constexpr DialogControl kManualDice[] = {
     {2, PushButton, "Cancel", 137, 26, 36, 13, 0},
 };
 
-constexpr std::uint32_t kAboutField =
-    kReadOnly | kAlignCenter | kMultiline | kNoBorder | kTabStop;
+constexpr std::uint32_t kAboutField = kReadOnly | kAlignCenter | kMultiline | kNoBorder | kTabStop;
 
 constexpr DialogControl kAbout[] = {
     {204, Label, "", 12, 14, 120, 15, kAlignCenter},
@@ -40,14 +39,10 @@ constexpr DialogControl kAbout[] = {
 
 }  // namespace
 
-extern const DialogTemplate kResignDialog = {
-    IDD_RESIGN, "Resign", 0, 0, 186, 79, kDialogFont, kDialogFontPoints,
-    kResign};
+extern const DialogTemplate kResignDialog = {IDD_RESIGN,  "Resign",          0,      0, 186, 79,
+                                             kDialogFont, kDialogFontPoints, kResign};
 
-extern const DialogTemplate kManualDiceDialog = {
-    IDD_MANUAL_DICE, "Manual dice", 0, 0, 182, 61, kDialogFont,
-    kDialogFontPoints, kManualDice};
+extern const DialogTemplate kManualDiceDialog = {IDD_MANUAL_DICE, "Manual dice",     0,          0, 182, 61,
+                                                 kDialogFont,     kDialogFontPoints, kManualDice};
 
-extern const DialogTemplate kAboutDialog = {
-    IDD_ABOUT, "About", 0, 0, 143, 170, kDialogFont, kDialogFontPoints,
-    kAbout};
+extern const DialogTemplate kAboutDialog = {IDD_ABOUT, "About", 0, 0, 143, 170, kDialogFont, kDialogFontPoints, kAbout};

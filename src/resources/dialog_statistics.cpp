@@ -48,6 +48,5 @@ constexpr DialogControl kControls[] = {
 
 }  // namespace
 
-extern const DialogTemplate kStatisticsDialog = {
-    IDD_STATISTICS, "Statistics", 50, 57, 347, 161,
-    kDialogFont, kDialogFontPoints, kControls};
+extern const DialogTemplate kStatisticsDialog = {IDD_STATISTICS, "Statistics",      50,       57, 347, 161,
+                                                 kDialogFont,    kDialogFontPoints, kControls};

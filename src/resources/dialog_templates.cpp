@@ -5,24 +5,23 @@
 namespace {
 
 const DialogTemplate* const kAll[] = {
-    &kStatisticsDialog, &kColorsDialog,      &kResignDialog,
-    &kAboutDialog,      &kGameSettingsPage,  &kVisualSettingsPage,
-    &kManualDiceDialog,
+    &kStatisticsDialog, &kColorsDialog,       &kResignDialog,     &kAboutDialog,
+    &kGameSettingsPage, &kVisualSettingsPage, &kManualDiceDialog,
 };
 
 }  // namespace
 
 const DialogTemplate* FindDialogTemplate(int id) {
-  for (const DialogTemplate* dialog : kAll)
-    if (dialog->id == id) return dialog;
-  return nullptr;
+    for (const DialogTemplate* dialog : kAll)
+        if (dialog->id == id) return dialog;
+    return nullptr;
 }
 
 std::span<const DialogTemplate* const> AllDialogTemplates() { return kAll; }
 
 const DialogControl* FindControl(const DialogTemplate& dialog, int id) {
-  if (id == IDC_STATIC) return nullptr;
-  for (const DialogControl& control : dialog.controls)
-    if (control.id == id) return &control;
-  return nullptr;
+    if (id == IDC_STATIC) return nullptr;
+    for (const DialogControl& control : dialog.controls)
+        if (control.id == id) return &control;
+    return nullptr;
 }

@@ -9,13 +9,13 @@
 inline constexpr int MENU_MAIN = 222;
 
 struct MenuItem {
-  const char* text;  // nullptr for a separator
-  int command;       // 0 for a separator
+    const char* text;  // nullptr for a separator
+    int command;       // 0 for a separator
 };
 
 struct MenuPopup {
-  const char* title;
-  std::span<const MenuItem> items;
+    const char* title;
+    std::span<const MenuItem> items;
 };
 
 // The popups of the menu bar, left to right, each with its items in order.

@@ -9,12 +9,11 @@ constexpr unsigned kScrambleOffset = 100;
 // Scrambles a literal at compile time, so only the scrambled form is stored.
 template <std::size_t N>
 struct Scrambled {
-  char bytes[N]{};
-  consteval Scrambled(const char (&plain)[N]) {
-    for (std::size_t i = 0; i + 1 < N; ++i)
-      bytes[i] = static_cast<char>(
-          (static_cast<unsigned char>(plain[i]) + kScrambleOffset) & 0xFF);
-  }
+    char bytes[N]{};
+    consteval Scrambled(const char (&plain)[N]) {
+        for (std::size_t i = 0; i + 1 < N; ++i)
+            bytes[i] = static_cast<char>((static_cast<unsigned char>(plain[i]) + kScrambleOffset) & 0xFF);
+    }
 };
 
 constexpr char kTitlePlain[] = "Kestro: Backgammon";
@@ -34,24 +33,31 @@ char g_unscrambleBuffer[128];
 }  // namespace
 
 const char* ScrambledText(StoredText which) {
-  switch (which) {
-    case StoredText::Title: return kTitle.bytes;
-    case StoredText::AboutLine1: return kAbout1.bytes;
-    case StoredText::AboutLine2: return kAbout2.bytes;
-    case StoredText::AboutLine3: return kAbout3.bytes;
-    case StoredText::Banner1: return kBanner1.bytes;
-    case StoredText::Banner2: return kBanner2.bytes;
-    case StoredText::Banner2Tail: return kBanner2Tail.bytes;
-    case StoredText::Banner3: return kBanner3.bytes;
-  }
-  return "";
+    switch (which) {
+        case StoredText::Title:
+            return kTitle.bytes;
+        case StoredText::AboutLine1:
+            return kAbout1.bytes;
+        case StoredText::AboutLine2:
+            return kAbout2.bytes;
+        case StoredText::AboutLine3:
+            return kAbout3.bytes;
+        case StoredText::Banner1:
+            return kBanner1.bytes;
+        case StoredText::Banner2:
+            return kBanner2.bytes;
+        case StoredText::Banner2Tail:
+            return kBanner2Tail.bytes;
+        case StoredText::Banner3:
+            return kBanner3.bytes;
+    }
+    return "";
 }
 
 const char* Unscramble(const char* scrambled) {
-  std::size_t n = 0;
-  for (; n + 1 < sizeof g_unscrambleBuffer && scrambled[n] != '\0'; ++n)
-    g_unscrambleBuffer[n] = static_cast<char>(
-        (static_cast<unsigned char>(scrambled[n]) - kScrambleOffset) & 0xFF);
-  g_unscrambleBuffer[n] = '\0';
-  return g_unscrambleBuffer;
+    std::size_t n = 0;
+    for (; n + 1 < sizeof g_unscrambleBuffer && scrambled[n] != '\0'; ++n)
+        g_unscrambleBuffer[n] = static_cast<char>((static_cast<unsigned char>(scrambled[n]) - kScrambleOffset) & 0xFF);
+    g_unscrambleBuffer[n] = '\0';
+    return g_unscrambleBuffer;
 }

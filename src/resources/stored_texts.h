@@ -4,14 +4,14 @@
 #pragma once
 
 enum class StoredText {
-  Title,        // program title, exactly 18 characters
-  AboutLine1,   // About box, under the title
-  AboutLine2,   // About box, bottom edit field
-  AboutLine3,   // About box, middle edit field
-  Banner1,      // message-list banner, second line
-  Banner2,      // third line ...
-  Banner2Tail,  // ... with this appended
-  Banner3,      // fourth line
+    Title,        // program title, exactly 18 characters
+    AboutLine1,   // About box, under the title
+    AboutLine2,   // About box, bottom edit field
+    AboutLine3,   // About box, middle edit field
+    Banner1,      // message-list banner, second line
+    Banner2,      // third line ...
+    Banner2Tail,  // ... with this appended
+    Banner3,      // fourth line
 };
 
 // The scrambled bytes of a stored text, zero-terminated.

@@ -5,8 +5,8 @@
 namespace {
 
 struct StringEntry {
-  int id;
-  const char* text;
+    int id;
+    const char* text;
 };
 
 constexpr StringEntry kStrings[] = {
@@ -65,7 +65,7 @@ constexpr StringEntry kStrings[] = {
 }  // namespace
 
 const char* ResString(int id) {
-  for (const StringEntry& entry : kStrings)
-    if (entry.id == id) return entry.text;
-  return "";
+    for (const StringEntry& entry : kStrings)
+        if (entry.id == id) return entry.text;
+    return "";
 }

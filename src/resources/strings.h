@@ -11,35 +11,35 @@ const char* ResString(int id);
 
 // Ids of the texts that are not command prompts.
 enum StringId : int {
-  IDS_ORDINAL_BASE = 100,  // 100 + move ordinal (1..4) gives "st ", "nd", ...
-  IDS_ORDINAL_1ST = 101,
-  IDS_ORDINAL_2ND = 102,
-  IDS_ORDINAL_3RD = 103,
-  IDS_ORDINAL_4TH = 104,
-  IDS_FROM = 105,
-  IDS_TO = 106,
-  IDS_DICE = 107,
-  IDS_PROMPT_FROM = 113,
-  IDS_PROMPT_TO = 114,
-  IDS_THINKING = 115,
-  IDS_MOVING = 116,
-  IDS_UNDO_HINT = 117,
-  IDS_CANNOT_MOVE = 118,
-  IDS_COMPUTER_LEADS = 119,  // "%d"
-  IDS_YOU_LEAD = 120,        // "%d"
-  IDS_THINK_TIME = 230,      // "%ld" minutes, "%02ld" seconds
-  IDS_BAR_FIRST = 231,
-  IDS_EQUAL = 232,
-  IDS_START_NEW_GAME = 233,
-  IDS_ESC_TO_CANCEL = 236,
-  IDS_QUICK_FINISH = 237,
-  // Message-box texts whose ids are ours to choose.
-  IDS_COMPUTER_REFUSES = 238,
-  IDS_COMPUTER_DOUBLES = 239,
-  IDS_COMPUTER_RESIGNS = 240,
-  IDS_RESET_SCORES = 241,
-  IDS_INVALID_POSITION_FILE = 242,
-  IDS_POSITION_FILE_FILTER = 243,  // file-dialog filter, '|' separated
-  IDS_MUST_USE_BOTH = 1047,
-  IDS_IDLE = 57345,  // pane 0 when no menu is open
+    IDS_ORDINAL_BASE = 100,  // 100 + move ordinal (1..4) gives "st ", "nd", ...
+    IDS_ORDINAL_1ST = 101,
+    IDS_ORDINAL_2ND = 102,
+    IDS_ORDINAL_3RD = 103,
+    IDS_ORDINAL_4TH = 104,
+    IDS_FROM = 105,
+    IDS_TO = 106,
+    IDS_DICE = 107,
+    IDS_PROMPT_FROM = 113,
+    IDS_PROMPT_TO = 114,
+    IDS_THINKING = 115,
+    IDS_MOVING = 116,
+    IDS_UNDO_HINT = 117,
+    IDS_CANNOT_MOVE = 118,
+    IDS_COMPUTER_LEADS = 119,  // "%d"
+    IDS_YOU_LEAD = 120,        // "%d"
+    IDS_THINK_TIME = 230,      // "%ld" minutes, "%02ld" seconds
+    IDS_BAR_FIRST = 231,
+    IDS_EQUAL = 232,
+    IDS_START_NEW_GAME = 233,
+    IDS_ESC_TO_CANCEL = 236,
+    IDS_QUICK_FINISH = 237,
+    // Message-box texts whose ids are ours to choose.
+    IDS_COMPUTER_REFUSES = 238,
+    IDS_COMPUTER_DOUBLES = 239,
+    IDS_COMPUTER_RESIGNS = 240,
+    IDS_RESET_SCORES = 241,
+    IDS_INVALID_POSITION_FILE = 242,
+    IDS_POSITION_FILE_FILTER = 243,  // file-dialog filter, '|' separated
+    IDS_MUST_USE_BOTH = 1047,
+    IDS_IDLE = 57345,  // pane 0 when no menu is open
 };

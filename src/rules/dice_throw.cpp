@@ -1,7 +1,7 @@
 #include "dice_throw.h"
 
-#include "game_stats.h"
 #include "dice/mevra32.h"
+#include "game_stats.h"
 #include "position.h"
 #include "settings/options.h"
 

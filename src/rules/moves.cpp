@@ -88,8 +88,10 @@ int BearOffDie(int from) {
     int exact = -1, over = -1;
     for (int i = 0; i < g_diceLeft; ++i) {
         const int target = from + g_dice[i];
-        if (target == 25) exact = g_dice[i];
-        else if (target > 25) over = g_dice[i];
+        if (target == 25)
+            exact = g_dice[i];
+        else if (target > 25)
+            over = g_dice[i];
     }
     return exact >= 0 ? exact : over;
 }

@@ -23,8 +23,8 @@ struct StartingPoint {
     int point, owner, count;
 };
 constexpr StartingPoint kStartingPosition[] = {
-    {1, SIDE_HUMAN, 2},     {6, SIDE_COMPUTER, 5},  {8, SIDE_COMPUTER, 3}, {12, SIDE_HUMAN, 5},
-    {13, SIDE_COMPUTER, 5}, {17, SIDE_HUMAN, 3},    {19, SIDE_HUMAN, 5},   {24, SIDE_COMPUTER, 2},
+    {1, SIDE_HUMAN, 2},     {6, SIDE_COMPUTER, 5}, {8, SIDE_COMPUTER, 3}, {12, SIDE_HUMAN, 5},
+    {13, SIDE_COMPUTER, 5}, {17, SIDE_HUMAN, 3},   {19, SIDE_HUMAN, 5},   {24, SIDE_COMPUTER, 2},
 };
 }  // namespace
 
@@ -37,8 +37,7 @@ void ResetPosition() {
         g_savedPosition[i] = {0, SIDE_NONE};
         g_board[i] = nullptr;
     }
-    for (const StartingPoint& p : kStartingPosition)
-        g_savedPosition[p.point] = {static_cast<int8_t>(p.count), p.owner};
+    for (const StartingPoint& p : kStartingPosition) g_savedPosition[p.point] = {static_cast<int8_t>(p.count), p.owner};
 }
 
 void BuildBoard(bool reset) {
@@ -105,7 +104,6 @@ bool NoContact() {
 
 void Mirror(SavedLocation* table) {
     SavedLocation mirrored[NUM_LOCATIONS];
-    for (int i = 0; i < NUM_LOCATIONS; ++i)
-        mirrored[MirrorLocation(i)] = {table[i].count, MirrorSide(table[i].owner)};
+    for (int i = 0; i < NUM_LOCATIONS; ++i) mirrored[MirrorLocation(i)] = {table[i].count, MirrorSide(table[i].owner)};
     std::copy(mirrored, mirrored + NUM_LOCATIONS, table);
 }

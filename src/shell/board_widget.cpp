@@ -28,7 +28,8 @@ void BoardWidget::keyPressEvent(QKeyEvent* event) {
 }
 
 void BoardWidget::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::RightButton) g_windowHandlers.rButtonDown(event->position().toPoint().x(), event->position().toPoint().y());
+    if (event->button() == Qt::RightButton)
+        g_windowHandlers.rButtonDown(event->position().toPoint().x(), event->position().toPoint().y());
 }
 
 // The game takes no double-clicks: the second click of a pair is a press
@@ -36,7 +37,8 @@ void BoardWidget::mousePressEvent(QMouseEvent* event) {
 void BoardWidget::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
 
 void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) g_windowHandlers.lButtonUp(event->position().toPoint().x(), event->position().toPoint().y());
+    if (event->button() == Qt::LeftButton)
+        g_windowHandlers.lButtonUp(event->position().toPoint().x(), event->position().toPoint().y());
 }
 
 void BoardWidget::mouseMoveEvent(QMouseEvent* event) {

@@ -31,13 +31,26 @@ void ResetScores() {
 }
 
 const std::map<int, void (*)()> kHandlers = {
-    {ID_FILE_NEW, OnNewGame},     {ID_FILE_OPEN, OpenPositionFile},   {ID_FILE_SAVE, SavePositionFile},
-    {ID_SETTINGS, OnSettings},          {ID_RESET_SCORES, ResetScores},    {ID_APP_EXIT, OnExit},
-    {ID_SHOW_PROGRESS, OnShowProgress}, {ID_UNDO, OnUndo},       {ID_DOUBLE, CubeDecisions},
-    {ID_PASS, OnPass},         {ID_RESIGN, ResignCommand},      {ID_SUGGEST_MOVE, OnSuggestMove},
-    {ID_SWITCH_SIDES, OnSwitchSides}, {ID_FINISH_GAME, FinishGame}, {ID_COLORS, OnColors},
-    {ID_REDRAW, OnRedraw},       {ID_HELP, ShowHelp},        {ID_APP_ABOUT, OnAbout},
-    {ID_COMPUTER_TURN, OnComputerTurn}, {ID_AUTO_FORCED, PlayForcedMoves},
+    {ID_FILE_NEW, OnNewGame},
+    {ID_FILE_OPEN, OpenPositionFile},
+    {ID_FILE_SAVE, SavePositionFile},
+    {ID_SETTINGS, OnSettings},
+    {ID_RESET_SCORES, ResetScores},
+    {ID_APP_EXIT, OnExit},
+    {ID_SHOW_PROGRESS, OnShowProgress},
+    {ID_UNDO, OnUndo},
+    {ID_DOUBLE, CubeDecisions},
+    {ID_PASS, OnPass},
+    {ID_RESIGN, ResignCommand},
+    {ID_SUGGEST_MOVE, OnSuggestMove},
+    {ID_SWITCH_SIDES, OnSwitchSides},
+    {ID_FINISH_GAME, FinishGame},
+    {ID_COLORS, OnColors},
+    {ID_REDRAW, OnRedraw},
+    {ID_HELP, ShowHelp},
+    {ID_APP_ABOUT, OnAbout},
+    {ID_COMPUTER_TURN, OnComputerTurn},
+    {ID_AUTO_FORCED, PlayForcedMoves},
 };
 
 std::map<int, CommandHandler> g_overrides;

@@ -83,9 +83,9 @@ GameWnd::GameWnd(int screenWidth) {
     statusBar()->setSizeGripEnabled(false);
     // The menu bar takes its height from the client area, which the trays,
     // the dice and the cube are centred in: it must be there before that is measured.
-    BuildMenuBar(*this, {[this](int id) { RunCommand(id); }, [this](int id) { return RuleAllows(id); },
-                         [this](int id) { SetPaneText(0, ResString(id)); },
-                         [this] { SetPaneText(0, ResString(IDS_IDLE)); }});
+    BuildMenuBar(*this,
+                 {[this](int id) { RunCommand(id); }, [this](int id) { return RuleAllows(id); },
+                  [this](int id) { SetPaneText(0, ResString(id)); }, [this] { SetPaneText(0, ResString(IDS_IDLE)); }});
     SetPaneText(0, ResString(IDS_IDLE));
     layout()->activate();
     SetClientSize(board_->width(), board_->height());
@@ -178,7 +178,9 @@ void GameWnd::SetPaneText(int pane, const std::string& text) {
     label->repaint();
 }
 
-std::string GameWnd::PaneText(int pane) const { return panes_.at(static_cast<std::size_t>(pane))->text().toStdString(); }
+std::string GameWnd::PaneText(int pane) const {
+    return panes_.at(static_cast<std::size_t>(pane))->text().toStdString();
+}
 
 Rect GameWnd::PaneRect(int pane) const {
     const QLabel* label = panes_.at(static_cast<std::size_t>(pane));
@@ -232,9 +234,7 @@ Rect GameWnd::ListLineRect(int index) const {
     return FromQRect(QRect(list_->viewport()->mapTo(board_, r.topLeft()), r.size()));
 }
 
-int GameWnd::ListTextWidth(const std::string& text) const {
-    return list_->fontMetrics().horizontalAdvance(ToQt(text));
-}
+int GameWnd::ListTextWidth(const std::string& text) const { return list_->fontMetrics().horizontalAdvance(ToQt(text)); }
 
 void GameWnd::ShowListMark(int x, int y) {
     mark_->setFont(list_->font());

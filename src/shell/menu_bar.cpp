@@ -16,20 +16,47 @@ QKeySequence SequenceOf(const Accelerator& a) {
     if (a.character != 0) return QKeySequence(QString(QChar(a.character)));
     int key = 0;
     switch (a.key) {
-        case AccelKey::None: break;
-        case AccelKey::Escape: key = Qt::Key_Escape; break;
-        case AccelKey::F1: key = Qt::Key_F1; break;
-        case AccelKey::Space: key = Qt::Key_Space; break;
-        case AccelKey::C: key = Qt::Key_C; break;
-        case AccelKey::D: key = Qt::Key_D; break;
-        case AccelKey::E: key = Qt::Key_E; break;
-        case AccelKey::F: key = Qt::Key_F; break;
-        case AccelKey::M: key = Qt::Key_M; break;
-        case AccelKey::N: key = Qt::Key_N; break;
-        case AccelKey::O: key = Qt::Key_O; break;
-        case AccelKey::R: key = Qt::Key_R; break;
-        case AccelKey::S: key = Qt::Key_S; break;
-        case AccelKey::W: key = Qt::Key_W; break;
+        case AccelKey::None:
+            break;
+        case AccelKey::Escape:
+            key = Qt::Key_Escape;
+            break;
+        case AccelKey::F1:
+            key = Qt::Key_F1;
+            break;
+        case AccelKey::Space:
+            key = Qt::Key_Space;
+            break;
+        case AccelKey::C:
+            key = Qt::Key_C;
+            break;
+        case AccelKey::D:
+            key = Qt::Key_D;
+            break;
+        case AccelKey::E:
+            key = Qt::Key_E;
+            break;
+        case AccelKey::F:
+            key = Qt::Key_F;
+            break;
+        case AccelKey::M:
+            key = Qt::Key_M;
+            break;
+        case AccelKey::N:
+            key = Qt::Key_N;
+            break;
+        case AccelKey::O:
+            key = Qt::Key_O;
+            break;
+        case AccelKey::R:
+            key = Qt::Key_R;
+            break;
+        case AccelKey::S:
+            key = Qt::Key_S;
+            break;
+        case AccelKey::W:
+            key = Qt::Key_W;
+            break;
     }
     return QKeySequence(a.ctrl ? (Qt::CTRL | key) : key);
 }

@@ -28,7 +28,8 @@ TEST_F(EnableRulesTest, MoveOrdinalRules) {
         int ordinal;
         bool save, undo, switchSides;
     };
-    const Case cases[] = {{0, false, false, false}, {1, true, false, true}, {2, false, true, false}, {5, false, true, false}};
+    const Case cases[] = {
+        {0, false, false, false}, {1, true, false, true}, {2, false, true, false}, {5, false, true, false}};
     for (const Case& c : cases) {
         g_moveOrdinal = c.ordinal;
         EXPECT_EQ(CommandEnabled(ID_FILE_SAVE), c.save) << c.ordinal;
@@ -43,8 +44,8 @@ TEST_F(EnableRulesTest, DoubleNeedsTheCubeUsableAndNoMoveMade) {
         bool enabled;
     };
     const Case cases[] = {
-        {1, 1, SIDE_NONE, 1, true},      {1, 1, SIDE_HUMAN, 2, true},  {0, 1, SIDE_NONE, 1, false},
-        {1, 2, SIDE_NONE, 1, false},     {1, 1, SIDE_COMPUTER, 2, false}, {1, 1, SIDE_HUMAN, 64, false},
+        {1, 1, SIDE_NONE, 1, true},   {1, 1, SIDE_HUMAN, 2, true},     {0, 1, SIDE_NONE, 1, false},
+        {1, 2, SIDE_NONE, 1, false},  {1, 1, SIDE_COMPUTER, 2, false}, {1, 1, SIDE_HUMAN, 64, false},
         {1, 1, SIDE_HUMAN, 32, true},
     };
     for (const Case& c : cases) {

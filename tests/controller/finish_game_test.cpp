@@ -88,7 +88,8 @@ TEST_F(FinishGameTest, EscapePressedMidwayStopsAfterTheComputersTurn) {
     Start(SIDE_HUMAN, {{6, 1}});
     const auto diceLines = [this] {
         const std::vector<std::string> lines = Lines();
-        return std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return l.rfind("Dice: ", 0) == 0; });
+        return std::count_if(lines.begin(), lines.end(),
+                             [](const std::string& l) { return l.rfind("Dice: ", 0) == 0; });
     };
     const auto before = diceLines();
     const int scored = Scored();
@@ -110,8 +111,10 @@ TEST_F(FinishGameTest, TheSpeedComesFromTheOptionOrTheQuestionAndTheGamePlaysToI
         bool played;
         int quick;
     };
-    const Case cases[] = {
-        {0, IDYES, false, true, 1}, {1, IDYES, false, true, 0}, {2, IDNO, true, true, 0}, {2, IDCANCEL, true, false, 0}};
+    const Case cases[] = {{0, IDYES, false, true, 1},
+                          {1, IDYES, false, true, 0},
+                          {2, IDNO, true, true, 0},
+                          {2, IDCANCEL, true, false, 0}};
     ManualDice = 0;
     AutoForcedMoves = 1;
     int statistics = 0;

@@ -8,7 +8,7 @@
 #include "resources/strings.h"
 
 namespace {
-constexpr std::initializer_list<std::pair<int, int>> kStart = {{1, 2},   {12, 5}, {17, 3}, {19, 5},
+constexpr std::initializer_list<std::pair<int, int>> kStart = {{1, 2},   {12, 5},  {17, 3}, {19, 5},
                                                                {24, -2}, {13, -5}, {8, -3}, {6, -5}};
 
 class PlayCommandsTest : public GameTest {
@@ -158,7 +158,8 @@ TEST_F(PlayCommandsTest, TheMarkBlinksOnlyWhileTheHumanIsToMoveInTheActiveWindow
         int finishMode;
         bool dialogUp;
     };
-    const Case cases[] = {{SIDE_HUMAN, 0, false}, {SIDE_COMPUTER, 0, false}, {SIDE_HUMAN, 1, false}, {SIDE_HUMAN, 0, true}};
+    const Case cases[] = {
+        {SIDE_HUMAN, 0, false}, {SIDE_COMPUTER, 0, false}, {SIDE_HUMAN, 1, false}, {SIDE_HUMAN, 0, true}};
     for (const Case& c : cases) {
         EraseInputMark();
         g_sideToMove = c.side;

@@ -87,8 +87,8 @@ TEST_F(TurnCycleTest, AComputerTurnLogsItsMovesOnTheSeparatorsLine) {
         std::string moves = " ";
         for (int i = 0; i < c.moves; ++i)
             moves += std::string(1, LocationLetter(g_bestFrom[i])) + "+" + std::to_string(g_bestDice[i]) + "  ";
-        EXPECT_EQ(Lines(), (std::vector<std::string>{"1st  from  ", " ", c.diceLine, moves, " ", "Dice: 2+1",
-                                                      "1st  from  "}));
+        EXPECT_EQ(Lines(),
+                  (std::vector<std::string>{"1st  from  ", " ", c.diceLine, moves, " ", "Dice: 2+1", "1st  from  "}));
     }
 }
 

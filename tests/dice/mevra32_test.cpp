@@ -1,9 +1,9 @@
+#include "dice/mevra32.h"
+
 #include <gtest/gtest.h>
 
 #include <thread>
 #include <vector>
-
-#include "dice/mevra32.h"
 
 namespace {
 std::vector<int> Draw(int count, int n) {
@@ -53,6 +53,9 @@ TEST(Mevra32, EachThreadHasItsOwnState) {
     const int expected = (GetRandom(6), GetRandom(6));
     SetSeed(999);
     GetRandom(6);
-    std::thread([] { SetSeed(5); GetRandom(6); }).join();
+    std::thread([] {
+        SetSeed(5);
+        GetRandom(6);
+    }).join();
     EXPECT_EQ(GetRandom(6), expected);
 }

@@ -1,10 +1,10 @@
 #include <QLabel>
 #include <string>
 
+#include "controller/highlight.h"
 #include "display/board_canvas_fixture.h"
 #include "display/board_display.h"
 #include "display/board_points.h"
-#include "controller/highlight.h"
 
 namespace {
 const QColor kBackground(0, 192, 192);

@@ -109,15 +109,32 @@ TEST_F(CheckerTravelTest, EachStepMovesOneUnitUntilItsBound) {
         Step end;  // the last place, in pixels
     } cases[] = {
         // Out of point 1, left along the gap to point 4's column, up towards its empty stack.
-        {"1 to 4", {{1, 1}, {LOC_HUMAN_OFF, 14}, {LOC_COMPUTER_OFF, -15}}, SIDE_HUMAN, 1, 4,
+        {"1 to 4",
+         {{1, 1}, {LOC_HUMAN_OFF, 14}, {LOC_COMPUTER_OFF, -15}},
+         SIDE_HUMAN,
+         1,
+         4,
          {{-1, 0}, {-1, 0}, {-1, 0}, {-1, 0}, {-1, 0}, {-1, 0}, {0, -1}, {0, -1}, {0, -1}, {0, -1}, {0, -1}, {0, -1}},
-         down8, {429, 88}},
+         down8,
+         {429, 88}},
         // Point 12's column holds 9 already: one step up and the checker lands.
-        {"13 to 12 onto nine", {{13, -1}, {12, -9}, {LOC_COMPUTER_OFF, -5}, {LOC_HUMAN_OFF, 15}}, SIDE_COMPUTER, 13, 12,
-         {{0, -1}}, up8, {11, 219}},
+        {"13 to 12 onto nine",
+         {{13, -1}, {12, -9}, {LOC_COMPUTER_OFF, -5}, {LOC_HUMAN_OFF, 15}},
+         SIDE_COMPUTER,
+         13,
+         12,
+         {{0, -1}},
+         up8,
+         {11, 219}},
         // Out of point 3 and right to the tray's column; no approach at a tray.
-        {"3 off", {{3, -1}, {LOC_COMPUTER_OFF, -14}, {LOC_HUMAN_OFF, 15}}, SIDE_COMPUTER, 3, LOC_COMPUTER_OFF,
-         {{1, 0}, {1, 0}, {1, 0}}, down8, {539, 220}},
+        {"3 off",
+         {{3, -1}, {LOC_COMPUTER_OFF, -14}, {LOC_HUMAN_OFF, 15}},
+         SIDE_COMPUTER,
+         3,
+         LOC_COMPUTER_OFF,
+         {{1, 0}, {1, 0}, {1, 0}},
+         down8,
+         {539, 220}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

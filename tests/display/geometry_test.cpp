@@ -13,12 +13,8 @@ struct SizeCase {
 
 TEST(WindowSize, FollowsTheScreenWidthWithItsUnits) {
     const SizeCase cases[] = {
-        {1024, 800, 560, 22, 4, 26},
-        {801, 800, 560, 22, 4, 26},
-        {800, 775, 542, 21, 4, 25},
-        {640, 630, 453, 18, 3, 21},
-        {0, 310, 223, 8, 1, 9},
-        {-40, 310, 223, 8, 1, 9},
+        {1024, 800, 560, 22, 4, 26}, {801, 800, 560, 22, 4, 26}, {800, 775, 542, 21, 4, 25},
+        {640, 630, 453, 18, 3, 21},  {0, 310, 223, 8, 1, 9},     {-40, 310, 223, 8, 1, 9},
     };
     for (const SizeCase& c : cases) {
         const WindowSize size = WindowSizeFor(c.screen);
@@ -104,9 +100,9 @@ TEST_F(GeometryTest, ClickSearchesInNumberOrderAndHighlightSearchSkipsTrays) {
         int x, y, at, under;
     };
     const Case cases[] = {
-        {550, 44, 1, 1},     {593, 219, 1, 1},    {594, 100, -1, -1},  {0, 438, 13, 13},   {43, 263, 13, 13},
-        {300, 230, -1, 0},   {300, 100, 0, 0},    {300, 300, 25, 25},  {530, 240, 27, -1}, {530, 220, 26, -1},
-        {700, 100, -1, -1},  {10, 10, -1, -1},
+        {550, 44, 1, 1},    {593, 219, 1, 1},   {594, 100, -1, -1}, {0, 438, 13, 13},
+        {43, 263, 13, 13},  {300, 230, -1, 0},  {300, 100, 0, 0},   {300, 300, 25, 25},
+        {530, 240, 27, -1}, {530, 220, 26, -1}, {700, 100, -1, -1}, {10, 10, -1, -1},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(LocationAt(c.x, c.y), c.at) << c.x << "," << c.y;
@@ -120,9 +116,17 @@ TEST_F(GeometryTest, CheckerStacks) {
         int loc, n, top;
     };
     const Case cases[] = {
-        {1, 1, 44},     {1, 2, 66},      {1, 7, 176},    {1, 12, 176},   {LOC_HUMAN_BAR, 1, 66},
-        {13, 1, 417},   {13, 7, 285},    {13, 12, 285},  {LOC_COMPUTER_BAR, 1, 395},
-        {LOC_COMPUTER_OFF, 1, 0},  {LOC_HUMAN_OFF, 3, 0},
+        {1, 1, 44},
+        {1, 2, 66},
+        {1, 7, 176},
+        {1, 12, 176},
+        {LOC_HUMAN_BAR, 1, 66},
+        {13, 1, 417},
+        {13, 7, 285},
+        {13, 12, 285},
+        {LOC_COMPUTER_BAR, 1, 395},
+        {LOC_COMPUTER_OFF, 1, 0},
+        {LOC_HUMAN_OFF, 3, 0},
     };
     for (const Case& c : cases) EXPECT_EQ(CheckerTop(c.loc, c.n), c.top) << c.loc << " #" << c.n;
     EXPECT_EQ(CheckerLeft(1), 561);

@@ -1,13 +1,14 @@
 // The INI profile: reading every option from any text leaves each option at a
 // value it can take; writing the scores back then changes those two keys and
 // nothing another read could see.
+#include <unistd.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "fuzz_check.h"
@@ -22,11 +23,23 @@ struct Option {
     int32_t max;
 };
 const Option kOptions[] = {
-    {&UseCube, 1},         {&AutoFinish, 2},      {&DiceAsIcons, 1},     {&g_moveDelay, 100},
-    {&AutoChangeTurn, 1},  {&LevelOfPlay, 2},     {&FirstMoveBy, 2},     {&ShowProgress, 1},
-    {&AutoForcedMoves, 1}, {&HitShake, 1},        {&HighLight, 2},       {&IntelMoves, 1},
-    {&ManualDice, 1},      {&ClockWise, 1},       {&CurScheme, 3},
-    {&g_totalScore[SIDE_HUMAN], MAX_TOTAL_SCORE},      {&g_totalScore[SIDE_COMPUTER], MAX_TOTAL_SCORE},
+    {&UseCube, 1},
+    {&AutoFinish, 2},
+    {&DiceAsIcons, 1},
+    {&g_moveDelay, 100},
+    {&AutoChangeTurn, 1},
+    {&LevelOfPlay, 2},
+    {&FirstMoveBy, 2},
+    {&ShowProgress, 1},
+    {&AutoForcedMoves, 1},
+    {&HitShake, 1},
+    {&HighLight, 2},
+    {&IntelMoves, 1},
+    {&ManualDice, 1},
+    {&ClockWise, 1},
+    {&CurScheme, 3},
+    {&g_totalScore[SIDE_HUMAN], MAX_TOTAL_SCORE},
+    {&g_totalScore[SIDE_COMPUTER], MAX_TOTAL_SCORE},
 };
 
 std::vector<int32_t> Values() {

@@ -14,80 +14,67 @@ namespace {
 
 // Each popup written as "title: item|item|-|item", "-" for a separator.
 std::vector<std::string> Flatten() {
-  std::vector<std::string> out;
-  for (const MenuPopup& popup : MainMenu()) {
-    std::string line = std::string(popup.title) + ":";
-    for (const MenuItem& item : popup.items)
-      line += (item.text ? std::string(item.text) + "=" +
-                               std::to_string(item.command)
-                         : std::string("-")) +
-              "|";
-    out.push_back(line);
-  }
-  return out;
+    std::vector<std::string> out;
+    for (const MenuPopup& popup : MainMenu()) {
+        std::string line = std::string(popup.title) + ":";
+        for (const MenuItem& item : popup.items)
+            line += (item.text ? std::string(item.text) + "=" + std::to_string(item.command) : std::string("-")) + "|";
+        out.push_back(line);
+    }
+    return out;
 }
 
 TEST(MainMenu, PopupsItemsAndSeparatorsInOrder) {
-  std::vector<std::string> expected = {
-      "&File:&New game\tCtrl+N=57600|-|&Open\tCtrl+O=57601|&Save\tCtrl+S=57603|"
-      "-|S&ettings...\tCtrl+E=229|-|&Reset scores=226|-|E&xit=205|",
-      "&Action:Show &progress\t?=209|&Undo\tEsc=216|&Double\tCtrl+D=227|"
-      "&Pass\tSpace=218|&Resign\tCtrl+Space=32774|-|"
-      "Suggest &move\tCtrl+M=32773|-|S&witch sides\tCtrl+W=32771|"
-      "&Finish game\tCtrl+F=32772|",
-      "&Screen:&Colors...\tCtrl+C=32770|&Redraw\tCtrl+R=32769|",
-      "&Help:&Help\tF1=57670|&About=57664|",
-  };
-  EXPECT_EQ(Flatten(), expected);
+    std::vector<std::string> expected = {
+        "&File:&New game\tCtrl+N=57600|-|&Open\tCtrl+O=57601|&Save\tCtrl+S=57603|"
+        "-|S&ettings...\tCtrl+E=229|-|&Reset scores=226|-|E&xit=205|",
+        "&Action:Show &progress\t?=209|&Undo\tEsc=216|&Double\tCtrl+D=227|"
+        "&Pass\tSpace=218|&Resign\tCtrl+Space=32774|-|"
+        "Suggest &move\tCtrl+M=32773|-|S&witch sides\tCtrl+W=32771|"
+        "&Finish game\tCtrl+F=32772|",
+        "&Screen:&Colors...\tCtrl+C=32770|&Redraw\tCtrl+R=32769|",
+        "&Help:&Help\tF1=57670|&About=57664|",
+    };
+    EXPECT_EQ(Flatten(), expected);
 }
 
 TEST(MainMenu, EveryMenuCommandIsInTheCommandTable) {
-  std::set<int> known;
-  for (const CommandInfo& c : CommandTable()) known.insert(c.id);
-  size_t items = 0;
-  for (const MenuPopup& popup : MainMenu())
-    for (const MenuItem& item : popup.items)
-      if (item.text) {
-        ++items;
-        EXPECT_TRUE(known.count(item.command)) << item.text;
-      }
-  EXPECT_EQ(items + 2, CommandTable().size());  // plus the two internal ones
+    std::set<int> known;
+    for (const CommandInfo& c : CommandTable()) known.insert(c.id);
+    size_t items = 0;
+    for (const MenuPopup& popup : MainMenu())
+        for (const MenuItem& item : popup.items)
+            if (item.text) {
+                ++items;
+                EXPECT_TRUE(known.count(item.command)) << item.text;
+            }
+    EXPECT_EQ(items + 2, CommandTable().size());  // plus the two internal ones
 }
 
 TEST(Accelerators, TableMatchesTheKeyList) {
-  struct Row {
-    char character;
-    AccelKey key;
-    bool ctrl;
-    int command;
-  };
-  const Row expected[] = {
-      {'/', AccelKey::None, false, 209},
-      {'?', AccelKey::None, false, 209},
-      {0, AccelKey::C, true, 32770},
-      {0, AccelKey::D, true, 227},
-      {0, AccelKey::E, true, 229},
-      {0, AccelKey::F, true, 32772},
-      {0, AccelKey::M, true, 32773},
-      {0, AccelKey::N, true, 57600},
-      {0, AccelKey::O, true, 57601},
-      {0, AccelKey::R, true, 32769},
-      {0, AccelKey::S, true, 57603},
-      {0, AccelKey::Escape, false, 216},
-      {0, AccelKey::F1, false, 57670},
-      {0, AccelKey::Space, false, 218},
-      {0, AccelKey::Space, true, 32774},
-      {0, AccelKey::W, true, 32771},
-  };
-  auto table = MainAccelerators();
-  ASSERT_EQ(table.size(), std::size(expected));
-  for (size_t i = 0; i < table.size(); ++i) {
-    SCOPED_TRACE(i);
-    EXPECT_EQ(table[i].character, expected[i].character);
-    EXPECT_EQ(table[i].command, expected[i].command);
-    EXPECT_EQ(table[i].key, expected[i].key);
-    EXPECT_EQ(table[i].ctrl, expected[i].ctrl);
-  }
+    struct Row {
+        char character;
+        AccelKey key;
+        bool ctrl;
+        int command;
+    };
+    const Row expected[] = {
+        {'/', AccelKey::None, false, 209}, {'?', AccelKey::None, false, 209}, {0, AccelKey::C, true, 32770},
+        {0, AccelKey::D, true, 227},       {0, AccelKey::E, true, 229},       {0, AccelKey::F, true, 32772},
+        {0, AccelKey::M, true, 32773},     {0, AccelKey::N, true, 57600},     {0, AccelKey::O, true, 57601},
+        {0, AccelKey::R, true, 32769},     {0, AccelKey::S, true, 57603},     {0, AccelKey::Escape, false, 216},
+        {0, AccelKey::F1, false, 57670},   {0, AccelKey::Space, false, 218},  {0, AccelKey::Space, true, 32774},
+        {0, AccelKey::W, true, 32771},
+    };
+    auto table = MainAccelerators();
+    ASSERT_EQ(table.size(), std::size(expected));
+    for (size_t i = 0; i < table.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(table[i].character, expected[i].character);
+        EXPECT_EQ(table[i].command, expected[i].command);
+        EXPECT_EQ(table[i].key, expected[i].key);
+        EXPECT_EQ(table[i].ctrl, expected[i].ctrl);
+    }
 }
 
 }  // namespace

@@ -10,8 +10,8 @@
 namespace {
 
 struct Expected {
-  int id;
-  const char* text;
+    int id;
+    const char* text;
 };
 
 // The texts where a lost blank, newline or format character would show.
@@ -42,30 +42,27 @@ constexpr Expected kSamples[] = {
 };
 
 TEST(StringTable, QuotedTextsAreExact) {
-  for (const Expected& e : kSamples)
-    EXPECT_EQ(std::string(ResString(e.id)), e.text) << "id " << e.id;
+    for (const Expected& e : kSamples) EXPECT_EQ(std::string(ResString(e.id)), e.text) << "id " << e.id;
 }
 
 TEST(StringTable, UnknownIdGivesEmptyText) {
-  for (int id : {0, -1, 100, 105 + 1000, 32775, 99999})
-    EXPECT_STREQ(ResString(id), "") << "id " << id;
+    for (int id : {0, -1, 100, 105 + 1000, 32775, 99999}) EXPECT_STREQ(ResString(id), "") << "id " << id;
 }
 
 TEST(StringTable, EveryMenuCommandHasAPromptAndInternalOnesNone) {
-  for (const CommandInfo& c : CommandTable())
-    EXPECT_EQ(ResString(c.id)[0] != '\0', c.hasPrompt) << "command " << c.id;
+    for (const CommandInfo& c : CommandTable())
+        EXPECT_EQ(ResString(c.id)[0] != '\0', c.hasPrompt) << "command " << c.id;
 }
 
 TEST(StringTable, OrdinalSuffixesFollowTheMoveNumber) {
-  // The second line has one blank fewer: its suffix carries none.
-  const char* expected[] = {"1st  from  ", "2nd from  ", "3rd  from  ",
-                            "4th  from  "};
-  for (int ordinal = 1; ordinal <= 4; ++ordinal) {
-    char line[64];
-    std::snprintf(line, sizeof line, "%d%s %s", ordinal,
-                  ResString(IDS_ORDINAL_BASE + ordinal), ResString(IDS_FROM));
-    EXPECT_STREQ(line, expected[ordinal - 1]);
-  }
+    // The second line has one blank fewer: its suffix carries none.
+    const char* expected[] = {"1st  from  ", "2nd from  ", "3rd  from  ", "4th  from  "};
+    for (int ordinal = 1; ordinal <= 4; ++ordinal) {
+        char line[64];
+        std::snprintf(line, sizeof line, "%d%s %s", ordinal, ResString(IDS_ORDINAL_BASE + ordinal),
+                      ResString(IDS_FROM));
+        EXPECT_STREQ(line, expected[ordinal - 1]);
+    }
 }
 
 }  // namespace

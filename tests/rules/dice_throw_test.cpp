@@ -1,6 +1,7 @@
+#include "rules/dice_throw.h"
+
 #include "board_fixture.h"
 #include "dice/mevra32.h"
-#include "rules/dice_throw.h"
 #include "settings/options.h"
 
 using DiceThrowTest = BoardTest;

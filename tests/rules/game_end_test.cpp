@@ -1,5 +1,6 @@
-#include "board_fixture.h"
 #include "rules/game_end.h"
+
+#include "board_fixture.h"
 
 using GameEndTest = BoardTest;
 
@@ -14,11 +15,15 @@ TEST_F(GameEndTest, WinnerAndKind) {
         {"normal", {{27, 15}, {26, -3}, {10, -12}}, SIDE_HUMAN, WinKind::Normal},
         {"gammon", {{27, 15}, {10, -15}}, SIDE_HUMAN, WinKind::Gammon},
         {"backgammon from the human's home", {{27, 15}, {20, -1}, {10, -14}}, SIDE_HUMAN, WinKind::Backgammon},
-        {"backgammon from the bar, something off", {{27, 15}, {25, -1}, {26, -1}, {10, -13}}, SIDE_HUMAN,
+        {"backgammon from the bar, something off",
+         {{27, 15}, {25, -1}, {26, -1}, {10, -13}},
+         SIDE_HUMAN,
          WinKind::Backgammon},
         {"computer: normal", {{26, -15}, {27, 1}, {10, 14}}, SIDE_COMPUTER, WinKind::Normal},
         {"computer: gammon", {{26, -15}, {10, 15}}, SIDE_COMPUTER, WinKind::Gammon},
-        {"computer: backgammon from the bar", {{26, -15}, {0, 1}, {27, 1}, {10, 13}}, SIDE_COMPUTER,
+        {"computer: backgammon from the bar",
+         {{26, -15}, {0, 1}, {27, 1}, {10, 13}},
+         SIDE_COMPUTER,
          WinKind::Backgammon},
         {"running", {{26, -14}, {1, -1}, {27, 14}, {24, 1}}, SIDE_NONE, WinKind::Normal},
     };

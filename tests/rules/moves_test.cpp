@@ -1,5 +1,6 @@
-#include "board_fixture.h"
 #include "rules/moves.h"
+
+#include "board_fixture.h"
 
 using MovesTest = BoardTest;
 

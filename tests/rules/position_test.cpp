@@ -7,9 +7,9 @@ TEST_F(PositionTest, StartingPositionAndItsMeasures) {
         int loc, count, owner;
     };
     const Expect table[] = {
-        {0, 0, SIDE_HUMAN},     {1, 2, SIDE_HUMAN},     {2, 0, SIDE_NONE},      {6, 5, SIDE_COMPUTER},
-        {8, 3, SIDE_COMPUTER},  {12, 5, SIDE_HUMAN},    {13, 5, SIDE_COMPUTER}, {17, 3, SIDE_HUMAN},
-        {19, 5, SIDE_HUMAN},    {24, 2, SIDE_COMPUTER}, {25, 0, SIDE_COMPUTER}, {26, 0, SIDE_COMPUTER},
+        {0, 0, SIDE_HUMAN},    {1, 2, SIDE_HUMAN},     {2, 0, SIDE_NONE},      {6, 5, SIDE_COMPUTER},
+        {8, 3, SIDE_COMPUTER}, {12, 5, SIDE_HUMAN},    {13, 5, SIDE_COMPUTER}, {17, 3, SIDE_HUMAN},
+        {19, 5, SIDE_HUMAN},   {24, 2, SIDE_COMPUTER}, {25, 0, SIDE_COMPUTER}, {26, 0, SIDE_COMPUTER},
         {27, 0, SIDE_HUMAN},
     };
     for (const Expect& e : table) {

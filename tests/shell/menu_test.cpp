@@ -1,11 +1,12 @@
+#include "resources/menu.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 
 #include "resources/accelerators.h"
-#include "resources/commands.h"
 #include "resources/command_ids.h"
-#include "resources/menu.h"
+#include "resources/commands.h"
 #include "resources/strings.h"
 #include "rules/position.h"
 #include "shell/game_wnd_fixture.h"
@@ -118,14 +119,22 @@ TEST_F(GameWndTest, EveryAcceleratorReachesItsCommand) {
         int command;
     };
     const Key keys[] = {
-        {Qt::Key_Slash, '/', {}, ID_SHOW_PROGRESS},   {Qt::Key_Question, '?', {}, ID_SHOW_PROGRESS},
-        {Qt::Key_C, 0, Qt::ControlModifier, ID_COLORS},     {Qt::Key_D, 0, Qt::ControlModifier, ID_DOUBLE},
-        {Qt::Key_E, 0, Qt::ControlModifier, ID_SETTINGS},   {Qt::Key_F, 0, Qt::ControlModifier, ID_FINISH_GAME},
-        {Qt::Key_M, 0, Qt::ControlModifier, ID_SUGGEST_MOVE}, {Qt::Key_N, 0, Qt::ControlModifier, ID_FILE_NEW},
-        {Qt::Key_O, 0, Qt::ControlModifier, ID_FILE_OPEN},  {Qt::Key_R, 0, Qt::ControlModifier, ID_REDRAW},
-        {Qt::Key_S, 0, Qt::ControlModifier, ID_FILE_SAVE},  {Qt::Key_Escape, 0, {}, ID_UNDO},
-        {Qt::Key_F1, 0, {}, ID_HELP},                       {Qt::Key_Space, 0, {}, ID_PASS},
-        {Qt::Key_Space, 0, Qt::ControlModifier, ID_RESIGN}, {Qt::Key_W, 0, Qt::ControlModifier, ID_SWITCH_SIDES},
+        {Qt::Key_Slash, '/', {}, ID_SHOW_PROGRESS},
+        {Qt::Key_Question, '?', {}, ID_SHOW_PROGRESS},
+        {Qt::Key_C, 0, Qt::ControlModifier, ID_COLORS},
+        {Qt::Key_D, 0, Qt::ControlModifier, ID_DOUBLE},
+        {Qt::Key_E, 0, Qt::ControlModifier, ID_SETTINGS},
+        {Qt::Key_F, 0, Qt::ControlModifier, ID_FINISH_GAME},
+        {Qt::Key_M, 0, Qt::ControlModifier, ID_SUGGEST_MOVE},
+        {Qt::Key_N, 0, Qt::ControlModifier, ID_FILE_NEW},
+        {Qt::Key_O, 0, Qt::ControlModifier, ID_FILE_OPEN},
+        {Qt::Key_R, 0, Qt::ControlModifier, ID_REDRAW},
+        {Qt::Key_S, 0, Qt::ControlModifier, ID_FILE_SAVE},
+        {Qt::Key_Escape, 0, {}, ID_UNDO},
+        {Qt::Key_F1, 0, {}, ID_HELP},
+        {Qt::Key_Space, 0, {}, ID_PASS},
+        {Qt::Key_Space, 0, Qt::ControlModifier, ID_RESIGN},
+        {Qt::Key_W, 0, Qt::ControlModifier, ID_SWITCH_SIDES},
     };
     ASSERT_EQ(std::size(keys), MainAccelerators().size());
     for (const Key& k : keys) {
