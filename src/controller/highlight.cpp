@@ -1,6 +1,7 @@
 #include "controller/highlight.h"
 
 #include "controller/turn_moves.h"
+#include "display/board_display.h"
 #include "display/geometry.h"
 #include "rules/position.h"
 #include "settings/options.h"
@@ -8,12 +9,6 @@
 int g_hoverLoc = 0;
 
 namespace {
-LabelDrawer g_labelDrawer = nullptr;
-
-void DrawLabel(int point, int on) {
-    if (g_labelDrawer) g_labelDrawer(point, on);
-}
-
 // One chain of targets, die after die in the given direction. Only points
 // held by two or more computer checkers stop it; the finer rules are left to
 // the move's own check.
@@ -25,7 +20,7 @@ void ShowChain(int loc, int on, int first, int step) {
         t += g_dice[i];
         if (t <= 0 || t >= 25) return;
         if (g_board[t]->owner == SIDE_COMPUTER && g_board[t]->count >= 2) return;
-        DrawLabel(t, on);
+        DrawPointLabel(t, on);
         i += step;
         if (i < 0 || i >= g_diceLeft) return;
         // Checkers still on the bar enter one die at a time.
@@ -34,11 +29,9 @@ void ShowChain(int loc, int on, int first, int step) {
 }
 }  // namespace
 
-void SetLabelDrawer(LabelDrawer drawer) { g_labelDrawer = drawer; }
-
 void ShowTargets(int loc, int on) {
     if (loc < 0 || loc > 24) return;
-    if (loc != LOC_HUMAN_BAR) DrawLabel(loc, on);
+    if (loc != LOC_HUMAN_BAR) DrawPointLabel(loc, on);
     const CLocation* from = g_board[loc];
     if (HighLight != 2 || from->owner != SIDE_HUMAN || from->count <= 0 || g_diceLeft == 0) return;
     ShowChain(loc, on, g_diceLeft - 1, -1);

@@ -9,7 +9,3 @@ extern int g_hoverLoc;
 void ShowTargets(int loc, int on);
 
 void OnMouseMove(int x, int y);
-
-// Draws point p's letter highlighted or plain; the board installs it.
-using LabelDrawer = void (*)(int point, int on);
-void SetLabelDrawer(LabelDrawer drawer);

@@ -1,7 +1,5 @@
 #include "display/board_display.h"
 
-#include "controller/highlight.h"
-#include "controller/progress_bar.h"
 #include "display/board_points.h"
 #include "display/tray.h"
 #include "platform/canvas.h"
@@ -9,7 +7,7 @@
 
 namespace {
 Canvas* g_canvas = nullptr;
-QWidget* g_controlParent = nullptr;
+LabelDrawer g_labelDrawer = nullptr;
 
 CLocation* MakeDrawnLocation(int number, int count, int owner) {
     if (number == LOC_COMPUTER_OFF || number == LOC_HUMAN_OFF) return new CTray(owner);
@@ -26,35 +24,30 @@ CLocation* MakeDrawnLocation(int number, int count, int owner) {
     return loc;
 }
 
-void DrawPointLabel(int point, int on) {
+void DrawLetter(int point, int on) {
     if (auto* drawn = dynamic_cast<CTopPoint*>(g_board[point])) drawn->DrawLabel(on != 0);
 }
 }  // namespace
 
-void InstallBoardDisplay(Canvas* canvas, QWidget* controlParent) {
+void InstallBoardDisplay(Canvas* canvas) {
     g_canvas = canvas;
-    g_controlParent = controlParent;
     canvas->SetFont(BoardFont());
     SetLocationFactory(MakeDrawnLocation);
-    SetLabelDrawer(DrawPointLabel);
+    SetLabelDrawer(DrawLetter);
 }
 
 void RemoveBoardDisplay() {
     SetLocationFactory(nullptr);
     SetLabelDrawer(nullptr);
     g_canvas = nullptr;
-    g_controlParent = nullptr;
 }
 
 Canvas& BoardCanvas() { return *g_canvas; }
 
-QWidget* BoardControlParent() { return g_controlParent; }
+void SetLabelDrawer(LabelDrawer drawer) { g_labelDrawer = drawer; }
 
-QFont BoardFont() {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(11);
-    font.setStyleStrategy(QFont::NoAntialias);
-    return font;
+void DrawPointLabel(int point, int on) {
+    if (g_labelDrawer) g_labelDrawer(point, on);
 }
 
 void PaintBoard() {
@@ -66,5 +59,4 @@ void PaintBoard() {
             drawn->ShowCheckers();
         }
     g_canvas->PresentAll();
-    DrawProgressBar();
 }

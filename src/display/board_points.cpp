@@ -1,6 +1,5 @@
 #include "display/board_points.h"
 
-#include <QFontMetrics>
 #include <string>
 
 #include "display/board_display.h"
@@ -105,6 +104,6 @@ void CTopPoint::DrawLabel(bool highlight) {
     canvas.SetTextColor(highlight ? kYellow : kBlack);
     canvas.TextOut(at.x, at.y, letter);
     canvas.SetTextColor(kBlack);
-    const int height = QFontMetrics(canvas.Font()).height();
+    const int height = canvas.TextHeight();
     canvas.Present({at.x, at.y, at.x + canvas.TextWidth(letter), at.y + height});
 }

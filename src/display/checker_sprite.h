@@ -4,7 +4,7 @@
 // long as they are hidden in the reverse order of drawing.
 #pragma once
 
-#include <QImage>
+#include "platform/canvas.h"
 
 class CCheckerSprite {
 public:
@@ -38,6 +38,6 @@ private:
     int y_;
     int position_;
     int owner_;
-    QImage saved_;
+    SavedSquare saved_;
     bool drawn_ = false;
 };

@@ -56,9 +56,5 @@ int LocationAt(int x, int y);
 // The location to highlight under the pointer, or -1; never a tray.
 int LocationUnder(int x, int y);
 
-struct Point {
-    int x;
-    int y;
-};
 // Top-left corner of point p's letter.
 Point LetterPosition(int p);

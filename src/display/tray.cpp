@@ -12,18 +12,10 @@ int TrayNumber(int side) { return side == SIDE_COMPUTER ? LOC_COMPUTER_OFF : LOC
 CTray::CTray(int side)
     : CLocation(TrayNumber(side), g_savedPosition[TrayNumber(side)].count, side),
       rect_(GeometryOf(number).rect),
-      label_(new QLabel(BoardControlParent())) {
-    // A static text control writes its text from its top edge.
-    label_->setAlignment((ClockWise == 1 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignTop);
-    label_->setGeometry(rect_.left, rect_.top, rect_.Width(), rect_.Height());
-    label_->setFont(BoardFont());
-    label_->setFocusPolicy(Qt::NoFocus);
-    label_->setAttribute(Qt::WA_TransparentForMouseEvents);
+      label_(BoardCanvas(), rect_, ClockWise == 1 ? StaticText::LEFT : StaticText::RIGHT) {
     Draw();
-    label_->show();
+    label_.Show();
 }
-
-CTray::~CTray() { delete label_; }
 
 void CTray::RemoveChecker() {
     CLocation::RemoveChecker();
@@ -35,10 +27,6 @@ void CTray::AddChecker() {
     Draw();
 }
 
-void CTray::Draw() {
-    if (!label_) return;
-    label_->setText(QString::number(count));
-    label_->repaint();
-}
+void CTray::Draw() { label_.SetText(std::to_string(count)); }
 
-std::string CTray::CountText() const { return label_ ? label_->text().toStdString() : std::string(); }
+std::string CTray::CountText() const { return label_.Text(); }

@@ -8,6 +8,13 @@
 
 QColor ToQColor(COLORREF color) { return QColor(RedOf(color), GreenOf(color), BlueOf(color)); }
 
+QFont BoardFont() {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(11);
+    font.setStyleStrategy(QFont::NoAntialias);
+    return font;
+}
+
 namespace {
 QRect ToQRect(const Rect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
 }  // namespace
@@ -88,9 +95,11 @@ int Canvas::TextWidth(const std::string& text) const {
     return QFontMetrics(font_).horizontalAdvance(QString::fromStdString(text));
 }
 
-QImage Canvas::Save(int x, int y, int size) const { return image_.copy(x, y, size, size); }
+int Canvas::TextHeight() const { return QFontMetrics(font_).height(); }
 
-void Canvas::Restore(const QImage& square, int x, int y) {
+SavedSquare Canvas::Save(int x, int y, int size) const { return image_.copy(x, y, size, size); }
+
+void Canvas::Restore(const SavedSquare& square, int x, int y) {
     QPainter p(&image_);
     p.setCompositionMode(QPainter::CompositionMode_Source);
     p.drawImage(x, y, square);

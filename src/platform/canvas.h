@@ -9,10 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "display/geometry.h"
-#include "settings/color_scheme.h"
+#include "platform/color.h"
+#include "platform/rect.h"
 
 class QWidget;
+
+// A square of the canvas kept to be put back.
+using SavedSquare = QImage;
 
 class Canvas {
 public:
@@ -20,6 +23,8 @@ public:
     Canvas(QWidget* target, int width, int height);
 
     const QImage& Image() const { return image_; }
+    // The widget the canvas is shown in; child controls over the board belong to it.
+    QWidget* Target() const { return target_; }
 
     // The colour behind opaque text; also the colour Clear() fills with.
     void SetBackground(COLORREF color) { background_ = color; }
@@ -41,10 +46,11 @@ public:
     // Text on the background colour, its top-left corner at (x, y).
     void TextOut(int x, int y, const std::string& text);
     int TextWidth(const std::string& text) const;
+    int TextHeight() const;
 
     // A copy of the square at (x, y) and putting it back unchanged.
-    QImage Save(int x, int y, int size) const;
-    void Restore(const QImage& square, int x, int y);
+    SavedSquare Save(int x, int y, int size) const;
+    void Restore(const SavedSquare& square, int x, int y);
 
     // Makes the drawing in `r` visible now, even while a handler blocks.
     void Present(const Rect& r);
@@ -60,3 +66,7 @@ private:
 };
 
 QColor ToQColor(COLORREF color);
+
+// The small variable-pitch font of the board's letters, stack counts and
+// trays; without antialiasing, so a saved square restores it exactly.
+QFont BoardFont();

@@ -4,7 +4,7 @@
 #include <functional>
 #include <optional>
 
-#include "settings/color_scheme.h"
+#include "platform/color.h"
 
 class QWidget;
 

@@ -1,5 +1,12 @@
-// A rectangle in client coordinates, with the right and bottom edges outside.
+// Points and rectangles in client coordinates.
 #pragma once
+
+struct Point {
+    int x;
+    int y;
+};
+
+// The right and bottom edges are outside.
 
 struct Rect {
     int left = 0;

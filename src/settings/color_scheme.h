@@ -6,18 +6,10 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/color.h"
+
 // All four schemes live in this file, in the current folder.
 inline const char* const SCHEME_FILE_NAME = "kestro32.clr";
-
-// 0x00BBGGRR: red in the low byte.
-using COLORREF = uint32_t;
-
-constexpr COLORREF MakeColorRef(uint8_t red, uint8_t green, uint8_t blue) {
-    return red | (COLORREF{green} << 8) | (COLORREF{blue} << 16);
-}
-constexpr uint8_t RedOf(COLORREF c) { return c & 0xFF; }
-constexpr uint8_t GreenOf(COLORREF c) { return (c >> 8) & 0xFF; }
-constexpr uint8_t BlueOf(COLORREF c) { return (c >> 16) & 0xFF; }
 
 enum ColorSlot {
     SLOT_BACKGROUND,

@@ -95,7 +95,7 @@ GameWnd::GameWnd(int screenWidth) {
     board_->CreateCanvas();
     ApplyBackground();
     board_->GetCanvas()->Clear();
-    InstallBoardDisplay(board_->GetCanvas(), board_);
+    InstallBoardDisplay(board_->GetCanvas());
 
     blinkTimer_ = startTimer(BLINK_INTERVAL_MS);
     commands_ = std::make_unique<CommandQueue>([this](int id) { RunCommand(id); });
@@ -336,6 +336,7 @@ Canvas& GameWnd::GetCanvas() { return *board_->GetCanvas(); }
 
 void GameWnd::RedrawAll() {
     PaintBoard();
+    DrawProgressBar();
     board_->repaint();
     for (QWidget* child : board_->findChildren<QWidget*>()) child->repaint();
 }

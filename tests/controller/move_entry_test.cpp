@@ -2,6 +2,7 @@
 
 #include "controller/game_fixture.h"
 #include "controller/highlight.h"
+#include "display/board_display.h"
 #include "resources/strings.h"
 
 namespace {
