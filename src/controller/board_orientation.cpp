@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <iterator>
 
+#include "controller/game_view.h"
 #include "platform/profile.h"
 #include "rules/position.h"
 #include "settings/options.h"
-#include "shell/game_wnd.h"
 
 void TurnBoard(int32_t clockwise) {
     SavedLocation turnStart[NUM_LOCATIONS];
@@ -17,6 +17,6 @@ void TurnBoard(int32_t clockwise) {
     DestroyBoard();
     BuildBoard(false);
     WriteProfileInt(OPTIONS_SECTION, "ClockWise", ClockWise);
-    g_gameWnd->RedrawAll();
+    View().RedrawAll();
     std::copy(std::begin(turnStart), std::end(turnStart), g_savedPosition);
 }

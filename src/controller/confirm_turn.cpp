@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "controller/game_view.h"
 #include "controller/narration.h"
 #include "platform/command_queue.h"
 #include "platform/nested_wait.h"
@@ -12,7 +13,6 @@
 #include "rules/position.h"
 #include "rules/turn_state.h"
 #include "settings/options.h"
-#include "shell/game_wnd.h"
 
 namespace {
 bool AsksForUndo(const WaitResult& answer) {
@@ -33,14 +33,14 @@ int g_putOff = 0;
 
 int WaitForAnswer() {
     g_awaitingConfirm = 1;
-    g_gameWnd->SetUndoCursor(true);
+    View().SetUndoCursor(true);
     ShowStatus(IDS_UNDO_HINT);
-    const WaitResult answer = g_gameWnd->AwaitInput();
-    g_gameWnd->SetUndoCursor(false);
-    g_gameWnd->RedrawAll();
+    const WaitResult answer = View().AwaitInput();
+    View().SetUndoCursor(false);
+    View().RedrawAll();
     g_awaitingConfirm = 0;
     FlushInput();
-    if (g_putOff != 0) g_gameWnd->PostCommand(std::exchange(g_putOff, 0));
+    if (g_putOff != 0) View().PostCommand(std::exchange(g_putOff, 0));
     return AsksForUndo(answer) ? 1 : 0;
 }
 }  // namespace

@@ -1,22 +1,21 @@
 #include "controller/cube_commands.h"
 
+#include <optional>
 #include <string>
 
 #include "computer/cube_exchange.h"
 #include "controller/confirm_turn.h"
 #include "controller/end_game.h"
+#include "controller/game_view.h"
 #include "controller/narration.h"
 #include "controller/play_commands.h"
-#include "dialogs/resign_dlg.h"
 #include "display/control_layout.h"
 #include "display/pause.h"
 #include "platform/message_box.h"
-#include "platform/modal.h"
 #include "resources/command_ids.h"
 #include "resources/strings.h"
 #include "rules/position.h"
 #include "rules/turn_state.h"
-#include "shell/game_wnd.h"
 
 namespace {
 // The computer weighs a double before it answers.
@@ -26,13 +25,13 @@ constexpr int kAnswerPauseMs = 1500;
 // nobody may double again before the enable rule says so.
 void ShowDoubledCube() {
     ShowCube();
-    g_gameWnd->EnableCube(false);
+    View().EnableCube(false);
 }
 
 void OfferHumanDouble() {
-    g_gameWnd->SetWaitCursor(true);
+    View().SetWaitCursor(true);
     Pause(kAnswerPauseMs);
-    g_gameWnd->SetWaitCursor(false);
+    View().SetWaitCursor(false);
     if (HumanDoubles()) return ShowDoubledCube();
     if (MessageBox(ResString(IDS_COMPUTER_REFUSES), MB_OKCANCEL, MB_ICONASTERISK) == IDOK) EndGame(SIDE_HUMAN, 0);
 }
@@ -60,28 +59,11 @@ void ComputerDoubles() {
 void ComputerResigns() {
     AnswerComputerResign(MessageBox(ResString(IDS_COMPUTER_RESIGNS), MB_YESNO, MB_ICONQUESTION) == IDYES);
 }
-
-// The Resign dialog's answer as the kind of game given up; false on Cancel.
-bool KindOf(int result, WinKind& kind) {
-    switch (result) {
-        case IDC_RESIGN_NORMAL:
-            kind = WinKind::Normal;
-            return true;
-        case IDC_RESIGN_GAMMON:
-            kind = WinKind::Gammon;
-            return true;
-        case IDC_RESIGN_BACKGAMMON:
-            kind = WinKind::Backgammon;
-            return true;
-        default:
-            return false;
-    }
-}
 }  // namespace
 
 void ShowCube() {
-    g_gameWnd->SetCubeText(g_cubeValue == 1 ? "64" : std::to_string(g_cubeValue));
-    g_gameWnd->PlaceCube(CubeRect(g_cubeOwner));
+    View().SetCubeText(g_cubeValue == 1 ? "64" : std::to_string(g_cubeValue));
+    View().PlaceCube(CubeRect(g_cubeOwner));
 }
 
 void CubeDecisions() {
@@ -100,10 +82,9 @@ void ResignCommand() {
     // Ended inside the end-of-turn wait, the game would be followed by the
     // computer's turn that the wait posts as it ends.
     if (PutOffUntilWaitEnds(ID_RESIGN)) return;
-    GvUpDlg dialog(g_gameWnd);
-    WinKind kind;
-    if (!KindOf(RunModal(dialog), kind)) return;
-    if (!HumanResigns(kind)) {
+    const std::optional<WinKind> kind = View().AskResign();
+    if (!kind) return;
+    if (!HumanResigns(*kind)) {
         MessageBox(ResString(IDS_COMPUTER_REFUSES), MB_OK, MB_ICONEXCLAMATION);
         return;
     }

@@ -1,12 +1,12 @@
 #include "controller/dice_display.h"
 
+#include "controller/game_view.h"
 #include "display/control_layout.h"
 #include "resources/strings.h"
 #include "rules/game_stats.h"
 #include "rules/position.h"
 #include "rules/turn_state.h"
 #include "settings/options.h"
-#include "shell/game_wnd.h"
 
 std::string FormatDice(int book) {
     std::string text = ResString(IDS_DICE);
@@ -26,13 +26,13 @@ void ShowDice() {
     for (int k = 0; k < DIE_WINDOWS_PER_GROUP; ++k) {
         const DieGroup group = opening ? (k == 0 ? DIE_GROUP_COMPUTER : DIE_GROUP_HUMAN) : own;
         if (k < g_diceLeft && DiceAsIcons == 1)
-            g_gameWnd->ShowDieWindow(group, k, g_dice[k]);
+            View().ShowDieWindow(group, k, g_dice[k]);
         else
-            g_gameWnd->HideDieWindow(group, k);
+            View().HideDieWindow(group, k);
     }
 }
 
 void HideDice() {
     for (int g = DIE_GROUP_COMPUTER; g <= DIE_GROUP_HUMAN; ++g)
-        for (int k = 0; k < DIE_WINDOWS_PER_GROUP; ++k) g_gameWnd->HideDieWindow(static_cast<DieGroup>(g), k);
+        for (int k = 0; k < DIE_WINDOWS_PER_GROUP; ++k) View().HideDieWindow(static_cast<DieGroup>(g), k);
 }

@@ -1,15 +1,14 @@
 #include "controller/end_game.h"
 
 #include "controller/clocks.h"
+#include "controller/game_view.h"
 #include "controller/new_game.h"
-#include "dialogs/stats_dlg.h"
 #include "resources/command_ids.h"
 #include "rules/game_end.h"
 #include "rules/game_stats.h"
 #include "rules/position.h"
 #include "rules/turn_state.h"
 #include "settings/options.h"
-#include "shell/game_wnd.h"
 
 void EndGame(int winner, int scoreKind) {
     StopClock(SIDE_HUMAN);
@@ -19,10 +18,10 @@ void EndGame(int winner, int scoreKind) {
     g_totalScore[winner] += g_cubeValue;
     g_runScore[winner] += g_cubeValue;
     SaveScores();
-    if (!ShowStatistics()) {
-        g_gameWnd->PostCommand(ID_APP_EXIT);
+    if (!View().ShowStatistics()) {
+        View().PostCommand(ID_APP_EXIT);
         return;
     }
-    g_gameWnd->RedrawAll();
+    View().RedrawAll();
     NewGame();
 }

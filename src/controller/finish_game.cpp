@@ -1,6 +1,7 @@
 #include "controller/finish_game.h"
 
 #include "controller/confirm_turn.h"
+#include "controller/game_view.h"
 #include "controller/move_entry.h"
 #include "controller/narration.h"
 #include "controller/play_commands.h"
@@ -16,7 +17,6 @@
 #include "rules/position.h"
 #include "rules/turn_state.h"
 #include "settings/options.h"
-#include "shell/game_wnd.h"
 
 namespace {
 // With more dice than checkers on the bar and another die that enters too,
@@ -88,7 +88,7 @@ void FinishGame() {
         // A human turn already played only waits for the computer's.
         if (g_sideToMove == SIDE_HUMAN && g_diceLeft > 0) {
             PromptMove(1);
-            g_gameWnd->RedrawAll();
+            View().RedrawAll();
             OnSuggestMove();
             // A turn that could not be played passes, the opening one too.
             if (g_finishMode == 1) g_openingThrow = 0;

@@ -5,6 +5,7 @@
 
 #include "controller/clocks.h"
 #include "controller/enable_rules.h"
+#include "controller/game_view.h"
 #include "controller/highlight.h"
 #include "controller/location_letters.h"
 #include "controller/narration.h"
@@ -22,7 +23,6 @@
 #include "rules/position.h"
 #include "rules/turn_state.h"
 #include "settings/options.h"
-#include "shell/game_wnd.h"
 
 namespace {
 // The pause that lets the human see a dropped move before it goes.
@@ -89,12 +89,12 @@ void PromptMove(int reset) {
     }
     DrawProgressBar();
     if (g_sideToMove != SIDE_HUMAN) return;
-    g_gameWnd->EnableCube(CanDouble());
+    View().EnableCube(CanDouble());
     ShowStatus(NoMovePossible() ? IDS_CANNOT_MOVE : IDS_PROMPT_FROM);
     AddListLine(PromptLine());
     g_curMove->from = g_curMove->to = NO_LOCATION;
     if (g_moveOrdinal == 1) g_mustUseBoth = BothDicePossible() ? 1 : 0;
-    g_gameWnd->PostCommand(ID_AUTO_FORCED);
+    View().PostCommand(ID_AUTO_FORCED);
     StartClock(SIDE_HUMAN);
 }
 

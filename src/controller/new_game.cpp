@@ -2,6 +2,7 @@
 
 #include "controller/cube_commands.h"
 #include "controller/dice_display.h"
+#include "controller/game_view.h"
 #include "controller/narration.h"
 #include "controller/turn_cycle.h"
 #include "platform/command_queue.h"
@@ -12,8 +13,6 @@
 #include "rules/position.h"
 #include "rules/turn_state.h"
 #include "settings/options.h"
-#include "shell/game_app.h"
-#include "shell/game_wnd.h"
 
 namespace {
 std::string Plain(StoredText which) { return Unscramble(ScrambledText(which)); }
@@ -27,7 +26,7 @@ void OpeningThrow() {
 }  // namespace
 
 void WriteBanner() {
-    g_gameWnd->ListClear();
+    View().ListClear();
     AddListLine(ProgramTitle());
     AddListLine(Plain(StoredText::Banner1));
     AddListLine(Plain(StoredText::Banner2));
@@ -48,8 +47,8 @@ void NewGame() {
     g_openingThrow = 1;
     g_finishMode = 0;
 
-    if (!g_gameWnd->ControlsLaidOut()) g_gameWnd->LayoutControls();
-    g_gameWnd->SetCaption(ProgramTitle());
+    if (!View().ControlsLaidOut()) View().LayoutControls();
+    View().SetCaption(ProgramTitle());
     WriteBanner();
     ShowCube();
     FlushInput();
@@ -59,5 +58,5 @@ void NewGame() {
     if (g_sideToMove == SIDE_HUMAN)
         BeginTurn();
     else
-        g_gameWnd->PostCommand(ID_COMPUTER_TURN);
+        View().PostCommand(ID_COMPUTER_TURN);
 }

@@ -5,6 +5,7 @@
 
 #include "computer/suggestion.h"
 #include "controller/confirm_turn.h"
+#include "controller/game_view.h"
 #include "controller/location_letters.h"
 #include "controller/move_entry.h"
 #include "controller/narration.h"
@@ -18,7 +19,6 @@
 #include "rules/board_snapshot.h"
 #include "rules/position.h"
 #include "rules/turn_state.h"
-#include "shell/game_wnd.h"
 
 void OnNewGame() {
     // Run inside the end-of-turn wait, the new game would lose its first turn
@@ -55,7 +55,7 @@ void OnSwitchSides() {
     PromptMove(1);
 }
 
-void OnRedraw() { g_gameWnd->RedrawAll(); }
+void OnRedraw() { View().RedrawAll(); }
 
 void OnShowProgress() {
     const int lead = RaceLead(SIDE_HUMAN);

@@ -8,6 +8,7 @@
 #include "controller/confirm_turn.h"
 #include "controller/cube_commands.h"
 #include "controller/dice_display.h"
+#include "controller/game_view.h"
 #include "controller/move_entry.h"
 #include "controller/narration.h"
 #include "controller/new_game.h"
@@ -16,17 +17,16 @@
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
 #include "resources/command_ids.h"
+#include "resources/stored_texts.h"
 #include "resources/strings.h"
 #include "rules/game_stats.h"
 #include "rules/location.h"
 #include "rules/position.h"
 #include "settings/position_file.h"
-#include "shell/game_app.h"
-#include "shell/game_wnd.h"
 
 namespace {
 std::optional<std::string> AskPositionFile(FileDialogKind kind) {
-    return AskFileName(g_gameWnd, {kind, ResString(IDS_POSITION_FILE_FILTER), "pos"});
+    return AskFileName({kind, ResString(IDS_POSITION_FILE_FILTER), "pos"});
 }
 
 void ShowLoadedGame(const std::string& path) {
@@ -35,7 +35,7 @@ void ShowLoadedGame(const std::string& path) {
     AddListLine(FormatDice(0));
     PromptMove(0);
     ShowDice();
-    g_gameWnd->SetCaption(ProgramTitle() + " - " + std::filesystem::path(path).filename().string());
+    View().SetCaption(ProgramTitle() + " - " + std::filesystem::path(path).filename().string());
 }
 }  // namespace
 

@@ -1,8 +1,8 @@
 #include "controller/progress_bar.h"
 
+#include "controller/game_view.h"
 #include "rules/position.h"
 #include "settings/options.h"
-#include "shell/game_wnd.h"
 
 ProgressBar SplitProgress(int paneWidth, int paneHeight, int humanToGo, int computerToGo) {
     ProgressBar bar;
@@ -19,12 +19,11 @@ ProgressBar SplitProgress(int paneWidth, int paneHeight, int humanToGo, int comp
 }
 
 void DrawProgressBar() {
-    if (!g_gameWnd) return;
     if (ShowProgress == 0) {
-        g_gameWnd->SetProgressBar({});
+        View().SetProgressBar({});
         return;
     }
-    const Rect pane = g_gameWnd->PaneRect(1);
-    g_gameWnd->SetProgressBar(
+    const Rect pane = View().PaneRect(1);
+    View().SetProgressBar(
         SplitProgress(pane.Width(), pane.Height(), QuadrantCount(SIDE_HUMAN), QuadrantCount(SIDE_COMPUTER)));
 }

@@ -8,6 +8,7 @@
 #include "controller/cube_commands.h"
 #include "controller/dice_display.h"
 #include "controller/end_game.h"
+#include "controller/game_view.h"
 #include "controller/highlight.h"
 #include "controller/input_mark.h"
 #include "controller/location_letters.h"
@@ -28,7 +29,6 @@
 #include "rules/position.h"
 #include "rules/turn_state.h"
 #include "settings/options.h"
-#include "shell/game_wnd.h"
 
 namespace {
 // The computer's think before a single throw; doubles and races are quick.
@@ -44,7 +44,7 @@ std::string ComputerMoveText(int from, int die) {
 // Runs the computer's search and plays its move; false when the game ended.
 bool PlayComputerMove() {
     ShowStatus(IDS_THINKING);
-    g_gameWnd->SetWaitCursor(true);
+    View().SetWaitCursor(true);
     StartClock(g_sideToMove);
     if (g_race != 1 && g_diceLeft != MAX_DICE && g_finishMode != 1) Pause(kThinkPauseMs);
     ChooseComputerMove();
@@ -58,7 +58,7 @@ bool PlayComputerMove() {
         AppendToLastLine(ComputerMoveText(from, die));
         goesOn = PlayMove(from, from - die) != 0;
     }
-    g_gameWnd->SetWaitCursor(false);
+    View().SetWaitCursor(false);
     return goesOn;
 }
 }  // namespace
@@ -95,7 +95,7 @@ void OnComputerTurn() {
 
 int PlayMove(int from, int to) {
     StopClock(SIDE_HUMAN);
-    g_gameWnd->EnableCube(false);
+    View().EnableCube(false);
     ShowTargets(from, 0);
     const bool human = g_sideToMove == SIDE_HUMAN;
     if (human)
@@ -119,7 +119,7 @@ int PlayMove(int from, int to) {
         PromptMove(0);
         return 1;
     }
-    if (ConfirmTurn() == 0) g_gameWnd->PostCommand(ID_COMPUTER_TURN);
+    if (ConfirmTurn() == 0) View().PostCommand(ID_COMPUTER_TURN);
     return 1;
 }
 
@@ -131,5 +131,5 @@ void OnPass() {
     // Should the human pass the opening throw (a loaded or switched
     // position), the computer still throws for itself.
     g_openingThrow = 0;
-    g_gameWnd->PostCommand(ID_COMPUTER_TURN);
+    View().PostCommand(ID_COMPUTER_TURN);
 }

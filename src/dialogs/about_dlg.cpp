@@ -6,11 +6,10 @@
 #include <QPushButton>
 
 #include "dialogs/dialog_builder.h"
+#include "platform/main_window.h"
 #include "platform/modal.h"
 #include "resources/dialog_templates.h"
 #include "resources/stored_texts.h"
-#include "shell/game_app.h"
-#include "shell/game_wnd.h"
 
 namespace {
 constexpr int IDC_TITLE = 204;
@@ -53,6 +52,6 @@ AboutDlg::AboutDlg(QWidget* owner) : QDialog(owner) {
 }
 
 void OnAbout() {
-    AboutDlg dialog(g_gameWnd);
+    AboutDlg dialog(MainWindow());
     RunModal(dialog);
 }

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 
 #include "dialogs/dialog_builder.h"
+#include "platform/main_window.h"
 #include "platform/message_box.h"
 #include "platform/modal.h"
 #include "platform/number_box.h"
@@ -11,7 +12,6 @@
 #include "resources/icons.h"
 #include "rules/position.h"
 #include "rules/turn_state.h"
-#include "shell/game_wnd.h"
 
 namespace {
 constexpr int kLowest = 1;
@@ -69,6 +69,6 @@ void DiceDlg::accept() {
 }
 
 void RunManualDiceDialog() {
-    DiceDlg dialog(g_gameWnd);
+    DiceDlg dialog(MainWindow());
     RunModal(dialog);
 }

@@ -3,6 +3,8 @@
 #include <QRadioButton>
 
 #include "dialogs/dialog_builder.h"
+#include "platform/main_window.h"
+#include "platform/modal.h"
 #include "resources/dialog_templates.h"
 
 namespace {
@@ -17,5 +19,19 @@ GvUpDlg::GvUpDlg(QWidget* owner) : QDialog(owner) {
 void GvUpDlg::accept() {
     for (int id : kKinds) {
         if (DialogItemAs<QRadioButton>(*this, id)->isChecked()) return done(id);
+    }
+}
+
+std::optional<WinKind> RunResignDialog() {
+    GvUpDlg dialog(MainWindow());
+    switch (RunModal(dialog)) {
+        case IDC_RESIGN_NORMAL:
+            return WinKind::Normal;
+        case IDC_RESIGN_GAMMON:
+            return WinKind::Gammon;
+        case IDC_RESIGN_BACKGAMMON:
+            return WinKind::Backgammon;
+        default:
+            return std::nullopt;
     }
 }

@@ -2,6 +2,9 @@
 #pragma once
 
 #include <QDialog>
+#include <optional>
+
+#include "rules/game_end.h"
 
 // Its answers, besides QDialog::Rejected for Cancel, Esc and the close box.
 inline constexpr int IDC_RESIGN_NORMAL = 1087;
@@ -18,3 +21,6 @@ public:
     // OK ends the dialog with the id of the checked kind.
     void accept() override;
 };
+
+// Runs the dialog over the main window: the kind of game given up, nothing on Cancel.
+std::optional<WinKind> RunResignDialog();

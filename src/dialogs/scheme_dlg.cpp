@@ -7,17 +7,18 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "controller/game_view.h"
 #include "dialogs/dialog_builder.h"
 #include "dialogs/show_help.h"
 #include "platform/canvas.h"
 #include "platform/color_chooser.h"
+#include "platform/main_window.h"
 #include "platform/modal.h"
 #include "platform/profile.h"
 #include "resources/command_ids.h"
 #include "resources/dialog_templates.h"
 #include "settings/options.h"
 #include "settings/scheme_file.h"
-#include "shell/game_wnd.h"
 
 namespace {
 constexpr int IDC_SCHEME_LIST = 1022;
@@ -112,12 +113,12 @@ void BackgClr::accept() {
 }
 
 void OnColors() {
-    BackgClr dialog(g_gameWnd);
+    BackgClr dialog(MainWindow());
     if (RunModal(dialog) != QDialog::Accepted) return;
-    g_gameWnd->ApplyBackground();
-    g_gameWnd->RedrawAll();
+    View().ApplyBackground();
+    View().RedrawAll();
     // Other windows, such as the statistics window, read the colours when they paint.
     for (QWidget* window : QApplication::topLevelWidgets())
-        if (window != g_gameWnd && window->isVisible()) window->update();
+        if (window != MainWindow() && window->isVisible()) window->update();
     WriteProfileInt(OPTIONS_SECTION, "CurScheme", CurScheme);
 }

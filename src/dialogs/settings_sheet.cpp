@@ -7,12 +7,13 @@
 
 #include "controller/dice_display.h"
 #include "controller/enable_rules.h"
+#include "controller/game_view.h"
 #include "controller/progress_bar.h"
 #include "dialogs/play_opts.h"
 #include "dialogs/show_help.h"
 #include "dialogs/vis_opts.h"
+#include "platform/main_window.h"
 #include "platform/modal.h"
-#include "shell/game_wnd.h"
 
 int g_lastSettingsPage = 0;
 
@@ -67,9 +68,9 @@ void SettingsSheet::accept() {
 }
 
 void OnSettings() {
-    SettingsSheet sheet(g_gameWnd);
+    SettingsSheet sheet(MainWindow());
     if (RunModal(sheet) != QDialog::Accepted) return;
-    g_gameWnd->EnableCube(CanDouble());
+    View().EnableCube(CanDouble());
     ShowDice();
     // The bar follows the option at once, also when it was switched off.
     DrawProgressBar();

@@ -6,8 +6,8 @@
 #include <QPointer>
 #include <QTextBrowser>
 
-#include "shell/game_app.h"
-#include "shell/game_wnd.h"
+#include "platform/main_window.h"
+#include "resources/stored_texts.h"
 
 // The pages live in a static library, whose resources nothing else would pull in.
 static void LoadHelpPages() { Q_INIT_RESOURCE(help); }
@@ -74,7 +74,7 @@ void ShowHelp() {
     // Over any dialog the help belongs to the dialog: a modal dialog blocks
     // every other window, and so would block a help owned by the main window.
     const bool overDialog = !keyword.empty() || qobject_cast<QDialog*>(active);
-    QTextBrowser* help = HelpWindowOwnedBy(overDialog ? active : g_gameWnd);
+    QTextBrowser* help = HelpWindowOwnedBy(overDialog ? active : MainWindow());
     help->setSource(PageOf(keyword));
     help->show();
     help->activateWindow();

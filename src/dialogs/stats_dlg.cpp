@@ -8,6 +8,7 @@
 
 #include "dialogs/dialog_builder.h"
 #include "platform/canvas.h"
+#include "platform/main_window.h"
 #include "platform/modal.h"
 #include "resources/dialog_templates.h"
 #include "resources/strings.h"
@@ -16,7 +17,6 @@
 #include "rules/turn_state.h"
 #include "settings/color_scheme.h"
 #include "settings/options.h"
-#include "shell/game_wnd.h"
 #include "stats/stats_record.h"
 #include "stats/win_graph.h"
 
@@ -116,6 +116,6 @@ void StatsDlg::DrawWinGraph(QPainter& painter) const {
 }
 
 bool ShowStatistics() {
-    StatsDlg dialog(g_gameWnd);
+    StatsDlg dialog(MainWindow());
     return RunModal(dialog) == QDialog::Accepted;
 }

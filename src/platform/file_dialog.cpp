@@ -2,6 +2,8 @@
 
 #include <QFileDialog>
 
+#include "platform/main_window.h"
+
 namespace {
 FileDialogHook g_hook;
 
@@ -16,9 +18,9 @@ QStringList NameFilters(const std::string& filter) {
 }
 }  // namespace
 
-std::optional<std::string> AskFileName(QWidget* owner, const FileDialogSpec& spec) {
+std::optional<std::string> AskFileName(const FileDialogSpec& spec) {
     if (g_hook) return g_hook(spec);
-    QFileDialog dialog(owner);
+    QFileDialog dialog(MainWindow());
     dialog.setNameFilters(NameFilters(spec.filter));
     dialog.setDefaultSuffix(QString::fromStdString(spec.defaultExtension));
     if (spec.kind == FileDialogKind::Save) {

@@ -61,3 +61,8 @@ const char* Unscramble(const char* scrambled) {
     g_unscrambleBuffer[n] = '\0';
     return g_unscrambleBuffer;
 }
+
+const std::string& ProgramTitle() {
+    static const std::string title = Unscramble(ScrambledText(StoredText::Title));
+    return title;
+}

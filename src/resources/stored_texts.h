@@ -3,6 +3,8 @@
 // each character's code plus 100, modulo 256, ended by a plain zero byte.
 #pragma once
 
+#include <string>
+
 enum class StoredText {
     Title,        // program title, exactly 18 characters
     AboutLine1,   // About box, under the title
@@ -13,6 +15,9 @@ enum class StoredText {
     Banner2Tail,  // ... with this appended
     Banner3,      // fourth line
 };
+
+// The program title, plain; the caption of the window and of every message box.
+const std::string& ProgramTitle();
 
 // The scrambled bytes of a stored text, zero-terminated.
 const char* ScrambledText(StoredText which);

@@ -1,5 +1,6 @@
 #include "shell/command_handlers.h"
 
+#include <QWidget>
 #include <map>
 
 #include "controller/cube_commands.h"
@@ -12,18 +13,19 @@
 #include "dialogs/scheme_dlg.h"
 #include "dialogs/settings_sheet.h"
 #include "dialogs/show_help.h"
+#include "platform/main_window.h"
 #include "platform/message_box.h"
 #include "resources/command_ids.h"
 #include "resources/strings.h"
 #include "settings/options.h"
-#include "shell/game_wnd.h"
 
 namespace {
 // A command id without a handler of its own does nothing.
 void NoHandler() {}
 
+// Refused, as the close box is, during the end-of-turn wait.
 void OnExit() {
-    if (g_gameWnd) g_gameWnd->RequestClose();
+    if (QWidget* window = MainWindow()) window->close();
 }
 
 void ResetScores() {

@@ -8,11 +8,6 @@
 #include "settings/options.h"
 #include "shell/game_wnd.h"
 
-const std::string& ProgramTitle() {
-    static const std::string title = Unscramble(ScrambledText(StoredText::Title));
-    return title;
-}
-
 void InitApplicationNames() {
     g_profile = Profile(INI_FILE_NAME);
     QApplication::setApplicationName(QString::fromStdString(ProgramTitle()));

@@ -13,9 +13,6 @@ public:
     int Run();
 };
 
-// The program title, plain; the caption of the window and of every message box.
-const std::string& ProgramTitle();
-
 // Points the profile at kestro.ini in the current folder, names the program
 // and makes the program title the caption of message boxes.
 void InitApplicationNames();

@@ -13,13 +13,16 @@
 #include "controller/enable_rules.h"
 #include "controller/new_game.h"
 #include "dialogs/dice_dlg.h"
+#include "dialogs/resign_dlg.h"
 #include "dialogs/show_help.h"
+#include "dialogs/stats_dlg.h"
 #include "dice/mevra32.h"
 #include "display/board_display.h"
 #include "display/geometry.h"
 #include "platform/canvas.h"
 #include "platform/command_queue.h"
 #include "platform/input_filter.h"
+#include "platform/main_window.h"
 #include "platform/message_box.h"
 #include "platform/nested_wait.h"
 #include "resources/command_ids.h"
@@ -35,8 +38,6 @@
 #include "shell/menu_bar.h"
 #include "shell/progress_pane.h"
 #include "shell/window_handlers.h"
-
-GameWnd* g_gameWnd = nullptr;
 
 namespace {
 QString ToQt(const std::string& s) { return QString::fromStdString(s); }
@@ -90,7 +91,8 @@ GameWnd::GameWnd(int screenWidth) {
     layout()->activate();
     SetClientSize(board_->width(), board_->height());
 
-    g_gameWnd = this;
+    SetView(this);
+    SetMainWindow(this);
 
     board_->CreateCanvas();
     ApplyBackground();
@@ -119,7 +121,8 @@ GameWnd::~GameWnd() {
     DestroyBoard();
     RemoveBoardDisplay();
     SetManualDiceHook(nullptr);
-    if (g_gameWnd == this) g_gameWnd = nullptr;
+    if (&View() == this) SetView(nullptr);
+    if (MainWindow() == this) SetMainWindow(nullptr);
 }
 
 void GameWnd::ApplyBackground() {
@@ -154,8 +157,6 @@ void GameWnd::RunHandler(int id) {
 }
 
 void GameWnd::PostCommand(int id) { commands_->Post(id); }
-
-void GameWnd::RequestClose() { close(); }
 
 void GameWnd::closeEvent(QCloseEvent* event) {
     if (g_awaitingConfirm == 1) {
@@ -333,6 +334,10 @@ void GameWnd::LayoutControls() {
 }
 
 Canvas& GameWnd::GetCanvas() { return *board_->GetCanvas(); }
+
+std::optional<WinKind> GameWnd::AskResign() { return RunResignDialog(); }
+
+bool GameWnd::ShowStatistics() { return ::ShowStatistics(); }
 
 void GameWnd::RedrawAll() {
     PaintBoard();

@@ -1,7 +1,7 @@
 // The main window: the board, the status bar, the message list, the cube
 // button and the die windows. It stays thin: it turns Qt's events into calls
-// of the game and offers the game a small set of named operations, none of
-// which takes or gives a Qt type.
+// of the game and is the game's view. Besides the view's operations it
+// answers what its controls show, for tests.
 #pragma once
 
 #include <QCursor>
@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "controller/game_view.h"
 #include "controller/progress_bar.h"
 #include "display/control_layout.h"
 #include "platform/nested_wait.h"
@@ -23,75 +24,58 @@ class QListWidget;
 class QPushButton;
 class ProgressPane;
 
-class GameWnd : public QMainWindow {
+class GameWnd : public QMainWindow, public GameView {
 public:
     // Builds the window for a screen of this width and sets up the first game.
     explicit GameWnd(int screenWidth);
     ~GameWnd() override;
 
-    // --- Commands ---
     // Runs a command now if its enable rule allows; a disabled one is dropped.
     void RunCommand(int id);
-    // Queues a command to run from the event loop, after the running handler.
-    void PostCommand(int id);
-    // The close box, Alt+F4 and Exit; refused with a beep during the
-    // end-of-turn wait.
-    void RequestClose();
+    void PostCommand(int id) override;
 
-    // --- Status bar: pane 0 prompts, pane 1 under the progress bar, pane 2 short notes ---
-    void SetPaneText(int pane, const std::string& text);
+    void SetPaneText(int pane, const std::string& text) override;
     std::string PaneText(int pane) const;
-    // Pane 1 in client coordinates of the board.
-    Rect PaneRect(int pane) const;
-    // The bar over pane 1, in the pane's own coordinates.
-    void SetProgressBar(const ProgressBar& bar);
+    Rect PaneRect(int pane) const override;
+    void SetProgressBar(const ProgressBar& bar) override;
     const ProgressBar& GetProgressBar() const;
 
-    // --- Message list: one line per item, never scrolled ---
-    int ListCount() const;
-    std::string ListLine(int index) const;
-    void ListAppend(const std::string& text);
-    void ListDelete(int index);
-    void ListClear();
-    // How many lines fit on one page.
-    int ListPageSize() const;
-    // A line's box in client coordinates, and the width of a text in the list's font.
-    Rect ListLineRect(int index) const;
-    int ListTextWidth(const std::string& text) const;
-    // The input mark "_" over the list, its top-left corner in client coordinates.
-    void ShowListMark(int x, int y);
-    void HideListMark();
+    int ListCount() const override;
+    std::string ListLine(int index) const override;
+    void ListAppend(const std::string& text) override;
+    void ListDelete(int index) override;
+    void ListClear() override;
+    int ListPageSize() const override;
+    Rect ListLineRect(int index) const override;
+    int ListTextWidth(const std::string& text) const override;
+    void ShowListMark(int x, int y) override;
+    void HideListMark() override;
     bool ListMarkShown() const;
 
-    // --- Die windows ---
-    void ShowDieWindow(DieGroup group, int k, int value);
-    void HideDieWindow(DieGroup group, int k);
+    void ShowDieWindow(DieGroup group, int k, int value) override;
+    void HideDieWindow(DieGroup group, int k) override;
     bool DieWindowShown(DieGroup group, int k) const;
 
-    // --- Cube button ---
-    void SetCubeText(const std::string& text);
+    void SetCubeText(const std::string& text) override;
     std::string CubeText() const;
-    void EnableCube(bool on);
+    void EnableCube(bool on) override;
     bool CubeEnabled() const;
-    void PlaceCube(const Rect& r);
+    void PlaceCube(const Rect& r) override;
     Rect CubePlace() const;
 
-    // --- Window ---
-    void SetCaption(const std::string& text);
-    // Whether the window is the active one: no dialog or message box is up over it.
-    bool IsActive() const;
-    void SetWaitCursor(bool on);
-    void SetUndoCursor(bool on);
-    // The end-of-turn wait: runs until a key, a click or a command.
-    WaitResult AwaitInput();
-    // Lays out the child controls; once per run, when the first game is set up.
-    void LayoutControls();
-    bool ControlsLaidOut() const { return laidOut_; }
+    void SetCaption(const std::string& text) override;
+    bool IsActive() const override;
+    void SetWaitCursor(bool on) override;
+    void SetUndoCursor(bool on) override;
+    WaitResult AwaitInput() override;
+    void LayoutControls() override;
+    bool ControlsLaidOut() const override { return laidOut_; }
     Canvas& GetCanvas();
-    // Repaints the client area and its children at once.
-    void RedrawAll();
-    // Puts the scheme's background behind the board, the message list and the board's text.
-    void ApplyBackground();
+    void RedrawAll() override;
+    void ApplyBackground() override;
+
+    std::optional<WinKind> AskResign() override;
+    bool ShowStatistics() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -117,6 +101,3 @@ private:
     bool laidOut_ = false;
     bool closing_ = false;
 };
-
-// The one main window, set as soon as it exists.
-extern GameWnd* g_gameWnd;

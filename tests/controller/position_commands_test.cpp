@@ -9,7 +9,7 @@
 #include "controller/game_fixture.h"
 #include "platform/file_dialog.h"
 #include "resources/command_ids.h"
-#include "shell/game_app.h"
+#include "resources/stored_texts.h"
 
 namespace {
 class PositionCommandsTest : public GameTest {

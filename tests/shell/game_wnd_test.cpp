@@ -7,9 +7,9 @@
 #include "platform/canvas.h"
 #include "platform/profile.h"
 #include "resources/command_ids.h"
+#include "resources/stored_texts.h"
 #include "resources/strings.h"
 #include "rules/position.h"
-#include "shell/game_app.h"
 #include "shell/game_wnd_fixture.h"
 
 namespace {
@@ -18,7 +18,7 @@ TEST_F(GameWndTest, StartsFixedSizeWithTheBoardInTheStartingPosition) {
     EXPECT_EQ(wnd->minimumSize(), wnd->maximumSize());
     EXPECT_FALSE(wnd->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(wnd->windowFlags() & Qt::WindowMinimizeButtonHint);
-    EXPECT_EQ(g_gameWnd, wnd.get());
+    EXPECT_EQ(&View(), wnd.get());
 
     for (int side : {SIDE_COMPUTER, SIDE_HUMAN}) EXPECT_EQ(CountCheckers(1, 24, g_board, side), 15);
     EXPECT_EQ(g_board[1]->count, 2);

@@ -1,0 +1,83 @@
+// The main window as the game sees it: its status bar, message list, die
+// windows, cube button and modal dialogs, as named operations none of which
+// takes or gives a toolkit type. The window implements it and installs
+// itself; the game reaches it through View().
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "controller/progress_bar.h"
+#include "display/control_layout.h"
+#include "platform/nested_wait.h"
+#include "platform/rect.h"
+#include "rules/game_end.h"
+
+class GameView {
+public:
+    virtual ~GameView() = default;
+
+    // Queues a command to run from the event loop, after the running handler.
+    virtual void PostCommand(int id) = 0;
+
+    // --- Status bar: pane 0 prompts, pane 1 under the progress bar, pane 2 short notes ---
+    virtual void SetPaneText(int pane, const std::string& text) = 0;
+    // The pane in client coordinates of the board.
+    virtual Rect PaneRect(int pane) const = 0;
+    // The bar over pane 1, in the pane's own coordinates.
+    virtual void SetProgressBar(const ProgressBar& bar) = 0;
+
+    // --- Message list: one line per item, never scrolled ---
+    virtual int ListCount() const = 0;
+    virtual std::string ListLine(int index) const = 0;
+    virtual void ListAppend(const std::string& text) = 0;
+    virtual void ListDelete(int index) = 0;
+    virtual void ListClear() = 0;
+    // How many lines fit on one page.
+    virtual int ListPageSize() const = 0;
+    // A line's box in client coordinates, and the width of a text in the list's font.
+    virtual Rect ListLineRect(int index) const = 0;
+    virtual int ListTextWidth(const std::string& text) const = 0;
+    // The input mark "_" over the list, its top-left corner in client coordinates.
+    virtual void ShowListMark(int x, int y) = 0;
+    virtual void HideListMark() = 0;
+
+    // --- Die windows ---
+    virtual void ShowDieWindow(DieGroup group, int k, int value) = 0;
+    virtual void HideDieWindow(DieGroup group, int k) = 0;
+
+    // --- Cube button ---
+    virtual void SetCubeText(const std::string& text) = 0;
+    virtual void EnableCube(bool on) = 0;
+    virtual void PlaceCube(const Rect& r) = 0;
+
+    // --- Window ---
+    virtual void SetCaption(const std::string& text) = 0;
+    // Whether the window is the active one: no dialog or message box is up over it.
+    virtual bool IsActive() const = 0;
+    virtual void SetWaitCursor(bool on) = 0;
+    virtual void SetUndoCursor(bool on) = 0;
+    // The end-of-turn wait: runs until a key, a click or a command.
+    virtual WaitResult AwaitInput() = 0;
+    // Lays out the child controls; once per run, when the first game is set up.
+    virtual void LayoutControls() = 0;
+    virtual bool ControlsLaidOut() const = 0;
+    // Repaints the client area and its children at once.
+    virtual void RedrawAll() = 0;
+    // Puts the scheme's background behind the board, the message list and the board's text.
+    virtual void ApplyBackground() = 0;
+
+    // --- Modal dialogs ---
+    // The Resign dialog: how much the human gives up; nothing on Cancel.
+    virtual std::optional<WinKind> AskResign() = 0;
+    // The statistics window of the game just ended; true when the user chose "Again".
+    virtual bool ShowStatistics() = 0;
+};
+
+// The window the game is shown in. Before there is one and after it is gone
+// this is a view that shows nothing, answers "empty" and cancels every
+// dialog, so no caller needs to ask whether a window exists.
+GameView& View();
+
+// Installs the window; nullptr goes back to the view that shows nothing.
+void SetView(GameView* view);
