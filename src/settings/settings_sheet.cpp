@@ -7,9 +7,11 @@
 
 #include "controller/dice_display.h"
 #include "controller/enable_rules.h"
+#include "controller/file_failure.h"
 #include "dialogs/show_help.h"
 #include "display/progress_bar.h"
 #include "platform/modal.h"
+#include "platform/profile.h"
 #include "settings/play_opts.h"
 #include "settings/vis_opts.h"
 #include "shell/game_wnd.h"
@@ -62,7 +64,7 @@ void SettingsSheet::PageChosen(int index) {
 void SettingsSheet::accept() {
     if (!Page(current_)->Deactivate()) return;
     for (SettingsPage* page : pages_)
-        if (page->Shown()) page->Apply();
+        if (page->Shown()) saved_ = FirstFailure(saved_, page->Apply());
     QDialog::accept();
 }
 
@@ -73,4 +75,6 @@ void OnSettings() {
     ShowDice();
     // The bar follows the option at once, also when it was switched off.
     DrawProgressBar();
+    // The options are in force for this run all the same.
+    ShowSaveFailure({{g_profile.Path(), sheet.Saved()}});
 }

@@ -3,6 +3,7 @@
 #include <map>
 
 #include "controller/cube_commands.h"
+#include "controller/file_failure.h"
 #include "controller/finish_game.h"
 #include "controller/play_commands.h"
 #include "controller/turn_cycle.h"
@@ -10,6 +11,7 @@
 #include "dialogs/about_dlg.h"
 #include "dialogs/show_help.h"
 #include "platform/message_box.h"
+#include "platform/profile.h"
 #include "resources/command_ids.h"
 #include "resources/strings.h"
 #include "settings/backg_clr.h"
@@ -27,7 +29,8 @@ void OnExit() {
 }
 
 void ResetScores() {
-    if (MessageBox(ResString(IDS_RESET_SCORES), MB_YESNO, MB_ICONQUESTION) == IDYES) ClearTotalScores();
+    if (MessageBox(ResString(IDS_RESET_SCORES), MB_YESNO, MB_ICONQUESTION) != IDYES) return;
+    ShowSaveFailure({{g_profile.Path(), ClearTotalScores()}});
 }
 
 const std::map<int, void (*)()> kHandlers = {
