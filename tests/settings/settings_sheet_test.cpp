@@ -7,12 +7,14 @@
 #include <functional>
 #include <sstream>
 
+#include "controller/file_failure.h"
 #include "controller/game_fixture.h"
 #include "platform/canvas.h"
 #include "platform/dialog_builder.h"
 #include "platform/modal.h"
 #include "platform/profile.h"
 #include "resources/command_ids.h"
+#include "resources/strings.h"
 #include "settings/position_file.h"
 #include "settings/settings_page.h"
 #include "temp_dir.h"
@@ -238,3 +240,20 @@ TEST_F(SettingsSheetTest, OkShowsTheDiceTheCubeAndTheProgressBarAtOnce) {
     }
 }
 }  // namespace
+
+TEST_F(SettingsSheetTest, OkWithAProfileThatCannotBeWrittenAppliesAndSaysSoOnce) {
+    std::filesystem::remove(g_profile.Path());
+    std::filesystem::create_directory(g_profile.Path());
+    RunSettings(GAME, [](SettingsSheet& s) {
+        Check(GAME, 1049, true)(s);
+        s.SetActivePage(VISUAL);
+        Check(VISUAL, 1070, true)(s);
+        Press(s, "OK");
+    });
+    EXPECT_EQ(UseCube, 1);
+    EXPECT_EQ(ClockWise, 1);
+    ASSERT_EQ(questions.size(), 1u) << "one message for all the keys";
+    EXPECT_EQ(questions[0].text, FileFailureText(IDS_SAVE_FAILED, g_profile.Path(), {EISDIR}));
+    EXPECT_EQ(questions[0].icon, MB_ICONEXCLAMATION);
+    std::filesystem::remove(g_profile.Path());
+}
