@@ -2,6 +2,7 @@
 
 #include "controller/clocks.h"
 #include "controller/new_game.h"
+#include "dialogs/stats_dlg.h"
 #include "resources/command_ids.h"
 #include "rules/game_end.h"
 #include "rules/game_stats.h"
@@ -9,7 +10,6 @@
 #include "rules/turn_state.h"
 #include "settings/options.h"
 #include "shell/game_wnd.h"
-#include "stats/stats_dlg.h"
 
 void EndGame(int winner, int scoreKind) {
     StopClock(SIDE_HUMAN);

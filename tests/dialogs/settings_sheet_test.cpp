@@ -1,4 +1,4 @@
-#include "settings/settings_sheet.h"
+#include "dialogs/settings_sheet.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -8,13 +8,13 @@
 #include <sstream>
 
 #include "controller/game_fixture.h"
+#include "dialogs/dialog_builder.h"
+#include "dialogs/settings_page.h"
 #include "platform/canvas.h"
-#include "platform/dialog_builder.h"
 #include "platform/modal.h"
 #include "platform/profile.h"
 #include "resources/command_ids.h"
 #include "settings/position_file.h"
-#include "settings/settings_page.h"
 #include "temp_dir.h"
 
 namespace {
