@@ -3,6 +3,7 @@
 #include "controller/clocks.h"
 #include "controller/file_failure.h"
 #include "controller/new_game.h"
+#include "dialogs/stats_dlg.h"
 #include "platform/profile.h"
 #include "resources/command_ids.h"
 #include "rules/game_end.h"
@@ -11,7 +12,6 @@
 #include "rules/turn_state.h"
 #include "settings/options.h"
 #include "shell/game_wnd.h"
-#include "stats/stats_dlg.h"
 #include "stats/stats_record.h"
 
 void EndGame(int winner, int scoreKind) {

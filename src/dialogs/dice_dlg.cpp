@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "platform/dialog_builder.h"
+#include "dialogs/dialog_builder.h"
 #include "platform/message_box.h"
 #include "platform/modal.h"
 #include "platform/number_box.h"

@@ -4,10 +4,10 @@
 #include <utility>
 
 #include "controller/game_fixture.h"
+#include "dialogs/stats_dlg.h"
 #include "platform/modal.h"
 #include "resources/command_ids.h"
 #include "resources/strings.h"
-#include "stats/stats_dlg.h"
 
 namespace {
 class FinishGameTest : public GameTest {

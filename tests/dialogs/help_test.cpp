@@ -3,11 +3,11 @@
 #include <QRegularExpression>
 #include <QTextBrowser>
 
-#include "dialogs/gv_up_dlg.h"
+#include "dialogs/resign_dlg.h"
+#include "dialogs/scheme_dlg.h"
+#include "dialogs/settings_sheet.h"
 #include "dialogs/show_help.h"
 #include "resources/command_ids.h"
-#include "settings/backg_clr.h"
-#include "settings/settings_sheet.h"
 #include "shell/game_wnd_fixture.h"
 
 namespace {

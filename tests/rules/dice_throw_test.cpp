@@ -55,6 +55,7 @@ TEST_F(DiceThrowTest, ValuesAreDiceAndRaceIsRecomputed) {
 }
 
 TEST_F(DiceThrowTest, ManualDiceHookReplacesTheThrowUnlessFinishing) {
+    g_hookCalls = 0;
     SetManualDiceHook(ReplaceByThreeAndFive);
     SetSeed(SeedFor(true));
     ThrowDice();

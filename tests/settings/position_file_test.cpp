@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 
+#include "options_snapshot.h"
 #include "platform/le_bytes.h"
 #include "rules/board_fixture.h"
 #include "rules/turn_state.h"
@@ -61,12 +62,6 @@ protected:
         g_computerMayDouble = 1;
         SavePosition();
     }
-    // The scores belong to the settings' tests too, which expect them as the program starts.
-    void TearDown() override {
-        g_runScore[SIDE_HUMAN] = 0;
-        g_totalScore[SIDE_HUMAN] = 0;
-        BoardTest::TearDown();
-    }
     // A game in the middle: a hit checker on the bar, some borne off, counters running.
     static void PlayedGame() {
         Place({{0, 1}, {3, -2}, {5, 4}, {10, -6}, {19, 5}, {20, 1}, {24, -3}, {26, -4}, {27, 4}});
@@ -81,6 +76,10 @@ protected:
         int v = 100;
         for (int32_t* c : counters) *c = v++;
     }
+
+private:
+    // Open sets the all-time scores.
+    OptionsSnapshot options_;
 };
 
 TEST_F(PositionFileTest, SavedAtTheStartOfAHumanTurnByteForByte) {

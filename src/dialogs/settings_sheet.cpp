@@ -1,4 +1,4 @@
-#include "settings/settings_sheet.h"
+#include "dialogs/settings_sheet.h"
 
 #include <QBoxLayout>
 #include <QPushButton>
@@ -8,12 +8,12 @@
 #include "controller/dice_display.h"
 #include "controller/enable_rules.h"
 #include "controller/file_failure.h"
+#include "controller/progress_bar.h"
+#include "dialogs/play_opts.h"
 #include "dialogs/show_help.h"
-#include "display/progress_bar.h"
+#include "dialogs/vis_opts.h"
 #include "platform/modal.h"
 #include "platform/profile.h"
-#include "settings/play_opts.h"
-#include "settings/vis_opts.h"
 #include "shell/game_wnd.h"
 
 int g_lastSettingsPage = 0;

@@ -1,4 +1,4 @@
-#include "settings/backg_clr.h"
+#include "dialogs/scheme_dlg.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -8,10 +8,10 @@
 #include <algorithm>
 
 #include "controller/file_failure.h"
+#include "dialogs/dialog_builder.h"
 #include "dialogs/show_help.h"
 #include "platform/canvas.h"
 #include "platform/color_chooser.h"
-#include "platform/dialog_builder.h"
 #include "platform/modal.h"
 #include "platform/profile.h"
 #include "resources/command_ids.h"

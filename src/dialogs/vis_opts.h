@@ -2,7 +2,7 @@
 // and the orientation of the board.
 #pragma once
 
-#include "settings/settings_page.h"
+#include "dialogs/settings_page.h"
 
 class VisOpts : public SettingsPage {
     Q_OBJECT

@@ -5,9 +5,9 @@
 #include <filesystem>
 
 #include "controller/file_failure.h"
+#include "dialogs/dialog_builder.h"
 #include "platform/canvas.h"
 #include "platform/color_chooser.h"
-#include "platform/dialog_builder.h"
 #include "platform/modal.h"
 #include "platform/profile.h"
 #include "resources/command_ids.h"

@@ -1,4 +1,4 @@
-#include "settings/position_commands.h"
+#include "controller/position_commands.h"
 
 #include <sys/stat.h>
 

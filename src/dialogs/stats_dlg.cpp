@@ -1,4 +1,4 @@
-#include "stats/stats_dlg.h"
+#include "dialogs/stats_dlg.h"
 
 #include <QLabel>
 #include <QMainWindow>
@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <cstdio>
 
+#include "dialogs/dialog_builder.h"
 #include "platform/canvas.h"
-#include "platform/dialog_builder.h"
 #include "platform/modal.h"
 #include "resources/dialog_templates.h"
 #include "resources/strings.h"

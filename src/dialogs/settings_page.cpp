@@ -1,15 +1,15 @@
-#include "settings/settings_page.h"
+#include "dialogs/settings_page.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include "platform/dialog_builder.h"
+#include "dialogs/dialog_builder.h"
+#include "dialogs/settings_sheet.h"
 #include "platform/number_box.h"
 #include "platform/profile.h"
 #include "settings/options.h"
-#include "settings/settings_sheet.h"
 
 SettingsPage::SettingsPage(int templateId, int index) : index_(index) {
     BuildDialog(*this, *FindDialogTemplate(templateId));

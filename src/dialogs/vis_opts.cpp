@@ -1,4 +1,4 @@
-#include "settings/vis_opts.h"
+#include "dialogs/vis_opts.h"
 
 #include "controller/board_orientation.h"
 #include "platform/profile.h"

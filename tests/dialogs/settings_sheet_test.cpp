@@ -1,4 +1,4 @@
-#include "settings/settings_sheet.h"
+#include "dialogs/settings_sheet.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -9,14 +9,14 @@
 
 #include "controller/file_failure.h"
 #include "controller/game_fixture.h"
+#include "dialogs/dialog_builder.h"
+#include "dialogs/settings_page.h"
 #include "platform/canvas.h"
-#include "platform/dialog_builder.h"
 #include "platform/modal.h"
 #include "platform/profile.h"
 #include "resources/command_ids.h"
 #include "resources/strings.h"
 #include "settings/position_file.h"
-#include "settings/settings_page.h"
 #include "temp_dir.h"
 
 namespace {
@@ -39,13 +39,11 @@ class SettingsSheetTest : public GameTest {
 protected:
     void SetUp() override {
         oldProfile_ = std::exchange(g_profile, Profile(dir_.File(INI_FILE_NAME)));
-        for (int32_t* v : kOptions) saved_.push_back(*v);
         GameTest::SetUp();
         g_lastSettingsPage = GAME;
     }
     void TearDown() override {
         SetModalHook({});
-        for (std::size_t i = 0; i < saved_.size(); ++i) *kOptions[i] = saved_[i];
         GameTest::TearDown();
         g_profile = oldProfile_;
     }
@@ -70,25 +68,8 @@ protected:
         return keys;
     }
 
-    const std::vector<int32_t*> kOptions = {&UseCube,
-                                            &FirstMoveBy,
-                                            &AutoChangeTurn,
-                                            &AutoForcedMoves,
-                                            &IntelMoves,
-                                            &ManualDice,
-                                            &LevelOfPlay,
-                                            &HitShake,
-                                            &ShowProgress,
-                                            &DiceAsIcons,
-                                            &HighLight,
-                                            &AutoFinish,
-                                            &g_moveDelay,
-                                            &ClockWise,
-                                            &g_totalScore[SIDE_HUMAN],
-                                            &g_totalScore[SIDE_COMPUTER]};
     TempDir dir_{"settings-sheet"};
     Profile oldProfile_{""};
-    std::vector<int32_t> saved_;
 };
 
 TEST_F(SettingsSheetTest, OpensOnThePageShownLastAndShowsTheScoresReadOnly) {

@@ -1,9 +1,9 @@
-#include "settings/play_opts.h"
+#include "dialogs/play_opts.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "platform/dialog_builder.h"
+#include "dialogs/dialog_builder.h"
 #include "rules/location.h"
 #include "settings/options.h"
 
