@@ -7,6 +7,7 @@
 
 #include "controller/dice_display.h"
 #include "controller/enable_rules.h"
+#include "dialogs/dice_dlg.h"
 #include "dialogs/show_help.h"
 #include "display/progress_bar.h"
 #include "platform/modal.h"
@@ -69,6 +70,7 @@ void SettingsSheet::accept() {
 void OnSettings() {
     SettingsSheet sheet(g_gameWnd);
     if (RunModal(sheet) != QDialog::Accepted) return;
+    FollowManualDiceOption();
     g_gameWnd->EnableCube(CanDouble());
     ShowDice();
     // The bar follows the option at once, also when it was switched off.
