@@ -8,6 +8,7 @@
 #include "controller/dice_display.h"
 #include "controller/enable_rules.h"
 #include "controller/progress_bar.h"
+#include "dialogs/dice_dlg.h"
 #include "dialogs/play_opts.h"
 #include "dialogs/show_help.h"
 #include "dialogs/vis_opts.h"
@@ -69,6 +70,7 @@ void SettingsSheet::accept() {
 void OnSettings() {
     SettingsSheet sheet(g_gameWnd);
     if (RunModal(sheet) != QDialog::Accepted) return;
+    FollowManualDiceOption();
     g_gameWnd->EnableCube(CanDouble());
     ShowDice();
     // The bar follows the option at once, also when it was switched off.
