@@ -9,8 +9,10 @@
 #include "platform/number_box.h"
 #include "resources/dialog_templates.h"
 #include "resources/icons.h"
+#include "rules/dice_throw.h"
 #include "rules/position.h"
 #include "rules/turn_state.h"
+#include "settings/options.h"
 #include "shell/game_wnd.h"
 
 namespace {
@@ -72,3 +74,5 @@ void RunManualDiceDialog() {
     DiceDlg dialog(g_gameWnd);
     RunModal(dialog);
 }
+
+void FollowManualDiceOption() { SetManualDiceHook(ManualDice ? RunManualDiceDialog : nullptr); }

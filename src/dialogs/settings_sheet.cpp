@@ -9,6 +9,7 @@
 #include "controller/enable_rules.h"
 #include "controller/file_failure.h"
 #include "controller/progress_bar.h"
+#include "dialogs/dice_dlg.h"
 #include "dialogs/play_opts.h"
 #include "dialogs/show_help.h"
 #include "dialogs/vis_opts.h"
@@ -71,6 +72,7 @@ void SettingsSheet::accept() {
 void OnSettings() {
     SettingsSheet sheet(g_gameWnd);
     if (RunModal(sheet) != QDialog::Accepted) return;
+    FollowManualDiceOption();
     g_gameWnd->EnableCube(CanDouble());
     ShowDice();
     // The bar follows the option at once, also when it was switched off.

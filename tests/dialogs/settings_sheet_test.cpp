@@ -10,6 +10,7 @@
 #include "controller/file_failure.h"
 #include "controller/game_fixture.h"
 #include "dialogs/dialog_builder.h"
+#include "dialogs/dice_dlg.h"
 #include "dialogs/settings_page.h"
 #include "platform/canvas.h"
 #include "platform/modal.h"
@@ -22,6 +23,7 @@
 namespace {
 constexpr int GAME = 0;
 constexpr int VISUAL = 1;
+constexpr int IDC_MANUAL_DICE = 1128;
 
 using User = std::function<void(SettingsSheet&)>;
 void Press(SettingsSheet& sheet, const char* text) {
@@ -188,6 +190,34 @@ TEST_F(SettingsSheetTest, ClockwiseMidTurnKeepsTheCheckersAndTheTurnStart) {
     wnd->RunCommand(ID_UNDO);
     counts(undone);
     EXPECT_EQ(undone, start);
+}
+
+TEST_F(SettingsSheetTest, TheManualDiceDialogFollowsTheOptionFromTheStartAndMidGame) {
+    int dialogs = 0;
+    const auto countDialogs = [&dialogs] {
+        dialogs = 0;
+        SetModalHook([&dialogs](QDialog& dialog) {
+            dialogs += qobject_cast<DiceDlg*>(&dialog) != nullptr;
+            return int{QDialog::Accepted};
+        });
+    };
+    for (bool on : {true, false}) {
+        // A window opened with the option: its first game's opening throw.
+        WriteProfileInt(OPTIONS_SECTION, "ManualDice", on);
+        countDialogs();
+        wnd.reset();
+        wnd = std::make_unique<GameWnd>(1024);
+        FlushInput();
+        EXPECT_EQ(dialogs > 0, on) << on;
+        // Turned the other way in the sheet, in the middle of the game.
+        RunSettings(GAME, [&](SettingsSheet& s) {
+            Check(GAME, IDC_MANUAL_DICE, !on)(s);
+            Press(s, "OK");
+        });
+        countDialogs();
+        ThrowDice();
+        EXPECT_EQ(dialogs, on ? 0 : 1) << on;
+    }
 }
 
 TEST_F(SettingsSheetTest, OkShowsTheDiceTheCubeAndTheProgressBarAtOnce) {
