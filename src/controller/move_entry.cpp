@@ -41,6 +41,13 @@ bool AcceptableFrom(int from) {
            g_board[from]->count >= 1;
 }
 
+// Either die could be played, but not both: the larger is the one that counts.
+void ShowLargerDieNote(int larger) {
+    char text[64];
+    std::snprintf(text, sizeof text, ResText(IDS_LARGER_DIE), larger);
+    ShowNote(text);
+}
+
 void PointAtLocation(int loc) {
     const Rect r = GeometryOf(loc).rect;
     OnMouseMove(r.left, r.top);
@@ -75,7 +82,11 @@ bool PlayEnteredMove() {
     // A bar, a tray or the key 0 as the target bears off.
     if (g_curMove->to == 0 || g_curMove->to >= 25) g_curMove->to = static_cast<uint8_t>(from + BearOffDie(from));
     const int die = g_curMove->to - from;
-    if (FindDie(die) >= 0 && IsLegalMove(from, die)) return PlayMove(from, g_curMove->to) != 0;
+    if (FindDie(die) >= 0 && IsLegalMove(from, die)) {
+        const int refused = RefusedSmallerDie();
+        if (refused < 0 || g_dice[refused] != die) return PlayMove(from, g_curMove->to) != 0;
+        ShowLargerDieNote(g_dice[1 - refused]);
+    }
     PromptMove(1);
     return true;
 }

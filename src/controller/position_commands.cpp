@@ -8,6 +8,7 @@
 #include "controller/confirm_turn.h"
 #include "controller/cube_commands.h"
 #include "controller/dice_display.h"
+#include "controller/file_failure.h"
 #include "controller/game_view.h"
 #include "controller/move_entry.h"
 #include "controller/narration.h"
@@ -15,6 +16,7 @@
 #include "controller/turn_moves.h"
 #include "platform/command_queue.h"
 #include "platform/file_dialog.h"
+#include "platform/main_window.h"
 #include "platform/message_box.h"
 #include "resources/command_ids.h"
 #include "resources/stored_texts.h"
@@ -26,7 +28,7 @@
 
 namespace {
 std::optional<std::string> AskPositionFile(FileDialogKind kind) {
-    return AskFileName({kind, ResString(IDS_POSITION_FILE_FILTER), "pos"});
+    return AskFileName(MainWindow(), {kind, ResString(IDS_POSITION_FILE_FILTER), "pos"});
 }
 
 void ShowLoadedGame(const std::string& path) {
@@ -45,8 +47,11 @@ void SavePositionFile() {
     // The saved time is the total so far; the clock runs again at the next prompt.
     const bool clockRan = g_thinkTime[SIDE_HUMAN] < 0;
     StopClock(SIDE_HUMAN);
-    // Nothing was saved when the file could not be written, so the human's time goes on counting.
-    if (!SavePositionFile(*path) && clockRan) StartClock(SIDE_HUMAN);
+    const FileResult saved = SavePositionFile(*path);
+    if (saved) return;
+    // Nothing was saved, so the human's time goes on counting.
+    if (clockRan) StartClock(SIDE_HUMAN);
+    ShowFileFailure(IDS_SAVE_FAILED, *path, saved);
 }
 
 void OpenPositionFile() {
@@ -55,7 +60,7 @@ void OpenPositionFile() {
     const std::optional<std::string> path = AskPositionFile(FileDialogKind::Open);
     if (!path) return;
     const PosFileRead read = ReadPositionFile(*path);
-    if (read.status == PosFileStatus::Unreadable) return;
+    if (read.status == PosFileStatus::Unreadable) return ShowFileFailure(IDS_OPEN_FAILED, *path, read.why);
     if (read.status == PosFileStatus::Invalid) {
         MessageBox(ResString(IDS_INVALID_POSITION_FILE), MB_OK, MB_ICONEXCLAMATION);
         return;

@@ -47,7 +47,7 @@ bool PlayComputerMove() {
     View().SetWaitCursor(true);
     StartClock(g_sideToMove);
     if (g_race != 1 && g_diceLeft != MAX_DICE && g_finishMode != 1) Pause(kThinkPauseMs);
-    ChooseComputerMove();
+    ChooseComputerMove(LevelOfPlay);
     StopClock(g_sideToMove);
     AddSeparator();
     ShowStatus(IDS_MOVING);

@@ -10,8 +10,10 @@
 #include "platform/number_box.h"
 #include "resources/dialog_templates.h"
 #include "resources/icons.h"
+#include "rules/dice_throw.h"
 #include "rules/position.h"
 #include "rules/turn_state.h"
+#include "settings/options.h"
 
 namespace {
 constexpr int kLowest = 1;
@@ -72,3 +74,5 @@ void RunManualDiceDialog() {
     DiceDlg dialog(MainWindow());
     RunModal(dialog);
 }
+
+void FollowManualDiceOption() { SetManualDiceHook(ManualDice ? RunManualDiceDialog : nullptr); }

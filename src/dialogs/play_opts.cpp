@@ -51,9 +51,9 @@ bool PlayOpts::Exchange(bool save) {
     return true;
 }
 
-void PlayOpts::Apply() {
+FileResult PlayOpts::Apply() {
     // FirstMoveBy acts at the next start only: the game in play keeps its starter.
-    StoreOptions({
+    return StoreOptions({
         {"FirstMoveBy", FirstMoveBy, firstMove_},
         {"UseCube", UseCube, useCube_},
         {"AutoChangeTurn", AutoChangeTurn, autoChangeTurn_},

@@ -11,7 +11,7 @@ class PlayOpts : public SettingsPage {
 
 public:
     PlayOpts();
-    void Apply() override;
+    FileResult Apply() override;
 
 protected:
     void InitPage() override;

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "controller/file_failure.h"
 #include "controller/game_view.h"
 #include "dialogs/dialog_builder.h"
 #include "dialogs/show_help.h"
@@ -108,7 +109,7 @@ void BackgClr::accept() {
     g_colors = Current();
     // A file that cannot be written costs only the saved schemes; the colours
     // still apply for this run.
-    WriteSchemeFile(schemes_, schemePath_);
+    saved_ = WriteSchemeFile(schemes_, schemePath_);
     QDialog::accept();
 }
 
@@ -120,5 +121,6 @@ void OnColors() {
     // Other windows, such as the statistics window, read the colours when they paint.
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window != MainWindow() && window->isVisible()) window->update();
-    WriteProfileInt(OPTIONS_SECTION, "CurScheme", CurScheme);
+    const FileResult choiceSaved = WriteProfileInt(OPTIONS_SECTION, "CurScheme", CurScheme);
+    ShowSaveFailure({{SCHEME_FILE_NAME, dialog.Saved()}, {g_profile.Path(), choiceSaved}});
 }

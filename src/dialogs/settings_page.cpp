@@ -29,11 +29,13 @@ void SettingsPage::Activate() {
 
 bool SettingsPage::Deactivate() { return Exchange(true); }
 
-void SettingsPage::StoreOptions(std::initializer_list<StoredOption> options) {
+FileResult SettingsPage::StoreOptions(std::initializer_list<StoredOption> options) {
+    FileResult saved;
     for (const StoredOption& o : options) {
         o.option = o.value;
-        WriteProfileInt(OPTIONS_SECTION, o.key, o.value);
+        saved = FirstFailure(saved, WriteProfileInt(OPTIONS_SECTION, o.key, o.value));
     }
+    return saved;
 }
 
 void SettingsPage::ExchangeCheck(bool save, int id, int32_t& value) const {

@@ -7,13 +7,16 @@
 
 #include "controller/dice_display.h"
 #include "controller/enable_rules.h"
+#include "controller/file_failure.h"
 #include "controller/game_view.h"
 #include "controller/progress_bar.h"
+#include "dialogs/dice_dlg.h"
 #include "dialogs/play_opts.h"
 #include "dialogs/show_help.h"
 #include "dialogs/vis_opts.h"
 #include "platform/main_window.h"
 #include "platform/modal.h"
+#include "platform/profile.h"
 
 int g_lastSettingsPage = 0;
 
@@ -63,15 +66,18 @@ void SettingsSheet::PageChosen(int index) {
 void SettingsSheet::accept() {
     if (!Page(current_)->Deactivate()) return;
     for (SettingsPage* page : pages_)
-        if (page->Shown()) page->Apply();
+        if (page->Shown()) saved_ = FirstFailure(saved_, page->Apply());
     QDialog::accept();
 }
 
 void OnSettings() {
     SettingsSheet sheet(MainWindow());
     if (RunModal(sheet) != QDialog::Accepted) return;
+    FollowManualDiceOption();
     View().EnableCube(CanDouble());
     ShowDice();
     // The bar follows the option at once, also when it was switched off.
     DrawProgressBar();
+    // The options are in force for this run all the same.
+    ShowSaveFailure({{g_profile.Path(), sheet.Saved()}});
 }

@@ -61,8 +61,6 @@ StatsDlg::StatsDlg(QWidget* owner) : QDialog(owner) {
     DialogItemAs<QLabel>(*this, IDC_GAMES_END)->setText(QStringLiteral("50"));
     connect(DialogItemAs<QPushButton>(*this, IDC_MORE), &QPushButton::clicked, this, &StatsDlg::ToggleMore);
     ToggleMore();
-    // A file that cannot be written costs only the history; the game's numbers still show.
-    UpdateStatsFile();
     ShowNumbers();
 }
 

@@ -9,7 +9,7 @@ class VisOpts : public SettingsPage {
 
 public:
     VisOpts();
-    void Apply() override;
+    FileResult Apply() override;
 
 protected:
     void InitPage() override;

@@ -2,8 +2,6 @@
 
 #include <QFileDialog>
 
-#include "platform/main_window.h"
-
 namespace {
 FileDialogHook g_hook;
 
@@ -18,9 +16,9 @@ QStringList NameFilters(const std::string& filter) {
 }
 }  // namespace
 
-std::optional<std::string> AskFileName(const FileDialogSpec& spec) {
+std::optional<std::string> AskFileName(QWidget* owner, const FileDialogSpec& spec) {
     if (g_hook) return g_hook(spec);
-    QFileDialog dialog(MainWindow());
+    QFileDialog dialog(owner);
     dialog.setNameFilters(NameFilters(spec.filter));
     dialog.setDefaultSuffix(QString::fromStdString(spec.defaultExtension));
     if (spec.kind == FileDialogKind::Save) {

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+class QWidget;
+
 enum class FileDialogKind { Open, Save };
 
 // What the dialog offers: its filter as pairs separated by '|' ("Name|*.ext|…||")
@@ -16,10 +18,9 @@ struct FileDialogSpec {
     std::string defaultExtension;
 };
 
-// The chosen file's path, or nothing when the dialog is cancelled. The dialog
-// belongs to the main window; a save dialog asks before it lets the user
-// choose an existing file.
-std::optional<std::string> AskFileName(const FileDialogSpec& spec);
+// The chosen file's path, or nothing when the dialog is cancelled. A save
+// dialog asks before it lets the user choose an existing file.
+std::optional<std::string> AskFileName(QWidget* owner, const FileDialogSpec& spec);
 
 // A function that answers in the dialog's place; an empty one shows the real
 // dialog again.

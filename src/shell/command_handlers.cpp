@@ -4,6 +4,7 @@
 #include <map>
 
 #include "controller/cube_commands.h"
+#include "controller/file_failure.h"
 #include "controller/finish_game.h"
 #include "controller/play_commands.h"
 #include "controller/position_commands.h"
@@ -15,6 +16,7 @@
 #include "dialogs/show_help.h"
 #include "platform/main_window.h"
 #include "platform/message_box.h"
+#include "platform/profile.h"
 #include "resources/command_ids.h"
 #include "resources/strings.h"
 #include "settings/options.h"
@@ -29,7 +31,8 @@ void OnExit() {
 }
 
 void ResetScores() {
-    if (MessageBox(ResString(IDS_RESET_SCORES), MB_YESNO, MB_ICONQUESTION) == IDYES) ClearTotalScores();
+    if (MessageBox(ResString(IDS_RESET_SCORES), MB_YESNO, MB_ICONQUESTION) != IDYES) return;
+    ShowSaveFailure({{g_profile.Path(), ClearTotalScores()}});
 }
 
 const std::map<int, void (*)()> kHandlers = {

@@ -103,7 +103,7 @@ GameWnd::GameWnd(int screenWidth) {
     commands_ = std::make_unique<CommandQueue>([this](int id) { RunCommand(id); });
     InstallInputFilter();
     InstallHelpKey();
-    SetManualDiceHook(RunManualDiceDialog);
+    FollowManualDiceOption();
 
     // The keyboard always stays with the board, whatever was clicked.
     focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
