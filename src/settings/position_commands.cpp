@@ -16,6 +16,7 @@
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
 #include "resources/command_ids.h"
+#include "resources/help_topics.h"
 #include "resources/strings.h"
 #include "rules/game_stats.h"
 #include "rules/location.h"
@@ -57,7 +58,7 @@ void OpenPositionFile() {
     const PosFileRead read = ReadPositionFile(*path);
     if (read.status == PosFileStatus::Unreadable) return;
     if (read.status == PosFileStatus::Invalid) {
-        MessageBox(ResString(IDS_INVALID_POSITION_FILE), MB_OK, MB_ICONEXCLAMATION);
+        MessageBox(ResString(IDS_INVALID_POSITION_FILE), MB_OK, MB_ICONEXCLAMATION, HELP_FILES);
         return;
     }
     HideDice();

@@ -11,6 +11,7 @@
 #include "dialogs/show_help.h"
 #include "platform/message_box.h"
 #include "resources/command_ids.h"
+#include "resources/help_topics.h"
 #include "resources/strings.h"
 #include "settings/backg_clr.h"
 #include "settings/options.h"
@@ -27,7 +28,7 @@ void OnExit() {
 }
 
 void ResetScores() {
-    if (MessageBox(ResString(IDS_RESET_SCORES), MB_YESNO, MB_ICONQUESTION) == IDYES) ClearTotalScores();
+    if (MessageBox(ResString(IDS_RESET_SCORES), MB_YESNO, MB_ICONQUESTION, HELP_COMMANDS) == IDYES) ClearTotalScores();
 }
 
 const std::map<int, void (*)()> kHandlers = {
