@@ -13,6 +13,7 @@
 #include "platform/modal.h"
 #include "platform/profile.h"
 #include "resources/command_ids.h"
+#include "settings/backg_clr.h"
 #include "settings/position_file.h"
 #include "settings/settings_page.h"
 #include "temp_dir.h"
@@ -238,3 +239,40 @@ TEST_F(SettingsSheetTest, OkShowsTheDiceTheCubeAndTheProgressBarAtOnce) {
     }
 }
 }  // namespace
+
+TEST_F(SettingsSheetTest, GroupBoxMnemonicsMoveTheFocusToTheFirstControlAfterThem) {
+    FirstMoveBy = 2;
+    AutoFinish = 1;
+    HighLight = 2;
+    SettingsSheet sheet(wnd.get());
+    BackgClr colours(wnd.get(), "");
+    // Into a radio group the focus goes to the checked button, as with Tab.
+    const struct {
+        const char* group;
+        QDialog* dialog;
+        int page;  // the sheet's page, or -1
+        Qt::Key key;
+        int focused;
+    } cases[] = {
+        {"S&kill level:", &sheet, GAME, Qt::Key_K, 1056},
+        {"&Who starts first game ?", &sheet, GAME, Qt::Key_W, 1063},
+        {"S&peed of pieces", &sheet, VISUAL, Qt::Key_P, 203},
+        {"Aut&o finish", &sheet, VISUAL, Qt::Key_O, 1066},
+        {"H&ighlight", &sheet, VISUAL, Qt::Key_I, 1085},
+        {"&Schemes", &colours, -1, Qt::Key_S, 1022},
+    };
+    QDialog* shown = nullptr;
+    for (const auto& c : cases) {
+        if (c.dialog != shown) {
+            if (shown) shown->hide();
+            shown = c.dialog;
+            shown->show();
+            ASSERT_TRUE(Activate(shown)) << c.group;
+        }
+        if (c.page >= 0) sheet.SetActivePage(c.page);
+        shown->findChildren<QPushButton*>().front()->setFocus();
+        QTest::keyClick(shown, c.key, Qt::AltModifier);
+        const QWidget& holder = c.page >= 0 ? *sheet.Page(c.page) : *shown;
+        EXPECT_EQ(QApplication::focusWidget(), DialogItem(holder, c.focused)) << c.group;
+    }
+}
