@@ -98,6 +98,38 @@ private:
     }
 };
 
+// Enter presses the push button that has the focus, and otherwise the
+// default button or OK (id 1), although no button is drawn as the default.
+class EnterKey : public QObject {
+public:
+    explicit EnterKey(QDialog& dialog) : QObject(&dialog), dialog_(dialog) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool enter = (key->key() == Qt::Key_Return && key->modifiers() == Qt::NoModifier) ||
+                           (key->key() == Qt::Key_Enter && (key->modifiers() & ~Qt::KeypadModifier) == 0);
+        if (!enter) return false;
+        QPushButton* button = Target();
+        if (!button) return false;
+        button->click();
+        return true;
+    }
+
+private:
+    QPushButton* Target() const {
+        auto* focused = qobject_cast<QPushButton*>(dialog_.focusWidget());
+        if (focused && focused->isEnabled()) return focused;
+        for (QPushButton* button : dialog_.findChildren<QPushButton*>())
+            if (button->isDefault() && button->isEnabled()) return button;
+        auto* ok = DialogItemAs<QPushButton>(dialog_, IDOK_BUTTON);
+        return ok && ok->isEnabled() ? ok : nullptr;
+    }
+
+    QDialog& dialog_;
+};
+
 QWidget* MakeControl(const DialogControl& c, QDialog& dialog) {
     const QString text = QString::fromUtf8(c.text);
     switch (c.kind) {
@@ -168,44 +200,8 @@ void BuildDialog(QDialog& dialog, const DialogTemplate& t) {
         }
         previous = c.kind;
     }
-    PressButtonsOnEnter(dialog);
+    dialog.installEventFilter(new EnterKey(dialog));
 }
-
-namespace {
-// Enter presses the push button that has the focus, and otherwise the
-// default button or OK (id 1), although no button is drawn as the default.
-class EnterKey : public QObject {
-public:
-    explicit EnterKey(QDialog& dialog) : QObject(&dialog), dialog_(dialog) {}
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() != QEvent::KeyPress) return false;
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const bool enter = (key->key() == Qt::Key_Return && key->modifiers() == Qt::NoModifier) ||
-                           (key->key() == Qt::Key_Enter && (key->modifiers() & ~Qt::KeypadModifier) == 0);
-        if (!enter) return false;
-        QPushButton* button = Target();
-        if (!button) return false;
-        button->click();
-        return true;
-    }
-
-private:
-    QPushButton* Target() const {
-        auto* focused = qobject_cast<QPushButton*>(dialog_.focusWidget());
-        if (focused && focused->isEnabled()) return focused;
-        for (QPushButton* button : dialog_.findChildren<QPushButton*>())
-            if (button->isDefault() && button->isEnabled()) return button;
-        auto* ok = DialogItemAs<QPushButton>(dialog_, IDOK_BUTTON);
-        return ok && ok->isEnabled() ? ok : nullptr;
-    }
-
-    QDialog& dialog_;
-};
-}  // namespace
-
-void PressButtonsOnEnter(QDialog& dialog) { dialog.installEventFilter(new EnterKey(dialog)); }
 
 QWidget* DialogItem(const QWidget& dialog, int id) {
     if (id == IDC_STATIC) return nullptr;

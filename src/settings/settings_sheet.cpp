@@ -9,7 +9,6 @@
 #include "controller/enable_rules.h"
 #include "dialogs/show_help.h"
 #include "display/progress_bar.h"
-#include "platform/dialog_builder.h"
 #include "platform/modal.h"
 #include "settings/play_opts.h"
 #include "settings/vis_opts.h"
@@ -29,7 +28,6 @@ SettingsSheet::SettingsSheet(QWidget* owner) : QDialog(owner), tabs_(new QTabWid
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this, ShowHelp);
-    PressButtonsOnEnter(*this);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
