@@ -2,6 +2,8 @@
 // everything in it when the test ends.
 #pragma once
 
+#include <fcntl.h>
+#include <sys/fsuid.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -29,9 +31,12 @@ public:
     std::size_t FileCount() const {
         return std::distance(std::filesystem::directory_iterator(path_), std::filesystem::directory_iterator());
     }
-    // False when the user's rights ignore a read-only folder (root does).
+    // Readable by all, writable by none; false when the user's rights ignore
+    // a read-only folder (root's do, see OrdinaryUser).
     bool MakeReadOnly() const {
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+        using std::filesystem::perms;
+        std::filesystem::permissions(path_, perms::owner_read | perms::owner_exec | perms::group_read |
+                                                perms::group_exec | perms::others_read | perms::others_exec);
         return ::access(path_.c_str(), W_OK) != 0;
     }
 
@@ -60,4 +65,33 @@ public:
 private:
     rlimit old_{};
     void (*oldHandler_)(int) = nullptr;
+};
+
+// While it lives, this thread meets file permissions as an ordinary user
+// would, also when the tests run as root, whose rights ignore them: root
+// takes the file rights of "nobody" (a folder made by root is then read-only).
+class OrdinaryUser {
+public:
+    OrdinaryUser() : root_(::geteuid() == 0) {
+        if (root_) ::setfsuid(kNobody);
+    }
+    ~OrdinaryUser() {
+        if (root_) ::setfsuid(0);
+    }
+    OrdinaryUser(const OrdinaryUser&) = delete;
+    OrdinaryUser& operator=(const OrdinaryUser&) = delete;
+
+    // Whether a new file can still be made in the folder.
+    static bool CanWriteIn(const std::string& folder) {
+        const std::string probe = folder + "/.probe";
+        const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+        if (fd < 0) return false;
+        ::close(fd);
+        ::unlink(probe.c_str());
+        return true;
+    }
+
+private:
+    static constexpr uid_t kNobody = 65534;
+    bool root_;
 };

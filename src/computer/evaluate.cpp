@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "rules/moves.h"
-#include "settings/options.h"
 
 const BoardSnapshot* g_refBoard = nullptr;
 
@@ -139,8 +138,8 @@ int EscapeBonus() {
     return Flag(hadBackCheckers) * (lead + 40) * s;
 }
 
-int Goodness(const EvalCounters& c) {
-    switch (LevelOfPlay) {
+int Goodness(int level, const EvalCounters& c) {
+    switch (level) {
         case 0:
             return EscapeBonus();
         case 1:
@@ -152,8 +151,8 @@ int Goodness(const EvalCounters& c) {
     }
 }
 
-int EvaluatePosition() {
+int EvaluatePosition(int level) {
     const EvalCounters c = CountHomeFeatures();
     if (g_race) return 2 * QuadrantCount(SIDE_COMPUTER) - HomeFillBonus();
-    return BlotRisk(c) - Goodness(c);
+    return BlotRisk(c) - Goodness(level, c);
 }

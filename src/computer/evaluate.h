@@ -30,12 +30,13 @@ int HomeFillBonus();
 int BlotExposure(int p, const EvalCounters& c);
 int BlotRisk(const EvalCounters& c);
 
-// Contact: what the level adds up as the sequence's gains.
+// Contact: what the level of play (0 "Poor", 1 "Moderate", 2 "Good"; any
+// other adds nothing) adds up as the sequence's gains.
 int PointBonus(const EvalCounters& c);
 int UnstackBonus();
 int HitBonus(const EvalCounters& c);
 int EscapeBonus();
-int Goodness(const EvalCounters& c);
+int Goodness(int level, const EvalCounters& c);
 
-// The score of the live position; g_refBoard must be set.
-int EvaluatePosition();
+// The score of the live position at a level of play; g_refBoard must be set.
+int EvaluatePosition(int level);

@@ -19,10 +19,10 @@ BoardSnapshot* g_levels = nullptr;
 
 // Scores the live position against the start of the sequence and keeps the
 // sequence when it beats the best so far.
-void EvaluateLeaf() {
+void EvaluateLeaf(int playLevel) {
     g_refBoard = &g_levels[0];
     ++g_searchLeaves;
-    const int32_t score = EvaluatePosition();
+    const int32_t score = EvaluatePosition(playLevel);
     if (score >= g_bestScore) return;
     g_bestScore = score;
     std::memcpy(g_bestFrom, g_searchFrom, MAX_DICE);
@@ -32,7 +32,7 @@ void EvaluateLeaf() {
 // Tries every from-location for the die at entry `depth` of g_dice and goes
 // on to the next die, scoring each sequence that uses them all. Only
 // ChooseComputerMove provides the levels it keeps the positions in.
-void SearchMoves(int depth) {
+void SearchMoves(int depth, int playLevel) {
     const int die = g_dice[depth];
     BoardSnapshot& level = g_levels[depth];
     for (int from = LOC_COMPUTER_BAR; from >= 1; --from) {
@@ -41,24 +41,26 @@ void SearchMoves(int depth) {
         level.Take();
         ApplyMove(from, die);
         if (depth + 1 == g_diceLeft)
-            EvaluateLeaf();
+            EvaluateLeaf(playLevel);
         else
-            SearchMoves(depth + 1);
+            SearchMoves(depth + 1, playLevel);
         level.Restore();
     }
 }
 
-void SearchBothOrders() {
-    SearchMoves(0);
+void SearchBothOrders(int playLevel) {
+    SearchMoves(0, playLevel);
     if (g_diceLeft == 2) {
         std::swap(g_dice[0], g_dice[1]);
         g_dice[2] = DICE_END;
-        SearchMoves(0);
+        SearchMoves(0, playLevel);
     }
 }
 }  // namespace
 
-void ChooseComputerMove() {
+void ChooseComputerMove(int playLevel) {
+    const int32_t side = g_sideToMove;
+    g_sideToMove = SIDE_COMPUTER;
     BoardSnapshot levels[MAX_DICE];
     g_levels = levels;
     g_refBoard = &levels[0];
@@ -71,10 +73,11 @@ void ChooseComputerMove() {
     // Each round that finds nothing gives up at least one die, since the
     // greedy walk of the pruning is one of the sequences the search tries.
     while (g_diceLeft > 0) {
-        SearchBothOrders();
+        SearchBothOrders(playLevel);
         if (g_bestScore != INT32_MAX) break;
         PruneUnplayableDice();
     }
     g_levels = nullptr;
     g_refBoard = nullptr;
+    g_sideToMove = side;
 }

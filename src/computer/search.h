@@ -19,8 +19,10 @@ extern int32_t g_bestScore;
 // Sequences scored by the last ChooseComputerMove, the search's node count.
 extern uint32_t g_searchLeaves;
 
-// Searches for the computer (g_sideToMove must be 1). On return the move is,
-// for i below g_diceLeft, from g_bestFrom[i] with the die g_bestDice[i];
-// dice that could not be played are gone from g_dice and g_diceLeft. The
-// live position is as it was.
-void ChooseComputerMove();
+// Searches for the computer at a level of play (0 "Poor", 1 "Moderate",
+// 2 "Good"), whichever side is to move: g_sideToMove is the computer's for
+// the search and as it was on return. On return the move is, for i below
+// g_diceLeft, from g_bestFrom[i] with the die g_bestDice[i]; dice that could
+// not be played are gone from g_dice and g_diceLeft. The live position is as
+// it was.
+void ChooseComputerMove(int playLevel);

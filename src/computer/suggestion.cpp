@@ -2,7 +2,11 @@
 
 #include "computer/search.h"
 #include "rules/board_snapshot.h"
-#include "settings/options.h"
+
+namespace {
+// The suggestion plays as well as the computer can, whatever its own level.
+constexpr int kSuggestionLevel = 2;
+}  // namespace
 
 int SuggestHumanMove(SuggestedMove (&moves)[MAX_DICE]) {
     const BoardSnapshot live;
@@ -10,12 +14,7 @@ int SuggestHumanMove(SuggestedMove (&moves)[MAX_DICE]) {
     mirrored.Mirror();
     mirrored.Restore();
 
-    const int32_t level = LevelOfPlay;
-    g_sideToMove = SIDE_COMPUTER;
-    LevelOfPlay = 2;
-    ChooseComputerMove();
-    LevelOfPlay = level;
-    g_sideToMove = SIDE_HUMAN;
+    ChooseComputerMove(kSuggestionLevel);
     live.Restore();
 
     for (int i = 0; i < g_diceLeft; ++i) {

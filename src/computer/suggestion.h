@@ -13,6 +13,5 @@ struct SuggestedMove {
 // Searches for the human, who must be to move with the dice in g_dice. Fills
 // `moves` in play order and returns how many there are (0 when no die can be
 // played). Like the computer's search it reorders g_dice and drops the dice
-// that cannot be played; LevelOfPlay, g_sideToMove and the position are
-// left as they were.
+// that cannot be played; g_sideToMove and the position are left as they were.
 int SuggestHumanMove(SuggestedMove (&moves)[MAX_DICE]);

@@ -8,7 +8,7 @@
 #include "settings/options.h"
 #include "shell/game_wnd.h"
 
-void TurnBoard(int32_t clockwise) {
+FileResult TurnBoard(int32_t clockwise) {
     SavedLocation turnStart[NUM_LOCATIONS];
     std::copy(std::begin(g_savedPosition), std::end(g_savedPosition), turnStart);
     // The rebuild starts from the saved position, so for a moment it holds the live board.
@@ -16,7 +16,8 @@ void TurnBoard(int32_t clockwise) {
     ClockWise = clockwise;
     DestroyBoard();
     BuildBoard(false);
-    WriteProfileInt(OPTIONS_SECTION, "ClockWise", ClockWise);
+    const FileResult saved = WriteProfileInt(OPTIONS_SECTION, "ClockWise", ClockWise);
     g_gameWnd->RedrawAll();
     std::copy(std::begin(turnStart), std::end(turnStart), g_savedPosition);
+    return saved;
 }

@@ -1,7 +1,10 @@
 #include "controller/end_game.h"
 
 #include "controller/clocks.h"
+#include "controller/file_failure.h"
 #include "controller/new_game.h"
+#include "dialogs/stats_dlg.h"
+#include "platform/profile.h"
 #include "resources/command_ids.h"
 #include "rules/game_end.h"
 #include "rules/game_stats.h"
@@ -9,7 +12,7 @@
 #include "rules/turn_state.h"
 #include "settings/options.h"
 #include "shell/game_wnd.h"
-#include "stats/stats_dlg.h"
+#include "stats/stats_record.h"
 
 void EndGame(int winner, int scoreKind) {
     StopClock(SIDE_HUMAN);
@@ -18,8 +21,14 @@ void EndGame(int winner, int scoreKind) {
     if (scoreKind == 1) g_cubeValue *= static_cast<int>(ClassifyWin());
     g_totalScore[winner] += g_cubeValue;
     g_runScore[winner] += g_cubeValue;
-    SaveScores();
-    if (!ShowStatistics()) {
+    const FileResult scores = SaveScores();
+    // The statistics window shows the history with this game booked.
+    const FileResult history = UpdateStatsFile();
+    const bool again = ShowStatistics();
+    // Told once the statistics window is gone: over it, the message would hide
+    // the numbers and take the keys meant for Again and Quit.
+    ShowResultsNotKept({{g_profile.Path(), scores}, {STATS_FILE_NAME, history}});
+    if (!again) {
         g_gameWnd->PostCommand(ID_APP_EXIT);
         return;
     }

@@ -30,6 +30,7 @@ bool HumanChoosesEntry(int from, int dieIndex) {
 
 // The one location die i can be played from, or -1.
 int ForcedFrom(int dieIndex) {
+    if (dieIndex == RefusedSmallerDie()) return -1;
     int counted = 0;
     int last = -1;
     for (int from = 0; from <= 24; ++from) {

@@ -2,6 +2,7 @@
 
 #include "controller/turn_moves.h"
 #include "display/geometry.h"
+#include "rules/moves.h"
 #include "rules/position.h"
 #include "settings/options.h"
 
@@ -41,8 +42,11 @@ void ShowTargets(int loc, int on) {
     if (loc != LOC_HUMAN_BAR) DrawLabel(loc, on);
     const CLocation* from = g_board[loc];
     if (HighLight != 2 || from->owner != SIDE_HUMAN || from->count <= 0 || g_diceLeft == 0) return;
-    ShowChain(loc, on, g_diceLeft - 1, -1);
-    if (g_diceLeft == 2) ShowChain(loc, on, 0, 1);
+    // A die that may not be played is not offered; clearing takes every
+    // chain, whatever may be played now.
+    const int refused = on ? RefusedSmallerDie() : -1;
+    if (refused != g_diceLeft - 1) ShowChain(loc, on, g_diceLeft - 1, -1);
+    if (g_diceLeft == 2 && refused != 0) ShowChain(loc, on, 0, 1);
 }
 
 void OnMouseMove(int x, int y) {

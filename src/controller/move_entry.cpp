@@ -8,12 +8,12 @@
 #include "controller/highlight.h"
 #include "controller/location_letters.h"
 #include "controller/narration.h"
-#include "controller/pause.h"
+#include "controller/progress_bar.h"
 #include "controller/turn_cycle.h"
 #include "controller/turn_moves.h"
 #include "controller/undo.h"
 #include "display/geometry.h"
-#include "display/progress_bar.h"
+#include "display/pause.h"
 #include "platform/key_state.h"
 #include "platform/virtual_keys.h"
 #include "resources/command_ids.h"
@@ -39,6 +39,13 @@ std::string PromptLine() {
 bool AcceptableFrom(int from) {
     return (g_board[LOC_HUMAN_BAR]->count == 0 || from == LOC_HUMAN_BAR) && g_board[from]->owner == g_sideToMove &&
            g_board[from]->count >= 1;
+}
+
+// Either die could be played, but not both: the larger is the one that counts.
+void ShowLargerDieNote(int larger) {
+    char text[64];
+    std::snprintf(text, sizeof text, ResText(IDS_LARGER_DIE), larger);
+    ShowNote(text);
 }
 
 void PointAtLocation(int loc) {
@@ -75,7 +82,11 @@ bool PlayEnteredMove() {
     // A bar, a tray or the key 0 as the target bears off.
     if (g_curMove->to == 0 || g_curMove->to >= 25) g_curMove->to = static_cast<uint8_t>(from + BearOffDie(from));
     const int die = g_curMove->to - from;
-    if (FindDie(die) >= 0 && IsLegalMove(from, die)) return PlayMove(from, g_curMove->to) != 0;
+    if (FindDie(die) >= 0 && IsLegalMove(from, die)) {
+        const int refused = RefusedSmallerDie();
+        if (refused < 0 || g_dice[refused] != die) return PlayMove(from, g_curMove->to) != 0;
+        ShowLargerDieNote(g_dice[1 - refused]);
+    }
     PromptMove(1);
     return true;
 }

@@ -9,14 +9,14 @@
 #include "controller/dice_display.h"
 #include "controller/end_game.h"
 #include "controller/highlight.h"
+#include "controller/input_mark.h"
 #include "controller/location_letters.h"
 #include "controller/move_entry.h"
 #include "controller/narration.h"
-#include "controller/pause.h"
+#include "controller/progress_bar.h"
 #include "controller/turn_moves.h"
 #include "display/geometry.h"
-#include "display/input_mark.h"
-#include "display/progress_bar.h"
+#include "display/pause.h"
 #include "platform/command_queue.h"
 #include "platform/message_box.h"
 #include "resources/command_ids.h"
@@ -48,7 +48,7 @@ bool PlayComputerMove() {
     g_gameWnd->SetWaitCursor(true);
     StartClock(g_sideToMove);
     if (g_race != 1 && g_diceLeft != MAX_DICE && g_finishMode != 1) Pause(kThinkPauseMs);
-    ChooseComputerMove();
+    ChooseComputerMove(LevelOfPlay);
     StopClock(g_sideToMove);
     AddSeparator();
     ShowStatus(IDS_MOVING);

@@ -1,10 +1,10 @@
 #include "controller/undo.h"
 
 #include "controller/dice_display.h"
+#include "controller/input_mark.h"
 #include "controller/move_entry.h"
 #include "controller/narration.h"
 #include "controller/turn_moves.h"
-#include "display/input_mark.h"
 #include "rules/game_stats.h"
 #include "rules/moves.h"
 #include "rules/position.h"

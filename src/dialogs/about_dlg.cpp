@@ -5,7 +5,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "platform/dialog_builder.h"
+#include "dialogs/dialog_builder.h"
 #include "platform/modal.h"
 #include "resources/dialog_templates.h"
 #include "resources/stored_texts.h"

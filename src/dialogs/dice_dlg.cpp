@@ -3,14 +3,16 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "platform/dialog_builder.h"
+#include "dialogs/dialog_builder.h"
 #include "platform/message_box.h"
 #include "platform/modal.h"
 #include "platform/number_box.h"
 #include "resources/dialog_templates.h"
 #include "resources/icons.h"
+#include "rules/dice_throw.h"
 #include "rules/position.h"
 #include "rules/turn_state.h"
+#include "settings/options.h"
 #include "shell/game_wnd.h"
 
 namespace {
@@ -72,3 +74,5 @@ void RunManualDiceDialog() {
     DiceDlg dialog(g_gameWnd);
     RunModal(dialog);
 }
+
+void FollowManualDiceOption() { SetManualDiceHook(ManualDice ? RunManualDiceDialog : nullptr); }

@@ -40,3 +40,7 @@ private:
 
 // The manual-dice step of a throw: shows the dialog over the main window.
 void RunManualDiceDialog();
+
+// Makes the dialog a step of every throw while the ManualDice option is on,
+// and of none while it is off; called whenever the option may have changed.
+void FollowManualDiceOption();

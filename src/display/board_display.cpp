@@ -1,8 +1,8 @@
 #include "display/board_display.h"
 
 #include "controller/highlight.h"
+#include "controller/progress_bar.h"
 #include "display/board_points.h"
-#include "display/progress_bar.h"
 #include "display/tray.h"
 #include "platform/canvas.h"
 #include "rules/position.h"

@@ -3,10 +3,10 @@
 // again, and is followed by the pause that sets the pace.
 #include <cstdlib>
 
-#include "controller/pause.h"
 #include "dice/mevra32.h"
 #include "display/board_points.h"
 #include "display/geometry.h"
+#include "display/pause.h"
 #include "rules/game_stats.h"
 #include "rules/moves.h"
 #include "rules/position.h"

@@ -3,7 +3,7 @@
 // orientation changes later.
 #pragma once
 
-#include "display/rect.h"
+#include "platform/rect.h"
 
 // Widths of the status bar's panes 0 and 1; pane 2 takes the rest.
 struct StatusPaneWidths {

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "display/rect.h"
+#include "platform/rect.h"
 
 // The window's outer size W x H, the client size cx x cy and the unit with
 // its two companions; set by the size handling of the main window.

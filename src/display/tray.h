@@ -6,7 +6,7 @@
 #include <QPointer>
 #include <string>
 
-#include "display/rect.h"
+#include "platform/rect.h"
 #include "rules/location.h"
 
 class CTray : public CLocation {

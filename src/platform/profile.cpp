@@ -1,8 +1,6 @@
 #include "profile.h"
 
-#include <filesystem>
-#include <optional>
-#include <system_error>
+#include <cerrno>
 
 #include "platform/atomic_file.h"
 #include "platform/profile_text.h"
@@ -15,19 +13,19 @@ enum class TextState { Missing, Unusable, Read };
 struct ProfileText {
     TextState state;
     std::string text;
+    FileResult why;  // of an unusable file
 };
 
 ProfileText ReadProfileText(const std::string& path) {
-    const std::optional<Bytes> bytes = ReadFileBytes(path, MAX_PROFILE_BYTES + 1);
-    if (!bytes) {
-        std::error_code ec;
+    const FileRead file = ReadFileWithReason(path, MAX_PROFILE_BYTES + 1);
+    if (!file.bytes) {
         // A file that exists but cannot be read must not be replaced by one
         // holding a single key.
-        const bool exists = std::filesystem::exists(path, ec) || ec;
-        return {exists ? TextState::Unusable : TextState::Missing, {}};
+        const bool missing = file.result.error == ENOENT || file.result.error == ENOTDIR;
+        return {missing ? TextState::Missing : TextState::Unusable, {}, file.result};
     }
-    if (bytes->size() > MAX_PROFILE_BYTES) return {TextState::Unusable, {}};
-    return {TextState::Read, std::string(bytes->begin(), bytes->end())};
+    if (file.bytes->size() > MAX_PROFILE_BYTES) return {TextState::Unusable, {}, {EFBIG}};
+    return {TextState::Read, std::string(file.bytes->begin(), file.bytes->end()), {}};
 }
 }  // namespace
 
@@ -36,9 +34,9 @@ int32_t Profile::GetInt(std::string_view section, std::string_view key, int32_t 
     return file.state == TextState::Read ? ReadProfileInt(file.text, section, key, def) : def;
 }
 
-bool Profile::WriteInt(std::string_view section, std::string_view key, int32_t value) const {
+FileResult Profile::WriteInt(std::string_view section, std::string_view key, int32_t value) const {
     const ProfileText file = ReadProfileText(path_);
-    if (file.state == TextState::Unusable) return false;
+    if (file.state == TextState::Unusable) return file.why;
     const std::string text = WriteProfileValue(file.text, section, key, std::to_string(value));
     return WriteFileAtomically(path_, text.data(), text.size());
 }

@@ -10,14 +10,17 @@
 #include <string_view>
 #include <utility>
 
+#include "platform/atomic_file.h"
+
 class Profile {
 public:
     explicit Profile(std::string path) : path_(std::move(path)) {}
     const std::string& Path() const { return path_; }
 
     int32_t GetInt(std::string_view section, std::string_view key, int32_t def) const;
-    // Written as "%d" would; false when the file could not be written.
-    bool WriteInt(std::string_view section, std::string_view key, int32_t value) const;
+    // Written as "%d" would; says why when the file could not be written (a
+    // file too large to be trusted is EFBIG).
+    FileResult WriteInt(std::string_view section, std::string_view key, int32_t value) const;
 
 private:
     std::string path_;
@@ -34,6 +37,6 @@ extern Profile g_profile;
 inline int32_t GetProfileInt(std::string_view section, std::string_view key, int32_t def) {
     return g_profile.GetInt(section, key, def);
 }
-inline bool WriteProfileInt(std::string_view section, std::string_view key, int32_t value) {
+inline FileResult WriteProfileInt(std::string_view section, std::string_view key, int32_t value) {
     return g_profile.WriteInt(section, key, value);
 }

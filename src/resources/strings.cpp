@@ -37,6 +37,11 @@ constexpr StringEntry kStrings[] = {
     {IDS_RESET_SCORES, "Reset all scores to 0 ?"},
     {IDS_INVALID_POSITION_FILE, "Invalid position file !"},
     {IDS_POSITION_FILE_FILTER, "Position files (*.pos)|*.pos|All files (*.*)|*.*||"},
+    {IDS_LARGER_DIE, "Only one die can be used: the %d"},
+    {IDS_SAVE_FAILED, "Could not save '%s': %s."},
+    {IDS_OPEN_FAILED, "Could not open '%s': %s."},
+    {IDS_NOT_A_REGULAR_FILE, "Not a regular file"},
+    {IDS_RESULTS_NOT_KEPT, "The results of your games are not being kept."},
     {IDS_MUST_USE_BOTH,
      "If there is ANY way to use both dice, NEITHER die can be passed.\n\n"
      "Undo your move and try again."},

@@ -40,6 +40,11 @@ enum StringId : int {
     IDS_RESET_SCORES = 241,
     IDS_INVALID_POSITION_FILE = 242,
     IDS_POSITION_FILE_FILTER = 243,  // file-dialog filter, '|' separated
+    IDS_LARGER_DIE = 244,            // "%d", the die that must be played
+    IDS_SAVE_FAILED = 245,           // the file's name, the reason
+    IDS_OPEN_FAILED = 246,           // the file's name, the reason
+    IDS_NOT_A_REGULAR_FILE = 247,    // a reason
+    IDS_RESULTS_NOT_KEPT = 248,
     IDS_MUST_USE_BOTH = 1047,
     IDS_IDLE = 57345,  // pane 0 when no menu is open
 };

@@ -3,7 +3,6 @@
 #include "dice/mevra32.h"
 #include "game_stats.h"
 #include "position.h"
-#include "settings/options.h"
 
 namespace {
 ManualDiceHook g_manualDiceHook = nullptr;
@@ -16,7 +15,7 @@ void ThrowDice() {
     g_diceLeft = 2;
     g_dice[0] = static_cast<uint8_t>(GetRandom(6) + 1);
     g_dice[1] = static_cast<uint8_t>(GetRandom(6) + 1);
-    if (ManualDice && !g_finishMode && g_manualDiceHook) g_manualDiceHook();
+    if (!g_finishMode && g_manualDiceHook) g_manualDiceHook();
     if (g_dice[0] == g_dice[1]) {
         g_dice[2] = g_dice[3] = g_dice[0];
         g_diceLeft = 4;

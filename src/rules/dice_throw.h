@@ -1,9 +1,9 @@
 // The program's one way of throwing dice.
 #pragma once
 
-// Lets the player replace the two thrown values before they count, when the
-// ManualDice option is on and the program is not finishing the game alone.
-// The window installs it; without a window the random throw stands.
+// Lets the player replace the two thrown values before they count, unless the
+// program is finishing the game alone. The window installs it while the
+// ManualDice option is on; without it the random throw stands.
 using ManualDiceHook = void (*)();
 void SetManualDiceHook(ManualDiceHook hook);
 

@@ -7,6 +7,20 @@ int g_undoing = 0;
 
 namespace {
 int StepOf(int die) { return g_sideToMove == SIDE_COMPUTER ? -die : die; }
+
+// Whether some play of die `first` leaves die `then` a location to play from.
+bool PlayableAfter(int first, int then) {
+    const int die = g_dice[first];
+    for (int from = 0; from <= LOC_COMPUTER_BAR; ++from) {
+        if (!IsLegalMove(from, die)) continue;
+        BoardSnapshot snapshot;
+        ApplyMove(from, die);
+        const bool playable = HighestLegalFrom(then) >= 0;
+        snapshot.Restore();
+        if (playable) return true;
+    }
+    return false;
+}
 }  // namespace
 
 int TrayOf() { return g_sideToMove == SIDE_COMPUTER ? LOC_COMPUTER_OFF : LOC_HUMAN_OFF; }
@@ -93,27 +107,30 @@ int BearOffDie(int from) {
         else if (target > 25)
             over = g_dice[i];
     }
-    return exact >= 0 ? exact : over;
+    const int die = exact >= 0 ? exact : over;
+    // The checker leaves just the same with the larger die, which is the one
+    // that must be played.
+    const int refused = RefusedSmallerDie();
+    if (refused >= 0 && die == g_dice[refused] && IsLegalMove(from, g_dice[1 - refused])) return g_dice[1 - refused];
+    return die;
 }
 
 bool BothDicePossible() {
     if (g_sideToMove != SIDE_HUMAN || g_diceLeft != 2 || g_dice[0] == g_dice[1]) return false;
-    for (int i = 0; i < 2; ++i) {
-        if (HighestLegalFrom(i) >= 0) continue;
-        const int other = g_dice[1 - i];
-        for (int j = 0; j <= 24; ++j) {
-            if (!IsLegalMove(j, other)) continue;
-            BoardSnapshot snapshot;
-            ApplyMove(j, other);
-            const bool playable = HighestLegalFrom(i) >= 0;
-            snapshot.Restore();
-            if (playable) return true;
-        }
-    }
+    for (int i = 0; i < 2; ++i)
+        if (HighestLegalFrom(i) < 0 && PlayableAfter(1 - i, i)) return true;
     return false;
 }
 
+int RefusedSmallerDie() {
+    if (g_diceLeft != 2 || g_dice[0] == g_dice[1]) return -1;
+    if (HighestLegalFrom(0) < 0 || HighestLegalFrom(1) < 0) return -1;
+    if (PlayableAfter(0, 1) || PlayableAfter(1, 0)) return -1;
+    return g_dice[0] < g_dice[1] ? 0 : 1;
+}
+
 void PruneUnplayableDice() {
+    if (const int smaller = RefusedSmallerDie(); smaller >= 0) return RemoveDie(smaller);
     BoardSnapshot snapshot;
     int i = 0;
     while (i < g_diceLeft) {

@@ -23,6 +23,15 @@ void ApplyStep(int from, int step);
 // The visible move that is actually played.
 void MoveChecker(int from, int to);
 
+// The die a human checker on `from` bears off with: the exact one, else the
+// last that overshoots, else -1. Where only the larger of two dice may be
+// played and it bears the checker off as well, the larger.
 int BearOffDie(int from);
 bool BothDicePossible();
+// With two different dice of which either can be played but no play uses
+// both, the rules keep the larger: the index of the smaller, else -1.
+int RefusedSmallerDie();
+// Gives up the dice that cannot all be played: the smaller of two when
+// either plays but not both, otherwise each die that no location can play,
+// walked from the first entry.
 void PruneUnplayableDice();

@@ -90,14 +90,13 @@ void ApplyFirstMoveBy() {
         g_sideToMove = FirstMoveBy;
 }
 
-void SaveScores() {
-    WriteProfileInt(GAME_SECTION, "wit", g_totalScore[SIDE_HUMAN]);
-    WriteProfileInt(GAME_SECTION, "zwart", g_totalScore[SIDE_COMPUTER]);
+FileResult SaveScores() {
+    const FileResult wit = WriteProfileInt(GAME_SECTION, "wit", g_totalScore[SIDE_HUMAN]);
+    return FirstFailure(wit, WriteProfileInt(GAME_SECTION, "zwart", g_totalScore[SIDE_COMPUTER]));
 }
 
-void ClearTotalScores() {
+FileResult ClearTotalScores() {
     g_totalScore[SIDE_HUMAN] = 0;
-    WriteProfileInt(GAME_SECTION, "wit", 0);
     g_totalScore[SIDE_COMPUTER] = 0;
-    WriteProfileInt(GAME_SECTION, "zwart", 0);
+    return SaveScores();
 }

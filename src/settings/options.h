@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include "platform/atomic_file.h"
+
 inline const char* const INI_FILE_NAME = "kestro.ini";
 inline const char* const OPTIONS_SECTION = "options";
 inline const char* const GAME_SECTION = "game";
@@ -47,9 +49,10 @@ void LoadSettings();
 // opening throw, otherwise that side starts.
 void ApplyFirstMoveBy();
 
-// Writes "wit" then "zwart" from g_totalScore. Failed writes are ignored: the
-// totals in memory stay in force for the run.
-void SaveScores();
+// Writes "wit" then "zwart" from g_totalScore. When a write fails, the totals
+// in memory stay in force for the run; the first failure is returned.
+FileResult SaveScores();
 
-// Sets both totals to 0 and writes them, once the user has agreed.
-void ClearTotalScores();
+// Sets both totals to 0 and writes them, once the user has agreed; the
+// totals are 0 for the run even when the writes fail.
+FileResult ClearTotalScores();

@@ -139,13 +139,13 @@ void ApplyPositionFile(const PositionFileData& data) {
     for (int f = 0; f + 1 < data.present; ++f) *kFieldRules[f].global = data.fields[f];
 }
 
-bool SavePositionFile(const std::string& path) {
+FileResult SavePositionFile(const std::string& path) {
     return WriteFileAtomically(path, EncodePositionFile(CapturePositionFile()));
 }
 
 PosFileRead ReadPositionFile(const std::string& path) {
-    const std::optional<Bytes> bytes = ReadFileBytes(path, POS_FILE_SIZE);
-    if (!bytes) return {PosFileStatus::Unreadable, std::nullopt};
-    std::optional<PositionFileData> data = DecodePositionFile(*bytes);
-    return {data ? PosFileStatus::Ok : PosFileStatus::Invalid, std::move(data)};
+    const FileRead file = ReadFileWithReason(path, POS_FILE_SIZE);
+    if (!file.bytes) return {PosFileStatus::Unreadable, std::nullopt, file.result};
+    std::optional<PositionFileData> data = DecodePositionFile(*file.bytes);
+    return {data ? PosFileStatus::Ok : PosFileStatus::Invalid, std::move(data), {}};
 }

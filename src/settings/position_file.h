@@ -62,13 +62,14 @@ std::optional<PositionFileData> DecodePositionFile(const Bytes& bytes);
 // dice, title.
 void ApplyPositionFile(const PositionFileData& data);
 
-// Writes the game to `path` through a temporary file. False when it could not.
-bool SavePositionFile(const std::string& path);
+// Writes the game to `path` through a temporary file; says why when it could not.
+FileResult SavePositionFile(const std::string& path);
 
 enum class PosFileStatus { Unreadable, Invalid, Ok };
 struct PosFileRead {
     PosFileStatus status;
     std::optional<PositionFileData> data;
+    FileResult why;  // of an unreadable file
 };
 // Reads and checks a file without touching the game.
 PosFileRead ReadPositionFile(const std::string& path);

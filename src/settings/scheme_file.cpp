@@ -32,6 +32,10 @@ std::optional<SchemeSet> ReadSchemeFile(const std::string& path) {
     return DecodeSchemes(*bytes);
 }
 
-bool WriteSchemeFile(const SchemeSet& schemes, const std::string& path) {
+FileResult WriteSchemeFile(const SchemeSet& schemes, const std::string& path) {
+    // A file of another size lent the dialog only part of its schemes, or none.
+    const std::optional<Bytes> old = ReadFileBytes(path, SCHEME_FILE_SIZE + 1);
+    if (!old || old->size() != SCHEME_FILE_SIZE)
+        if (const FileResult kept = KeepRefusedFile(path); !kept) return kept;
     return WriteFileAtomically(path, EncodeSchemes(schemes));
 }

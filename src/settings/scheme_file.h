@@ -18,5 +18,6 @@ SchemeSet DecodeSchemes(const Bytes& bytes);
 
 // Nothing when the file cannot be opened.
 std::optional<SchemeSet> ReadSchemeFile(const std::string& path = SCHEME_FILE_NAME);
-// Replaces the file whole; false when it could not be written.
-bool WriteSchemeFile(const SchemeSet& schemes, const std::string& path = SCHEME_FILE_NAME);
+// Replaces the file whole, keeping one of another size aside first (see
+// KeepRefusedFile); says why when it could not be written.
+FileResult WriteSchemeFile(const SchemeSet& schemes, const std::string& path = SCHEME_FILE_NAME);

@@ -3,20 +3,22 @@
 #include <map>
 
 #include "controller/cube_commands.h"
+#include "controller/file_failure.h"
 #include "controller/finish_game.h"
 #include "controller/play_commands.h"
+#include "controller/position_commands.h"
 #include "controller/turn_cycle.h"
 #include "controller/undo.h"
 #include "dialogs/about_dlg.h"
+#include "dialogs/scheme_dlg.h"
+#include "dialogs/settings_sheet.h"
 #include "dialogs/show_help.h"
 #include "platform/message_box.h"
+#include "platform/profile.h"
 #include "resources/command_ids.h"
 #include "resources/help_topics.h"
 #include "resources/strings.h"
-#include "settings/backg_clr.h"
 #include "settings/options.h"
-#include "settings/position_commands.h"
-#include "settings/settings_sheet.h"
 #include "shell/game_wnd.h"
 
 namespace {
@@ -28,7 +30,8 @@ void OnExit() {
 }
 
 void ResetScores() {
-    if (MessageBox(ResString(IDS_RESET_SCORES), MB_YESNO, MB_ICONQUESTION, HELP_COMMANDS) == IDYES) ClearTotalScores();
+    if (MessageBox(ResString(IDS_RESET_SCORES), MB_YESNO, MB_ICONQUESTION, HELP_COMMANDS) != IDYES) return;
+    ShowSaveFailure({{g_profile.Path(), ClearTotalScores()}});
 }
 
 const std::map<int, void (*)()> kHandlers = {

@@ -2,6 +2,7 @@
 
 #include <QScreen>
 
+#include "platform/dialog_state.h"
 #include "platform/message_box.h"
 #include "platform/profile.h"
 #include "resources/stored_texts.h"
@@ -17,6 +18,7 @@ void InitApplicationNames() {
     g_profile = Profile(INI_FILE_NAME);
     QApplication::setApplicationName(QString::fromStdString(ProgramTitle()));
     SetMessageBoxCaption(ProgramTitle());
+    KeepDialogStateForTheRun();
 }
 
 int PrimaryScreenWidth() {

@@ -16,8 +16,9 @@ public:
 // The program title, plain; the caption of the window and of every message box.
 const std::string& ProgramTitle();
 
-// Points the profile at kestro.ini in the current folder, names the program
-// and makes the program title the caption of message boxes.
+// Points the profile at kestro.ini in the current folder, names the program,
+// makes the program title the caption of message boxes and keeps the standard
+// dialogs from storing their state in files.
 void InitApplicationNames();
 
 // The width of the primary screen's work area, which chooses the window size.

@@ -17,7 +17,6 @@
 #include "dice/mevra32.h"
 #include "display/board_display.h"
 #include "display/geometry.h"
-#include "display/progress_pane.h"
 #include "platform/canvas.h"
 #include "platform/command_queue.h"
 #include "platform/input_filter.h"
@@ -34,6 +33,7 @@
 #include "shell/board_widget.h"
 #include "shell/command_handlers.h"
 #include "shell/menu_bar.h"
+#include "shell/progress_pane.h"
 #include "shell/window_handlers.h"
 
 GameWnd* g_gameWnd = nullptr;
@@ -101,7 +101,7 @@ GameWnd::GameWnd(int screenWidth) {
     commands_ = std::make_unique<CommandQueue>([this](int id) { RunCommand(id); });
     InstallInputFilter();
     InstallHelpKey();
-    SetManualDiceHook(RunManualDiceDialog);
+    FollowManualDiceOption();
 
     // The keyboard always stays with the board, whatever was clicked.
     focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {

@@ -10,10 +10,10 @@
 #include <memory>
 #include <string>
 
+#include "controller/progress_bar.h"
 #include "display/control_layout.h"
-#include "display/progress_bar.h"
-#include "display/rect.h"
 #include "platform/nested_wait.h"
+#include "platform/rect.h"
 
 class BoardWidget;
 class Canvas;

@@ -1,8 +1,8 @@
 #include "shell/window_handlers.h"
 
 #include "controller/highlight.h"
+#include "controller/input_mark.h"
 #include "controller/move_entry.h"
-#include "display/input_mark.h"
 
 namespace {
 constexpr WindowHandlers kProgramHandlers = {EnterLocation, OnLButtonUp, OnRButtonDown, OnMouseMove, BlinkStep};

@@ -46,10 +46,9 @@ protected:
     // Searches at `level` and returns the move as "from/die" in play order,
     // "-" when no die can be played.
     static std::string Choose(int level) {
-        LevelOfPlay = level;
         g_race = NoContact();
         const BoardSnapshot before;
-        ChooseComputerMove();
+        ChooseComputerMove(level);
         ExpectBoardIs(before);
         return ChosenMove();
     }

@@ -92,20 +92,30 @@ TEST_F(SearchTest, SameMoveEveryTimeAtEveryLevel) {
     }
 }
 
-// The dice are exchanged before the pruning walks them, so the die thrown
-// second is tried first and survives when only one of the two can be played.
-TEST_F(SearchTest, OnlyOneDieSurvivesInExchangedOrder) {
-    const struct {
+// Of two dice that cannot both be played, the larger when either can be, in
+// whichever order they were thrown; doubles play as many dice as they can.
+TEST_F(SearchTest, OneDieOfTwoIsTheLargerWhenEitherPlays) {
+    struct Case {
+        const char* name;
+        Checkers checkers;
         int d1, d2;
         const char* move;
-    } cases[] = {{3, 5, "10/5"}, {5, 3, "10/3"}};
-    for (const auto& c : cases) {
-        // Either die moves the last checker, but then point 2 blocks the other.
-        Place({{10, -1}, {26, -14}, {2, 2}, {24, 13}});
+    };
+    // The last checker outside the tray on 10, with point 2 shut behind both dice.
+    const Case cases[] = {
+        {"either, larger second", {{10, -1}, {26, -14}, {2, 2}, {24, 13}}, 3, 5, "10/5"},
+        {"either, larger first", {{10, -1}, {26, -14}, {2, 2}, {24, 13}}, 5, 3, "10/5"},
+        {"only the smaller plays", {{10, -1}, {26, -14}, {5, 2}, {2, 2}, {24, 11}}, 5, 3, "10/3"},
+        {"only the larger plays", {{10, -1}, {26, -14}, {7, 2}, {2, 2}, {24, 11}}, 3, 5, "10/5"},
+        {"either enters, then 14 is shut", {{25, -1}, {26, -14}, {14, 2}, {24, 13}}, 6, 5, "25/6"},
+        {"either bears the last checker off", {{3, -1}, {26, -14}, {24, 15}}, 6, 4, "3/6"},
+        {"a double stops where it is blocked", {{10, -1}, {26, -14}, {4, 2}, {24, 13}}, 3, 3, "10/3"},
+    };
+    for (const Case& c : cases) {
+        Place(c.checkers);
         Throw(c.d1, c.d2);
-        EXPECT_EQ(Choose(2), c.move) << c.d1 << "-" << c.d2;
-        EXPECT_EQ(g_diceLeft, 1);
-        EXPECT_EQ(g_dice[1], DICE_END);
+        EXPECT_EQ(Choose(2), c.move) << c.name;
+        EXPECT_EQ(g_diceLeft, 1) << c.name;
     }
 }
 

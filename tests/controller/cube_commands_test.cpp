@@ -4,10 +4,10 @@
 #include <QTextBrowser>
 
 #include "controller/game_fixture.h"
-#include "dialogs/gv_up_dlg.h"
+#include "dialogs/dialog_builder.h"
+#include "dialogs/resign_dlg.h"
 #include "dialogs/show_help.h"
 #include "display/control_layout.h"
-#include "platform/dialog_builder.h"
 #include "resources/command_ids.h"
 #include "resources/strings.h"
 

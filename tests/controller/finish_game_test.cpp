@@ -4,10 +4,10 @@
 #include <utility>
 
 #include "controller/game_fixture.h"
+#include "dialogs/stats_dlg.h"
 #include "platform/modal.h"
 #include "resources/command_ids.h"
 #include "resources/strings.h"
-#include "stats/stats_dlg.h"
 
 namespace {
 class FinishGameTest : public GameTest {
@@ -48,6 +48,7 @@ TEST_F(FinishGameTest, ADieWithOneStartingPointPlaysItselfUnlessTheHumanMayChoos
         {"one die enters", {{0, 1}, {10, 1}, {5, -2}, {24, -1}}, {3, 5}, 0, {{0, 3}}},
         {"both dice enter, one on the bar", {{0, 1}, {10, 1}, {24, -1}}, {3, 5}, 0, {}},
         {"as many on the bar as dice", {{0, 2}, {10, 1}, {24, -1}}, {3, 5}, 0, {{0, 3}, {0, 5}}},
+        {"either die but not both: the larger", {{15, 1}, {27, 14}, {23, -2}, {1, -13}}, {3, 5}, 0, {{15, 20}}},
         {"while finishing", {{1, 1}, {24, -1}}, {3, 4}, 1, {}},
     };
     AutoForcedMoves = 1;

@@ -25,7 +25,6 @@ protected:
 
     void SetUp() override {
         GameWndTest::SetUp();
-        saved_ = {AutoChangeTurn, HighLight, IntelMoves, ManualDice, g_moveDelay, FirstMoveBy, DiceAsIcons};
         AutoChangeTurn = 1;
         HighLight = 0;
         IntelMoves = 0;
@@ -38,8 +37,6 @@ protected:
     void TearDown() override {
         SetManualDiceHook(nullptr);
         Script().clear();
-        std::tie(AutoChangeTurn, HighLight, IntelMoves, ManualDice, g_moveDelay, FirstMoveBy, DiceAsIcons) = saved_;
-        g_firstStarterFixed = 1;
         GameWndTest::TearDown();
     }
 
@@ -119,5 +116,4 @@ protected:
     std::string LastLine() const { return wnd->ListLine(wnd->ListCount() - 1); }
 
 private:
-    std::tuple<int, int, int, int, int, int, int> saved_;
 };

@@ -2,6 +2,7 @@
 
 #include "controller/game_fixture.h"
 #include "controller/highlight.h"
+#include "resources/command_ids.h"
 #include "resources/strings.h"
 
 namespace {
@@ -109,6 +110,42 @@ TEST_F(MoveEntryTest, BearingOffByClicks) {
         EXPECT_EQ(Count(LOC_HUMAN_OFF), 14) << c.from;
         EXPECT_EQ(g_diceLeft, 1);
         EXPECT_EQ(g_dice[0], c.leftDie);
+    }
+}
+
+TEST_F(MoveEntryTest, OfTwoDiceThatCannotBothPlayOnlyTheLargerIsOfferedAndPlayed) {
+    ShowActive();
+    HighLight = 2;
+    RecordCommands({ID_COMPUTER_TURN});
+    // The last checker outside the tray on 15: 18 or 20, and 23 shut behind both.
+    for (const std::initializer_list<int> dice : {std::initializer_list<int>{3, 5}, {5, 3}}) {
+        const int first = *dice.begin();
+        Setup({{15, 1}, {LOC_HUMAN_OFF, 14}, {23, -2}, {1, -13}}, dice);
+        g_hoverLoc = -1;
+        Hover(15);
+        EXPECT_EQ(g_lit, (std::set<int>{15, 20})) << first;
+        Click(15);
+        Click(18);
+        EXPECT_EQ(Count(15), 1) << first;
+        EXPECT_EQ(wnd->PaneText(2), "Only one die can be used: the 5");
+        EXPECT_EQ(Lines(), (std::vector<std::string>{"1st  from  "}));
+        Click(15);
+        Click(20);
+        EXPECT_EQ(Count(20), 1) << first;
+        EXPECT_EQ(wnd->PaneText(0), ResString(IDS_CANNOT_MOVE));
+        // Undone, the smaller die is refused again; played, the 3 is passed.
+        QTest::keyClick(wnd->centralWidget(), Qt::Key_Escape);
+        Drain();
+        EXPECT_EQ(Count(15), 1) << first;
+        Click(15);
+        Click(18);
+        EXPECT_EQ(Count(18), 0) << first;
+        Click(15);
+        Click(20);
+        ran.clear();
+        Key(' ');
+        EXPECT_TRUE(questions.empty()) << first;
+        EXPECT_EQ(ran, std::vector<int>{ID_COMPUTER_TURN}) << first;
     }
 }
 

@@ -3,7 +3,7 @@
 #include <QDialog>
 
 #include "controller/game_fixture.h"
-#include "display/input_mark.h"
+#include "controller/input_mark.h"
 #include "resources/command_ids.h"
 #include "resources/strings.h"
 

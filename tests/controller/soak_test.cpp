@@ -1,12 +1,12 @@
 // Many whole games in a row, played by quick Finish game: every game must end
 // in the statistics window and leave exactly the objects it started with.
 #include "controller/game_fixture.h"
+#include "dialogs/stats_dlg.h"
 #include "display/checker_sprite.h"
 #include "platform/modal.h"
 #include "resources/command_ids.h"
 #include "rules/location.h"
 #include "rules/turn_state.h"
-#include "stats/stats_dlg.h"
 
 namespace {
 class SoakTest : public GameTest {

@@ -2,7 +2,7 @@
 #include <QPushButton>
 
 #include "dialogs/about_dlg.h"
-#include "platform/dialog_builder.h"
+#include "dialogs/dialog_builder.h"
 #include "shell/game_wnd_fixture.h"
 
 namespace {

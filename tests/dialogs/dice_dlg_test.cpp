@@ -4,8 +4,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include "dialogs/gv_up_dlg.h"
-#include "platform/dialog_builder.h"
+#include "dialogs/dialog_builder.h"
+#include "dialogs/resign_dlg.h"
 #include "resources/icons.h"
 #include "rules/dice_throw.h"
 #include "shell/game_wnd_fixture.h"

@@ -7,11 +7,11 @@
 
 #include "controller/turn_cycle.h"
 #include "controller/turn_moves.h"
-#include "dialogs/gv_up_dlg.h"
+#include "dialogs/resign_dlg.h"
+#include "dialogs/scheme_dlg.h"
+#include "dialogs/settings_sheet.h"
 #include "dialogs/show_help.h"
 #include "resources/command_ids.h"
-#include "settings/backg_clr.h"
-#include "settings/settings_sheet.h"
 #include "shell/game_wnd_fixture.h"
 
 namespace {

@@ -103,3 +103,32 @@ TEST_F(AtomicFileTest, ReadOnlyFileIsNotReplaced) {
     EXPECT_EQ(*ReadFileBytes(path, 100), (Bytes{1, 2, 3}));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 }
+
+// The reason reaches the user, so each failure must carry the system's own.
+TEST_F(AtomicFileTest, FailuresSayWhy) {
+    const std::string gone = (dir / "gone" / "data.bin").string();
+    const std::string folder = (dir / "folder").string();
+    const std::string fifo = (dir / "pipe").string();
+    fs::create_directory(folder);
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const struct {
+        const char* path;
+        int error;
+    } reads[] = {{gone.c_str(), ENOENT},
+                 {folder.c_str(), EISDIR},
+                 {fifo.c_str(), NOT_A_REGULAR_FILE},
+                 {"/dev/zero", NOT_A_REGULAR_FILE}};
+    for (const auto& r : reads) EXPECT_EQ(ReadFileWithReason(r.path, 100).result.error, r.error) << r.path;
+
+    EXPECT_EQ(WriteFileAtomically(gone, Bytes{1}).error, ENOENT);
+    EXPECT_EQ(WriteFileAtomically(folder, Bytes{1}).error, EISDIR);
+    {
+        FileSizeLimit fullDisk(2);
+        EXPECT_EQ(WriteFileAtomically(path, Bytes{1, 2, 3}).error, EFBIG);
+    }
+    fs::permissions(dir,
+                    fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read | fs::perms::others_exec);
+    OrdinaryUser user;
+    if (OrdinaryUser::CanWriteIn(dir.string())) GTEST_SKIP() << "these rights ignore file permissions";
+    EXPECT_EQ(WriteFileAtomically(path, Bytes{1}).error, EACCES);
+}

@@ -75,7 +75,7 @@ TEST_F(GameWndTest, EscapeInTheWaitReachesUndoBeforeTheWaitEnds) {
 
 TEST_F(GameWndTest, WhatIsPostedDuringTheWaitRunsOnlyAfterIt) {
     RecordCommands({ID_AUTO_FORCED});
-    SetCommandHandler(ID_UNDO, [this] {
+    Override(ID_UNDO, [this] {
         ran.push_back(ID_UNDO);
         wnd->PostCommand(ID_AUTO_FORCED);
     });

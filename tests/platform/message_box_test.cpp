@@ -3,8 +3,8 @@
 #include <QFontMetrics>
 #include <QTextBrowser>
 
+#include "dialogs/settings_sheet.h"
 #include "dialogs/show_help.h"
-#include "settings/settings_sheet.h"
 #include "shell/game_app.h"
 #include "shell/game_wnd_fixture.h"
 

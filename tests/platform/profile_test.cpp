@@ -77,3 +77,13 @@ TEST_F(ProfileTest, FolderInPlaceOfTheFileGivesDefaults) {
     EXPECT_EQ(profile.GetInt("options", "speed", 75), 75);
     EXPECT_FALSE(profile.WriteInt("options", "speed", 10));
 }
+
+TEST_F(ProfileTest, AFailedWriteSaysWhy) {
+    const std::string tooLarge = "[options]\n" + std::string(MAX_PROFILE_BYTES, ';');
+    Put(profile.Path(), tooLarge);
+    EXPECT_EQ(profile.WriteInt("options", "speed", 10).error, EFBIG) << "too large to be trusted";
+    std::filesystem::remove(profile.Path());
+    std::filesystem::create_directory(profile.Path());
+    EXPECT_EQ(profile.WriteInt("options", "speed", 10).error, EISDIR);
+    EXPECT_EQ(Profile(dir.File("gone/kestro.ini")).WriteInt("options", "speed", 10).error, ENOENT);
+}

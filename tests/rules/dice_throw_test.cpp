@@ -2,7 +2,6 @@
 
 #include "board_fixture.h"
 #include "dice/mevra32.h"
-#include "settings/options.h"
 
 using DiceThrowTest = BoardTest;
 
@@ -55,12 +54,13 @@ TEST_F(DiceThrowTest, ValuesAreDiceAndRaceIsRecomputed) {
 }
 
 TEST_F(DiceThrowTest, ManualDiceHookReplacesTheThrowUnlessFinishing) {
-    SetManualDiceHook(ReplaceByThreeAndFive);
+    g_hookCalls = 0;
+    SetManualDiceHook(nullptr);
     SetSeed(SeedFor(true));
     ThrowDice();
-    EXPECT_EQ(g_hookCalls, 0);  // ManualDice off
+    EXPECT_EQ(g_diceLeft, 4);  // no hook: the random double stands
 
-    ManualDice = 1;
+    SetManualDiceHook(ReplaceByThreeAndFive);
     SetSeed(SeedFor(true));
     ThrowDice();
     EXPECT_EQ(g_hookCalls, 1);
@@ -71,7 +71,6 @@ TEST_F(DiceThrowTest, ManualDiceHookReplacesTheThrowUnlessFinishing) {
     SetSeed(SeedFor(true));
     ThrowDice();
     g_finishMode = 0;
-    ManualDice = 0;
     SetManualDiceHook(nullptr);
     EXPECT_EQ(g_hookCalls, 1);
     EXPECT_EQ(g_diceLeft, 4);

@@ -150,6 +150,38 @@ TEST_F(MovesTest, BearOffDie) {
         SetDice(c.dice);
         EXPECT_EQ(BearOffDie(c.from), c.expected) << c.from;
     }
+    // The last checker: either die takes it off, and the larger is the one to play.
+    Place({{22, 1}, {LOC_HUMAN_OFF, 14}, {5, -15}});
+    for (const Case& c : {Case{{3, 5}, 22, 5}, Case{{5, 3}, 22, 5}, Case{{3, 3, 3, 3}, 22, 3}}) {
+        SetDice(c.dice);
+        EXPECT_EQ(BearOffDie(c.from), c.expected) << *c.dice.begin();
+    }
+}
+
+TEST_F(MovesTest, RefusedSmallerDie) {
+    struct Case {
+        const char* name;
+        std::initializer_list<std::pair<int, int>> checkers;
+        std::initializer_list<int> dice;
+        int refused;
+    };
+    // The human's last checker outside the tray on 15, point 23 shut behind both dice.
+    const Case cases[] = {
+        {"either, larger second", {{15, 1}, {27, 14}, {23, -2}, {1, -13}}, {3, 5}, 0},
+        {"either, larger first", {{15, 1}, {27, 14}, {23, -2}, {1, -13}}, {5, 3}, 1},
+        {"only the smaller plays", {{15, 1}, {27, 14}, {20, -2}, {23, -2}, {1, -11}}, {3, 5}, -1},
+        {"only the larger plays", {{15, 1}, {27, 14}, {18, -2}, {23, -2}, {1, -11}}, {3, 5}, -1},
+        {"both play", {{15, 1}, {27, 14}, {1, -15}}, {3, 5}, -1},
+        {"either enters, then 11 is shut", {{0, 1}, {27, 14}, {11, -2}, {1, -13}}, {6, 5}, 1},
+        {"a double", {{15, 1}, {27, 14}, {21, -2}, {1, -13}}, {3, 3, 3, 3}, -1},
+        {"one die left", {{15, 1}, {27, 14}, {23, -2}, {1, -13}}, {3}, -1},
+    };
+    for (const Case& c : cases) {
+        Place(c.checkers);
+        SetDice(c.dice);
+        EXPECT_EQ(RefusedSmallerDie(), c.refused) << c.name;
+        EXPECT_EQ(g_board[15]->count + g_board[0]->count, 1) << c.name << ": the board is left as it was";
+    }
 }
 
 TEST_F(MovesTest, BothDicePossible) {

@@ -27,7 +27,7 @@ TEST_F(InterruptedWriteTest, EveryDataFileKeepsItsLastGoodContent) {
     SchemeSet schemes = kDefaultSchemes;
     struct Case {
         const char* file;
-        std::function<bool(const std::string&)> write;
+        std::function<FileResult(const std::string&)> write;
         std::function<void()> change;  // what the next write would record
     };
     const Case cases[] = {

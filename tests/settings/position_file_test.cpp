@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 
+#include "options_snapshot.h"
 #include "platform/le_bytes.h"
 #include "rules/board_fixture.h"
 #include "rules/turn_state.h"
@@ -75,6 +76,10 @@ protected:
         int v = 100;
         for (int32_t* c : counters) *c = v++;
     }
+
+private:
+    // Open sets the all-time scores.
+    OptionsSnapshot options_;
 };
 
 TEST_F(PositionFileTest, SavedAtTheStartOfAHumanTurnByteForByte) {

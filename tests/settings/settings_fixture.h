@@ -5,9 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
-#include <vector>
 
+#include "options_snapshot.h"
 #include "platform/atomic_file.h"
 #include "platform/profile.h"
 #include "rules/position.h"
@@ -20,8 +19,6 @@ protected:
     void SetUp() override {
         savedProfile_ = g_profile;
         g_profile = Profile(dir.File(INI_FILE_NAME));
-        for (int32_t* v : Settings()) saved_.push_back(*v);
-        savedColors_ = g_colors;
     }
     void TearDown() override {
         RestoreSettings();
@@ -29,8 +26,8 @@ protected:
     }
     // Every setting as it was before the test, and no INI file.
     void RestoreSettings() {
-        for (std::size_t i = 0; i < saved_.size(); ++i) *Settings()[i] = saved_[i];
-        g_colors = savedColors_;
+        options_.Restore();
+        g_sideToMove = savedSideToMove_;
         std::filesystem::remove(g_profile.Path());
     }
 
@@ -46,28 +43,8 @@ protected:
     TempDir dir{"settings"};
 
 private:
-    static std::vector<int32_t*> Settings() {
-        return {&UseCube,
-                &AutoFinish,
-                &DiceAsIcons,
-                &g_moveDelay,
-                &AutoChangeTurn,
-                &LevelOfPlay,
-                &FirstMoveBy,
-                &ShowProgress,
-                &AutoForcedMoves,
-                &HitShake,
-                &HighLight,
-                &IntelMoves,
-                &ManualDice,
-                &ClockWise,
-                &CurScheme,
-                &g_totalScore[SIDE_HUMAN],
-                &g_totalScore[SIDE_COMPUTER],
-                &g_firstStarterFixed,
-                &g_sideToMove};
-    }
+    OptionsSnapshot options_;
+    // Loading the settings may name the first game's starter.
+    int32_t savedSideToMove_ = g_sideToMove;
     Profile savedProfile_{""};
-    std::vector<int32_t> saved_;
-    ColorScheme savedColors_{};
 };

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "options_snapshot.h"
 #include "platform/clock.h"
 #include "platform/command_queue.h"
 #include "platform/message_box.h"
@@ -58,7 +59,6 @@ protected:
         SetClock(nullptr);
         g_awaitingConfirm = 0;
         g_moveOrdinal = 0;
-        UseCube = 0;
     }
 
     // Message boxes are answered with `answer` and noted in `questions`.
@@ -69,12 +69,14 @@ protected:
         });
     }
 
+    // Puts `handler` in the place of a command's own until the test ends.
+    void Override(int id, std::function<void()> handler) {
+        SetCommandHandler(id, std::move(handler));
+        overridden.push_back(id);
+    }
     // Records every command id that reaches a handler.
-    void RecordCommands(std::initializer_list<int> ids) {
-        for (int id : ids) {
-            SetCommandHandler(id, [this, id] { ran.push_back(id); });
-            overridden.push_back(id);
-        }
+    void RecordCommands(const std::vector<int>& ids) {
+        for (int id : ids) Override(id, [this, id] { ran.push_back(id); });
     }
 
     void ShowActive() {
@@ -113,6 +115,7 @@ protected:
         for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
     }
 
+    OptionsSnapshot options;
     VirtualClock clock;
     std::unique_ptr<GameWnd> wnd;
     std::vector<Question> questions;

@@ -121,14 +121,13 @@ TEST_F(GameWndTest, TheDoubleRuleAlsoSetsTheCubeButton) {
 
 TEST_F(GameWndTest, PostedCommandsRunInOrderAndNeverInsideAnother) {
     std::vector<std::string> trace;
-    SetCommandHandler(ID_COMPUTER_TURN, [&] {
+    Override(ID_COMPUTER_TURN, [&] {
         trace.push_back("turn begins");
         // A handler that lets the event loop run, as the end-of-turn wait does.
         Drain();
         trace.push_back("turn ends");
     });
-    SetCommandHandler(ID_AUTO_FORCED, [&] { trace.push_back("forced"); });
-    overridden = {ID_COMPUTER_TURN, ID_AUTO_FORCED};
+    Override(ID_AUTO_FORCED, [&] { trace.push_back("forced"); });
     wnd->PostCommand(ID_COMPUTER_TURN);
     wnd->PostCommand(ID_AUTO_FORCED);
     Drain();

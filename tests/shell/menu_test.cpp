@@ -106,10 +106,7 @@ TEST_F(GameWndTest, OpeningAMenuGreysTheItemsWhoseRuleIsFalse) {
 TEST_F(GameWndTest, EveryAcceleratorReachesItsCommand) {
     std::vector<int> ids;
     for (const CommandInfo& c : CommandTable()) ids.push_back(c.id);
-    for (int id : ids) {
-        SetCommandHandler(id, [this, id] { ran.push_back(id); });
-        overridden.push_back(id);
-    }
+    RecordCommands(ids);
     UseCube = 1;
     ShowActive();
     struct Key {

@@ -11,7 +11,6 @@
 #include "dice/mevra32.h"
 #include "rules/board_snapshot.h"
 #include "self_play.h"
-#include "settings/options.h"
 
 namespace {
 // Fixed, so that figures from different builds compare.
@@ -53,9 +52,8 @@ double TimeSearch(const CorpusEntry& entry) {
     std::copy(entry.dice, entry.dice + MAX_DICE + 1, g_dice);
     g_diceLeft = entry.diceLeft;
     g_race = entry.race;
-    LevelOfPlay = entry.level;
     const auto start = std::chrono::steady_clock::now();
-    ChooseComputerMove();
+    ChooseComputerMove(entry.level);
     return std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count();
 }
 }  // namespace

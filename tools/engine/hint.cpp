@@ -9,7 +9,6 @@
 #include "computer/search.h"
 #include "rules/moves.h"
 #include "rules/position.h"
-#include "settings/options.h"
 
 namespace {
 // p0 … p27, the two dice and the level.
@@ -75,7 +74,6 @@ void SetUpPosition(const std::array<int, kFields>& f) {
         g_diceLeft = MAX_DICE;
     }
     g_race = NoContact();
-    LevelOfPlay = f[NUM_LOCATIONS + 2];
 }
 
 std::string MoveText() {
@@ -104,7 +102,7 @@ int RunHint(std::istream& in, std::ostream& out, std::ostream& err) {
             err << "kestro-engine hint: line " << number << ": " << problem << "\n";
             return 2;
         }
-        ChooseComputerMove();
+        ChooseComputerMove(fields[NUM_LOCATIONS + 2]);
         out << MoveText() << "\n";
     }
     return 0;

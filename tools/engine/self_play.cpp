@@ -39,8 +39,7 @@ int ChooseTurn(int level, SuggestedMove (&moves)[MAX_DICE], GameRecord& record, 
     } else {
         if (!EntryOpen(SIDE_COMPUTER)) return 0;
         if (beforeSearch) beforeSearch();
-        LevelOfPlay = level;
-        ChooseComputerMove();
+        ChooseComputerMove(level);
         for (n = 0; n < g_diceLeft; ++n) moves[n] = {g_bestFrom[n], g_bestFrom[n] - g_bestDice[n]};
     }
     ++record.searches;

@@ -1,4 +1,4 @@
-#include "settings/settings_sheet.h"
+#include "dialogs/settings_sheet.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -7,20 +7,24 @@
 #include <functional>
 #include <sstream>
 
+#include "controller/file_failure.h"
 #include "controller/game_fixture.h"
+#include "dialogs/dialog_builder.h"
+#include "dialogs/dice_dlg.h"
+#include "dialogs/scheme_dlg.h"
+#include "dialogs/settings_page.h"
 #include "platform/canvas.h"
-#include "platform/dialog_builder.h"
 #include "platform/modal.h"
 #include "platform/profile.h"
 #include "resources/command_ids.h"
-#include "settings/backg_clr.h"
+#include "resources/strings.h"
 #include "settings/position_file.h"
-#include "settings/settings_page.h"
 #include "temp_dir.h"
 
 namespace {
 constexpr int GAME = 0;
 constexpr int VISUAL = 1;
+constexpr int IDC_MANUAL_DICE = 1128;
 
 using User = std::function<void(SettingsSheet&)>;
 void Press(SettingsSheet& sheet, const char* text) {
@@ -38,13 +42,11 @@ class SettingsSheetTest : public GameTest {
 protected:
     void SetUp() override {
         oldProfile_ = std::exchange(g_profile, Profile(dir_.File(INI_FILE_NAME)));
-        for (int32_t* v : kOptions) saved_.push_back(*v);
         GameTest::SetUp();
         g_lastSettingsPage = GAME;
     }
     void TearDown() override {
         SetModalHook({});
-        for (std::size_t i = 0; i < saved_.size(); ++i) *kOptions[i] = saved_[i];
         GameTest::TearDown();
         g_profile = oldProfile_;
     }
@@ -69,25 +71,8 @@ protected:
         return keys;
     }
 
-    const std::vector<int32_t*> kOptions = {&UseCube,
-                                            &FirstMoveBy,
-                                            &AutoChangeTurn,
-                                            &AutoForcedMoves,
-                                            &IntelMoves,
-                                            &ManualDice,
-                                            &LevelOfPlay,
-                                            &HitShake,
-                                            &ShowProgress,
-                                            &DiceAsIcons,
-                                            &HighLight,
-                                            &AutoFinish,
-                                            &g_moveDelay,
-                                            &ClockWise,
-                                            &g_totalScore[SIDE_HUMAN],
-                                            &g_totalScore[SIDE_COMPUTER]};
     TempDir dir_{"settings-sheet"};
     Profile oldProfile_{""};
-    std::vector<int32_t> saved_;
 };
 
 TEST_F(SettingsSheetTest, OpensOnThePageShownLastAndShowsTheScoresReadOnly) {
@@ -208,6 +193,34 @@ TEST_F(SettingsSheetTest, ClockwiseMidTurnKeepsTheCheckersAndTheTurnStart) {
     EXPECT_EQ(undone, start);
 }
 
+TEST_F(SettingsSheetTest, TheManualDiceDialogFollowsTheOptionFromTheStartAndMidGame) {
+    int dialogs = 0;
+    const auto countDialogs = [&dialogs] {
+        dialogs = 0;
+        SetModalHook([&dialogs](QDialog& dialog) {
+            dialogs += qobject_cast<DiceDlg*>(&dialog) != nullptr;
+            return int{QDialog::Accepted};
+        });
+    };
+    for (bool on : {true, false}) {
+        // A window opened with the option: its first game's opening throw.
+        WriteProfileInt(OPTIONS_SECTION, "ManualDice", on);
+        countDialogs();
+        wnd.reset();
+        wnd = std::make_unique<GameWnd>(1024);
+        FlushInput();
+        EXPECT_EQ(dialogs > 0, on) << on;
+        // Turned the other way in the sheet, in the middle of the game.
+        RunSettings(GAME, [&](SettingsSheet& s) {
+            Check(GAME, IDC_MANUAL_DICE, !on)(s);
+            Press(s, "OK");
+        });
+        countDialogs();
+        ThrowDice();
+        EXPECT_EQ(dialogs, on ? 0 : 1) << on;
+    }
+}
+
 TEST_F(SettingsSheetTest, OkShowsTheDiceTheCubeAndTheProgressBarAtOnce) {
     ShowActive();
     Setup({{1, 2}, {12, 13}, {24, -15}}, {3, 5});
@@ -275,4 +288,21 @@ TEST_F(SettingsSheetTest, GroupBoxMnemonicsMoveTheFocusToTheFirstControlAfterThe
         const QWidget& holder = c.page >= 0 ? *sheet.Page(c.page) : *shown;
         EXPECT_EQ(QApplication::focusWidget(), DialogItem(holder, c.focused)) << c.group;
     }
+}
+
+TEST_F(SettingsSheetTest, OkWithAProfileThatCannotBeWrittenAppliesAndSaysSoOnce) {
+    std::filesystem::remove(g_profile.Path());
+    std::filesystem::create_directory(g_profile.Path());
+    RunSettings(GAME, [](SettingsSheet& s) {
+        Check(GAME, 1049, true)(s);
+        s.SetActivePage(VISUAL);
+        Check(VISUAL, 1070, true)(s);
+        Press(s, "OK");
+    });
+    EXPECT_EQ(UseCube, 1);
+    EXPECT_EQ(ClockWise, 1);
+    ASSERT_EQ(questions.size(), 1u) << "one message for all the keys";
+    EXPECT_EQ(questions[0].text, FileFailureText(IDS_SAVE_FAILED, g_profile.Path(), {EISDIR}));
+    EXPECT_EQ(questions[0].icon, MB_ICONEXCLAMATION);
+    std::filesystem::remove(g_profile.Path());
 }

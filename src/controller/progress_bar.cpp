@@ -1,4 +1,4 @@
-#include "display/progress_bar.h"
+#include "controller/progress_bar.h"
 
 #include "rules/position.h"
 #include "settings/options.h"

@@ -6,6 +6,8 @@
 #include <QDialog>
 #include <array>
 
+#include "platform/atomic_file.h"
+
 class QTabWidget;
 class SettingsPage;
 
@@ -29,6 +31,8 @@ public:
     // OK: the current page's values are checked first; then every page that
     // was shown applies its values, in page order.
     void accept() override;
+    // After OK: whether the profile took every value, and if not why.
+    FileResult Saved() const { return saved_; }
 
 private:
     void PageChosen(int index);
@@ -36,6 +40,7 @@ private:
     QTabWidget* tabs_;
     std::array<SettingsPage*, PAGE_COUNT> pages_{};
     int current_ = 0;
+    FileResult saved_;
 };
 
 // The Settings command: runs the sheet and, after OK, brings the cube button

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <string>
 
+#include "platform/atomic_file.h"
 #include "settings/color_scheme.h"
 
 class QComboBox;
@@ -19,6 +20,8 @@ public:
 
     // Makes the selected scheme live and writes all four schemes to the file.
     void accept() override;
+    // After OK: whether the scheme file was written, and if not why.
+    FileResult Saved() const { return saved_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -32,6 +35,7 @@ private:
 
     SchemeSet schemes_;
     std::string schemePath_;
+    FileResult saved_;
     QComboBox* list_;
     std::array<QLabel*, NUM_COLOR_SLOTS> swatches_{};
 };

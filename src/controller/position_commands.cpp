@@ -1,4 +1,4 @@
-#include "settings/position_commands.h"
+#include "controller/position_commands.h"
 
 #include <filesystem>
 #include <optional>
@@ -8,6 +8,7 @@
 #include "controller/confirm_turn.h"
 #include "controller/cube_commands.h"
 #include "controller/dice_display.h"
+#include "controller/file_failure.h"
 #include "controller/move_entry.h"
 #include "controller/narration.h"
 #include "controller/new_game.h"
@@ -46,8 +47,11 @@ void SavePositionFile() {
     // The saved time is the total so far; the clock runs again at the next prompt.
     const bool clockRan = g_thinkTime[SIDE_HUMAN] < 0;
     StopClock(SIDE_HUMAN);
-    // Nothing was saved when the file could not be written, so the human's time goes on counting.
-    if (!SavePositionFile(*path) && clockRan) StartClock(SIDE_HUMAN);
+    const FileResult saved = SavePositionFile(*path);
+    if (saved) return;
+    // Nothing was saved, so the human's time goes on counting.
+    if (clockRan) StartClock(SIDE_HUMAN);
+    ShowFileFailure(IDS_SAVE_FAILED, *path, saved);
 }
 
 void OpenPositionFile() {
@@ -56,7 +60,7 @@ void OpenPositionFile() {
     const std::optional<std::string> path = AskPositionFile(FileDialogKind::Open);
     if (!path) return;
     const PosFileRead read = ReadPositionFile(*path);
-    if (read.status == PosFileStatus::Unreadable) return;
+    if (read.status == PosFileStatus::Unreadable) return ShowFileFailure(IDS_OPEN_FAILED, *path, read.why);
     if (read.status == PosFileStatus::Invalid) {
         MessageBox(ResString(IDS_INVALID_POSITION_FILE), MB_OK, MB_ICONEXCLAMATION, HELP_FILES);
         return;

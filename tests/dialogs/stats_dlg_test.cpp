@@ -1,11 +1,11 @@
-#include "stats/stats_dlg.h"
+#include "dialogs/stats_dlg.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <functional>
 
 #include "controller/end_game.h"
-#include "platform/dialog_builder.h"
+#include "dialogs/dialog_builder.h"
 #include "resources/command_ids.h"
 #include "rules/game_stats.h"
 #include "shell/game_wnd_fixture.h"

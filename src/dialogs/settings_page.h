@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <initializer_list>
 
+#include "platform/atomic_file.h"
+
 class SettingsPage : public QDialog {
     Q_OBJECT
 
@@ -22,8 +24,9 @@ public:
     bool Deactivate();
     // Whether the page has been shown, and so has options to apply.
     bool Shown() const { return shown_; }
-    // OK: copies the members into the options and writes them to the profile.
-    virtual void Apply() = 0;
+    // OK: copies the members into the options and writes them to the profile;
+    // says why when the profile could not be written.
+    virtual FileResult Apply() = 0;
 
 protected:
     // Fills the members from the options, and whatever the exchange leaves out.
@@ -37,8 +40,9 @@ protected:
         int32_t& option;
         int32_t value;
     };
-    // Copies each value into its option and writes it to the profile, in order.
-    static void StoreOptions(std::initializer_list<StoredOption> options);
+    // Copies each value into its option and writes it to the profile, in
+    // order; the first write that failed is returned.
+    static FileResult StoreOptions(std::initializer_list<StoredOption> options);
 
     // A check box as 0 or 1.
     void ExchangeCheck(bool save, int id, int32_t& value) const;

@@ -1,4 +1,4 @@
-#include "settings/backg_clr.h"
+#include "dialogs/scheme_dlg.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -7,10 +7,11 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "controller/file_failure.h"
+#include "dialogs/dialog_builder.h"
 #include "dialogs/show_help.h"
 #include "platform/canvas.h"
 #include "platform/color_chooser.h"
-#include "platform/dialog_builder.h"
 #include "platform/modal.h"
 #include "platform/profile.h"
 #include "resources/command_ids.h"
@@ -107,7 +108,7 @@ void BackgClr::accept() {
     g_colors = Current();
     // A file that cannot be written costs only the saved schemes; the colours
     // still apply for this run.
-    WriteSchemeFile(schemes_, schemePath_);
+    saved_ = WriteSchemeFile(schemes_, schemePath_);
     QDialog::accept();
 }
 
@@ -119,5 +120,6 @@ void OnColors() {
     // Other windows, such as the statistics window, read the colours when they paint.
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window != g_gameWnd && window->isVisible()) window->update();
-    WriteProfileInt(OPTIONS_SECTION, "CurScheme", CurScheme);
+    const FileResult choiceSaved = WriteProfileInt(OPTIONS_SECTION, "CurScheme", CurScheme);
+    ShowSaveFailure({{SCHEME_FILE_NAME, dialog.Saved()}, {g_profile.Path(), choiceSaved}});
 }

@@ -1,4 +1,4 @@
-#include "settings/settings_sheet.h"
+#include "dialogs/settings_sheet.h"
 
 #include <QBoxLayout>
 #include <QPushButton>
@@ -7,11 +7,14 @@
 
 #include "controller/dice_display.h"
 #include "controller/enable_rules.h"
+#include "controller/file_failure.h"
+#include "controller/progress_bar.h"
+#include "dialogs/dice_dlg.h"
+#include "dialogs/play_opts.h"
 #include "dialogs/show_help.h"
-#include "display/progress_bar.h"
+#include "dialogs/vis_opts.h"
 #include "platform/modal.h"
-#include "settings/play_opts.h"
-#include "settings/vis_opts.h"
+#include "platform/profile.h"
 #include "shell/game_wnd.h"
 
 int g_lastSettingsPage = 0;
@@ -62,15 +65,18 @@ void SettingsSheet::PageChosen(int index) {
 void SettingsSheet::accept() {
     if (!Page(current_)->Deactivate()) return;
     for (SettingsPage* page : pages_)
-        if (page->Shown()) page->Apply();
+        if (page->Shown()) saved_ = FirstFailure(saved_, page->Apply());
     QDialog::accept();
 }
 
 void OnSettings() {
     SettingsSheet sheet(g_gameWnd);
     if (RunModal(sheet) != QDialog::Accepted) return;
+    FollowManualDiceOption();
     g_gameWnd->EnableCube(CanDouble());
     ShowDice();
     // The bar follows the option at once, also when it was switched off.
     DrawProgressBar();
+    // The options are in force for this run all the same.
+    ShowSaveFailure({{g_profile.Path(), sheet.Saved()}});
 }

@@ -1,8 +1,8 @@
-#include "dialogs/gv_up_dlg.h"
+#include "dialogs/resign_dlg.h"
 
 #include <QRadioButton>
 
-#include "platform/dialog_builder.h"
+#include "dialogs/dialog_builder.h"
 #include "resources/dialog_templates.h"
 
 namespace {

@@ -2,14 +2,14 @@
 // and the orientation of the board.
 #pragma once
 
-#include "settings/settings_page.h"
+#include "dialogs/settings_page.h"
 
 class VisOpts : public SettingsPage {
     Q_OBJECT
 
 public:
     VisOpts();
-    void Apply() override;
+    FileResult Apply() override;
 
 protected:
     void InitPage() override;

@@ -4,12 +4,14 @@
 #include <QPushButton>
 #include <filesystem>
 
+#include "controller/file_failure.h"
+#include "dialogs/dialog_builder.h"
 #include "platform/canvas.h"
 #include "platform/color_chooser.h"
-#include "platform/dialog_builder.h"
 #include "platform/modal.h"
 #include "platform/profile.h"
 #include "resources/command_ids.h"
+#include "resources/strings.h"
 #include "settings/scheme_file.h"
 #include "shell/game_wnd_fixture.h"
 #include "temp_dir.h"
@@ -122,5 +124,23 @@ TEST_F(BackgClrTest, CancelKeepsTheColoursButReopensOnTheChosenScheme) {
         EXPECT_EQ(DialogItemAs<QComboBox>(d, 1022)->currentIndex(), 2);
         EXPECT_EQ(Swatch(d, 1011, QPalette::Window), ToQColor(kDefaultSchemes[2][SLOT_BACKGROUND]));
     });
+}
+
+TEST_F(BackgClrTest, OkWithAFileThatCannotBeWrittenAppliesAndSaysSoOnce) {
+    // A folder with the file's name cannot be replaced by a file.
+    for (const char* blocked : {SCHEME_FILE_NAME, INI_FILE_NAME}) {
+        SCOPED_TRACE(blocked);
+        questions.clear();
+        std::filesystem::remove(blocked);
+        std::filesystem::create_directory(blocked);
+        RunColors([](QDialog& d) {
+            Choose(d, 2);
+            Press(d, IDOK);
+        });
+        EXPECT_EQ(BoardBackground(), QColor(179, 177, 207));
+        ASSERT_EQ(questions.size(), 1u);
+        EXPECT_EQ(questions[0].text, FileFailureText(IDS_SAVE_FAILED, blocked, {EISDIR}));
+        std::filesystem::remove(blocked);
+    }
 }
 }  // namespace

@@ -1,5 +1,9 @@
-#include "settings/position_commands.h"
+#include "controller/position_commands.h"
 
+#include <sys/stat.h>
+
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <string>
@@ -10,6 +14,7 @@
 #include "platform/file_dialog.h"
 #include "resources/command_ids.h"
 #include "shell/game_app.h"
+#include "temp_dir.h"
 
 namespace {
 class PositionCommandsTest : public GameTest {
@@ -39,6 +44,12 @@ protected:
     std::optional<std::string> chosen;
     std::vector<FileDialogKind> asked;
 };
+
+// The warning for a file that could not be saved or opened.
+std::string Says(const char* action, const char* file, int error) {
+    const char* reason = error == NOT_A_REGULAR_FILE ? "Not a regular file" : std::strerror(error);
+    return std::string("Could not ") + action + " '" + file + "': " + reason + ".";
+}
 
 const std::initializer_list<std::pair<int, int>> kBoard = {{1, 2},   {12, 5},  {17, 3}, {19, 5},
                                                            {24, -2}, {13, -5}, {8, -3}, {6, -5}};
@@ -105,7 +116,9 @@ TEST_F(PositionCommandsTest, AFileThatIsNotAPositionFileChangesNothing) {
     Run(ID_FILE_OPEN, "notes.pos");
     Run(ID_FILE_OPEN, "missing.pos");
     Run(ID_FILE_OPEN, std::nullopt);
-    ASSERT_EQ(questions.size(), 1u);
+    // A file that is not there cannot be read: the user is told (the tests
+    // below show how).
+    ASSERT_EQ(questions.size(), 2u);
     EXPECT_EQ(questions[0].text, "Invalid position file !");
     EXPECT_EQ(questions[0].icon, MB_ICONEXCLAMATION);
     EXPECT_EQ(Count(12), 5);
@@ -144,4 +157,67 @@ TEST_F(PositionCommandsTest, OnlyAWrittenFileStopsTheHumansClock) {
         StopClock(SIDE_HUMAN);
         EXPECT_EQ(g_thinkTime[SIDE_HUMAN], 300);
     }
+}
+
+// Save or Open of a file that cannot be written or read: a warning names the
+// file and the system's reason, and the game goes on as it was, the human's
+// clock included.
+class FileFailureTest : public PositionCommandsTest {
+protected:
+    void Check(const char* name, int command, const std::string& path, int error) {
+        SCOPED_TRACE(name);
+        questions.clear();
+        g_thinkTime[SIDE_HUMAN] = 0;
+        clock.Sleep(1000);  // a clock started at tick 0 would look stopped
+        Setup(kBoard, {6, 4});
+        const std::vector<std::string> lines = Lines();
+        Run(command, path);
+        ASSERT_EQ(questions.size(), 1u);
+        const std::string file = std::filesystem::path(path).filename().string();
+        EXPECT_EQ(questions[0].text, Says(command == ID_FILE_SAVE ? "save" : "open", file.c_str(), error));
+        EXPECT_EQ(questions[0].buttons, MB_OK);
+        EXPECT_EQ(questions[0].icon, MB_ICONEXCLAMATION);
+        EXPECT_EQ(Lines(), lines);
+        EXPECT_EQ(Count(12), 5);
+        EXPECT_LT(g_thinkTime[SIDE_HUMAN], 0) << "the human's clock runs";
+    }
+    TempDir dir{"pos-failures"};
+};
+
+TEST_F(FileFailureTest, ASaveOrOpenThatFailsSaysWhy) {
+    const std::string gone = dir.File("gone/game.pos");
+    const std::string here = dir.File("game.pos");
+    const struct {
+        const char* name;
+        int command;
+        std::string path;
+        int error;
+        std::function<void()> prepare;
+    } cases[] = {
+        {"save into a folder that is gone", ID_FILE_SAVE, gone, ENOENT, {}},
+        {"save to a full disk", ID_FILE_SAVE, here, EFBIG, {}},
+        {"open a file that is gone", ID_FILE_OPEN, gone, ENOENT, {}},
+        {"open a folder", ID_FILE_OPEN, here, EISDIR, [&] { std::filesystem::create_directory(here); }},
+        {"open a FIFO", ID_FILE_OPEN, here, NOT_A_REGULAR_FILE, [&] { ::mkfifo(here.c_str(), 0600); }},
+    };
+    for (const auto& c : cases) {
+        std::filesystem::remove(here);
+        if (c.prepare) c.prepare();
+        std::optional<FileSizeLimit> fullDisk;
+        if (c.error == EFBIG) fullDisk.emplace(100);
+        Check(c.name, c.command, c.path, c.error);
+    }
+    EXPECT_FALSE(std::filesystem::exists(gone));
+}
+
+TEST_F(FileFailureTest, AFolderOrFileWithoutPermissionSaysSo) {
+    const std::string unreadable = dir.File("private.pos");
+    std::ofstream(unreadable) << "x";
+    std::filesystem::permissions(unreadable, std::filesystem::perms::none);
+    TempDir readOnly{"pos-read-only"};
+    readOnly.MakeReadOnly();
+    OrdinaryUser user;
+    if (OrdinaryUser::CanWriteIn(readOnly.File(""))) GTEST_SKIP() << "these rights ignore file permissions";
+    Check("save into a read-only folder", ID_FILE_SAVE, readOnly.File("game.pos"), EACCES);
+    Check("open a file without read permission", ID_FILE_OPEN, unreadable, EACCES);
 }

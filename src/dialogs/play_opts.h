@@ -2,7 +2,7 @@
 // who starts the first game, beside the all-time score, which it only shows.
 #pragma once
 
-#include "settings/settings_page.h"
+#include "dialogs/settings_page.h"
 
 class QComboBox;
 
@@ -11,7 +11,7 @@ class PlayOpts : public SettingsPage {
 
 public:
     PlayOpts();
-    void Apply() override;
+    FileResult Apply() override;
 
 protected:
     void InitPage() override;

@@ -4,7 +4,7 @@
 
 #include <QLabel>
 
-#include "display/progress_bar.h"
+#include "controller/progress_bar.h"
 
 class ProgressPane : public QLabel {
 public:

@@ -1,4 +1,4 @@
-#include "controller/pause.h"
+#include "display/pause.h"
 
 #include "platform/clock.h"
 #include "rules/game_stats.h"

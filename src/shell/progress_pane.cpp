@@ -1,4 +1,4 @@
-#include "display/progress_pane.h"
+#include "shell/progress_pane.h"
 
 #include <QPainter>
 

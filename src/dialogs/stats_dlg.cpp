@@ -1,4 +1,4 @@
-#include "stats/stats_dlg.h"
+#include "dialogs/stats_dlg.h"
 
 #include <QLabel>
 #include <QMainWindow>
@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <cstdio>
 
+#include "dialogs/dialog_builder.h"
 #include "platform/canvas.h"
-#include "platform/dialog_builder.h"
 #include "platform/modal.h"
 #include "resources/dialog_templates.h"
 #include "resources/strings.h"
@@ -61,8 +61,6 @@ StatsDlg::StatsDlg(QWidget* owner) : QDialog(owner) {
     DialogItemAs<QLabel>(*this, IDC_GAMES_END)->setText(QStringLiteral("50"));
     connect(DialogItemAs<QPushButton>(*this, IDC_MORE), &QPushButton::clicked, this, &StatsDlg::ToggleMore);
     ToggleMore();
-    // A file that cannot be written costs only the history; the game's numbers still show.
-    UpdateStatsFile();
     ShowNumbers();
 }
 

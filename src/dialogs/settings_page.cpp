@@ -1,15 +1,15 @@
-#include "settings/settings_page.h"
+#include "dialogs/settings_page.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include "platform/dialog_builder.h"
+#include "dialogs/dialog_builder.h"
+#include "dialogs/settings_sheet.h"
 #include "platform/number_box.h"
 #include "platform/profile.h"
 #include "settings/options.h"
-#include "settings/settings_sheet.h"
 
 SettingsPage::SettingsPage(int templateId, int index) : index_(index) {
     BuildDialog(*this, *FindDialogTemplate(templateId));
@@ -29,11 +29,13 @@ void SettingsPage::Activate() {
 
 bool SettingsPage::Deactivate() { return Exchange(true); }
 
-void SettingsPage::StoreOptions(std::initializer_list<StoredOption> options) {
+FileResult SettingsPage::StoreOptions(std::initializer_list<StoredOption> options) {
+    FileResult saved;
     for (const StoredOption& o : options) {
         o.option = o.value;
-        WriteProfileInt(OPTIONS_SECTION, o.key, o.value);
+        saved = FirstFailure(saved, WriteProfileInt(OPTIONS_SECTION, o.key, o.value));
     }
+    return saved;
 }
 
 void SettingsPage::ExchangeCheck(bool save, int id, int32_t& value) const {

@@ -3,7 +3,7 @@
 // the other side's distance to go, so the side ahead has the longer part.
 #pragma once
 
-#include "display/rect.h"
+#include "platform/rect.h"
 
 struct ProgressBar {
     bool shown = false;

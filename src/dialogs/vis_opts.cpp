@@ -1,4 +1,4 @@
-#include "settings/vis_opts.h"
+#include "dialogs/vis_opts.h"
 
 #include "controller/board_orientation.h"
 #include "platform/profile.h"
@@ -45,15 +45,16 @@ bool VisOpts::Exchange(bool save) {
     return true;
 }
 
-void VisOpts::Apply() {
-    StoreOptions({
+FileResult VisOpts::Apply() {
+    FileResult saved = StoreOptions({
         {"ShowProgress", ShowProgress, showProgress_},
         {"HitShake", HitShake, shake_},
         {"DiceAsIcons", DiceAsIcons, pictureDice_},
         {"HighLight", HighLight, highlight_},
         {"AutoFinish", AutoFinish, autoFinish_},
     });
-    WriteProfileInt(OPTIONS_SECTION, "speed", speed_);
+    saved = FirstFailure(saved, WriteProfileInt(OPTIONS_SECTION, "speed", speed_));
     g_moveDelay = 100 - speed_;
-    if (clockwise_ != ClockWise) TurnBoard(clockwise_);
+    if (clockwise_ != ClockWise) saved = FirstFailure(saved, TurnBoard(clockwise_));
+    return saved;
 }

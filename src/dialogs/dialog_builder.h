@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-#include "display/rect.h"
+#include "platform/rect.h"
 #include "resources/dialog_templates.h"
 
 class QDialog;

@@ -1,4 +1,4 @@
-#include "display/input_mark.h"
+#include "controller/input_mark.h"
 
 #include <string>
 

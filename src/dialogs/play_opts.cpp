@@ -1,9 +1,9 @@
-#include "settings/play_opts.h"
+#include "dialogs/play_opts.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "platform/dialog_builder.h"
+#include "dialogs/dialog_builder.h"
 #include "rules/location.h"
 #include "settings/options.h"
 
@@ -51,9 +51,9 @@ bool PlayOpts::Exchange(bool save) {
     return true;
 }
 
-void PlayOpts::Apply() {
+FileResult PlayOpts::Apply() {
     // FirstMoveBy acts at the next start only: the game in play keeps its starter.
-    StoreOptions({
+    return StoreOptions({
         {"FirstMoveBy", FirstMoveBy, firstMove_},
         {"UseCube", UseCube, useCube_},
         {"AutoChangeTurn", AutoChangeTurn, autoChangeTurn_},

@@ -1,4 +1,4 @@
-#include "platform/dialog_builder.h"
+#include "dialogs/dialog_builder.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
