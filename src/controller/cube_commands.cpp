@@ -13,6 +13,7 @@
 #include "display/pause.h"
 #include "platform/message_box.h"
 #include "resources/command_ids.h"
+#include "resources/help_topics.h"
 #include "resources/strings.h"
 #include "rules/position.h"
 #include "rules/turn_state.h"
@@ -33,7 +34,8 @@ void OfferHumanDouble() {
     Pause(kAnswerPauseMs);
     View().SetWaitCursor(false);
     if (HumanDoubles()) return ShowDoubledCube();
-    if (MessageBox(ResString(IDS_COMPUTER_REFUSES), MB_OKCANCEL, MB_ICONASTERISK) == IDOK) EndGame(SIDE_HUMAN, 0);
+    if (MessageBox(ResString(IDS_COMPUTER_REFUSES), MB_OKCANCEL, MB_ICONASTERISK, HELP_DOUBLING) == IDOK)
+        EndGame(SIDE_HUMAN, 0);
 }
 
 DoubleAnswer AnswerOf(int reply) {
@@ -50,14 +52,16 @@ DoubleAnswer AnswerOf(int reply) {
 void ComputerDoubles() {
     // The race standing helps the human answer.
     OnShowProgress();
-    const DoubleAnswer answer = AnswerOf(MessageBox(ResString(IDS_COMPUTER_DOUBLES), MB_YESNOCANCEL, MB_ICONQUESTION));
+    const DoubleAnswer answer =
+        AnswerOf(MessageBox(ResString(IDS_COMPUTER_DOUBLES), MB_YESNOCANCEL, MB_ICONQUESTION, HELP_DOUBLING));
     AnswerComputerDouble(answer);
     if (answer == DoubleAnswer::Take) ShowDoubledCube();
     ShowNote("");
 }
 
 void ComputerResigns() {
-    AnswerComputerResign(MessageBox(ResString(IDS_COMPUTER_RESIGNS), MB_YESNO, MB_ICONQUESTION) == IDYES);
+    AnswerComputerResign(MessageBox(ResString(IDS_COMPUTER_RESIGNS), MB_YESNO, MB_ICONQUESTION, HELP_DOUBLING) ==
+                         IDYES);
 }
 }  // namespace
 
@@ -85,7 +89,7 @@ void ResignCommand() {
     const std::optional<WinKind> kind = View().AskResign();
     if (!kind) return;
     if (!HumanResigns(*kind)) {
-        MessageBox(ResString(IDS_COMPUTER_REFUSES), MB_OK, MB_ICONEXCLAMATION);
+        MessageBox(ResString(IDS_COMPUTER_REFUSES), MB_OK, MB_ICONEXCLAMATION, HELP_DOUBLING);
         return;
     }
     EndGame(g_winner, 0);

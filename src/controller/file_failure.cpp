@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/message_box.h"
+#include "resources/help_topics.h"
 #include "resources/strings.h"
 
 int g_resultsNotKeptShown = 0;
@@ -17,7 +18,7 @@ const FileWrite* FirstFailed(std::initializer_list<FileWrite> writes) {
     return failed != writes.end() ? failed : nullptr;
 }
 
-void ShowWarning(const std::string& text) { MessageBox(text, MB_OK, MB_ICONEXCLAMATION); }
+void ShowWarning(const std::string& text) { MessageBox(text, MB_OK, MB_ICONEXCLAMATION, HELP_FILES); }
 }  // namespace
 
 std::string FileFailureText(int textId, const std::string& path, FileResult why) {

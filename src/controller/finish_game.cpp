@@ -11,6 +11,7 @@
 #include "platform/message_box.h"
 #include "platform/virtual_keys.h"
 #include "resources/command_ids.h"
+#include "resources/help_topics.h"
 #include "resources/strings.h"
 #include "rules/game_stats.h"
 #include "rules/moves.h"
@@ -50,7 +51,7 @@ int ChooseSpeed() {
         default:
             break;
     }
-    switch (MessageBox(ResString(IDS_QUICK_FINISH), MB_YESNOCANCEL, MB_ICONQUESTION)) {
+    switch (MessageBox(ResString(IDS_QUICK_FINISH), MB_YESNOCANCEL, MB_ICONQUESTION, HELP_COMMANDS)) {
         case IDYES:
             return 1;
         case IDNO:

@@ -15,6 +15,7 @@
 #include "platform/command_queue.h"
 #include "platform/message_box.h"
 #include "resources/command_ids.h"
+#include "resources/help_topics.h"
 #include "resources/strings.h"
 #include "rules/board_snapshot.h"
 #include "rules/position.h"
@@ -24,7 +25,7 @@ void OnNewGame() {
     // Run inside the end-of-turn wait, the new game would lose its first turn
     // to the computer's turn that the wait posts as it ends.
     if (PutOffUntilWaitEnds(ID_FILE_NEW)) return;
-    if (MessageBox(ResString(IDS_START_NEW_GAME), MB_YESNO, MB_ICONQUESTION) == IDYES) NewGame();
+    if (MessageBox(ResString(IDS_START_NEW_GAME), MB_YESNO, MB_ICONQUESTION, HELP_COMMANDS) == IDYES) NewGame();
 }
 
 int PlayForHuman(int from, int to) {

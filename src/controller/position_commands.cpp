@@ -19,6 +19,7 @@
 #include "platform/main_window.h"
 #include "platform/message_box.h"
 #include "resources/command_ids.h"
+#include "resources/help_topics.h"
 #include "resources/stored_texts.h"
 #include "resources/strings.h"
 #include "rules/game_stats.h"
@@ -62,7 +63,7 @@ void OpenPositionFile() {
     const PosFileRead read = ReadPositionFile(*path);
     if (read.status == PosFileStatus::Unreadable) return ShowFileFailure(IDS_OPEN_FAILED, *path, read.why);
     if (read.status == PosFileStatus::Invalid) {
-        MessageBox(ResString(IDS_INVALID_POSITION_FILE), MB_OK, MB_ICONEXCLAMATION);
+        MessageBox(ResString(IDS_INVALID_POSITION_FILE), MB_OK, MB_ICONEXCLAMATION, HELP_FILES);
         return;
     }
     HideDice();

@@ -21,6 +21,7 @@
 #include "platform/command_queue.h"
 #include "platform/message_box.h"
 #include "resources/command_ids.h"
+#include "resources/help_topics.h"
 #include "resources/strings.h"
 #include "rules/dice_throw.h"
 #include "rules/game_end.h"
@@ -125,7 +126,7 @@ int PlayMove(int from, int to) {
 
 void OnPass() {
     if (g_diceLeft > 0 && g_mustUseBoth == 1) {
-        MessageBox(ResString(IDS_MUST_USE_BOTH), MB_OK, MB_ICONEXCLAMATION);
+        MessageBox(ResString(IDS_MUST_USE_BOTH), MB_OK, MB_ICONEXCLAMATION, HELP_PLAYING);
         return;
     }
     // Should the human pass the opening throw (a loaded or switched

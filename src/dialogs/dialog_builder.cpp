@@ -6,12 +6,14 @@
 #include <QDialog>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
+#include <algorithm>
 
 #include "resources/icons.h"
 
@@ -69,6 +71,65 @@ QWidget* MakeButton(const DialogControl& c, QDialog& dialog) {
     return button;
 }
 
+// A group box's mnemonic leads to the first control after it that takes the
+// focus; into a radio group, to the group's checked button, as Tab does.
+class GroupBox : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    bool event(QEvent* event) override {
+        if (event->type() != QEvent::Shortcut) return QGroupBox::event(event);
+        if (QWidget* next = NextControl()) next->setFocus(Qt::ShortcutFocusReason);
+        return true;
+    }
+
+private:
+    QWidget* NextControl() const {
+        const QObjectList& controls = parentWidget()->children();
+        for (auto it = std::find(controls.begin(), controls.end(), this); it != controls.end(); ++it) {
+            auto* control = qobject_cast<QWidget*>(*it);
+            if (!control || !(control->focusPolicy() & Qt::TabFocus) || !control->isEnabled()) continue;
+            const auto* radio = qobject_cast<QRadioButton*>(control);
+            if (radio && radio->group() && radio->group()->checkedButton()) return radio->group()->checkedButton();
+            return control;
+        }
+        return nullptr;
+    }
+};
+
+// Enter presses the push button that has the focus, and otherwise the
+// default button or OK (id 1), although no button is drawn as the default.
+class EnterKey : public QObject {
+public:
+    explicit EnterKey(QDialog& dialog) : QObject(&dialog), dialog_(dialog) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool enter = (key->key() == Qt::Key_Return && key->modifiers() == Qt::NoModifier) ||
+                           (key->key() == Qt::Key_Enter && (key->modifiers() & ~Qt::KeypadModifier) == 0);
+        if (!enter) return false;
+        QPushButton* button = Target();
+        if (!button) return false;
+        button->click();
+        return true;
+    }
+
+private:
+    QPushButton* Target() const {
+        auto* focused = qobject_cast<QPushButton*>(dialog_.focusWidget());
+        if (focused && focused->isEnabled()) return focused;
+        for (QPushButton* button : dialog_.findChildren<QPushButton*>())
+            if (button->isDefault() && button->isEnabled()) return button;
+        auto* ok = DialogItemAs<QPushButton>(dialog_, IDOK_BUTTON);
+        return ok && ok->isEnabled() ? ok : nullptr;
+    }
+
+    QDialog& dialog_;
+};
+
 QWidget* MakeControl(const DialogControl& c, QDialog& dialog) {
     const QString text = QString::fromUtf8(c.text);
     switch (c.kind) {
@@ -79,7 +140,7 @@ QWidget* MakeControl(const DialogControl& c, QDialog& dialog) {
         case ControlKind::EtchedVert:
             return MakeLine(c, &dialog);
         case ControlKind::GroupBox:
-            return new QGroupBox(text, &dialog);
+            return new GroupBox(text, &dialog);
         case ControlKind::PushButton:
         case ControlKind::DefaultButton:
             return MakeButton(c, dialog);
@@ -139,6 +200,7 @@ void BuildDialog(QDialog& dialog, const DialogTemplate& t) {
         }
         previous = c.kind;
     }
+    dialog.installEventFilter(new EnterKey(dialog));
 }
 
 QWidget* DialogItem(const QWidget& dialog, int id) {

@@ -20,7 +20,10 @@ DialogBaseUnits BaseUnitsOf(const QFont& font);
 Rect DialogUnitsToPixels(const DialogBaseUnits& units, int x, int y, int w, int h);
 
 // Gives `dialog` the template's title, font, size and controls. Buttons with
-// the ids 1 (OK) and 2 (Cancel) accept and reject the dialog.
+// the ids 1 (OK) and 2 (Cancel) accept and reject the dialog. Enter presses
+// the push button that has the focus, or with the focus elsewhere the default
+// button or else OK. A group box's mnemonic moves the focus to the first
+// control after it.
 void BuildDialog(QDialog& dialog, const DialogTemplate& dialogTemplate);
 
 // The control with this id, or nullptr.

@@ -4,9 +4,14 @@
 #include <QDialog>
 #include <QKeyEvent>
 #include <QPointer>
+#include <QScreen>
+#include <QShortcut>
 #include <QTextBrowser>
+#include <algorithm>
 
 #include "platform/main_window.h"
+#include "platform/message_box.h"
+#include "resources/help_topics.h"
 #include "resources/stored_texts.h"
 
 // The pages live in a static library, whose resources nothing else would pull in.
@@ -18,9 +23,9 @@ struct Topic {
     const char* keyword;
 };
 constexpr Topic kTopics[] = {
-    {"SettingsSheet", "settings"},
-    {"BackgClr", "colors"},
-    {"GvUpDlg", "doubling"},
+    {"SettingsSheet", HELP_SETTINGS},
+    {"BackgClr", HELP_COLORS},
+    {"GvUpDlg", HELP_DOUBLING},
 };
 
 constexpr int HELP_WIDTH = 560;
@@ -33,16 +38,39 @@ QUrl PageOf(const std::string& keyword) {
     return QUrl(QStringLiteral("qrc:/help/%1.html").arg(page));
 }
 
+// Over the main window and wholly on its screen, however small the screen:
+// the window manager would put it wherever it finds room, even half off-screen.
+// Its frame is taken to be as wide as the main window's.
+void PlaceOverMainWindow(QWidget& help) {
+    const QWidget* wnd = MainWindow();
+    if (!wnd) return;
+    const QRect main = wnd->frameGeometry();
+    const QRect inner = wnd->geometry();
+    const QMargins frame(inner.left() - main.left(), inner.top() - main.top(), main.right() - inner.right(),
+                         main.bottom() - inner.bottom());
+    const QRect screen = wnd->screen()->availableGeometry();
+    QRect placed(QPoint(), QSize(HELP_WIDTH, HELP_HEIGHT).grownBy(frame).boundedTo(screen.size()));
+    placed.moveCenter(main.center());
+    placed.moveLeft(std::clamp(placed.left(), screen.left(), screen.right() + 1 - placed.width()));
+    placed.moveTop(std::clamp(placed.top(), screen.top(), screen.bottom() + 1 - placed.height()));
+    help.resize(placed.size().shrunkBy(frame));
+    help.move(placed.topLeft());
+}
+
 // One help window at a time; it belongs to the window it was asked from.
 QTextBrowser* HelpWindowOwnedBy(QWidget* owner) {
     if (g_help && g_help->parentWidget() != owner) delete g_help;
     if (!g_help) {
         LoadHelpPages();
-        g_help = new QTextBrowser(owner);
-        g_help->setWindowFlag(Qt::Window);
-        g_help->setAttribute(Qt::WA_DeleteOnClose);
-        g_help->setWindowTitle(QString::fromStdString(ProgramTitle() + " Help"));
-        g_help->resize(HELP_WIDTH, HELP_HEIGHT);
+        auto* help = new QTextBrowser(owner);
+        help->setWindowFlag(Qt::Window);
+        help->setAttribute(Qt::WA_DeleteOnClose);
+        help->setWindowTitle(QString::fromStdString(ProgramTitle() + " Help"));
+        PlaceOverMainWindow(*help);
+        // Without a window manager there is no close box.
+        for (const QKeySequence& key : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+            new QShortcut(key, help, help, &QWidget::close);
+        g_help = help;
     }
     return g_help;
 }
@@ -62,9 +90,12 @@ protected:
 }  // namespace
 
 std::string HelpTopicFor(const QWidget* active) {
-    if (!active) return {};
-    for (const Topic& topic : kTopics)
-        if (active->inherits(topic.className)) return topic.keyword;
+    for (const QWidget* window = active; window; window = window->parentWidget()) {
+        if (const QVariant topic = window->property(HELP_TOPIC_PROPERTY); topic.isValid())
+            return topic.toString().toStdString();
+        for (const Topic& topic : kTopics)
+            if (window->inherits(topic.className)) return topic.keyword;
+    }
     return {};
 }
 

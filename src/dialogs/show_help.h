@@ -7,16 +7,19 @@
 class QTextBrowser;
 class QWidget;
 
-// The topic keyword of an active window, told by its class: "settings" for
-// the Settings sheet (class SettingsSheet), "colors" for the colour dialog
-// (BackgClr), "doubling" for the Resign dialog (GvUpDlg); empty, meaning the
-// contents, for any other window or none. Those classes declare Q_OBJECT so
-// that their class is known at run time.
+// The topic keyword of an active window: the one it was given (a message box
+// is given the topic of the command that raised it), else the one told by its
+// class: "settings" for the Settings sheet (class SettingsSheet), "colors" for
+// the colour dialog (BackgClr), "doubling" for the Resign dialog (GvUpDlg).
+// A window without a topic of its own has that of the window it belongs to;
+// empty, meaning the contents, when none has one. Those classes declare
+// Q_OBJECT so that their class is known at run time.
 std::string HelpTopicFor(const QWidget* active);
 
 // The Help command: opens the help at the active window's topic, or at the
-// contents. It belongs to the active window when that is a dialog, so that it
-// stays usable over a modal dialog, and to the main window otherwise.
+// contents, over the main window. It belongs to the active window when that
+// is a dialog, so that it stays usable over a modal dialog, and to the main
+// window otherwise. Esc and Ctrl+W close it.
 void ShowHelp();
 
 // Makes F1 in any of the program's dialogs, with Shift, Ctrl and Alt up, open

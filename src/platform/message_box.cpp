@@ -1,6 +1,8 @@
 #include "platform/message_box.h"
 
 #include <QApplication>
+#include <QGridLayout>
+#include <QMainWindow>
 #include <QMessageBox>
 
 namespace {
@@ -36,6 +38,29 @@ QMessageBox::Icon IconOf(int icon) {
     }
 }
 
+// The window a box belongs to: the modal dialog in front, else the main
+// window, also when another window or none at all is active.
+QWidget* OwnerOfBox() {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (qobject_cast<QMainWindow*>(window) && window->isVisible()) return window;
+    return QApplication::activeWindow();
+}
+
+// The window manager writes the caption in its own, often bold, font between
+// its icon and buttons; a box narrower than that shows the caption cut short.
+constexpr int kTitleBarButtons = 6;
+
+void MakeRoomForCaption(QMessageBox& box) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid) return;
+    QFont font = box.font();
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    const int width = metrics.horizontalAdvance(box.windowTitle()) + kTitleBarButtons * metrics.height();
+    grid->addItem(new QSpacerItem(width, 0), grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 int AnswerOf(int clicked) {
     switch (clicked) {
         case QMessageBox::Yes:
@@ -50,10 +75,12 @@ int AnswerOf(int clicked) {
 }
 }  // namespace
 
-int MessageBox(const std::string& text, int buttons, int icon) {
+int MessageBox(const std::string& text, int buttons, int icon, const char* helpTopic) {
     if (g_hook) return g_hook(text, buttons, icon);
     QMessageBox box(IconOf(icon), QString::fromStdString(g_caption), QString::fromStdString(text), ButtonsOf(buttons),
-                    QApplication::activeWindow());
+                    OwnerOfBox());
+    if (helpTopic) box.setProperty(HELP_TOPIC_PROPERTY, QString::fromLatin1(helpTopic));
+    MakeRoomForCaption(box);
     return AnswerOf(box.exec());
 }
 

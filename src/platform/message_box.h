@@ -21,8 +21,13 @@ constexpr int IDCANCEL = 2;
 constexpr int IDYES = 6;
 constexpr int IDNO = 7;
 
-// Shows the text with the buttons and icon; returns the answer.
-int MessageBox(const std::string& text, int buttons, int icon);
+// Shows the text with the buttons and icon; returns the answer. The box is
+// centred over the modal dialog in front, else over the main window. F1 in it
+// opens the help at `helpTopic`, or without one at the topic of that window.
+int MessageBox(const std::string& text, int buttons, int icon, const char* helpTopic = nullptr);
+
+// The dynamic property that gives a window its help topic.
+inline constexpr const char* HELP_TOPIC_PROPERTY = "helpTopic";
 
 // The caption of every message box: the program title.
 void SetMessageBoxCaption(const std::string& caption);

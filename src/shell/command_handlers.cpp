@@ -18,6 +18,7 @@
 #include "platform/message_box.h"
 #include "platform/profile.h"
 #include "resources/command_ids.h"
+#include "resources/help_topics.h"
 #include "resources/strings.h"
 #include "settings/options.h"
 
@@ -31,7 +32,7 @@ void OnExit() {
 }
 
 void ResetScores() {
-    if (MessageBox(ResString(IDS_RESET_SCORES), MB_YESNO, MB_ICONQUESTION) != IDYES) return;
+    if (MessageBox(ResString(IDS_RESET_SCORES), MB_YESNO, MB_ICONQUESTION, HELP_COMMANDS) != IDYES) return;
     ShowSaveFailure({{g_profile.Path(), ClearTotalScores()}});
 }
 

@@ -1,10 +1,12 @@
 #include "controller/cube_commands.h"
 
 #include <QRadioButton>
+#include <QTextBrowser>
 
 #include "controller/game_fixture.h"
 #include "dialogs/dialog_builder.h"
 #include "dialogs/resign_dlg.h"
+#include "dialogs/show_help.h"
 #include "display/control_layout.h"
 #include "resources/command_ids.h"
 #include "resources/strings.h"
@@ -85,6 +87,21 @@ TEST_F(CubeCommandsTest, TheHumansAnswersToTheComputersDouble) {
         }
         questions.clear();
     }
+}
+
+TEST_F(CubeCommandsTest, F1InTheComputersDoubleOpensTheDoublingPage) {
+    ShowActive();
+    SetupCube(kComputerWellAhead, 1, SIDE_NONE);
+    std::string text, page;
+    const int boxes = WithRealBoxes([this] { ComputerTurn(); },
+                                    [&](QMessageBox& box) {
+                                        text = box.text().toStdString();
+                                        QTest::keyClick(&box, Qt::Key_F1);
+                                        if (HelpWindow()) page = HelpWindow()->source().fileName().toStdString();
+                                    });
+    EXPECT_EQ(boxes, 1);
+    EXPECT_EQ(text, ResString(IDS_COMPUTER_DOUBLES));
+    EXPECT_EQ(page, "doubling.html");
 }
 
 TEST_F(CubeCommandsTest, CancelStopsTheComputersDoublesForTheRestOfTheGame) {

@@ -1,8 +1,12 @@
 #include <QDialog>
 #include <QDir>
+#include <QPointer>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTextBrowser>
 
+#include "controller/turn_cycle.h"
+#include "controller/turn_moves.h"
 #include "dialogs/resign_dlg.h"
 #include "dialogs/scheme_dlg.h"
 #include "dialogs/settings_sheet.h"
@@ -55,6 +59,75 @@ TEST_F(GameWndTest, HelpOpensAtTheTopicOfTheActiveWindow) {
         EXPECT_EQ(help->source().toString().toStdString(), std::string("qrc:/help/") + c.page + ".html") << c.how;
         EXPECT_EQ(help->parentWidget(), c.ownedByIt ? window : wnd.get()) << c.how;
         delete help;
+    }
+}
+
+TEST_F(GameWndTest, HelpOpensOverTheMainWindowWhollyOnItsScreenAndEscOrCtrlWClosesIt) {
+    ShowActive();
+    const QRect screen = wnd->screen()->availableGeometry();
+    const struct {
+        const char* how;
+        QPoint main;  // where the main window stands
+        QKeyCombination close;
+    } cases[] = {
+        {"on the screen, Esc", screen.topLeft(), Qt::Key_Escape},
+        {"half off the lower right, Ctrl+W", screen.bottomRight() - QPoint(200, 150), Qt::CTRL | Qt::Key_W},
+        {"half off the upper left, Esc", screen.topLeft() - QPoint(400, 300), Qt::Key_Escape},
+    };
+    for (const auto& c : cases) {
+        wnd->move(c.main);
+        wnd->RunCommand(ID_HELP);
+        const QPointer<QTextBrowser> help = HelpWindow();
+        ASSERT_TRUE(help) << c.how;
+        EXPECT_TRUE(screen.contains(help->frameGeometry())) << c.how;
+        if (screen.contains(wnd->frameGeometry())) {
+            EXPECT_EQ(help->frameGeometry().center(), wnd->frameGeometry().center()) << c.how;
+        }
+        ASSERT_TRUE(Activate(help)) << c.how;
+        QTest::keyClick(help.get(), c.close.key(), c.close.keyboardModifiers());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_FALSE(help) << c.how;
+        delete help.get();
+    }
+}
+
+TEST_F(GameWndTest, F1InAMessageBoxOpensTheTopicOfTheCommandThatRaisedIt) {
+    ShowActive();
+    SettingsSheet sheet(wnd.get());
+    sheet.setWindowModality(Qt::ApplicationModal);
+    const struct {
+        const char* how;
+        std::function<void()> raise;
+        const char* page;
+    } cases[] = {
+        {"New game asks first", [this] { wnd->RunCommand(ID_FILE_NEW); }, "commands"},
+        {"Pass while both dice must be used",
+         [] {
+             g_diceLeft = 2;
+             g_mustUseBoth = 1;
+             OnPass();
+             g_mustUseBoth = 0;
+         },
+         "playing"},
+        {"a box without a topic over the main window", [] { MessageBox("?", MB_OK, MB_ICONQUESTION); }, "index"},
+        {"a box without a topic over the Settings sheet",
+         [&sheet] {
+             sheet.show();
+             MessageBox("?", MB_OK, MB_ICONQUESTION);
+             sheet.hide();
+         },
+         "settings"},
+    };
+    for (const auto& c : cases) {
+        std::string page = "none";
+        const int boxes = WithRealBoxes(c.raise, [&page](QMessageBox& box) {
+            QTest::keyClick(&box, Qt::Key_F1);
+            if (HelpWindow()) page = HelpWindow()->source().fileName().toStdString();
+        });
+        EXPECT_EQ(boxes, 1) << c.how;
+        EXPECT_EQ(page, std::string(c.page) + ".html") << c.how;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_FALSE(HelpWindow()) << c.how << ": the help belongs to the box";
     }
 }
 

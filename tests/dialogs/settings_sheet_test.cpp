@@ -11,6 +11,7 @@
 #include "controller/game_fixture.h"
 #include "dialogs/dialog_builder.h"
 #include "dialogs/dice_dlg.h"
+#include "dialogs/scheme_dlg.h"
 #include "dialogs/settings_page.h"
 #include "platform/canvas.h"
 #include "platform/modal.h"
@@ -251,6 +252,43 @@ TEST_F(SettingsSheetTest, OkShowsTheDiceTheCubeAndTheProgressBarAtOnce) {
     }
 }
 }  // namespace
+
+TEST_F(SettingsSheetTest, GroupBoxMnemonicsMoveTheFocusToTheFirstControlAfterThem) {
+    FirstMoveBy = 2;
+    AutoFinish = 1;
+    HighLight = 2;
+    SettingsSheet sheet(wnd.get());
+    BackgClr colours(wnd.get(), "");
+    // Into a radio group the focus goes to the checked button, as with Tab.
+    const struct {
+        const char* group;
+        QDialog* dialog;
+        int page;  // the sheet's page, or -1
+        Qt::Key key;
+        int focused;
+    } cases[] = {
+        {"S&kill level:", &sheet, GAME, Qt::Key_K, 1056},
+        {"&Who starts first game ?", &sheet, GAME, Qt::Key_W, 1063},
+        {"S&peed of pieces", &sheet, VISUAL, Qt::Key_P, 203},
+        {"Aut&o finish", &sheet, VISUAL, Qt::Key_O, 1066},
+        {"H&ighlight", &sheet, VISUAL, Qt::Key_I, 1085},
+        {"&Schemes", &colours, -1, Qt::Key_S, 1022},
+    };
+    QDialog* shown = nullptr;
+    for (const auto& c : cases) {
+        if (c.dialog != shown) {
+            if (shown) shown->hide();
+            shown = c.dialog;
+            shown->show();
+            ASSERT_TRUE(Activate(shown)) << c.group;
+        }
+        if (c.page >= 0) sheet.SetActivePage(c.page);
+        shown->findChildren<QPushButton*>().front()->setFocus();
+        QTest::keyClick(shown, c.key, Qt::AltModifier);
+        const QWidget& holder = c.page >= 0 ? *sheet.Page(c.page) : *shown;
+        EXPECT_EQ(QApplication::focusWidget(), DialogItem(holder, c.focused)) << c.group;
+    }
+}
 
 TEST_F(SettingsSheetTest, OkWithAProfileThatCannotBeWrittenAppliesAndSaysSoOnce) {
     std::filesystem::remove(g_profile.Path());

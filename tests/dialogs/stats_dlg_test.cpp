@@ -95,3 +95,43 @@ TEST_F(StatsDlgTest, OpensAtItsTemplatePlaceInTheMainWindowsClientArea) {
     });
     EXPECT_EQ(offset, units);
 }
+
+TEST_F(StatsDlgTest, EnterPressesTheFocusedButtonOrAgainWithTheFocusElsewhere) {
+    g_statsExpanded = 1;
+    const struct {
+        const char* how;
+        int focused;  // 0: no control has the focus
+        bool closes, quits;
+        const char* more;  // the More button's text when Enter has been pressed
+    } cases[] = {
+        {"on Again, where the window puts the focus", IDOK, true, false, "&More >>"},
+        {"on Quit", IDCANCEL, true, true, "&More >>"},
+        {"on More", 3, false, false, "<< &More"},
+        {"with no control focused", 0, true, false, "&More >>"},
+    };
+    for (const auto& c : cases) {
+        RecordCommands({ID_APP_EXIT});
+        ran.clear();
+        bool drawnDefault = false, closed = false;
+        std::string more;
+        EndWith([&](QDialog& d) {
+            ASSERT_TRUE(Activate(&d)) << c.how;
+            EXPECT_EQ(d.focusWidget(), DialogItem(d, IDOK)) << c.how;
+            if (c.focused)
+                DialogItem(d, c.focused)->setFocus();
+            else
+                d.focusWidget()->clearFocus();
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &d, Qt::Key_Return);
+            closed = !d.isVisible();
+            more = DialogItemAs<QPushButton>(d, 3)->text().toStdString();
+            for (auto* button : d.findChildren<QPushButton*>()) drawnDefault |= button->isDefault();
+            if (d.isVisible()) Press(d, IDOK);
+        });
+        EXPECT_EQ(closed, c.closes) << c.how;
+        EXPECT_EQ(more, c.more) << c.how;
+        EXPECT_EQ(ran.empty(), !c.quits) << c.how;
+        EXPECT_FALSE(drawnDefault) << c.how;
+        // More leaves the window as it found it for the next case.
+        if (c.focused == 3) g_statsExpanded = 1;
+    }
+}

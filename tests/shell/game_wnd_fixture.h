@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDialog>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 #include <functional>
 #include <memory>
 #include <string>
@@ -33,10 +35,7 @@ protected:
     };
 
     void SetUp() override {
-        SetMessageBoxHook([this](const std::string& text, int buttons, int icon) {
-            questions.push_back({text, buttons, icon});
-            return answer;
-        });
+        ScriptBoxes();
         SetBeepHook([this] { ++beeps; });
         // Every game's end asks whether to play again; the tests play on.
         SetModalHook([](QDialog&) { return int{QDialog::Accepted}; });
@@ -62,6 +61,14 @@ protected:
         g_moveOrdinal = 0;
     }
 
+    // Message boxes are answered with `answer` and noted in `questions`.
+    void ScriptBoxes() {
+        SetMessageBoxHook([this](const std::string& text, int buttons, int icon) {
+            questions.push_back({text, buttons, icon});
+            return answer;
+        });
+    }
+
     // Puts `handler` in the place of a command's own until the test ends.
     void Override(int id, std::function<void()> handler) {
         SetCommandHandler(id, std::move(handler));
@@ -76,6 +83,32 @@ protected:
         wnd->show();
         wnd->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(wnd.get()));
+    }
+
+    // Makes the window the active one. Qt's own wait is not enough here: it
+    // counts a window as active while the window that owns it is.
+    static bool Activate(QWidget* window) {
+        window->activateWindow();
+        return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
+    }
+
+    // Shows real message boxes while `raise` runs: each is handed to `look`
+    // once it is up and active, then answered with Escape. Returns how many.
+    int WithRealBoxes(const std::function<void()>& raise, const std::function<void(QMessageBox&)>& look) {
+        SetMessageBoxHook({});
+        int boxes = 0;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible() || !Activate(box)) return;
+            ++boxes;
+            look(*box);
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        poll.start(5);
+        raise();
+        ScriptBoxes();
+        return boxes;
     }
 
     static void Drain() {
