@@ -5,7 +5,7 @@
 
 #include "dialogs/settings_sheet.h"
 #include "dialogs/show_help.h"
-#include "shell/game_app.h"
+#include "resources/stored_texts.h"
 #include "shell/game_wnd_fixture.h"
 
 namespace {
