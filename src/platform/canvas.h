@@ -1,11 +1,14 @@
-// The window's kept drawing surface: one persistent image the size of the
-// client area that all board drawing goes into, with the handful of
-// primitives the board uses. Nothing is antialiased, so every pixel is exact
-// and a saved square restores precisely what was under it.
+// The window's kept drawing surface: one persistent image of the client area
+// that all board drawing goes into, with the handful of primitives the board
+// uses. The board is drawn in logical pixels; the image holds them at the
+// screen's device pixel ratio, so a scaled desktop shows the board sharp.
+// Nothing is antialiased, so every pixel is exact and a saved square
+// restores precisely what was under it, at any ratio.
 #pragma once
 
 #include <QFont>
 #include <QImage>
+#include <QRect>
 #include <string>
 #include <vector>
 
@@ -16,10 +19,19 @@ class QWidget;
 
 class Canvas {
 public:
-    // Present() shows changed parts through `target`, which paints from Image().
-    Canvas(QWidget* target, int width, int height);
+    // Present() shows changed parts through `target`, which paints from
+    // Image(). `ratio` is the device pixel ratio of the target's screen.
+    Canvas(QWidget* target, int width, int height, qreal ratio = 1);
 
+    // The image in device pixels; its device pixel ratio is Ratio().
     const QImage& Image() const { return image_; }
+    qreal Ratio() const { return ratio_; }
+    // Starts a blank image at another ratio; the board must then be drawn afresh.
+    void SetRatio(qreal ratio);
+    // The device pixels that logical pixels left..right-1 by top..bottom-1
+    // own: those whose centres lie in the logical rectangle. Neighbouring
+    // rectangles own neighbouring pixels, with neither gap nor overlap.
+    QRect DeviceRect(const Rect& r) const;
 
     // The colour behind opaque text; also the colour Clear() fills with.
     void SetBackground(COLORREF color) { background_ = color; }
@@ -42,7 +54,8 @@ public:
     void TextOut(int x, int y, const std::string& text);
     int TextWidth(const std::string& text) const;
 
-    // A copy of the square at (x, y) and putting it back unchanged.
+    // A copy of the device pixels of the square at (x, y), and putting them
+    // back unchanged.
     QImage Save(int x, int y, int size) const;
     void Restore(const QImage& square, int x, int y);
 
@@ -51,7 +64,13 @@ public:
     void PresentAll();
 
 private:
+    int Device(int logical) const;
+    void FillDevice(QRect r, COLORREF color);
+
     QWidget* target_;
+    int width_;
+    int height_;
+    qreal ratio_;
     QImage image_;
     QFont font_;
     COLORREF background_ = 0;

@@ -16,6 +16,7 @@
 #include "dialogs/show_help.h"
 #include "dice/mevra32.h"
 #include "display/board_display.h"
+#include "display/die_face.h"
 #include "display/geometry.h"
 #include "display/progress_pane.h"
 #include "platform/canvas.h"
@@ -57,7 +58,7 @@ GameWnd::GameWnd(int screenWidth) {
     setCentralWidget(board_);
     list_ = new QListWidget(board_);
     cube_ = new QPushButton(board_);
-    for (QLabel*& die : dice_) die = new QLabel(board_);
+    for (DieFace*& die : dice_) die = new DieFace(board_);
     progress_ = new ProgressPane(statusBar());
     progress_->setFocusPolicy(Qt::NoFocus);
     panes_ = {MakePane(statusBar()), progress_, MakePane(statusBar())};
@@ -93,6 +94,7 @@ GameWnd::GameWnd(int screenWidth) {
     g_gameWnd = this;
 
     board_->CreateCanvas();
+    board_->SetRatioChangedHandler([this] { RedrawAll(); });
     ApplyBackground();
     board_->GetCanvas()->Clear();
     InstallBoardDisplay(board_->GetCanvas(), board_);
@@ -248,13 +250,13 @@ void GameWnd::HideListMark() { mark_->hide(); }
 
 bool GameWnd::ListMarkShown() const { return mark_->isVisible(); }
 
-QLabel* GameWnd::DieWindow(DieGroup group, int k) const {
+DieFace* GameWnd::DieWindow(DieGroup group, int k) const {
     return dice_.at(static_cast<std::size_t>(group * DIE_WINDOWS_PER_GROUP + k));
 }
 
 void GameWnd::ShowDieWindow(DieGroup group, int k, int value) {
-    QLabel* die = DieWindow(group, k);
-    die->setPixmap(QPixmap::fromImage(DieFaceIcon(value)));
+    DieFace* die = DieWindow(group, k);
+    die->SetPips(value);
     die->show();
     die->repaint();
 }
@@ -311,7 +313,7 @@ void GameWnd::LayoutControls() {
 
     for (int g = DIE_GROUP_COMPUTER; g <= DIE_GROUP_HUMAN; ++g)
         for (int k = 0; k < DIE_WINDOWS_PER_GROUP; ++k) {
-            QLabel* die = DieWindow(static_cast<DieGroup>(g), k);
+            DieFace* die = DieWindow(static_cast<DieGroup>(g), k);
             die->setGeometry(ToQRect(DieWindowRect(static_cast<DieGroup>(g), k)));
             // Clicks on the dice reach the board: a click there passes.
             die->setAttribute(Qt::WA_TransparentForMouseEvents);
