@@ -2,6 +2,7 @@
 
 #include "controller/highlight.h"
 #include "display/board_points.h"
+#include "display/pip_band.h"
 #include "display/progress_bar.h"
 #include "display/tray.h"
 #include "platform/canvas.h"
@@ -12,7 +13,13 @@ Canvas* g_canvas = nullptr;
 QWidget* g_controlParent = nullptr;
 
 CLocation* MakeDrawnLocation(int number, int count, int owner) {
-    if (number == LOC_COMPUTER_OFF || number == LOC_HUMAN_OFF) return new CTray(owner);
+    if (number == LOC_COMPUTER_OFF) return new CTray(owner);
+    if (number == LOC_HUMAN_OFF) {
+        // The last location of a board: every checker stands on it now.
+        auto* tray = new CTray(owner);
+        FollowPipCounts();
+        return tray;
+    }
     CTopPoint* loc = nullptr;
     if (number == LOC_HUMAN_BAR)
         loc = new CHumanBar();
@@ -65,6 +72,7 @@ void PaintBoard() {
             drawn->Draw();
             drawn->ShowCheckers();
         }
+    FollowPipCounts();
     g_canvas->PresentAll();
     DrawProgressBar();
 }

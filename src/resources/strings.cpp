@@ -37,6 +37,8 @@ constexpr StringEntry kStrings[] = {
     {IDS_RESET_SCORES, "Reset all scores to 0 ?"},
     {IDS_INVALID_POSITION_FILE, "Invalid position file !"},
     {IDS_POSITION_FILE_FILTER, "Position files (*.pos)|*.pos|All files (*.*)|*.*||"},
+    {IDS_PIPS_HUMAN, "Your pip count: %d"},
+    {IDS_PIPS_COMPUTER, "Computer's pip count: %d"},
     {IDS_MUST_USE_BOTH,
      "If there is ANY way to use both dice, NEITHER die can be passed.\n\n"
      "Undo your move and try again."},

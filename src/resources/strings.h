@@ -40,6 +40,8 @@ enum StringId : int {
     IDS_RESET_SCORES = 241,
     IDS_INVALID_POSITION_FILE = 242,
     IDS_POSITION_FILE_FILTER = 243,  // file-dialog filter, '|' separated
+    IDS_PIPS_HUMAN = 244,            // "%d"
+    IDS_PIPS_COMPUTER = 245,         // "%d"
     IDS_MUST_USE_BOTH = 1047,
     IDS_IDLE = 57345,  // pane 0 when no menu is open
 };

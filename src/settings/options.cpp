@@ -21,6 +21,7 @@ int32_t IntelMoves = 0;
 int32_t ManualDice = 0;
 int32_t ClockWise = 0;
 int32_t CurScheme = 0;
+int32_t ShowPips = 0;
 
 int32_t g_totalScore[3] = {0, 0, 0};
 
@@ -56,6 +57,9 @@ const StoredInt kAfterSpeed[] = {
     {GAME_SECTION, "wit", &g_totalScore[SIDE_HUMAN], MAX_TOTAL_SCORE},
     {GAME_SECTION, "zwart", &g_totalScore[SIDE_COMPUTER], MAX_TOTAL_SCORE},
 };
+const StoredInt kAdded[] = {
+    {OPTIONS_SECTION, "ShowPips", &ShowPips, 1},
+};
 
 // The users of these values index tables and switch on them; a value the
 // program never writes is treated like an absent key.
@@ -81,6 +85,7 @@ void LoadSettings() {
     // LoadCurrentScheme, which then falls back to the built-in colours rather
     // than to the scheme file's first scheme.
     CurScheme = GetProfileInt(OPTIONS_SECTION, "CurScheme", CurScheme);
+    Load(kAdded);
 }
 
 void ApplyFirstMoveBy() {

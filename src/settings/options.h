@@ -28,6 +28,10 @@ extern int32_t ManualDice;
 extern int32_t ClockWise;
 extern int32_t CurScheme;
 
+// A key the program adds to the section: both sides' pip counts under the
+// board (0/1).
+extern int32_t ShowPips;
+
 // All-time points by side; entry 0 unused.
 extern int32_t g_totalScore[3];
 // The largest total read from the profile. The end of a game adds up to 192

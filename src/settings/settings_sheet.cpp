@@ -8,6 +8,7 @@
 #include "controller/dice_display.h"
 #include "controller/enable_rules.h"
 #include "dialogs/show_help.h"
+#include "display/pip_band.h"
 #include "display/progress_bar.h"
 #include "platform/modal.h"
 #include "settings/play_opts.h"
@@ -71,6 +72,8 @@ void OnSettings() {
     if (RunModal(sheet) != QDialog::Accepted) return;
     g_gameWnd->EnableCube(CanDouble());
     ShowDice();
-    // The bar follows the option at once, also when it was switched off.
+    // The bar and the pip counts follow their options at once, also when
+    // they were switched off.
     DrawProgressBar();
+    DrawPipBand();
 }

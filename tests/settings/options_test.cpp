@@ -100,6 +100,20 @@ TEST_F(SettingsTest, LoadSettingsReadsEveryKeyAndKeepsDefaultsForBadValues) {
     }
 }
 
+// The key the program adds: a value other than 0 or 1 is refused.
+TEST_F(SettingsTest, PipCountsAreReadAndOddValuesRefused) {
+    const struct {
+        const char* ini;
+        int32_t showPips;
+    } cases[] = {{"", 0}, {"ShowPips=1\n", 1}, {"ShowPips=2\n", 0}, {"ShowPips=-1\n", 0}};
+    for (const auto& c : cases) {
+        RestoreSettings();
+        WriteIni(std::string("[options]\n") + c.ini);
+        LoadSettings();
+        EXPECT_EQ(ShowPips, c.showPips) << c.ini;
+    }
+}
+
 TEST_F(SettingsTest, FirstMoveByFixesTheFirstStarter) {
     struct Case {
         int32_t firstMoveBy, sideToMove, starterFixed;

@@ -62,6 +62,7 @@ private:
                 &ManualDice,
                 &ClockWise,
                 &CurScheme,
+                &ShowPips,
                 &g_totalScore[SIDE_HUMAN],
                 &g_totalScore[SIDE_COMPUTER],
                 &g_firstStarterFixed,

@@ -82,6 +82,7 @@ protected:
                                             &AutoFinish,
                                             &g_moveDelay,
                                             &ClockWise,
+                                            &ShowPips,
                                             &g_totalScore[SIDE_HUMAN],
                                             &g_totalScore[SIDE_COMPUTER]};
     TempDir dir_{"settings-sheet"};
@@ -121,6 +122,8 @@ TEST_F(SettingsSheetTest, OkWritesTheKeysOfThePagesShownInOrder) {
     std::vector<std::string> both = game, turned = visual;
     both.insert(both.end(), visual.begin(), visual.end());
     turned.push_back("ClockWise");
+    std::vector<std::string> pips = visual;
+    pips.push_back("ShowPips");
     const struct {
         const char* name;
         int page;
@@ -132,6 +135,7 @@ TEST_F(SettingsSheetTest, OkWritesTheKeysOfThePagesShownInOrder) {
         {"Game, then Visual", GAME, [](SettingsSheet& s) { s.SetActivePage(VISUAL); }, "OK", both},
         {"Visual only", VISUAL, [](SettingsSheet&) {}, "OK", visual},
         {"clockwise turned", VISUAL, Check(VISUAL, 1070, true), "OK", turned},
+        {"pip count shown", VISUAL, Check(VISUAL, 1071, true), "OK", pips},
         {"Cancel", GAME, Check(GAME, 1049, true), "Cancel", {}},
     };
     for (const auto& c : cases) {
