@@ -42,6 +42,7 @@ enum StringId : int {
     IDS_POSITION_FILE_FILTER = 243,  // file-dialog filter, '|' separated
     IDS_PIPS_HUMAN = 244,            // "%d"
     IDS_PIPS_COMPUTER = 245,         // "%d"
+    IDS_BOARD_SIZE_CHOSEN = 246,
     IDS_MUST_USE_BOTH = 1047,
     IDS_IDLE = 57345,  // pane 0 when no menu is open
 };

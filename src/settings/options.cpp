@@ -1,5 +1,6 @@
 #include "options.h"
 
+#include <algorithm>
 #include <span>
 
 #include "platform/profile.h"
@@ -22,6 +23,7 @@ int32_t ManualDice = 0;
 int32_t ClockWise = 0;
 int32_t CurScheme = 0;
 int32_t ShowPips = 0;
+int32_t Zoom = 100;
 
 int32_t g_totalScore[3] = {0, 0, 0};
 
@@ -86,6 +88,11 @@ void LoadSettings() {
     // than to the scheme file's first scheme.
     CurScheme = GetProfileInt(OPTIONS_SECTION, "CurScheme", CurScheme);
     Load(kAdded);
+    Zoom = BoardSizeOrDefault(GetProfileInt(OPTIONS_SECTION, "Zoom", Zoom));
+}
+
+int32_t BoardSizeOrDefault(int32_t percent) {
+    return std::find(std::begin(BOARD_SIZES), std::end(BOARD_SIZES), percent) != std::end(BOARD_SIZES) ? percent : 100;
 }
 
 void ApplyFirstMoveBy() {

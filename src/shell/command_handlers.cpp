@@ -16,6 +16,7 @@
 #include "settings/options.h"
 #include "settings/position_commands.h"
 #include "settings/settings_sheet.h"
+#include "shell/board_size.h"
 #include "shell/game_wnd.h"
 
 namespace {
@@ -47,6 +48,10 @@ const std::map<int, void (*)()> kHandlers = {
     {ID_FINISH_GAME, FinishGame},
     {ID_COLORS, OnColors},
     {ID_REDRAW, OnRedraw},
+    {ID_BOARD_SIZE_100, [] { ChooseBoardSize(100); }},
+    {ID_BOARD_SIZE_125, [] { ChooseBoardSize(125); }},
+    {ID_BOARD_SIZE_150, [] { ChooseBoardSize(150); }},
+    {ID_BOARD_SIZE_200, [] { ChooseBoardSize(200); }},
     {ID_HELP, ShowHelp},
     {ID_APP_ABOUT, OnAbout},
     {ID_COMPUTER_TURN, OnComputerTurn},

@@ -32,6 +32,7 @@
 #include "rules/turn_state.h"
 #include "settings/color_scheme.h"
 #include "settings/options.h"
+#include "shell/board_size.h"
 #include "shell/board_widget.h"
 #include "shell/command_handlers.h"
 #include "shell/menu_bar.h"
@@ -86,7 +87,8 @@ GameWnd::GameWnd(int screenWidth) {
     // the dice and the cube are centred in: it must be there before that is measured.
     BuildMenuBar(*this,
                  {[this](int id) { RunCommand(id); }, [this](int id) { return RuleAllows(id); },
-                  [this](int id) { SetPaneText(0, ResString(id)); }, [this] { SetPaneText(0, ResString(IDS_IDLE)); }});
+                  [this](int id) { SetPaneText(0, ResString(id)); }, [this] { SetPaneText(0, ResString(IDS_IDLE)); },
+                  [](int id) { return BoardSizeOf(id) == Zoom; }});
     SetPaneText(0, ResString(IDS_IDLE));
     layout()->activate();
     SetClientSize(board_->width(), board_->height());
@@ -138,6 +140,7 @@ void GameWnd::ApplyBackground() {
 }
 
 bool GameWnd::RuleAllows(int id) {
+    if (const int percent = BoardSizeOf(id)) return BoardSizeOffered(*this, percent);
     const bool enabled = CommandEnabled(id);
     // The cube button follows the Double rule wherever it is evaluated.
     if (id == ID_DOUBLE) EnableCube(enabled);

@@ -63,6 +63,7 @@ private:
                 &ClockWise,
                 &CurScheme,
                 &ShowPips,
+                &Zoom,
                 &g_totalScore[SIDE_HUMAN],
                 &g_totalScore[SIDE_COMPUTER],
                 &g_firstStarterFixed,
