@@ -44,6 +44,8 @@ private:
                 &ManualDice,
                 &ClockWise,
                 &CurScheme,
+                &ShowPips,
+                &Zoom,
                 &g_totalScore[SIDE_HUMAN],
                 &g_totalScore[SIDE_COMPUTER],
                 &g_firstStarterFixed};

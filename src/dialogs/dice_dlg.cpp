@@ -40,7 +40,7 @@ DiceDlg::DiceDlg(QWidget* owner) : QDialog(owner) {
 }
 
 void DiceDlg::ShowPicture(const Die& die) {
-    die.picture->setPixmap(QPixmap::fromImage(IconResource(DieFaceIconId(die.value))));
+    die.picture->setPixmap(QPixmap::fromImage(DieFaceIcon(die.value, die.picture->devicePixelRatioF())));
 }
 
 void DiceDlg::Typed(Die& die, Die& other) {

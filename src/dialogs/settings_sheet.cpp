@@ -14,6 +14,7 @@
 #include "dialogs/play_opts.h"
 #include "dialogs/show_help.h"
 #include "dialogs/vis_opts.h"
+#include "display/pip_band.h"
 #include "platform/main_window.h"
 #include "platform/modal.h"
 #include "platform/profile.h"
@@ -76,8 +77,10 @@ void OnSettings() {
     FollowManualDiceOption();
     View().EnableCube(CanDouble());
     ShowDice();
-    // The bar follows the option at once, also when it was switched off.
+    // The bar and the pip counts follow their options at once, also when
+    // they were switched off.
     DrawProgressBar();
+    DrawPipBand();
     // The options are in force for this run all the same.
     ShowSaveFailure({{g_profile.Path(), sheet.Saved()}});
 }

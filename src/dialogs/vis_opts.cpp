@@ -11,6 +11,7 @@ constexpr int IDC_SHOW_PROGRESS = 1064;
 constexpr int IDC_PICTURE_DICE = 1102;
 constexpr int IDC_SHAKE = 1068;
 constexpr int IDC_CLOCKWISE = 1070;
+constexpr int IDC_SHOW_PIPS = 1071;
 constexpr int IDC_FINISH_QUICK = 1065;
 constexpr int IDC_FINISH_SLOW = 1066;
 constexpr int IDC_FINISH_ASK = 1069;
@@ -32,6 +33,7 @@ void VisOpts::InitPage() {
     // A stored speed of 0 is shown as it is; OK then asks for one in range.
     speed_ = 100 - g_moveDelay;
     clockwise_ = ClockWise;
+    showPips_ = ShowPips;
 }
 
 bool VisOpts::Exchange(bool save) {
@@ -40,6 +42,7 @@ bool VisOpts::Exchange(bool save) {
     ExchangeCheck(save, IDC_PICTURE_DICE, pictureDice_);
     ExchangeCheck(save, IDC_SHAKE, shake_);
     ExchangeCheck(save, IDC_CLOCKWISE, clockwise_);
+    ExchangeCheck(save, IDC_SHOW_PIPS, showPips_);
     ExchangeRadio(save, {IDC_FINISH_QUICK, IDC_FINISH_SLOW, IDC_FINISH_ASK}, autoFinish_);
     ExchangeRadio(save, {IDC_HIGHLIGHT_NONE, IDC_HIGHLIGHT_SELECTED, IDC_HIGHLIGHT_MOVES}, highlight_);
     return true;
@@ -56,5 +59,7 @@ FileResult VisOpts::Apply() {
     saved = FirstFailure(saved, WriteProfileInt(OPTIONS_SECTION, "speed", speed_));
     g_moveDelay = 100 - speed_;
     if (clockwise_ != ClockWise) saved = FirstFailure(saved, TurnBoard(clockwise_));
+    // A key of the program's own: written only once the player has changed it.
+    if (showPips_ != ShowPips) saved = FirstFailure(saved, StoreOptions({{"ShowPips", ShowPips, showPips_}}));
     return saved;
 }

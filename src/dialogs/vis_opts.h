@@ -23,4 +23,5 @@ private:
     int32_t shake_ = 0;
     int32_t speed_ = 0;
     int32_t clockwise_ = 0;
+    int32_t showPips_ = 0;
 };

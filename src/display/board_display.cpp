@@ -1,6 +1,7 @@
 #include "display/board_display.h"
 
 #include "display/board_points.h"
+#include "display/pip_band.h"
 #include "display/tray.h"
 #include "platform/canvas.h"
 #include "rules/position.h"
@@ -10,7 +11,13 @@ Canvas* g_canvas = nullptr;
 LabelDrawer g_labelDrawer = nullptr;
 
 CLocation* MakeDrawnLocation(int number, int count, int owner) {
-    if (number == LOC_COMPUTER_OFF || number == LOC_HUMAN_OFF) return new CTray(owner);
+    if (number == LOC_COMPUTER_OFF) return new CTray(owner);
+    if (number == LOC_HUMAN_OFF) {
+        // The last location of a board: every checker stands on it now.
+        auto* tray = new CTray(owner);
+        FollowPipCounts();
+        return tray;
+    }
     CTopPoint* loc = nullptr;
     if (number == LOC_HUMAN_BAR)
         loc = new CHumanBar();
@@ -58,5 +65,6 @@ void PaintBoard() {
             drawn->Draw();
             drawn->ShowCheckers();
         }
+    FollowPipCounts();
     g_canvas->PresentAll();
 }

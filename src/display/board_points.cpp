@@ -4,7 +4,9 @@
 
 #include "display/board_display.h"
 #include "display/geometry.h"
+#include "display/pip_band.h"
 #include "platform/canvas.h"
+#include "rules/position.h"
 #include "settings/color_scheme.h"
 
 namespace {
@@ -35,6 +37,9 @@ void CTopPoint::AddChecker() {
     // A side has fifteen checkers; a count beyond that gets no sprite.
     if (count < 1 || count >= static_cast<int>(sprites_.size())) return;
     sprites_[count] = std::make_unique<CCheckerSprite>(CheckerLeft(number), ::CheckerTop(number, count), owner, count);
+    // A location still being built is not on the board yet; the counts
+    // follow once the whole board stands.
+    if (g_board[number] == this) FollowPipCounts();
 }
 
 void CTopPoint::RemoveChecker() {

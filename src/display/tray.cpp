@@ -2,6 +2,7 @@
 
 #include "display/board_display.h"
 #include "display/geometry.h"
+#include "display/pip_band.h"
 #include "rules/position.h"
 #include "settings/options.h"
 
@@ -25,6 +26,7 @@ void CTray::RemoveChecker() {
 void CTray::AddChecker() {
     CLocation::AddChecker();
     Draw();
+    FollowPipCounts();
 }
 
 void CTray::Draw() { label_.SetText(std::to_string(count)); }

@@ -20,6 +20,11 @@ enum CommandId : int {
     ID_FINISH_GAME = 32772,
     ID_COLORS = 32770,
     ID_REDRAW = 32769,
+    // The "Board size" choices of the Screen menu.
+    ID_BOARD_SIZE_100 = 32777,
+    ID_BOARD_SIZE_125 = 32778,
+    ID_BOARD_SIZE_150 = 32779,
+    ID_BOARD_SIZE_200 = 32780,
     ID_HELP = 57670,
     ID_APP_ABOUT = 57664,
 

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <cmath>
 #include <span>
 #include <utility>
 
@@ -11,6 +12,13 @@ namespace {
 QImage BlankIcon(int size = ICON_SIZE) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
+    return image;
+}
+
+// Drawn on in icon pixels whatever the ratio.
+QImage BlankIconAt(qreal ratio) {
+    QImage image = BlankIcon(static_cast<int>(std::ceil(ICON_SIZE * ratio)));
+    image.setDevicePixelRatio(ratio);
     return image;
 }
 
@@ -64,9 +72,9 @@ QImage ProgramIconAt(int size) {
     return image;
 }
 
-QImage DieFaceIcon(int pips) {
+QImage DieFaceIcon(int pips, qreal ratio) {
     if (pips < 1 || pips > 6) return {};
-    QImage image = BlankIcon();
+    QImage image = BlankIconAt(ratio);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(Qt::black, 1));

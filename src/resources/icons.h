@@ -19,8 +19,10 @@ QImage IconResource(int id);
 // ICON_SIZE it is IconResource(ICON_PROGRAM).
 QImage ProgramIconAt(int size);
 
-// The die face showing `pips` (1..6); a null image outside that range.
-QImage DieFaceIcon(int pips);
+// The die face showing `pips` (1..6); a null image outside that range. At a
+// device pixel ratio above 1 the image has that many times the pixels, for a
+// sharp face on a scaled screen.
+QImage DieFaceIcon(int pips, qreal ratio = 1);
 
 // The resource id of the face showing `pips` (1..6).
 constexpr int DieFaceIconId(int pips) { return ICON_DIE_ONE + 1 - pips; }

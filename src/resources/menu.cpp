@@ -32,9 +32,18 @@ constexpr MenuItem kAction[] = {
     {"&Finish game\tCtrl+F", ID_FINISH_GAME},
 };
 
+constexpr MenuItem kBoardSize[] = {
+    {"&100 %", ID_BOARD_SIZE_100, {}, true},
+    {"12&5 %", ID_BOARD_SIZE_125, {}, true},
+    {"15&0 %", ID_BOARD_SIZE_150, {}, true},
+    {"&200 %", ID_BOARD_SIZE_200, {}, true},
+};
+
 constexpr MenuItem kScreen[] = {
     {"&Colors...\tCtrl+C", ID_COLORS},
     {"&Redraw\tCtrl+R", ID_REDRAW},
+    kSeparator,
+    {"&Board size", 0, kBoardSize},
 };
 
 constexpr MenuItem kHelp[] = {

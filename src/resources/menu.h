@@ -10,7 +10,11 @@ inline constexpr int MENU_MAIN = 222;
 
 struct MenuItem {
     const char* text;  // nullptr for a separator
-    int command;       // 0 for a separator
+    int command;       // 0 for a separator and a popup
+    // The items of the popup this item opens; none for a command.
+    std::span<const MenuItem> popup = {};
+    // One of a group of choices, the one in force shown with a mark.
+    bool radio = false;
 };
 
 struct MenuPopup {

@@ -42,6 +42,9 @@ constexpr StringEntry kStrings[] = {
     {IDS_OPEN_FAILED, "Could not open '%s': %s."},
     {IDS_NOT_A_REGULAR_FILE, "Not a regular file"},
     {IDS_RESULTS_NOT_KEPT, "The results of your games are not being kept."},
+    {IDS_PIPS_HUMAN, "Your pip count: %d"},
+    {IDS_PIPS_COMPUTER, "Computer's pip count: %d"},
+    {IDS_BOARD_SIZE_CHOSEN, "The board takes its new size when the program starts again"},
     {IDS_MUST_USE_BOTH,
      "If there is ANY way to use both dice, NEITHER die can be passed.\n\n"
      "Undo your move and try again."},
@@ -63,6 +66,10 @@ constexpr StringEntry kStrings[] = {
     {ID_FINISH_GAME, "Finish game; let program play both sides"},
     {ID_COLORS, "Choose or edit a color scheme"},
     {ID_REDRAW, "Redraw the screen"},
+    {ID_BOARD_SIZE_100, "Board at the desktop's own scale; takes effect when the program starts again"},
+    {ID_BOARD_SIZE_125, "Board 1.25 times the desktop's scale; takes effect when the program starts again"},
+    {ID_BOARD_SIZE_150, "Board 1.5 times the desktop's scale; takes effect when the program starts again"},
+    {ID_BOARD_SIZE_200, "Board twice the desktop's scale; takes effect when the program starts again"},
     {ID_HELP, "Show help on game and program"},
     {ID_APP_ABOUT, "About Orvan's Backgammon"},
 };

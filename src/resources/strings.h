@@ -45,6 +45,9 @@ enum StringId : int {
     IDS_OPEN_FAILED = 246,           // the file's name, the reason
     IDS_NOT_A_REGULAR_FILE = 247,    // a reason
     IDS_RESULTS_NOT_KEPT = 248,
+    IDS_PIPS_HUMAN = 249,     // "%d"
+    IDS_PIPS_COMPUTER = 250,  // "%d"
+    IDS_BOARD_SIZE_CHOSEN = 251,
     IDS_MUST_USE_BOTH = 1047,
     IDS_IDLE = 57345,  // pane 0 when no menu is open
 };

@@ -1,5 +1,6 @@
 #include "options.h"
 
+#include <algorithm>
 #include <span>
 
 #include "platform/profile.h"
@@ -21,6 +22,8 @@ int32_t IntelMoves = 0;
 int32_t ManualDice = 0;
 int32_t ClockWise = 0;
 int32_t CurScheme = 0;
+int32_t ShowPips = 0;
+int32_t Zoom = 100;
 
 int32_t g_totalScore[3] = {0, 0, 0};
 
@@ -56,6 +59,9 @@ const StoredInt kAfterSpeed[] = {
     {GAME_SECTION, "wit", &g_totalScore[SIDE_HUMAN], MAX_TOTAL_SCORE},
     {GAME_SECTION, "zwart", &g_totalScore[SIDE_COMPUTER], MAX_TOTAL_SCORE},
 };
+const StoredInt kAdded[] = {
+    {OPTIONS_SECTION, "ShowPips", &ShowPips, 1},
+};
 
 // The users of these values index tables and switch on them; a value the
 // program never writes is treated like an absent key.
@@ -81,6 +87,12 @@ void LoadSettings() {
     // LoadCurrentScheme, which then falls back to the built-in colours rather
     // than to the scheme file's first scheme.
     CurScheme = GetProfileInt(OPTIONS_SECTION, "CurScheme", CurScheme);
+    Load(kAdded);
+    Zoom = BoardSizeOrDefault(GetProfileInt(OPTIONS_SECTION, "Zoom", Zoom));
+}
+
+int32_t BoardSizeOrDefault(int32_t percent) {
+    return std::find(std::begin(BOARD_SIZES), std::end(BOARD_SIZES), percent) != std::end(BOARD_SIZES) ? percent : 100;
 }
 
 void ApplyFirstMoveBy() {

@@ -30,6 +30,15 @@ extern int32_t ManualDice;
 extern int32_t ClockWise;
 extern int32_t CurScheme;
 
+// Keys the program adds to the section: both sides' pip counts under the
+// board (0/1), and the board size in percent of the desktop's own scale,
+// which the program takes at its start.
+extern int32_t ShowPips;
+extern int32_t Zoom;
+inline constexpr int32_t BOARD_SIZES[] = {100, 125, 150, 200};
+// A stored size that is none of BOARD_SIZES means 100.
+int32_t BoardSizeOrDefault(int32_t percent);
+
 // All-time points by side; entry 0 unused.
 extern int32_t g_totalScore[3];
 // The largest total read from the profile. The end of a game adds up to 192

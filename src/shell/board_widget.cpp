@@ -13,12 +13,32 @@ BoardWidget::BoardWidget(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
 }
 
-void BoardWidget::CreateCanvas() { canvas_ = std::make_unique<Canvas>(this, width(), height()); }
+void BoardWidget::CreateCanvas() { canvas_ = std::make_unique<Canvas>(this, width(), height(), devicePixelRatioF()); }
 
-void BoardWidget::paintEvent(QPaintEvent* event) {
+bool BoardWidget::event(QEvent* event) {
+    if (event->type() == QEvent::ScreenChangeInternal) FollowScreenLater();
+    return QWidget::event(event);
+}
+
+void BoardWidget::FollowScreenLater() {
+    QMetaObject::invokeMethod(
+        this, [this] { FollowScreen(); }, Qt::QueuedConnection);
+}
+
+void BoardWidget::FollowScreen() {
+    if (!canvas_ || canvas_->Ratio() == devicePixelRatioF()) return;
+    canvas_->SetRatio(devicePixelRatioF());
+    if (ratioChanged_) ratioChanged_();
+}
+
+// The image is laid at the origin, so each of its device pixels lands on one
+// of the screen's at any ratio; the painter keeps to the area to be updated.
+void BoardWidget::paintEvent(QPaintEvent*) {
     if (!canvas_) return;
+    // However the ratio changed, the window is painted again afterwards.
+    if (canvas_->Ratio() != devicePixelRatioF()) FollowScreenLater();
     QPainter p(this);
-    p.drawImage(event->rect(), canvas_->Image(), event->rect());
+    p.drawImage(QPointF(0, 0), canvas_->Image());
 }
 
 void BoardWidget::keyPressEvent(QKeyEvent* event) {

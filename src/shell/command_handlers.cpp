@@ -21,6 +21,7 @@
 #include "resources/help_topics.h"
 #include "resources/strings.h"
 #include "settings/options.h"
+#include "shell/board_size.h"
 
 namespace {
 // A command id without a handler of its own does nothing.
@@ -53,6 +54,10 @@ const std::map<int, void (*)()> kHandlers = {
     {ID_FINISH_GAME, FinishGame},
     {ID_COLORS, OnColors},
     {ID_REDRAW, OnRedraw},
+    {ID_BOARD_SIZE_100, [] { ChooseBoardSize(100); }},
+    {ID_BOARD_SIZE_125, [] { ChooseBoardSize(125); }},
+    {ID_BOARD_SIZE_150, [] { ChooseBoardSize(150); }},
+    {ID_BOARD_SIZE_200, [] { ChooseBoardSize(200); }},
     {ID_HELP, ShowHelp},
     {ID_APP_ABOUT, OnAbout},
     {ID_COMPUTER_TURN, OnComputerTurn},

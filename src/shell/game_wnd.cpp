@@ -33,8 +33,10 @@
 #include "rules/turn_state.h"
 #include "settings/color_scheme.h"
 #include "settings/options.h"
+#include "shell/board_size.h"
 #include "shell/board_widget.h"
 #include "shell/command_handlers.h"
+#include "shell/die_face.h"
 #include "shell/menu_bar.h"
 #include "shell/progress_pane.h"
 #include "shell/window_handlers.h"
@@ -58,7 +60,7 @@ GameWnd::GameWnd(int screenWidth) {
     setCentralWidget(board_);
     list_ = new QListWidget(board_);
     cube_ = new QPushButton(board_);
-    for (QLabel*& die : dice_) die = new QLabel(board_);
+    for (DieFace*& die : dice_) die = new DieFace(board_);
     progress_ = new ProgressPane(statusBar());
     progress_->setFocusPolicy(Qt::NoFocus);
     panes_ = {MakePane(statusBar()), progress_, MakePane(statusBar())};
@@ -86,7 +88,8 @@ GameWnd::GameWnd(int screenWidth) {
     // the dice and the cube are centred in: it must be there before that is measured.
     BuildMenuBar(*this,
                  {[this](int id) { RunCommand(id); }, [this](int id) { return RuleAllows(id); },
-                  [this](int id) { SetPaneText(0, ResString(id)); }, [this] { SetPaneText(0, ResString(IDS_IDLE)); }});
+                  [this](int id) { SetPaneText(0, ResString(id)); }, [this] { SetPaneText(0, ResString(IDS_IDLE)); },
+                  [](int id) { return BoardSizeOf(id) == Zoom; }});
     SetPaneText(0, ResString(IDS_IDLE));
     layout()->activate();
     SetClientSize(board_->width(), board_->height());
@@ -95,6 +98,7 @@ GameWnd::GameWnd(int screenWidth) {
     SetMainWindow(this);
 
     board_->CreateCanvas();
+    board_->SetRatioChangedHandler([this] { RedrawAll(); });
     ApplyBackground();
     board_->GetCanvas()->Clear();
     InstallBoardDisplay(board_->GetCanvas());
@@ -139,6 +143,7 @@ void GameWnd::ApplyBackground() {
 }
 
 bool GameWnd::RuleAllows(int id) {
+    if (const int percent = BoardSizeOf(id)) return BoardSizeOffered(*this, percent);
     const bool enabled = CommandEnabled(id);
     // The cube button follows the Double rule wherever it is evaluated.
     if (id == ID_DOUBLE) EnableCube(enabled);
@@ -249,13 +254,13 @@ void GameWnd::HideListMark() { mark_->hide(); }
 
 bool GameWnd::ListMarkShown() const { return mark_->isVisible(); }
 
-QLabel* GameWnd::DieWindow(DieGroup group, int k) const {
+DieFace* GameWnd::DieWindow(DieGroup group, int k) const {
     return dice_.at(static_cast<std::size_t>(group * DIE_WINDOWS_PER_GROUP + k));
 }
 
 void GameWnd::ShowDieWindow(DieGroup group, int k, int value) {
-    QLabel* die = DieWindow(group, k);
-    die->setPixmap(QPixmap::fromImage(DieFaceIcon(value)));
+    DieFace* die = DieWindow(group, k);
+    die->SetPips(value);
     die->show();
     die->repaint();
 }
@@ -312,7 +317,7 @@ void GameWnd::LayoutControls() {
 
     for (int g = DIE_GROUP_COMPUTER; g <= DIE_GROUP_HUMAN; ++g)
         for (int k = 0; k < DIE_WINDOWS_PER_GROUP; ++k) {
-            QLabel* die = DieWindow(static_cast<DieGroup>(g), k);
+            DieFace* die = DieWindow(static_cast<DieGroup>(g), k);
             die->setGeometry(ToQRect(DieWindowRect(static_cast<DieGroup>(g), k)));
             // Clicks on the dice reach the board: a click there passes.
             die->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -19,6 +19,7 @@
 class BoardWidget;
 class Canvas;
 class CommandQueue;
+class DieFace;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -85,12 +86,12 @@ private:
     // The command's enable rule; the Double rule also sets the cube button.
     bool RuleAllows(int id);
     void RunHandler(int id);
-    QLabel* DieWindow(DieGroup group, int k) const;
+    DieFace* DieWindow(DieGroup group, int k) const;
 
     BoardWidget* board_;
     QListWidget* list_;
     QPushButton* cube_;
-    std::array<QLabel*, 2 * DIE_WINDOWS_PER_GROUP> dice_{};
+    std::array<DieFace*, 2 * DIE_WINDOWS_PER_GROUP> dice_{};
     std::array<QLabel*, 3> panes_{};
     ProgressPane* progress_;
     QLabel* mark_;

@@ -1,6 +1,7 @@
 #include "shell/menu_bar.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -82,14 +83,51 @@ public:
 // A disabled action's shortcut never fires, so the rules grey the items only
 // while their menu is open; the rule is applied again when a command runs.
 void BindRulesToMenu(QMenu* menu, const MenuCallbacks& callbacks) {
-    QObject::connect(menu, &QMenu::aboutToShow, menu, [menu, enabled = callbacks.enabled] {
-        for (QAction* action : menu->actions())
-            if (!action->isSeparator()) action->setEnabled(enabled(action->property(kCommandProperty).toInt()));
+    QObject::connect(menu, &QMenu::aboutToShow, menu, [menu, enabled = callbacks.enabled, chosen = callbacks.chosen] {
+        for (QAction* action : menu->actions()) {
+            if (action->isSeparator()) continue;
+            const int id = action->property(kCommandProperty).toInt();
+            action->setEnabled(enabled(id));
+            if (action->isCheckable()) action->setChecked(chosen(id));
+        }
     });
     QObject::connect(menu, &QMenu::aboutToHide, menu, [menu, idle = callbacks.showIdle] {
         for (QAction* action : menu->actions()) action->setEnabled(true);
         idle();
     });
+}
+
+void FillMenu(QMenu* menu, std::span<const MenuItem> items, QMainWindow& window, const MenuCallbacks& callbacks) {
+    // The radio items of one menu are one group of choices.
+    QActionGroup* choices = nullptr;
+    for (const MenuItem& item : items) {
+        if (!item.text) {
+            menu->addSeparator();
+            continue;
+        }
+        const int id = item.command;
+        QAction* action = nullptr;
+        if (item.popup.empty()) {
+            action = menu->addAction(QString::fromUtf8(item.text));
+            if (item.radio) {
+                if (!choices) choices = new QActionGroup(menu);
+                action->setCheckable(true);
+                choices->addAction(action);
+            }
+            action->setShortcuts(KeysOf(id));
+            action->setShortcutContext(Qt::WindowShortcut);
+            QObject::connect(action, &QAction::triggered, &window, [run = callbacks.run, id] { run(id); });
+        } else {
+            QMenu* popup = menu->addMenu(QString::fromUtf8(item.text));
+            popup->setStyle(menu->style());
+            FillMenu(popup, item.popup, window, callbacks);
+            action = popup->menuAction();
+        }
+        action->setProperty(kCommandProperty, id);
+        // A popup has no prompt of its own: pane 0 goes blank under it.
+        QObject::connect(action, &QAction::hovered, &window, [show = callbacks.showPrompt, id] { show(id); });
+    }
+    BindRulesToMenu(menu, callbacks);
 }
 }  // namespace
 
@@ -100,20 +138,7 @@ void BuildMenuBar(QMainWindow& window, const MenuCallbacks& callbacks) {
     for (const MenuPopup& popup : MainMenu()) {
         QMenu* menu = bar->addMenu(QString::fromUtf8(popup.title));
         menu->setStyle(style);
-        for (const MenuItem& item : popup.items) {
-            if (!item.text) {
-                menu->addSeparator();
-                continue;
-            }
-            QAction* action = menu->addAction(QString::fromUtf8(item.text));
-            const int id = item.command;
-            action->setProperty(kCommandProperty, id);
-            action->setShortcuts(KeysOf(id));
-            action->setShortcutContext(Qt::WindowShortcut);
-            QObject::connect(action, &QAction::triggered, &window, [run = callbacks.run, id] { run(id); });
-            QObject::connect(action, &QAction::hovered, &window, [show = callbacks.showPrompt, id] { show(id); });
-        }
-        BindRulesToMenu(menu, callbacks);
+        FillMenu(menu, popup.items, window, callbacks);
     }
 }
 

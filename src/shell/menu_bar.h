@@ -16,6 +16,8 @@ struct MenuCallbacks {
     // text when the menus close.
     std::function<void(int id)> showPrompt;
     std::function<void()> showIdle;
+    // Whether a radio item is the choice in force, marked while its menu is open.
+    std::function<bool(int id)> chosen;
 };
 
 void BuildMenuBar(QMainWindow& window, const MenuCallbacks& callbacks);

@@ -107,6 +107,8 @@ TEST_F(SettingsSheetTest, OkWritesTheKeysOfThePagesShownInOrder) {
     std::vector<std::string> both = game, turned = visual;
     both.insert(both.end(), visual.begin(), visual.end());
     turned.push_back("ClockWise");
+    std::vector<std::string> pips = visual;
+    pips.push_back("ShowPips");
     const struct {
         const char* name;
         int page;
@@ -118,6 +120,7 @@ TEST_F(SettingsSheetTest, OkWritesTheKeysOfThePagesShownInOrder) {
         {"Game, then Visual", GAME, [](SettingsSheet& s) { s.SetActivePage(VISUAL); }, "OK", both},
         {"Visual only", VISUAL, [](SettingsSheet&) {}, "OK", visual},
         {"clockwise turned", VISUAL, Check(VISUAL, 1070, true), "OK", turned},
+        {"pip count shown", VISUAL, Check(VISUAL, 1071, true), "OK", pips},
         {"Cancel", GAME, Check(GAME, 1049, true), "Cancel", {}},
     };
     for (const auto& c : cases) {

@@ -1,5 +1,6 @@
 #include <QColor>
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <string>
 #include <vector>
@@ -184,36 +185,58 @@ TEST_F(CheckerTravelTest, AHitSendsTheBlotShakingToItsBarAndCountsIt) {
     }
 }
 
+// Moves from the starting position, with hits and moves taken back.
+const struct {
+    int side, from, to, undoing;
+} kPlayAndTakeBack[] = {
+    {SIDE_HUMAN, 1, 4, 0},     {SIDE_COMPUTER, 6, 4, 0},  {SIDE_HUMAN, 0, 4, 0},    {SIDE_COMPUTER, 25, 20, 0},
+    {SIDE_COMPUTER, 13, 1, 0}, {SIDE_COMPUTER, 8, 6, 0},  {SIDE_COMPUTER, 8, 6, 0}, {SIDE_COMPUTER, 13, 6, 0},
+    {SIDE_COMPUTER, 13, 6, 0}, {SIDE_COMPUTER, 24, 6, 0}, {SIDE_HUMAN, 0, 3, 0},    {SIDE_HUMAN, 19, 25, 0},
+    {SIDE_HUMAN, 27, 19, 1},   {SIDE_COMPUTER, 6, 13, 0}, {SIDE_HUMAN, 3, 0, 1},    {SIDE_COMPUTER, 1, 26, 0},
+    {SIDE_HUMAN, 12, 20, 0},   {SIDE_COMPUTER, 6, 8, 0},  {SIDE_HUMAN, 17, 1, 1},   {SIDE_COMPUTER, 6, 5, 0},
+};
+
+// Plays kPlayAndTakeBack from a fresh board on a canvas of this ratio, then
+// expects the canvas to be that position's board drawn afresh.
+void ExpectPlayLeavesAFreshBoard(Canvas& canvas, qreal ratio) {
+    DestroyBoard();
+    canvas.SetRatio(ratio);
+    canvas.Clear();
+    BuildBoard(true);
+    for (const auto& m : kPlayAndTakeBack) {
+        g_undoing = m.undoing;
+        g_sideToMove = m.side;
+        MoveChecker(m.from, m.to);
+    }
+    g_undoing = 0;
+    const QImage played = canvas.Image().copy();
+
+    SavePosition();
+    DestroyBoard();
+    canvas.Clear();
+    BuildBoard(false);
+    EXPECT_EQ(canvas.Image(), played);
+}
+
 // The strongest check of the sprites: whatever was moved, hit and moved back,
 // the canvas is the board drawn afresh from the same position.
 TEST_F(CheckerTravelTest, AfterMovesHitsAndMovesBackTheCanvasIsAFreshBoard) {
-    const struct {
-        int side, from, to, undoing;
-    } moves[] = {
-        {SIDE_HUMAN, 1, 4, 0},     {SIDE_COMPUTER, 6, 4, 0},  {SIDE_HUMAN, 0, 4, 0},    {SIDE_COMPUTER, 25, 20, 0},
-        {SIDE_COMPUTER, 13, 1, 0}, {SIDE_COMPUTER, 8, 6, 0},  {SIDE_COMPUTER, 8, 6, 0}, {SIDE_COMPUTER, 13, 6, 0},
-        {SIDE_COMPUTER, 13, 6, 0}, {SIDE_COMPUTER, 24, 6, 0}, {SIDE_HUMAN, 0, 3, 0},    {SIDE_HUMAN, 19, 25, 0},
-        {SIDE_HUMAN, 27, 19, 1},   {SIDE_COMPUTER, 6, 13, 0}, {SIDE_HUMAN, 3, 0, 1},    {SIDE_COMPUTER, 1, 26, 0},
-        {SIDE_HUMAN, 12, 20, 0},   {SIDE_COMPUTER, 6, 8, 0},  {SIDE_HUMAN, 17, 1, 1},   {SIDE_COMPUTER, 6, 5, 0},
-    };
     for (int clockwise : {0, 1}) {
         SCOPED_TRACE(clockwise);
         ClockWise = clockwise;
-        DestroyBoard();
-        wnd->GetCanvas().Clear();
-        BuildBoard(true);
-        for (const auto& m : moves) {
-            g_undoing = m.undoing;
-            Move(m.side, m.from, m.to);
-        }
-        g_undoing = 0;
-        const QImage played = Image();
+        ExpectPlayLeavesAFreshBoard(wnd->GetCanvas(), 1);
+    }
+}
 
-        SavePosition();
-        DestroyBoard();
-        wnd->GetCanvas().Clear();
-        BuildBoard(false);
-        EXPECT_EQ(Image(), played);
+// On a scaled screen the saved squares are device pixels, whole ones even
+// where a logical pixel covers one and a half: still no trace is left.
+TEST_F(CheckerTravelTest, AtOtherDeviceRatiosTooNoCheckerLeavesATrace) {
+    for (qreal ratio : {2.0, 1.5, 1.25}) {
+        SCOPED_TRACE(ratio);
+        ExpectPlayLeavesAFreshBoard(wnd->GetCanvas(), ratio);
+        EXPECT_EQ(Image().size(), QSize(static_cast<int>(std::ceil(g_clientWidth * ratio)),
+                                        static_cast<int>(std::ceil(g_clientHeight * ratio))));
+        EXPECT_EQ(Image().devicePixelRatio(), ratio);
     }
 }
 }  // namespace

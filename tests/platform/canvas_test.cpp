@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QFont>
+#include <cmath>
+
 namespace {
 constexpr COLORREF kRed = MakeColorRef(255, 0, 0);
 constexpr COLORREF kBlue = MakeColorRef(0, 0, 255);
@@ -102,6 +105,48 @@ TEST(Canvas, ASavedSquareRestoresExactlyWhatWasUnderIt) {
     EXPECT_EQ(At(canvas, 21, 16), kRed);
     canvas.Restore(square, 10, 5);
     EXPECT_EQ(canvas.Image(), before);
+}
+
+// On a scaled screen each logical pixel owns whole device pixels, and
+// neighbouring rectangles share none; what is drawn inside a saved square
+// stays inside it and is put back exactly, at whole and fractional ratios.
+TEST(Canvas, AtAnyRatioSquaresTileAndRestoreExactly) {
+    for (qreal ratio : {1.25, 1.5, 2.0}) {
+        SCOPED_TRACE(ratio);
+        Canvas canvas(nullptr, 60, 60, ratio);
+        EXPECT_EQ(canvas.Image().size(),
+                  QSize(static_cast<int>(std::ceil(60 * ratio)), static_cast<int>(std::ceil(60 * ratio))));
+        QFont font;
+        font.setPixelSize(11);
+        font.setStyleStrategy(QFont::NoAntialias);
+        canvas.SetFont(font);
+        canvas.SetBackground(kTeal);
+        canvas.Clear();
+        canvas.FillRect({0, 50, 11, 60}, kRed);
+        canvas.FillRect({11, 50, 23, 60}, kBlue);
+        const QRect left = canvas.DeviceRect({0, 50, 11, 60});
+        const QRect right = canvas.DeviceRect({11, 50, 23, 60});
+        EXPECT_EQ(left.right() + 1, right.left());
+        EXPECT_EQ(At(canvas, left.right(), left.top()), kRed);
+        EXPECT_EQ(At(canvas, right.left(), right.top()), kBlue);
+
+        canvas.SetPen(kWhite);
+        canvas.Polygon({{0, 0}, {20, 40}, {40, 0}}, kBlue);
+        for (const Point at : {Point{13, 7}, Point{11, 11}, Point{24, 3}}) {
+            const QImage before = canvas.Image().copy();
+            const QImage square = canvas.Save(at.x, at.y, 19);
+            canvas.FillEllipse({at.x, at.y, at.x + 19, at.y + 19}, kRed);
+            canvas.TextOut(at.x + 3, at.y + 3, "12");
+            const QRect inside = canvas.DeviceRect({at.x, at.y, at.x + 19, at.y + 19});
+            for (int y = 0; y < before.height(); ++y)
+                for (int x = 0; x < before.width(); ++x) {
+                    if (inside.contains(x, y)) continue;
+                    ASSERT_EQ(canvas.Image().pixel(x, y), before.pixel(x, y)) << x << "," << y;
+                }
+            canvas.Restore(square, at.x, at.y);
+            EXPECT_EQ(canvas.Image(), before);
+        }
+    }
 }
 
 TEST(Canvas, TextIsDrawnOnTheBackgroundColour) {

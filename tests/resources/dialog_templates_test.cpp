@@ -17,7 +17,7 @@ TEST(DialogTemplates, EveryResourceIdIsFoundWithItsSizeAndTitle) {
     const Row expected[] = {
         {109, "Statistics", 347, 161, 36}, {114, "Choose or edit a colorscheme", 247, 149, 18},
         {177, "Resign", 186, 79, 6},       {206, "About", 143, 170, 6},
-        {216, "Game", 217, 146, 17},       {217, "Visual", 217, 146, 16},
+        {216, "Game", 217, 146, 17},       {217, "Visual", 217, 146, 17},
         {220, "Manual dice", 182, 61, 7},
     };
     for (const Row& row : expected) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -12,16 +13,37 @@
 
 namespace {
 
-// Each popup written as "title: item|item|-|item", "-" for a separator.
+// Items written as "item|item|-|item", "-" for a separator, a popup as
+// "title>[items]" and a radio item with a "*".
+std::string Flatten(std::span<const MenuItem> items) {
+    std::string line;
+    for (const MenuItem& item : items) {
+        if (!item.text)
+            line += "-";
+        else if (!item.popup.empty())
+            line += std::string(item.text) + ">[" + Flatten(item.popup) + "]";
+        else
+            line += std::string(item.radio ? "*" : "") + item.text + "=" + std::to_string(item.command);
+        line += "|";
+    }
+    return line;
+}
+
+// Each popup of the bar written as "title:" and its items.
 std::vector<std::string> Flatten() {
     std::vector<std::string> out;
-    for (const MenuPopup& popup : MainMenu()) {
-        std::string line = std::string(popup.title) + ":";
-        for (const MenuItem& item : popup.items)
-            line += (item.text ? std::string(item.text) + "=" + std::to_string(item.command) : std::string("-")) + "|";
-        out.push_back(line);
-    }
+    for (const MenuPopup& popup : MainMenu()) out.push_back(std::string(popup.title) + ":" + Flatten(popup.items));
     return out;
+}
+
+// Every command item, popups opened.
+void CommandItems(std::span<const MenuItem> items, std::vector<const MenuItem*>& out) {
+    for (const MenuItem& item : items) {
+        if (!item.popup.empty())
+            CommandItems(item.popup, out);
+        else if (item.text)
+            out.push_back(&item);
+    }
 }
 
 TEST(MainMenu, PopupsItemsAndSeparatorsInOrder) {
@@ -32,7 +54,8 @@ TEST(MainMenu, PopupsItemsAndSeparatorsInOrder) {
         "&Pass\tSpace=218|&Resign\tCtrl+Space=32774|-|"
         "Suggest &move\tCtrl+M=32773|-|S&witch sides\tCtrl+W=32771|"
         "&Finish game\tCtrl+F=32772|",
-        "&Screen:&Colors...\tCtrl+C=32770|&Redraw\tCtrl+R=32769|",
+        "&Screen:&Colors...\tCtrl+C=32770|&Redraw\tCtrl+R=32769|-|"
+        "&Board size>[*&100 %=32777|*12&5 %=32778|*15&0 %=32779|*&200 %=32780|]|",
         "&Help:&Help\tF1=57670|&About=57664|",
     };
     EXPECT_EQ(Flatten(), expected);
@@ -41,14 +64,10 @@ TEST(MainMenu, PopupsItemsAndSeparatorsInOrder) {
 TEST(MainMenu, EveryMenuCommandIsInTheCommandTable) {
     std::set<int> known;
     for (const CommandInfo& c : CommandTable()) known.insert(c.id);
-    size_t items = 0;
-    for (const MenuPopup& popup : MainMenu())
-        for (const MenuItem& item : popup.items)
-            if (item.text) {
-                ++items;
-                EXPECT_TRUE(known.count(item.command)) << item.text;
-            }
-    EXPECT_EQ(items + 2, CommandTable().size());  // plus the two internal ones
+    std::vector<const MenuItem*> items;
+    for (const MenuPopup& popup : MainMenu()) CommandItems(popup.items, items);
+    for (const MenuItem* item : items) EXPECT_TRUE(known.count(item->command)) << item->text;
+    EXPECT_EQ(items.size() + 2, CommandTable().size());  // plus the two internal ones
 }
 
 TEST(Accelerators, TableMatchesTheKeyList) {

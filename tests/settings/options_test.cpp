@@ -100,6 +100,30 @@ TEST_F(SettingsTest, LoadSettingsReadsEveryKeyAndKeepsDefaultsForBadValues) {
     }
 }
 
+// The keys the program adds: a board size that is not offered means 100.
+TEST_F(SettingsTest, PipCountsAndBoardSizeAreReadAndOddValuesRefused) {
+    const struct {
+        const char* ini;
+        int32_t showPips, zoom;
+    } cases[] = {
+        {"", 0, 100},
+        {"ShowPips=1\nZoom=125\n", 1, 125},
+        {"Zoom=150\n", 0, 150},
+        {"Zoom=200\n", 0, 200},
+        {"ShowPips=2\nZoom=175\n", 0, 100},
+        {"ShowPips=-1\nZoom=0\n", 0, 100},
+        {"Zoom=1500\n", 0, 100},
+        {"Zoom=big\n", 0, 100},
+    };
+    for (const auto& c : cases) {
+        RestoreSettings();
+        WriteIni(std::string("[options]\n") + c.ini);
+        LoadSettings();
+        EXPECT_EQ(ShowPips, c.showPips) << c.ini;
+        EXPECT_EQ(Zoom, c.zoom) << c.ini;
+    }
+}
+
 TEST_F(SettingsTest, FirstMoveByFixesTheFirstStarter) {
     struct Case {
         int32_t firstMoveBy, sideToMove, starterFixed;

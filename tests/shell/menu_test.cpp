@@ -19,6 +19,25 @@ QList<QMenu*> Menus(GameWnd& wnd) {
     return menus;
 }
 
+void ExpectMenuFollows(GameWnd& wnd, QMenu* menu, std::span<const MenuItem> items) {
+    const QList<QAction*> actions = menu->actions();
+    ASSERT_EQ(actions.size(), static_cast<int>(items.size())) << menu->title().toStdString();
+    int i = 0;
+    for (const MenuItem& item : items) {
+        QAction* action = actions[i++];
+        EXPECT_EQ(action->isSeparator(), item.text == nullptr);
+        if (!item.text) continue;
+        EXPECT_EQ(action->text().toStdString(), item.text);
+        EXPECT_EQ(action->isCheckable(), item.radio) << item.text;
+        if (item.popup.empty()) {
+            EXPECT_EQ(ActionOf(wnd, item.command), action);
+        } else {
+            ASSERT_NE(action->menu(), nullptr) << item.text;
+            ExpectMenuFollows(wnd, action->menu(), item.popup);
+        }
+    }
+}
+
 TEST_F(GameWndTest, MenuFollowsTheMenuTable) {
     const QList<QMenu*> menus = Menus(*wnd);
     ASSERT_EQ(menus.size(), static_cast<int>(MainMenu().size()));
@@ -26,17 +45,7 @@ TEST_F(GameWndTest, MenuFollowsTheMenuTable) {
     for (const MenuPopup& popup : MainMenu()) {
         QMenu* menu = menus[m++];
         EXPECT_EQ(menu->title().toStdString(), popup.title);
-        const QList<QAction*> actions = menu->actions();
-        ASSERT_EQ(actions.size(), static_cast<int>(popup.items.size())) << popup.title;
-        int i = 0;
-        for (const MenuItem& item : popup.items) {
-            QAction* action = actions[i++];
-            EXPECT_EQ(action->isSeparator(), item.text == nullptr);
-            if (item.text) {
-                EXPECT_EQ(action->text().toStdString(), item.text);
-                EXPECT_EQ(ActionOf(*wnd, item.command), action);
-            }
-        }
+        ExpectMenuFollows(*wnd, menu, popup.items);
     }
 }
 

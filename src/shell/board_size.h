@@ -1,0 +1,32 @@
+// The board size: how many times larger than the desktop asks the whole
+// window is drawn, menus and dialogs with it. Qt takes its scale once, as the
+// application starts, and has no scale of one window; so a size chosen in the
+// menu is stored and takes effect at the next start, and the game in
+// progress goes on untouched.
+#pragma once
+
+#include <QSize>
+
+class QWidget;
+
+// The size in percent that a Board size command chooses, 0 for any other command.
+int BoardSizeOf(int command);
+
+// Before the application exists: multiplies the scale the desktop asks for
+// by the stored board size.
+void ScaleForBoardSize();
+// The size this run started with.
+int BoardSizeInEffect();
+// The scale to start with: the desktop's own factor (QT_SCALE_FACTOR, or
+// nullptr when it sets none) times the board size.
+double ScaleFactorFor(const char* desktopFactor, int percent);
+
+// Whether a window of this run's `size` would fit a screen's work area at
+// `percent`, measured in this run's pixels; `frame` is what the window
+// manager adds around it.
+bool BoardSizeFits(int percent, int inEffect, QSize size, QSize frame, QSize available);
+// The same for the screen that holds `window` now: sizes that do not fit are greyed.
+bool BoardSizeOffered(const QWidget& window, int percent);
+
+// The menu command: keeps the choice for the next start.
+void ChooseBoardSize(int percent);
