@@ -65,6 +65,9 @@ TEST_F(GameWndTest, PaneZeroShowsThePromptOfAGreyedItemToo) {
     ShowActive();
     QMenu* action = Menus(*wnd)[1];
     g_moveOrdinal = 1;
+    // A menu ignores small moves near where the pointer stood when it opened,
+    // so the pointer starts well away from every item.
+    QTest::mouseMove(wnd.get(), QPoint(5, 5));
     action->popup(wnd->mapToGlobal(QPoint(60, 30)));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(action));
     for (int id : {ID_SHOW_PROGRESS, ID_UNDO, ID_RESIGN}) {
