@@ -27,6 +27,9 @@ public:
         g_colors = colors_;
     }
 
+    // The values in a fixed order, colours aside.
+    const std::vector<int32_t>& Saved() const { return saved_; }
+
 private:
     static std::vector<int32_t*> Values() {
         return {&UseCube,

@@ -14,6 +14,7 @@
 #include "controller/narration.h"
 #include "controller/new_game.h"
 #include "controller/turn_moves.h"
+#include "display/pip_band.h"
 #include "platform/command_queue.h"
 #include "platform/file_dialog.h"
 #include "platform/main_window.h"
@@ -33,6 +34,8 @@ std::optional<std::string> AskPositionFile(FileDialogKind kind) {
 }
 
 void ShowLoadedGame(const std::string& path) {
+    // The counts follow arrivals; a location emptied after the last one left them stale.
+    FollowPipCounts();
     ShowCube();
     WriteBanner();
     AddListLine(FormatDice(0));

@@ -48,6 +48,8 @@ void ResumePostedCommands() {
     if (g_liveQueue) g_liveQueue->Resume();
 }
 
+bool PostedCommandsPending() { return g_liveQueue && !g_liveQueue->Empty(); }
+
 void FlushInput() {
     if (g_liveQueue) g_liveQueue->Clear();
     SetSwallowInput(true);

@@ -48,6 +48,9 @@ private:
 // Lets the live queue go on after the end-of-turn wait.
 void ResumePostedCommands();
 
+// Whether posted commands wait in the live queue.
+bool PostedCommandsPending();
+
 // Discards posted commands and the key and mouse input that piled up while
 // the program was busy.
 void FlushInput();

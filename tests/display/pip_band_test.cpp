@@ -1,6 +1,7 @@
 #include "display/pip_band.h"
 
 #include <QImage>
+#include <filesystem>
 
 #include "controller/game_fixture.h"
 #include "platform/canvas.h"
@@ -73,6 +74,19 @@ TEST_F(PipBandTest, TheCountsFollowEveryChangeOfTheBoard) {
     Click(9);
     EXPECT_EQ(g_sideToMove, SIDE_HUMAN) << "the computer has played";
     ExpectCurrent("the computer's turn");
+}
+
+// Nothing arrives after the last location these empty, yet the counts change.
+TEST_F(PipBandTest, TheCountsFollowWhenTheLastChangeEmptiesALocation) {
+    Setup({{1, 2}, {6, -15}, {19, 13}}, {3, 5});
+    wnd->RunCommand(ID_SWITCH_SIDES);
+    Drain();
+    ExpectCurrent("switch sides");
+    Setup({{1, 2}, {6, -4}, {19, 13}, {24, -10}, {25, -1}}, {3, 5});
+    std::filesystem::copy_file(KESTRO_FIXTURES "/start-6-4-cube2-human.pos", file);
+    wnd->RunCommand(ID_FILE_OPEN);
+    Drain();
+    ExpectCurrent("open");
 }
 
 // Off, the band under the board stays bare, also right after the option is

@@ -1,0 +1,169 @@
+#include "monkey/monkey_invariants.h"
+
+#include <QImage>
+#include <QPainter>
+#include <bit>
+#include <filesystem>
+#include <sstream>
+
+#include "display/checker_sprite.h"
+#include "display/geometry.h"
+#include "options_snapshot.h"
+#include "platform/canvas.h"
+#include "platform/nested_wait.h"
+#include "platform/profile.h"
+#include "rules/position.h"
+#include "rules/turn_state.h"
+#include "settings/options.h"
+#include "settings/scheme_file.h"
+#include "shell/game_wnd.h"
+#include "stats/stats_record.h"
+
+namespace {
+// Sprites: one per checker at most, and the few a move or a shake holds.
+constexpr int kMostSprites = 2 * CHECKERS_PER_SIDE + 4;
+
+template <typename... Parts>
+std::string Say(const Parts&... parts) {
+    std::ostringstream out;
+    (out << ... << parts);
+    return out.str();
+}
+
+std::string BrokenLocation(int loc, int total[3]) {
+    const CLocation* l = g_board[loc];
+    if (!l) return Say("location ", loc, " is missing");
+    if (l->number != loc) return Say("location ", loc, " is numbered ", int{l->number});
+    if (l->count < 0 || l->count > CHECKERS_PER_SIDE) return Say("location ", loc, " holds ", int{l->count});
+    if (l->count == 0) return {};
+    if (l->owner != SIDE_HUMAN && l->owner != SIDE_COMPUTER)
+        return Say("location ", loc, " holds ", int{l->count}, " of owner ", l->owner);
+    if (!IsPoint(loc) && l->owner != FixedOwner(loc))
+        return Say("bar or tray ", loc, " holds checkers of side ", l->owner);
+    total[l->owner] += l->count;
+    return {};
+}
+
+std::string BrokenDice() {
+    if (g_diceLeft < 0 || g_diceLeft > MAX_DICE) return Say("dice left ", g_diceLeft);
+    for (int i = 0; i < g_diceLeft; ++i)
+        if (g_dice[i] < 1 || g_dice[i] > 6) return Say("die ", i, " is ", int{g_dice[i]});
+    if (g_dice[g_diceLeft] != DICE_END) return Say("the dice list does not end after ", g_diceLeft, " dice");
+    return {};
+}
+
+std::string BrokenCube() {
+    // At a game's end the cube holds the points scored.
+    if (g_winner != SIDE_NONE) return {};
+    if (g_cubeValue < 1 || g_cubeValue > MAX_CUBE_VALUE || !std::has_single_bit(static_cast<uint32_t>(g_cubeValue)))
+        return Say("cube value ", g_cubeValue);
+    if (g_cubeOwner < SIDE_NONE || g_cubeOwner > SIDE_HUMAN) return Say("cube holder ", g_cubeOwner);
+    // Only a doubled cube has a holder.
+    if ((g_cubeOwner == SIDE_NONE) != (g_cubeValue == 1))
+        return Say("cube ", g_cubeValue, " held by side ", g_cubeOwner);
+    return {};
+}
+
+std::string BrokenSettingsFile() {
+    std::error_code ec;
+    if (!std::filesystem::exists(g_profile.Path(), ec)) return {};
+    if (std::filesystem::file_size(g_profile.Path(), ec) > MAX_PROFILE_BYTES) return "the settings file is too large";
+    const OptionsSnapshot inForce;
+    const int32_t scheme = CurScheme;
+    LoadSettings();
+    // The stored scheme number is the scheme loader's to judge: one that names
+    // no stored scheme leaves the built-in colours, and 0, in force.
+    CurScheme = scheme;
+    const OptionsSnapshot stored;
+    inForce.Restore();
+    for (std::size_t i = 0; i < inForce.Saved().size(); ++i)
+        if (inForce.Saved()[i] != stored.Saved()[i])
+            return Say("option ", i, " is ", inForce.Saved()[i], " but the settings file gives ", stored.Saved()[i]);
+    return {};
+}
+
+// A file that is there must have exactly `size` bytes, and `accepts` them.
+template <typename Accepts>
+std::string BrokenBinaryFile(const char* path, std::size_t size, Accepts accepts) {
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec)) return {};
+    const std::optional<Bytes> bytes = ReadFileBytes(path, size + 1);
+    if (!bytes || bytes->size() != size) return Say(path, " has ", bytes ? bytes->size() : 0, " bytes");
+    if (!accepts(*bytes)) return Say(path, " is refused by its reader");
+    return {};
+}
+// The image with every point's letter as the canvas, just redrawn, has it.
+QImage WithPlainLetters(const QImage& image, const Canvas& canvas) {
+    QImage plain = image.copy();
+    QPainter painter(&plain);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    for (int p = 1; p <= 24; ++p) {
+        const std::string letter(1, static_cast<char>('A' + p - 1));
+        const Point at = LetterPosition(p);
+        const QRect r = canvas.DeviceRect({at.x, at.y, at.x + canvas.TextWidth(letter), at.y + canvas.TextHeight()});
+        painter.drawImage(r, canvas.Image(), r);
+    }
+    return plain;
+}
+}  // namespace
+
+std::string BrokenGameState() {
+    int total[3] = {0, 0, 0};
+    for (int loc = 0; loc < NUM_LOCATIONS; ++loc)
+        if (std::string why = BrokenLocation(loc, total); !why.empty()) return why;
+    if (total[SIDE_HUMAN] != CHECKERS_PER_SIDE || total[SIDE_COMPUTER] != CHECKERS_PER_SIDE)
+        return Say("checkers: human ", total[SIDE_HUMAN], ", computer ", total[SIDE_COMPUTER]);
+    if (std::string why = BrokenDice(); !why.empty()) return why;
+    return BrokenCube();
+}
+
+std::string PositionText() {
+    std::ostringstream out;
+    out << "side " << g_sideToMove << " to move, dice";
+    for (int i = 0; i < g_diceLeft && i < MAX_DICE; ++i) out << ' ' << int{g_dice[i]};
+    out << ", move " << g_moveOrdinal << ", cube " << g_cubeValue << "/" << g_cubeOwner << "; checkers";
+    for (int loc = 0; loc < NUM_LOCATIONS; ++loc)
+        if (g_board[loc] && g_board[loc]->count != 0)
+            out << ' ' << loc << ':' << (g_board[loc]->owner == SIDE_COMPUTER ? "-" : "") << int{g_board[loc]->count};
+    return out.str();
+}
+
+std::string BrokenWindowState(bool nested) {
+    if (CLocation::Live() != NUM_LOCATIONS) return Say(CLocation::Live(), " live locations");
+    if (CCheckerSprite::Live() > kMostSprites) return Say(CCheckerSprite::Live(), " live checker sprites");
+    if (WaitRunning() != nested) return nested ? "an event loop other than the wait runs" : "a wait is left running";
+    if (nested && g_awaitingConfirm != 1) return "the wait runs but the turn is not awaiting confirmation";
+    if (!nested && g_awaitingConfirm != 0) return "awaiting confirmation outside the wait";
+    return {};
+}
+
+std::string BrokenCanvas(GameWnd& wnd) {
+    const QImage before = wnd.GetCanvas().Image().copy();
+    wnd.RedrawAll();
+    const QImage& after = wnd.GetCanvas().Image();
+    if (after == before) return {};
+    if (after.size() != before.size()) return "the canvas changed its size in a redraw";
+    // The letters under the pointer's location may be lit; a redraw leaves
+    // that to the pointer's next move.
+    const QImage seen = HighLight != 0 ? WithPlainLetters(before, wnd.GetCanvas()) : before;
+    if (after == seen) return {};
+    for (int y = 0; y < after.height(); ++y)
+        for (int x = 0; x < after.width(); ++x)
+            if (after.pixel(x, y) != seen.pixel(x, y))
+                return Say("the canvas differs from a fresh redraw, first at device pixel (", x, ", ", y, ")");
+    return {};
+}
+
+std::string BrokenFiles() {
+    if (std::string why = BrokenSettingsFile(); !why.empty()) return why;
+    if (std::string why = BrokenBinaryFile(STATS_FILE_NAME, STATS_FILE_SIZE,
+                                           [](const Bytes& b) { return DecodeStatsRecord(b).has_value(); });
+        !why.empty())
+        return why;
+    // Every colour the program writes has its fourth byte clear.
+    return BrokenBinaryFile(SCHEME_FILE_NAME, SCHEME_FILE_SIZE, [](const Bytes& b) {
+        for (std::size_t i = 3; i < b.size(); i += 4)
+            if (b[i] != 0) return false;
+        return true;
+    });
+}
