@@ -109,21 +109,32 @@ void Monkey::Unwind(bool nested) {
 
 void Monkey::Act() {
     switch (chance_.Below(20)) {
-        case 0: case 1: case 2: case 3: case 4: case 5:
+        case 0:
+        case 1:
+        case 2:
+        case 3:
+        case 4:
+        case 5:
             return ClickBoard(Qt::LeftButton, false);
         case 6:
             return ClickBoard(Qt::LeftButton, true);
         case 7:
             return ClickBoard(Qt::RightButton, false);
-        case 8: case 9:
+        case 8:
+        case 9:
             return MoveMouse();
-        case 10: case 11: case 12:
+        case 10:
+        case 11:
+        case 12:
             return ClickChild();
-        case 13: case 14: case 15:
+        case 13:
+        case 14:
+        case 15:
             return PressKey();
         case 16:
             return PressAccelerator();
-        case 17: case 18:
+        case 17:
+        case 18:
             return RunCommand();
         default:
             if (QTextBrowser* help = HelpWindow(); help && help->isVisible()) {
@@ -153,8 +164,10 @@ void Monkey::ClickBoard(Qt::MouseButton button, bool twice) {
     }
     QWidget* target = board->childAt(p) ? board->childAt(p) : board;
     const QPoint local = target->mapFrom(board, p);
-    history_.Note(std::string(twice ? "double-click" : button == Qt::RightButton ? "right-click" : "click") + " " +
-                  target->metaObject()->className() + At(local));
+    history_.Note(std::string(twice                       ? "double-click"
+                              : button == Qt::RightButton ? "right-click"
+                                                          : "click") +
+                  " " + target->metaObject()->className() + At(local));
     if (twice)
         QTest::mouseDClick(target, button, {}, local);
     else

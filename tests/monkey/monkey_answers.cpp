@@ -62,9 +62,7 @@ MonkeyAnswers::MonkeyAnswers(Chance& chance, History& history, const std::string
     }
     fs::create_directory(folder_ + "/folder.pos");
     ::mkfifo((folder_ + "/fifo.pos").c_str(), 0600);
-    {
-        std::ofstream huge(folder_ + "/huge.pos");
-    }
+    { std::ofstream huge(folder_ + "/huge.pos"); }
     fs::resize_file(folder_ + "/huge.pos", 64 << 20);
     for (const char* name : {"folder.pos", "fifo.pos", "huge.pos", "missing.pos"})
         openable_.push_back(folder_ + "/" + name);

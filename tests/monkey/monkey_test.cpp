@@ -1,6 +1,8 @@
 // The whole window under random input. By default one short seeded run; the
 // soak script sets KESTRO_MONKEY_SECONDS to go on with seed after seed, and
 // KESTRO_MONKEY_SEED replays a run that failed.
+#include "monkey/monkey.h"
+
 #include <QApplication>
 #include <QTextBrowser>
 #include <chrono>
@@ -14,13 +16,13 @@
 #include "dialogs/settings_sheet.h"
 #include "dialogs/show_help.h"
 #include "dice/mevra32.h"
-#include "monkey/monkey.h"
 #include "monkey/monkey_answers.h"
 #include "platform/profile.h"
 #include "rules/game_stats.h"
 #include "settings/color_scheme.h"
 #include "shell/game_wnd_fixture.h"
 #include "stats/stats_record.h"
+#include "temp_dir.h"
 
 namespace {
 constexpr long kDefaultSteps = 300;
@@ -49,8 +51,7 @@ public:
                   } else if (std::chrono::steady_clock::now() - since > kFrozen) {
                       const History* history = watched_.load();
                       std::fprintf(stderr, "frozen: seed %u, no step for %lld s\nthe last steps:\n%s", seed_.load(),
-                                   static_cast<long long>(kFrozen.count()),
-                                   history ? history->Recent().c_str() : "");
+                                   static_cast<long long>(kFrozen.count()), history ? history->Recent().c_str() : "");
                       std::abort();
                   }
               }
@@ -74,6 +75,9 @@ private:
 class MonkeyTest : public GameWndTest {
 protected:
     void SetUp() override {
+        // The files a run writes, with options at random, are the run's own.
+        home_ = std::filesystem::current_path();
+        std::filesystem::current_path(dir_.File(""));
         GameWndTest::SetUp();
         // Exit closes the window, which ends a run but not the test program.
         QApplication::setQuitOnLastWindowClosed(false);
@@ -82,6 +86,7 @@ protected:
         GameWndTest::TearDown();
         QApplication::setQuitOnLastWindowClosed(true);
         g_finishMode = g_quickFinish = 0;
+        std::filesystem::current_path(home_);
     }
 
     // A player's first start with options drawn from the seed, then `steps`
@@ -115,13 +120,16 @@ protected:
 
     static void WriteStartOptions(Chance& chance) {
         const std::pair<const char*, int> options[] = {
-            {"UseCube", 1},     {"AutoFinish", 2},   {"DiceAsIcons", 1},     {"AutoChangeTurn", 1},
-            {"LevelOfPlay", 2}, {"FirstMoveBy", 2},  {"ShowProgress", 1},    {"AutoForcedMoves", 1},
-            {"HitShake", 1},    {"HighLight", 2},    {"IntelMoves", 1},      {"ManualDice", 1},
-            {"ClockWise", 1},   {"CurScheme", 3},    {"ShowPips", 1}};
+            {"UseCube", 1},     {"AutoFinish", 2},   {"DiceAsIcons", 1},     {"AutoChangeTurn", 1}, {"LevelOfPlay", 2},
+            {"FirstMoveBy", 2}, {"ShowProgress", 1}, {"AutoForcedMoves", 1}, {"HitShake", 1},       {"HighLight", 2},
+            {"IntelMoves", 1},  {"ManualDice", 1},   {"ClockWise", 1},       {"CurScheme", 3},      {"ShowPips", 1}};
         for (auto [key, most] : options) WriteProfileInt(OPTIONS_SECTION, key, chance.Between(0, most));
         WriteProfileInt(OPTIONS_SECTION, "speed", chance.OneIn(4) ? chance.Between(0, 100) : 100);
     }
+
+private:
+    TempDir dir_{"monkey"};
+    std::filesystem::path home_;
 };
 
 TEST_F(MonkeyTest, RandomInputKeepsEveryInvariant) {
