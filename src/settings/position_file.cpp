@@ -69,6 +69,9 @@ bool FieldsAreValid(const PositionFileData& data) {
     }
     if (data.present > 1 + POS_CUBE_VALUE && !std::has_single_bit(static_cast<uint32_t>(data.fields[POS_CUBE_VALUE])))
         return false;
+    // The cube stands at 1 in the middle and is held once doubled, also when
+    // the file ends between the holder and the value, which the game keeps.
+    if ((data.fields[POS_CUBE_OWNER] == SIDE_NONE) != (data.fields[POS_CUBE_VALUE] == 1)) return false;
     // Dice without their count are checked against the count the game keeps.
     return data.present == 0 || DiceAreValid(data.dice, data.fields[POS_DICE_LEFT]);
 }

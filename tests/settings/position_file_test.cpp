@@ -198,6 +198,13 @@ TEST_F(PositionFileTest, BadFilesAreRefusedAndChangeNothing) {
         {"cube value 3", field(POS_CUBE_VALUE, 3)},
         {"cube value 0", field(POS_CUBE_VALUE, 0)},
         {"cube value 128", field(POS_CUBE_VALUE, 128)},
+        {"cube at 1 held by the human", field(POS_CUBE_VALUE, 1)},
+        {"cube at 2 held by nobody", field(POS_CUBE_OWNER, SIDE_NONE)},
+        {"no holder, then the end before the game's doubled cube",
+         [](Bytes& b) {
+             PutI32(b, FieldOffset(POS_CUBE_OWNER), SIDE_NONE);
+             b.resize(FieldOffset(POS_CUBE_VALUE));
+         }},
         {"negative dice total", field(POS_DICE_TOTAL_HUMAN, -4)},
         {"double flag 2", field(POS_COMPUTER_MAY_DOUBLE, 2)},
         {"negative doubles", field(POS_DOUBLES_COMPUTER, -1)},
