@@ -83,11 +83,12 @@ void Monkey::Tick() {
 }
 
 std::string Monkey::Check(bool nested) {
-    for (auto check : {+[] { return BrokenGameState(); }, +[] { return BrokenFiles(); }})
-        if (std::string why = check(); !why.empty()) return why;
-    if (std::string why = BrokenWindowState(nested); !why.empty()) return why;
-    if (std::string why = BrokenCanvas(wnd_); !why.empty()) return why;
-    return extraCheck_ ? extraCheck_() : std::string{};
+    std::string why = BrokenGameState();
+    if (why.empty()) why = BrokenFiles();
+    if (why.empty()) why = BrokenWindowState(nested);
+    if (why.empty()) why = BrokenCanvas(wnd_);
+    if (why.empty() && extraCheck_) why = extraCheck_();
+    return why;
 }
 
 // Answers the waits that are still open, so the run can end.

@@ -33,7 +33,7 @@ long EnvNumber(const char* name, long fallback) {
 }
 
 // A step that takes longer than this is a freeze.
-const auto kFrozen = std::chrono::seconds(EnvNumber("KESTRO_MONKEY_FROZEN", 120));
+constexpr auto kFrozen = std::chrono::seconds(120);
 
 // Aborts the run, naming the seed and the last steps, when no step is taken
 // for a long time. The main thread is stuck then, so its history holds still.
