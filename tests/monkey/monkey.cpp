@@ -8,6 +8,7 @@
 #include <QTextBrowser>
 #include <QThread>
 
+#include "controller/turn_moves.h"
 #include "dialogs/show_help.h"
 #include "display/geometry.h"
 #include "monkey/monkey_invariants.h"
@@ -16,6 +17,7 @@
 #include "platform/nested_wait.h"
 #include "resources/commands.h"
 #include "rules/location.h"
+#include "rules/position.h"
 #include "shell/die_face.h"
 #include "shell/game_wnd.h"
 
@@ -34,6 +36,11 @@ Monkey::Monkey(GameWnd& wnd, Chance& chance, History& history) : wnd_(wnd), chan
 
 std::atomic<long>& Monkey::Progress() {
     static std::atomic<long> steps{0};
+    return steps;
+}
+
+long& Monkey::StepsInWait() {
+    static long steps = 0;
     return steps;
 }
 
@@ -74,6 +81,7 @@ void Monkey::Tick() {
     // A closed window is the program's end: Exit, or Quit after a game.
     if (stepsLeft_ <= 0 || !broken_.empty() || !wnd_.isVisible()) return Unwind(nested);
     --stepsLeft_;
+    StepsInWait() += nested;
     history_.NextStep();
     before_ = PositionText();
     Post();
@@ -153,7 +161,7 @@ void Monkey::ClickBoard(Qt::MouseButton button, bool twice) {
     QWidget* board = wnd_.centralWidget();
     QPoint p(chance_.Below(board->width()), chance_.Below(board->height()));
     if (chance_.OneIn(4) == false) {
-        const int loc = chance_.Below(NUM_LOCATIONS);
+        const int loc = chance_.OneIn(2) ? chance_.Below(NUM_LOCATIONS) : LikelyMoveLocation();
         const Rect r = GeometryOf(loc).rect;
         for (int i = 0; i < kAim && r.right > r.left && r.bottom > r.top; ++i) {
             const QPoint q(chance_.Between(r.left, r.right - 1), chance_.Between(r.top, r.bottom - 1));
@@ -173,6 +181,20 @@ void Monkey::ClickBoard(Qt::MouseButton button, bool twice) {
         QTest::mouseDClick(target, button, {}, local);
     else
         QTest::mouseClick(target, button, {}, local);
+}
+
+// Half the clicks on locations go where a move of the human's could start or
+// end, so that turns get played and the end-of-turn wait is reached.
+int Monkey::LikelyMoveLocation() {
+    if (g_sideToMove != SIDE_HUMAN || g_diceLeft <= 0) return chance_.Below(NUM_LOCATIONS);
+    if (g_curMove->from == NO_LOCATION) {
+        std::vector<int> held;
+        for (int loc = LOC_HUMAN_BAR; loc < LOC_COMPUTER_BAR; ++loc)
+            if (g_board[loc]->owner == SIDE_HUMAN && g_board[loc]->count > 0) held.push_back(loc);
+        return held.empty() ? chance_.Below(NUM_LOCATIONS) : chance_.Pick(held);
+    }
+    const int to = g_curMove->from + g_dice[chance_.Below(g_diceLeft)];
+    return to < LOC_COMPUTER_BAR ? to : LOC_HUMAN_OFF;
 }
 
 void Monkey::ClickChild() {

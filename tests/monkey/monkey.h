@@ -23,6 +23,8 @@ public:
 
     // Counts every step, for a watchdog that reports a freeze.
     static std::atomic<long>& Progress();
+    // Counts the steps taken inside the end-of-turn wait.
+    static long& StepsInWait();
 
 protected:
     bool event(QEvent* event) override;
@@ -34,6 +36,7 @@ private:
     void Act();
     void Unwind(bool nested);
     void ClickBoard(Qt::MouseButton button, bool twice);
+    int LikelyMoveLocation();
     void ClickChild();
     void MoveMouse();
     void PressKey();
