@@ -16,9 +16,12 @@ bool ComputerAcceptsDouble(int lead) {
     return HumanOff() - ComputerOff() < 3;
 }
 
+bool ComputerMayDouble() {
+    return UseCube && g_computerMayDouble && !g_finishMode && g_cubeOwner != SIDE_HUMAN && g_cubeValue < MAX_CUBE_VALUE;
+}
+
 bool ComputerWantsToDouble(int lead) {
-    if (!UseCube || !g_computerMayDouble || g_finishMode) return false;
-    if (g_cubeOwner == SIDE_HUMAN || g_cubeValue >= MAX_CUBE_VALUE) return false;
+    if (!ComputerMayDouble()) return false;
     // Too good to double: play on for the gammon instead.
     if (ComputerRefusesResign()) return false;
     if (lead + (g_race ? 1 : 0) + (ComputerOff() > 12 ? 1 : 0) <= 5) return false;
@@ -26,8 +29,10 @@ bool ComputerWantsToDouble(int lead) {
     return g_board[LOC_COMPUTER_BAR]->count == 0 && CountCheckers(14, 24, g_board, SIDE_COMPUTER) != 1;
 }
 
+bool ComputerMayResign() { return g_computerMayResign && !g_finishMode; }
+
 bool ComputerWantsToResign(int lead) {
-    if (!g_computerMayResign || g_finishMode || !g_race) return false;
+    if (!ComputerMayResign() || !g_race) return false;
     return lead + 5 - (HumanOff() > 12 ? 1 : 0) < 0;
 }
 

@@ -7,6 +7,12 @@
 // The computer's answer to a double by the human.
 bool ComputerAcceptsDouble(int lead);
 
+// Whether the game lets the computer offer a double or its resignation now,
+// whatever the position: the cube in use and not the human's, below its top,
+// and offers not stopped for this game or by "Finish game".
+bool ComputerMayDouble();
+bool ComputerMayResign();
+
 // Whether the computer offers a double at the start of its turn.
 bool ComputerWantsToDouble(int lead);
 

@@ -1,6 +1,8 @@
 #include "computer/cube_exchange.h"
 
 #include "computer/cube_decisions.h"
+#include "computer/expert_cube.h"
+#include "computer/expert_player.h"
 #include "rules/position.h"
 #include "rules/turn_state.h"
 #include "settings/options.h"
@@ -14,13 +16,22 @@ bool HumanMayDouble() {
     return UseCube && g_moveOrdinal == 1 && g_cubeOwner != SIDE_COMPUTER && g_cubeValue < MAX_CUBE_VALUE;
 }
 
+namespace {
+// The Expert judges the cube from its network; the other levels keep their rules.
+bool ExpertPlays() { return LevelOfPlay == EXPERT_LEVEL; }
+}  // namespace
+
 bool HumanDoubles() {
-    if (!ComputerAcceptsDouble(RaceLead(SIDE_COMPUTER))) return false;
+    if (!(ExpertPlays() ? ExpertAcceptsDouble() : ComputerAcceptsDouble(RaceLead(SIDE_COMPUTER)))) return false;
     TakeCube();
     return true;
 }
 
 CubeOffer ComputerCubeOffer() {
+    if (ExpertPlays()) {
+        if (ComputerMayDouble() && ExpertWantsToDouble()) return CubeOffer::Double;
+        return ComputerMayResign() && ExpertWantsToResign() ? CubeOffer::Resign : CubeOffer::None;
+    }
     const int lead = RaceLead(SIDE_COMPUTER);
     if (ComputerWantsToDouble(lead)) return CubeOffer::Double;
     if (ComputerWantsToResign(lead)) return CubeOffer::Resign;
@@ -49,8 +60,12 @@ void AnswerComputerResign(bool accept) {
 }
 
 bool HumanResigns(WinKind kind) {
-    if (kind == WinKind::Normal && ComputerRefusesResign()) return false;
-    if (kind == WinKind::Gammon && ComputerRefusesGammonResign()) return false;
+    if (ExpertPlays()) {
+        if (!ExpertAcceptsResign(kind)) return false;
+    } else {
+        if (kind == WinKind::Normal && ComputerRefusesResign()) return false;
+        if (kind == WinKind::Gammon && ComputerRefusesGammonResign()) return false;
+    }
     g_winner = SIDE_COMPUTER;
     g_cubeValue *= static_cast<int>(kind);
     return true;

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "computer/evaluate.h"
+#include "computer/expert_player.h"
 #include "rules/moves.h"
 
 uint8_t g_searchFrom[MAX_DICE];
@@ -59,6 +60,10 @@ void SearchBothOrders(int playLevel) {
 }  // namespace
 
 void ChooseComputerMove(int playLevel) {
+    if (playLevel == EXPERT_LEVEL) {
+        ChooseExpertMove();
+        return;
+    }
     const int32_t side = g_sideToMove;
     g_sideToMove = SIDE_COMPUTER;
     BoardSnapshot levels[MAX_DICE];

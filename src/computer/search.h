@@ -20,9 +20,8 @@ extern int32_t g_bestScore;
 extern uint32_t g_searchLeaves;
 
 // Searches for the computer at a level of play (0 "Poor", 1 "Moderate",
-// 2 "Good"), whichever side is to move: g_sideToMove is the computer's for
-// the search and as it was on return. On return the move is, for i below
-// g_diceLeft, from g_bestFrom[i] with the die g_bestDice[i]; dice that could
-// not be played are gone from g_dice and g_diceLeft. The live position is as
-// it was.
+// 2 "Good"; 3 "Expert" hands the choice to the trained network), whichever side is to move: g_sideToMove is the
+// computer's for the search and as it was on return. On return the move is, for i below g_diceLeft, from g_bestFrom[i]
+// with the die g_bestDice[i]; dice that could not be played are gone from g_dice and g_diceLeft. The live position is
+// as it was.
 void ChooseComputerMove(int playLevel);

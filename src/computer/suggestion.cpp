@@ -1,20 +1,21 @@
 #include "computer/suggestion.h"
 
+#include "computer/expert_player.h"
 #include "computer/search.h"
 #include "rules/board_snapshot.h"
 
 namespace {
-// The suggestion plays as well as the computer can, whatever its own level.
+// Below the Expert the suggestion plays as well as the hand-made levels can.
 constexpr int kSuggestionLevel = 2;
 }  // namespace
 
-int SuggestHumanMove(SuggestedMove (&moves)[MAX_DICE]) {
+int SuggestHumanMove(SuggestedMove (&moves)[MAX_DICE], int playLevel) {
     const BoardSnapshot live;
     BoardSnapshot mirrored;
     mirrored.Mirror();
     mirrored.Restore();
 
-    ChooseComputerMove(kSuggestionLevel);
+    ChooseComputerMove(playLevel == EXPERT_LEVEL ? EXPERT_LEVEL : kSuggestionLevel);
     live.Restore();
 
     for (int i = 0; i < g_diceLeft; ++i) {

@@ -21,6 +21,7 @@
 #include "rules/board_snapshot.h"
 #include "rules/position.h"
 #include "rules/turn_state.h"
+#include "settings/options.h"
 
 void OnNewGame() {
     // Run inside the end-of-turn wait, the new game would lose its first turn
@@ -40,7 +41,7 @@ int PlayForHuman(int from, int to) {
 void OnSuggestMove() {
     if (g_sideToMove != SIDE_HUMAN || g_awaitingConfirm != 0 || g_diceLeft == 0) return;
     SuggestedMove moves[MAX_DICE];
-    const int n = SuggestHumanMove(moves);
+    const int n = SuggestHumanMove(moves, LevelOfPlay);
     for (int i = 0; i < n; ++i) {
         if (PlayForHuman(moves[i].from, moves[i].to) == 0) return;
     }

@@ -32,7 +32,7 @@ void PlayOpts::InitPage() {
     manualDice_ = ManualDice;
     humanScore_ = g_totalScore[SIDE_HUMAN];
     computerScore_ = g_totalScore[SIDE_COMPUTER];
-    if (skill_->count() == 0) skill_->addItems({"Poor", "Moderate", "Good"});
+    if (skill_->count() == 0) skill_->addItems({"Poor", "Moderate", "Good", "Expert"});
     skill_->setCurrentIndex(LevelOfPlay);
 }
 

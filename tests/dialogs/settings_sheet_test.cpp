@@ -1,6 +1,7 @@
 #include "dialogs/settings_sheet.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <filesystem>
@@ -132,6 +133,23 @@ TEST_F(SettingsSheetTest, OkWritesTheKeysOfThePagesShownInOrder) {
         EXPECT_EQ(Keys(), c.keys) << c.name;
     }
     EXPECT_EQ(UseCube, 0);
+}
+
+TEST_F(SettingsSheetTest, TheSkillListOffersTheExpertAndKeepsIt) {
+    constexpr int IDC_SKILL = 1056;
+    RunSettings(GAME, [](SettingsSheet& s) {
+        auto* skill = DialogItemAs<QComboBox>(*s.Page(GAME), IDC_SKILL);
+        ASSERT_EQ(skill->count(), 4);
+        EXPECT_EQ(skill->itemText(3), "Expert");
+        skill->setCurrentIndex(3);
+        Press(s, "OK");
+    });
+    EXPECT_EQ(LevelOfPlay, 3);
+    EXPECT_EQ(GetProfileInt(OPTIONS_SECTION, "LevelOfPlay", -1), 3);
+    RunSettings(GAME, [](SettingsSheet& s) {
+        EXPECT_EQ(DialogItemAs<QComboBox>(*s.Page(GAME), IDC_SKILL)->currentIndex(), 3);
+        Press(s, "Cancel");
+    });
 }
 
 TEST_F(SettingsSheetTest, SpeedOutsideOneToHundredIsRefusedAndTheSheetStaysOpen) {

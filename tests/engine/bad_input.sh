@@ -28,7 +28,7 @@ expect "$start 2 1 2 \n" "" "line 1: expected 31 integers" hint
 expect "$start 2 x 2\n" "" "line 1: expected 31 integers" hint
 expect "$start 7 1 2\n" "" "line 1: die 7 is outside 1..6" hint
 expect "$start 2 0 2\n" "" "line 1: die 0 is outside 1..6" hint
-expect "$start 2 1 3\n" "" "line 1: level 3 is outside 0..2" hint
+expect "$start 2 1 4\n" "" "line 1: level 4 is outside 0..3" hint
 expect "${start/0 2 0 0 0 0 -5/0 2 0 0 0 0 -4} 2 1 2\n" "" "line 1: the computer has 14 checkers" hint
 expect "${start/0 2 0/0 3 0} 2 1 2\n" "" "line 1: the human has 16 checkers" hint
 expect "-1 2 0 0 0 0 -4 ${start#0 2 0 0 0 0 -5 } 2 1 2\n" "" "line 1: locations 0 and 27" hint
@@ -36,7 +36,7 @@ expect "${start% 0 0 0} 1 0 0 2 1 2\n" "" "line 1: locations 25 and 26" hint
 expect "" "" "usage:" hint extra
 expect "" "" "usage:" unknown
 expect "" "" "--games N is required" selfplay
-expect "" "" "--level takes an integer from 0 to 2" selfplay --games 1 --level 3
+expect "" "" "--level takes an integer from 0 to 3" selfplay --games 1 --level 4
 expect "" "" "--games needs a value" selfplay --games
 expect "" "" "unknown argument" bench --fast
 

@@ -47,20 +47,20 @@ bool BuildCorpus(size_t size, std::vector<CorpusEntry>& corpus) {
 }
 
 // Microseconds for one search of the entry's position and dice.
-double TimeSearch(const CorpusEntry& entry) {
+double TimeSearch(const CorpusEntry& entry, int level) {
     entry.board.Restore();
     std::copy(entry.dice, entry.dice + MAX_DICE + 1, g_dice);
     g_diceLeft = entry.diceLeft;
     g_race = entry.race;
     const auto start = std::chrono::steady_clock::now();
-    ChooseComputerMove(entry.level);
+    ChooseComputerMove(level >= 0 ? level : entry.level);
     return std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count();
 }
 }  // namespace
 
 int RunBench(const Arguments& args) {
-    long long positions = 20000;
-    std::vector<IntOption> options = {{"--positions", 1, 10000000, &positions}};
+    long long positions = 20000, level = -1;
+    std::vector<IntOption> options = {{"--positions", 1, 10000000, &positions}, {"--level", 0, 3, &level}};
     if (!ParseOptions("bench", args, options)) return kUsageError;
 
     std::vector<CorpusEntry> corpus;
@@ -71,7 +71,7 @@ int RunBench(const Arguments& args) {
     std::vector<double> times(corpus.size());
     uint64_t leaves = 0;
     for (size_t i = 0; i < corpus.size(); ++i) {
-        times[i] = TimeSearch(corpus[i]);
+        times[i] = TimeSearch(corpus[i], static_cast<int>(level));
         leaves += g_searchLeaves;
     }
     // Another process taking the core in the middle of a search would make
@@ -83,7 +83,8 @@ int RunBench(const Arguments& args) {
     std::partial_sort(order.begin(), order.begin() + retimed, order.end(),
                       [&](size_t a, size_t b) { return times[a] > times[b]; });
     for (size_t k = 0; k < retimed; ++k)
-        for (int run = 0; run < 2; ++run) times[order[k]] = std::min(times[order[k]], TimeSearch(corpus[order[k]]));
+        for (int run = 0; run < 2; ++run)
+            times[order[k]] = std::min(times[order[k]], TimeSearch(corpus[order[k]], static_cast<int>(level)));
 
     double total = 0;
     for (double t : times) total += t;

@@ -45,8 +45,8 @@ std::string CheckFields(const std::array<int, kFields>& f) {
         return "locations 25 and 26 hold only the computer's checkers";
     for (int i = NUM_LOCATIONS; i < NUM_LOCATIONS + 2; ++i)
         if (f[i] < 1 || f[i] > 6) return "die " + std::to_string(f[i]) + " is outside 1..6";
-    if (f[NUM_LOCATIONS + 2] < 0 || f[NUM_LOCATIONS + 2] > 2)
-        return "level " + std::to_string(f[NUM_LOCATIONS + 2]) + " is outside 0..2";
+    if (f[NUM_LOCATIONS + 2] < 0 || f[NUM_LOCATIONS + 2] > 3)
+        return "level " + std::to_string(f[NUM_LOCATIONS + 2]) + " is outside 0..3";
     int computer = 0, human = 0;
     for (int i = 0; i < NUM_LOCATIONS; ++i) (f[i] < 0 ? computer : human) += f[i] < 0 ? -f[i] : f[i];
     if (computer != CHECKERS_PER_SIDE) return "the computer has " + std::to_string(computer) + " checkers, not 15";

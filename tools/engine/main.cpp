@@ -13,14 +13,20 @@ const char kUsage[] =
     "\n"
     "  hint                   read positions from standard input, one per line:\n"
     "                         p0 ... p27 d1 d2 level (31 integers, single blanks;\n"
-    "                         negative counts are the computer's, level 0..2);\n"
+    "                         negative counts are the computer's, level 0..3);\n"
     "                         print the computer's move per line as from/die in\n"
     "                         play order, or - when no die can be played\n"
     "  selfplay --games N [--seed S] [--level L]\n"
     "                         play N games, the computer at level L (default 2)\n"
     "                         against the move suggestion, and print a summary\n"
-    "  bench [--positions N]  time the search over N positions from seeded\n"
-    "                         self-play (default 20000), then self-play games\n"
+    "  bench [--positions N] [--level L]\n"
+    "                         time the search over N positions from seeded\n"
+    "                         self-play (default 20000), each at level L (default\n"
+    "                         the level of the game it came from), then self-play games\n"
+    "  duel --a L --b L --games N [--seed S]\n"
+    "                         play N cubeless games of level A against level B in\n"
+    "                         pairs on the same dice with the seats swapped, and print\n"
+    "                         A's points per game with its 95% interval\n"
     "  --help                 show this text\n"
     "\n"
     "Exit status: 0 done, 1 an invariant of the game broke, 2 bad arguments or input.\n";
@@ -36,6 +42,7 @@ int main(int argc, char** argv) {
     if (command == "hint" && rest.empty()) return RunHint(std::cin, std::cout, std::cerr);
     if (command == "selfplay") return RunSelfplay(rest);
     if (command == "bench") return RunBench(rest);
+    if (command == "duel") return RunDuel(rest);
     std::cerr << kUsage;
     return kUsageError;
 }

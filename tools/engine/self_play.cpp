@@ -16,14 +16,7 @@ namespace {
 constexpr int kMaxTurns = 5000;
 
 void NewSelfGame() {
-    DestroyBoard();
-    BuildBoard(true);
-    ClearGameStats();
-    g_cubeValue = 1;
-    g_cubeOwner = SIDE_NONE;
-    g_winner = 0;
-    g_computerMayDouble = g_computerMayResign = 0;
-    UseCube = 0;
+    SetUpCubelessGame();
     // The opening throw is never a double; entry 0 is the computer's die.
     do ThrowDice();
     while (g_diceLeft == MAX_DICE);
@@ -35,7 +28,7 @@ int ChooseTurn(int level, SuggestedMove (&moves)[MAX_DICE], GameRecord& record, 
     const auto start = std::chrono::steady_clock::now();
     int n = 0;
     if (g_sideToMove == SIDE_HUMAN) {
-        n = SuggestHumanMove(moves);
+        n = SuggestHumanMove(moves, level);
     } else {
         if (!EntryOpen(SIDE_COMPUTER)) return 0;
         if (beforeSearch) beforeSearch();
@@ -53,6 +46,17 @@ std::string Where(const GameRecord& record, const SuggestedMove& move) {
            std::to_string(move.to) + ": ";
 }
 }  // namespace
+
+void SetUpCubelessGame() {
+    DestroyBoard();
+    BuildBoard(true);
+    ClearGameStats();
+    g_cubeValue = 1;
+    g_cubeOwner = SIDE_NONE;
+    g_winner = 0;
+    g_computerMayDouble = g_computerMayResign = 0;
+    UseCube = 0;
+}
 
 bool PlaySelfGame(int level, GameRecord& record, const BeforeSearch& beforeSearch) {
     NewSelfGame();

@@ -22,6 +22,9 @@ struct GameRecord {
 // Called with the computer to move and its dice thrown, just before its search.
 using BeforeSearch = std::function<void()>;
 
+// The starting position on a fresh board, the cube out of play.
+void SetUpCubelessGame();
+
 // Plays a game from the starting position with the dice library as it is
 // seeded. Returns false, with record.fault set, when an invariant broke.
 bool PlaySelfGame(int level, GameRecord& record, const BeforeSearch& beforeSearch = {});

@@ -10,7 +10,7 @@
 int RunSelfplay(const Arguments& args) {
     long long games = 0, seed = 1, level = 2;
     std::vector<IntOption> options = {
-        {"--games", 1, 100000000, &games}, {"--seed", INT32_MIN, INT32_MAX, &seed}, {"--level", 0, 2, &level}};
+        {"--games", 1, 100000000, &games}, {"--seed", INT32_MIN, INT32_MAX, &seed}, {"--level", 0, 3, &level}};
     if (!ParseOptions("selfplay", args, options)) return kUsageError;
     if (!options[0].given) {
         std::cerr << "kestro-engine selfplay: --games N is required\n";

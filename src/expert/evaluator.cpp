@@ -1,0 +1,46 @@
+#include "evaluator.h"
+
+#include <algorithm>
+
+namespace expert {
+namespace {
+
+// The game is over: side 0 has borne off its last checker.
+Outcome Won(const Position& p) {
+    Outcome o{1, 0, 0, 0, 0};
+    if (Off(p, 1) > 0) return o;
+    o[kWinGammon] = 1;
+    // A loser's checker still in the winner's home board or on the bar.
+    const auto& loser = p.checkers[1];
+    for (int j = 18; j <= kBar; ++j)
+        if (loser[j]) o[kWinBackgammon] = 1;
+    return o;
+}
+
+}  // namespace
+
+const Network& NetworkFor(const Brain& brain, const Position& p) { return IsRace(p) ? brain.race : brain.contact; }
+
+Outcome Consistent(Outcome o, const Position& p) {
+    o[kWinGammon] = std::min(o[kWinGammon], o[kWin]);
+    o[kWinBackgammon] = std::min(o[kWinBackgammon], o[kWinGammon]);
+    o[kLoseGammon] = std::min(o[kLoseGammon], 1 - o[kWin]);
+    o[kLoseBackgammon] = std::min(o[kLoseBackgammon], o[kLoseGammon]);
+    // Once a side has borne off a checker it can no longer be gammoned.
+    if (Off(p, 1) > 0) o[kWinGammon] = o[kWinBackgammon] = 0;
+    if (Off(p, 0) > 0) o[kLoseGammon] = o[kLoseBackgammon] = 0;
+    return o;
+}
+
+Outcome EvaluateBeforeRoll(const Brain& brain, const Position& p) {
+    SparseInputs in;
+    EncodeInputs(p, in);
+    return Consistent(Forward(NetworkFor(brain, p), in), p);
+}
+
+Outcome EvaluateAfterPlay(const Brain& brain, const Position& p) {
+    if (Off(p, 0) == kCheckers) return Won(p);
+    return Flipped(EvaluateBeforeRoll(brain, Swapped(p)));
+}
+
+}  // namespace expert

@@ -1,0 +1,46 @@
+// A small multilayer perceptron that judges a position with the side on
+// roll to throw next. Most of its inputs are zero, so the hidden layer is
+// summed from the few that are not, column by column.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "outcome.h"
+#include "position.h"
+
+namespace expert {
+
+// Per side: four units for each point, one for the bar, one for the tray.
+constexpr int kInputsPerSide = kPoints * 4 + 2;
+constexpr int kInputs = 2 * kInputsPerSide;
+
+// The inputs that are not zero, as (index, value) pairs.
+struct SparseInputs {
+    std::array<uint16_t, kInputs> index;
+    std::array<float, kInputs> value;
+    int count = 0;
+};
+void EncodeInputs(const Position& p, SparseInputs& in);
+
+struct Network {
+    int hidden = 0;
+    std::vector<float> inputWeights;   // kInputs rows of `hidden`, one row per input
+    std::vector<float> hiddenBias;     // hidden
+    std::vector<float> outputWeights;  // kOutcomes rows of `hidden`
+    std::array<float, kOutcomes> outputBias{};
+};
+
+// Small random weights, the start of training.
+Network RandomNetwork(int hidden, std::mt19937& random);
+
+// The raw outputs, each a sigmoid in 0..1 (not yet made consistent).
+Outcome Forward(const Network& net, const SparseInputs& in);
+
+// One gradient step of the cross-entropy between the outputs and `target`.
+void Learn(Network& net, const SparseInputs& in, const Outcome& target, float rate);
+
+}  // namespace expert

@@ -1,0 +1,32 @@
+// The Expert's choice of play: every legal play judged by the network, then
+// the most promising few judged again one roll deeper, where the opponent's
+// best answer to each of its 21 rolls is averaged.
+#pragma once
+
+#include <vector>
+
+#include "evaluator.h"
+#include "move_generator.h"
+
+namespace expert {
+
+struct SearchLimits {
+    int candidates = 8;          // plays looked at one roll deeper, at most
+    float window = 0.16f;        // ... and only those this close to the best
+    bool lookahead = true;
+};
+
+struct Judged {
+    Play play;
+    Outcome outcome;  // for the side that played
+};
+
+// The best play at 0-ply among `plays` (not empty): its index.
+int BestPlayIndex(const Brain& brain, const std::vector<Play>& plays, Outcome* outcome = nullptr);
+// The chances of the side on roll averaged over its 21 rolls, each answered
+// by its best 0-ply play: the side on roll is about to throw.
+Outcome AverageOverRolls(const Brain& brain, const Position& p);
+// The play the Expert makes among the legal `plays` of a roll (not empty).
+Judged ChoosePlay(const Brain& brain, const std::vector<Play>& plays, const SearchLimits& limits = {});
+
+}  // namespace expert
