@@ -45,6 +45,8 @@ constexpr StringEntry kStrings[] = {
     {IDS_PIPS_HUMAN, "Your pip count: %d"},
     {IDS_PIPS_COMPUTER, "Computer's pip count: %d"},
     {IDS_BOARD_SIZE_CHOSEN, "The board takes its new size when the program starts again"},
+    {IDS_USE_BOTH_DICE, "You must use both dice"},
+    {IDS_USE_MOST_DICE, "You must use as many dice as you can"},
     {IDS_MUST_USE_BOTH,
      "If there is ANY way to use both dice, NEITHER die can be passed.\n\n"
      "Undo your move and try again."},
