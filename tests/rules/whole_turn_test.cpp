@@ -8,8 +8,8 @@ using WholeTurnTest = BoardTest;
 // The last checker outside home on 16, point 23 shut: the 1 first leaves the 6 nothing.
 constexpr std::initializer_list<std::pair<int, int>> kOneOutside = {{16, 1}, {19, 14}, {23, -2}, {1, -13}};
 // Entering with the 1 leaves the 3 blocked at 4 and at 13; entering with the 3, 10 plays the 1.
-constexpr std::initializer_list<std::pair<int, int>> kOnTheBar = {{0, 1},   {10, 1},  {27, 13},
-                                                                  {4, -2},  {13, -2}, {24, -11}};
+constexpr std::initializer_list<std::pair<int, int>> kOnTheBar = {{0, 1},  {10, 1},  {27, 13},
+                                                                  {4, -2}, {13, -2}, {24, -11}};
 // The last checker outside the tray on 15, point 23 shut behind both dice.
 constexpr std::initializer_list<std::pair<int, int>> kEitherNotBoth = {{15, 1}, {27, 14}, {23, -2}, {1, -13}};
 // 5 runs on to 7 and 9 only; 1 is shut in by point 3.
