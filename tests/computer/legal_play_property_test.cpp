@@ -1,8 +1,6 @@
 // Self-play checked against a legal-play generator of the test's own, written
 // from the rules of backgammon and sharing no code with the rules it checks:
-// every move the search chooses, for either side, must be one the rules allow,
-// and the human's steps that the rules accept one at a time must end exactly
-// where the rules allow a whole turn to end.
+// every move the search chooses, for either side, must be one the rules allow.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,8 +11,6 @@
 #include <tuple>
 #include <vector>
 
-#include "rules/moves.h"
-#include "rules/whole_turn.h"
 #include "search_fixture.h"
 
 namespace {
@@ -26,7 +22,6 @@ struct Pos {
     int off = 0, oppBar = 0, oppOff = 0;
     auto Key() const { return std::tie(p, off, oppBar, oppOff); }
     bool operator<(const Pos& o) const { return Key() < o.Key(); }
-    bool operator==(const Pos& o) const { return Key() == o.Key(); }
 };
 
 bool CanPlay(const Pos& s, int from, int die) {
@@ -125,47 +120,16 @@ bool BothPlay(const Pos& s, int a, int b) {
     return false;
 }
 
-// The live location of the mover's point q (25 its bar).
-int LiveOf(int q, int side) { return side == SIDE_COMPUTER ? q : 25 - q; }
-
-// The side to move as `side` on the live board.
-void Load(const Pos& s, int side) {
-    const int other = MirrorSide(side);
+// The side to move as the computer on the live board.
+void Load(const Pos& s) {
     for (int q = 1; q <= 24; ++q) {
-        CLocation* loc = g_board[LiveOf(q, side)];
-        loc->count = static_cast<int8_t>(s.p[q] < 0 ? -s.p[q] : s.p[q]);
-        loc->owner = s.p[q] > 0 ? side : s.p[q] < 0 ? other : SIDE_NONE;
+        g_board[q]->count = static_cast<int8_t>(s.p[q] < 0 ? -s.p[q] : s.p[q]);
+        g_board[q]->owner = s.p[q] > 0 ? SIDE_COMPUTER : s.p[q] < 0 ? SIDE_HUMAN : SIDE_NONE;
     }
-    g_board[LiveOf(25, side)]->count = static_cast<int8_t>(s.p[25]);
-    g_board[LiveOf(25, other)]->count = static_cast<int8_t>(s.oppBar);
-    g_board[side == SIDE_COMPUTER ? LOC_COMPUTER_OFF : LOC_HUMAN_OFF]->count = static_cast<int8_t>(s.off);
-    g_board[side == SIDE_COMPUTER ? LOC_HUMAN_OFF : LOC_COMPUTER_OFF]->count = static_cast<int8_t>(s.oppOff);
-}
-
-// Plays on the live board, as the human, every step the rules accept, one
-// after another, and collects the positions where no accepted step is left.
-// `seen` holds each position with the number of dice then left.
-void WalkHuman(const Pos& s, std::set<std::pair<Pos, int>>& seen, std::set<Pos>& stops) {
-    if (!seen.insert({s, g_diceLeft}).second) return;
-    bool moved = false;
-    for (int i = 0; i < g_diceLeft; ++i) {
-        const int die = g_dice[i];
-        if (i > 0 && die == g_dice[0]) continue;
-        for (int from = LOC_HUMAN_BAR; from <= 24; ++from) {
-            if (!HumanMayPlay(from, die)) continue;
-            moved = true;
-            const BoardSnapshot board;
-            const std::array<uint8_t, MAX_DICE + 1> dice = std::to_array(g_dice);
-            const int diceLeft = g_diceLeft;
-            ApplyMove(from, die);
-            RemoveDie(i);
-            WalkHuman(Play(s, LiveOf(from, SIDE_HUMAN), die), seen, stops);
-            board.Restore();
-            std::copy(dice.begin(), dice.end(), g_dice);
-            g_diceLeft = diceLeft;
-        }
-    }
-    if (!moved) stops.insert(s);
+    g_board[LOC_COMPUTER_BAR]->count = static_cast<int8_t>(s.p[25]);
+    g_board[LOC_HUMAN_BAR]->count = static_cast<int8_t>(s.oppBar);
+    g_board[LOC_COMPUTER_OFF]->count = static_cast<int8_t>(s.off);
+    g_board[LOC_HUMAN_OFF]->count = static_cast<int8_t>(s.oppOff);
 }
 
 Pos Start() {
@@ -179,7 +143,7 @@ protected:
     // Searches `s` for the dice and checks the move chosen against the rules;
     // false after reporting one they do not allow. `end` is the position after it.
     bool MoveIsAllowed(const Pos& s, int d1, int d2, int level, Pos& end) {
-        Load(s, SIDE_COMPUTER);
+        Load(s);
         Throw(d1, d2);
         const std::string move = Choose(level);
         const Allowed allowed = AllowedPlays(s, d1, d2);
@@ -189,23 +153,9 @@ protected:
             if (!CanPlay(end, g_bestFrom[i], g_bestDice[i])) break;
             end = Play(end, g_bestFrom[i], g_bestDice[i]);
         }
-        if (g_diceLeft == allowed.dice && allowed.ends.count(end)) return HumanStopsWhereAllowed(s, d1, d2, allowed);
+        if (g_diceLeft == allowed.dice && allowed.ends.count(end)) return true;
         ADD_FAILURE() << "after " << turns << " turns, " << d1 << "-" << d2 << " at level " << level << ": " << move
                       << " is not allowed";
-        return false;
-    }
-
-    bool HumanStopsWhereAllowed(const Pos& s, int d1, int d2, const Allowed& allowed) {
-        g_sideToMove = SIDE_HUMAN;
-        Load(s, SIDE_HUMAN);
-        Throw(d1, d2);
-        std::set<std::pair<Pos, int>> seen;
-        std::set<Pos> stops;
-        WalkHuman(s, seen, stops);
-        g_sideToMove = SIDE_COMPUTER;
-        if (stops == allowed.ends) return true;
-        ADD_FAILURE() << "after " << turns << " turns, " << d1 << "-" << d2 << ": the human's accepted steps end in "
-                      << stops.size() << " positions, the rules allow " << allowed.ends.size();
         return false;
     }
 

@@ -44,20 +44,10 @@ TEST(BoardSize, TheStartScaleMultipliesTheDesktops) {
         EXPECT_DOUBLE_EQ(ScaleFactorFor(c.desktop, c.percent), c.factor) << (c.desktop ? c.desktop : "none");
 }
 
-// The largest scale at which the whole window and its frame fit the screen's pixels.
 TEST(BoardSize, AWindowTooLargeForTheScreenStartsAtTheLargestScaleThatFits) {
-    const struct {
-        double scale;
-        QSize available;
-        double fitted;
-    } cases[] = {
-        {1.0, {1280, 1024}, 1.0},
-        {2.0, {2560, 1400}, 2.0},
-        {2.0, {1280, 1024}, 1.58},
-        {1.5, {1366, 768}, 1.2857},
-    };
-    for (const auto& c : cases)
-        EXPECT_NEAR(FittingScale(c.scale, {800, 560}, {16, 48}, c.available), c.fitted, 0.0001) << c.scale;
+    EXPECT_DOUBLE_EQ(FittingScale(1.0, {800, 560}, {16, 48}, {1280, 1024}), 1.0);
+    EXPECT_DOUBLE_EQ(FittingScale(2.0, {800, 560}, {16, 48}, {1280, 1024}), 1.58);
+    EXPECT_DOUBLE_EQ(FittingScale(1.5, {800, 560}, {16, 48}, {1366, 768}), 720 / 560.0);
 }
 
 class BoardSizeTest : public GameWndTest {
