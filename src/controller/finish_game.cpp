@@ -14,9 +14,9 @@
 #include "resources/help_topics.h"
 #include "resources/strings.h"
 #include "rules/game_stats.h"
-#include "rules/moves.h"
 #include "rules/position.h"
 #include "rules/turn_state.h"
+#include "rules/whole_turn.h"
 #include "settings/options.h"
 
 namespace {
@@ -25,16 +25,15 @@ namespace {
 bool HumanChoosesEntry(int from, int dieIndex) {
     if (from != LOC_HUMAN_BAR || (g_diceLeft != 2 && g_diceLeft != 3)) return false;
     if (g_board[LOC_HUMAN_BAR]->count >= g_diceLeft) return false;
-    return IsLegalMove(LOC_HUMAN_BAR, g_dice[dieIndex == 0 ? 1 : 0]);
+    return HumanMayPlay(LOC_HUMAN_BAR, g_dice[dieIndex == 0 ? 1 : 0]);
 }
 
 // The one location die i can be played from, or -1.
 int ForcedFrom(int dieIndex) {
-    if (dieIndex == RefusedSmallerDie()) return -1;
     int counted = 0;
     int last = -1;
     for (int from = 0; from <= 24; ++from) {
-        if (!IsLegalMove(from, g_dice[dieIndex])) continue;
+        if (!HumanMayPlay(from, g_dice[dieIndex])) continue;
         last = from;
         if (!HumanChoosesEntry(from, dieIndex)) ++counted;
     }

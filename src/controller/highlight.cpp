@@ -5,6 +5,7 @@
 #include "display/geometry.h"
 #include "rules/moves.h"
 #include "rules/position.h"
+#include "rules/whole_turn.h"
 #include "settings/options.h"
 
 int g_hoverLoc = 0;
@@ -28,6 +29,9 @@ void ShowChain(int loc, int on, int first, int step) {
         if (bar->count > 1) return;
     }
 }
+
+// A move the board allows but the rest of the turn does not.
+bool Refused(int from, int die) { return IsLegalMove(from, die) && !HumanMayPlay(from, die); }
 }  // namespace
 
 void ShowTargets(int loc, int on) {
@@ -35,11 +39,11 @@ void ShowTargets(int loc, int on) {
     if (loc != LOC_HUMAN_BAR) DrawPointLabel(loc, on);
     const CLocation* from = g_board[loc];
     if (HighLight != 2 || from->owner != SIDE_HUMAN || from->count <= 0 || g_diceLeft == 0) return;
-    // A die that may not be played is not offered; clearing takes every
+    // A first step the rules refuse is not offered; clearing takes every
     // chain, whatever may be played now.
-    const int refused = on ? RefusedSmallerDie() : -1;
-    if (refused != g_diceLeft - 1) ShowChain(loc, on, g_diceLeft - 1, -1);
-    if (g_diceLeft == 2 && refused != 0) ShowChain(loc, on, 0, 1);
+    const auto offered = [&](int first) { return !on || !Refused(loc, g_dice[first]); };
+    if (offered(g_diceLeft - 1)) ShowChain(loc, on, g_diceLeft - 1, -1);
+    if (g_diceLeft == 2 && offered(0)) ShowChain(loc, on, 0, 1);
 }
 
 void OnMouseMove(int x, int y) {

@@ -22,6 +22,7 @@
 #include "rules/moves.h"
 #include "rules/position.h"
 #include "rules/turn_state.h"
+#include "rules/whole_turn.h"
 #include "settings/options.h"
 
 namespace {
@@ -41,11 +42,14 @@ bool AcceptableFrom(int from) {
            g_board[from]->count >= 1;
 }
 
-// Either die could be played, but not both: the larger is the one that counts.
-void ShowLargerDieNote(int larger) {
+// Why a legal move was not played: it would leave the turn fewer dice than
+// it can use, or it is the smaller of two dice of which only one plays.
+void ShowRefusalNote() {
+    const int smaller = RefusedSmallerDie();
+    if (smaller < 0) return ShowRuleNote(ResText(g_dice[0] == g_dice[1] ? IDS_USE_MOST_DICE : IDS_USE_BOTH_DICE));
     char text[64];
-    std::snprintf(text, sizeof text, ResText(IDS_LARGER_DIE), larger);
-    ShowNote(text);
+    std::snprintf(text, sizeof text, ResText(IDS_LARGER_DIE), g_dice[1 - smaller]);
+    ShowRuleNote(text);
 }
 
 void PointAtLocation(int loc) {
@@ -83,9 +87,8 @@ bool PlayEnteredMove() {
     if (g_curMove->to == 0 || g_curMove->to >= 25) g_curMove->to = static_cast<uint8_t>(from + BearOffDie(from));
     const int die = g_curMove->to - from;
     if (FindDie(die) >= 0 && IsLegalMove(from, die)) {
-        const int refused = RefusedSmallerDie();
-        if (refused < 0 || g_dice[refused] != die) return PlayMove(from, g_curMove->to) != 0;
-        ShowLargerDieNote(g_dice[1 - refused]);
+        if (HumanMayPlay(from, die)) return PlayMove(from, g_curMove->to) != 0;
+        ShowRefusalNote();
     }
     PromptMove(1);
     return true;
@@ -132,7 +135,7 @@ int AutoTarget(int from) {
     }
     if (IntelMoves == 1)
         for (int i = 0; i < g_diceLeft; ++i)
-            if (!IsLegalMove(from, g_dice[i])) return from + g_dice[std::abs(i - 1)];
+            if (!HumanMayPlay(from, g_dice[i])) return from + g_dice[std::abs(i - 1)];
     return NO_LOCATION;
 }
 

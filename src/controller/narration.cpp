@@ -6,14 +6,28 @@
 
 namespace {
 constexpr std::size_t kMaxLineLength = 63;
-}
+// Whether pane 2 shows why a move was refused.
+bool g_ruleNoteShown = false;
+}  // namespace
 
 void ShowStatus(int textId) {
     if (g_finishMode == 1) return;
     View().SetPaneText(0, ResText(textId));
 }
 
-void ShowNote(const std::string& text) { View().SetPaneText(2, text); }
+void ShowNote(const std::string& text) {
+    g_ruleNoteShown = false;
+    View().SetPaneText(2, text);
+}
+
+void ShowRuleNote(const std::string& text) {
+    ShowNote(text);
+    g_ruleNoteShown = true;
+}
+
+void ClearRuleNote() {
+    if (g_ruleNoteShown) ShowNote("");
+}
 
 const char* ResText(int textId) { return ResString(textId); }
 

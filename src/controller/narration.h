@@ -8,6 +8,10 @@
 void ShowStatus(int textId);
 // Pane 2: the short notes (the race standing, the bar warning).
 void ShowNote(const std::string& text);
+// A note on why a move was refused; it stays only until the game goes on:
+// ClearRuleNote takes it away at the next move, turn, new game or opened file.
+void ShowRuleNote(const std::string& text);
+void ClearRuleNote();
 
 const char* ResText(int textId);
 

@@ -36,6 +36,7 @@ void WriteBanner() {
 }
 
 void NewGame() {
+    ClearRuleNote();
     DestroyBoard();
     BuildBoard(true);
     ClearGameStats();

@@ -70,6 +70,7 @@ void OpenPositionFile() {
         return;
     }
     HideDice();
+    ClearRuleNote();
     ApplyPositionFile(*read.data);
     // The moves of the turn before belong to another position: Undo must not reach them.
     ClearTurnMoves();

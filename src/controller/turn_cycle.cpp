@@ -65,6 +65,7 @@ bool PlayComputerMove() {
 }  // namespace
 
 void BeginTurn() {
+    ClearRuleNote();
     ClearTurnMoves();
     HideDice();
     if (g_openingThrow == 0) {
@@ -95,6 +96,7 @@ void OnComputerTurn() {
 }
 
 int PlayMove(int from, int to) {
+    ClearRuleNote();
     StopClock(SIDE_HUMAN);
     View().EnableCube(false);
     ShowTargets(from, 0);

@@ -68,8 +68,9 @@ FileRead ReadFileWithReason(const std::string& path, std::size_t limit) {
 
 FileResult WriteFileAtomically(const std::string& path, const void* data, std::size_t size) {
     // The rename needs only the folder's permission: a file the user made
-    // read-only must refuse the write, as writing into it would.
-    if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0) return {errno};
+    // read-only must refuse the write, as writing into it would. Asked with
+    // the rights the write itself goes by.
+    if (::access(path.c_str(), F_OK) == 0 && ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0) return {errno};
     std::string temp = path + ".XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) return {errno};

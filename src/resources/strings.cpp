@@ -44,7 +44,9 @@ constexpr StringEntry kStrings[] = {
     {IDS_RESULTS_NOT_KEPT, "The results of your games are not being kept."},
     {IDS_PIPS_HUMAN, "Your pip count: %d"},
     {IDS_PIPS_COMPUTER, "Computer's pip count: %d"},
-    {IDS_BOARD_SIZE_CHOSEN, "The board takes its new size when the program starts again"},
+    {IDS_BOARD_SIZE_CHOSEN, "New board size from the next start"},
+    {IDS_USE_BOTH_DICE, "You must use both dice"},
+    {IDS_USE_MOST_DICE, "You must use as many dice as you can"},
     {IDS_MUST_USE_BOTH,
      "If there is ANY way to use both dice, NEITHER die can be passed.\n\n"
      "Undo your move and try again."},

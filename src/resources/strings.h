@@ -48,6 +48,8 @@ enum StringId : int {
     IDS_PIPS_HUMAN = 249,     // "%d"
     IDS_PIPS_COMPUTER = 250,  // "%d"
     IDS_BOARD_SIZE_CHOSEN = 251,
+    IDS_USE_BOTH_DICE = 252,
+    IDS_USE_MOST_DICE = 253,
     IDS_MUST_USE_BOTH = 1047,
     IDS_IDLE = 57345,  // pane 0 when no menu is open
 };

@@ -2,6 +2,7 @@
 
 #include "board_snapshot.h"
 #include "position.h"
+#include "whole_turn.h"
 
 int g_undoing = 0;
 
@@ -108,10 +109,11 @@ int BearOffDie(int from) {
             over = g_dice[i];
     }
     const int die = exact >= 0 ? exact : over;
-    // The checker leaves just the same with the larger die, which is the one
-    // that must be played.
-    const int refused = RefusedSmallerDie();
-    if (refused >= 0 && die == g_dice[refused] && IsLegalMove(from, g_dice[1 - refused])) return g_dice[1 - refused];
+    // The checker leaves just the same with another die that bears it off,
+    // and that one may be the die the rest of the turn needs it to use.
+    if (die >= 0 && !HumanMayPlay(from, die))
+        for (int i = 0; i < g_diceLeft; ++i)
+            if (from + g_dice[i] >= 25 && HumanMayPlay(from, g_dice[i])) return g_dice[i];
     return die;
 }
 

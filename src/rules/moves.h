@@ -24,8 +24,8 @@ void ApplyStep(int from, int step);
 void MoveChecker(int from, int to);
 
 // The die a human checker on `from` bears off with: the exact one, else the
-// last that overshoots, else -1. Where only the larger of two dice may be
-// played and it bears the checker off as well, the larger.
+// last that overshoots, else -1. Where the human may not play that die
+// (see HumanMayPlay) but may play another that bears the checker off, that one.
 int BearOffDie(int from);
 bool BothDicePossible();
 // With two different dice of which either can be played but no play uses

@@ -1,9 +1,12 @@
 #include "shell/board_size.h"
 
+#include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 #include "controller/narration.h"
 #include "platform/profile.h"
@@ -13,6 +16,14 @@
 
 namespace {
 int g_inEffect = 100;
+// What the screen left of the chosen size: 1 where the window fits.
+double g_fitted = 1.0;
+
+// The most a window manager's frame, title bar included, takes of the
+// screen's pixels; the frame is known only once a window is shown.
+constexpr QSize kFrameAllowance(16, 48);
+// The whole window, menu and status bar included, at scale 1 on a wide screen.
+constexpr QSize kFullWindow(800, 560);
 }  // namespace
 
 int BoardSizeOf(int command) {
@@ -36,6 +47,38 @@ void ScaleForBoardSize() {
     setenv("QT_SCALE_FACTOR", std::to_string(ScaleFactorFor(std::getenv("QT_SCALE_FACTOR"), g_inEffect)).c_str(), 1);
 }
 
+void FitScaleToScreen(int argc, char** argv) {
+    double scale = 1.0;
+    QSize available;
+    {
+        // The screen is known only to an application; this one sees it at
+        // the scale the real one would start with, and goes again.
+        std::vector<char*> args(argv, argv + argc);
+        QGuiApplication probe(argc, args.data());
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        if (!screen) return;
+        scale = screen->devicePixelRatio();
+        available = screen->availableGeometry().size() * scale;
+    }
+    const double fit = FittingScale(scale, kFullWindow, kFrameAllowance, available);
+    if (fit >= scale || fit <= 0) return;
+    g_fitted = fit / scale;
+    setenv("QT_SCALE_FACTOR", std::to_string(ScaleFactorFor(std::getenv("QT_SCALE_FACTOR"), 100) * g_fitted).c_str(),
+           1);
+}
+
+double FittingScale(double scale, QSize window, QSize frame, QSize available) {
+    const double across = static_cast<double>(available.width() - frame.width()) / window.width();
+    const double down = static_cast<double>(available.height() - frame.height()) / window.height();
+    return std::min({scale, across, down});
+}
+
+QPoint StartPosition(const QWidget& window) {
+    const QScreen* screen = window.screen();
+    if (g_fitted >= 1.0 || !screen) return {10, 10};
+    return screen->availableGeometry().topLeft();
+}
+
 int BoardSizeInEffect() { return g_inEffect; }
 
 double ScaleFactorFor(const char* desktopFactor, int percent) {
@@ -47,8 +90,8 @@ double ScaleFactorFor(const char* desktopFactor, int percent) {
 
 // A size at which the window could keep its board only by shrinking it, as
 // the size rule does on narrow screens, is no larger board: it does not fit.
-bool BoardSizeFits(int percent, int inEffect, QSize size, QSize frame, QSize available) {
-    const double scale = static_cast<double>(percent) / inEffect;
+bool BoardSizeFits(int percent, double inEffect, QSize size, QSize frame, QSize available) {
+    const double scale = percent / inEffect;
     return size.width() * scale + frame.width() <= available.width() &&
            size.height() * scale + frame.height() <= available.height();
 }
@@ -57,7 +100,7 @@ bool BoardSizeOffered(const QWidget& window, int percent) {
     const QScreen* screen = window.screen();
     if (!screen) return percent == 100;
     const QSize frame = window.frameGeometry().size() - window.size();
-    return BoardSizeFits(percent, g_inEffect, window.size(), frame, screen->availableGeometry().size());
+    return BoardSizeFits(percent, g_inEffect * g_fitted, window.size(), frame, screen->availableGeometry().size());
 }
 
 void ChooseBoardSize(int percent) {

@@ -5,6 +5,7 @@
 // progress goes on untouched.
 #pragma once
 
+#include <QPoint>
 #include <QSize>
 
 class QWidget;
@@ -15,6 +16,16 @@ int BoardSizeOf(int command);
 // Before the application exists: multiplies the scale the desktop asks for
 // by the stored board size.
 void ScaleForBoardSize();
+// Before the application exists, after ScaleForBoardSize: where the whole
+// window would not fit the primary screen at that scale, lowers the scale to
+// the largest at which it does. The chosen size stays the chosen one.
+void FitScaleToScreen(int argc, char** argv);
+// The largest scale up to `scale` at which a window of `window` pixels at
+// scale 1, with `frame` screen pixels around it, fits `available` ones.
+double FittingScale(double scale, QSize window, QSize frame, QSize available);
+// Where the window starts: 10 pixels in from the screen's corner, or, at a
+// scale lowered to fit, the work area's own corner.
+QPoint StartPosition(const QWidget& window);
 // The size this run started with.
 int BoardSizeInEffect();
 // The scale to start with: the desktop's own factor (QT_SCALE_FACTOR, or
@@ -24,7 +35,7 @@ double ScaleFactorFor(const char* desktopFactor, int percent);
 // Whether a window of this run's `size` would fit a screen's work area at
 // `percent`, measured in this run's pixels; `frame` is what the window
 // manager adds around it.
-bool BoardSizeFits(int percent, int inEffect, QSize size, QSize frame, QSize available);
+bool BoardSizeFits(int percent, double inEffect, QSize size, QSize frame, QSize available);
 // The same for the screen that holds `window` now: sizes that do not fit are greyed.
 bool BoardSizeOffered(const QWidget& window, int percent);
 

@@ -82,7 +82,7 @@ GameWnd::GameWnd(int screenWidth) {
     SetWindowMetrics(WindowSizeFor(screenWidth));
     setFixedSize(g_windowWidth, g_windowHeight);
     setWindowIcon(QIcon(QPixmap::fromImage(IconResource(ICON_PROGRAM))));
-    move(10, 10);
+    move(StartPosition(*this));
     statusBar()->setSizeGripEnabled(false);
     // The menu bar takes its height from the client area, which the trays,
     // the dice and the cube are centred in: it must be there before that is measured.

@@ -4,6 +4,7 @@
 int main(int argc, char** argv) {
     // Qt reads the scale once, when the application is made.
     ScaleForBoardSize();
+    FitScaleToScreen(argc, argv);
     GameApp app(argc, argv);
     return app.Run();
 }

@@ -44,6 +44,12 @@ TEST(BoardSize, TheStartScaleMultipliesTheDesktops) {
         EXPECT_DOUBLE_EQ(ScaleFactorFor(c.desktop, c.percent), c.factor) << (c.desktop ? c.desktop : "none");
 }
 
+TEST(BoardSize, AWindowTooLargeForTheScreenStartsAtTheLargestScaleThatFits) {
+    EXPECT_DOUBLE_EQ(FittingScale(1.0, {800, 560}, {16, 48}, {1280, 1024}), 1.0);
+    EXPECT_DOUBLE_EQ(FittingScale(2.0, {800, 560}, {16, 48}, {1280, 1024}), 1.58);
+    EXPECT_DOUBLE_EQ(FittingScale(1.5, {800, 560}, {16, 48}, {1366, 768}), 720 / 560.0);
+}
+
 class BoardSizeTest : public GameWndTest {
 protected:
     void SetUp() override {
