@@ -48,6 +48,22 @@ enum StringId : int {
     IDS_PIPS_HUMAN = 249,     // "%d"
     IDS_PIPS_COMPUTER = 250,  // "%d"
     IDS_BOARD_SIZE_CHOSEN = 251,
+    // Why a position text was refused, in TextError order.
+    IDS_TEXT_NOT_FOUND = 252,
+    IDS_TEXT_UNREADABLE = 253,
+    IDS_TEXT_CHECKER_COUNT = 254,
+    IDS_TEXT_SHARED_POINT = 255,
+    IDS_TEXT_GAME_OVER = 256,
+    IDS_TEXT_CUBE_TOO_HIGH = 257,
+    IDS_TEXT_CUBE_HOLDER = 258,
+    IDS_TEXT_DICE = 259,
+    IDS_TEXT_MATCH_PLAY = 260,
+    IDS_PASTE_REFUSED = 261,  // a reason
+    IDS_POSITION_COPIED = 262,
+    IDS_MATCH_FILE_FILTER = 263,  // file-dialog filter, '|' separated
+    IDS_GAMES_EXPORTED = 264,     // the file's name, the number of games
+    IDS_GAMES_LEFT_OUT = 265,     // the number of games
+    IDS_NOTHING_TO_EXPORT = 266,
     IDS_MUST_USE_BOTH = 1047,
     IDS_IDLE = 57345,  // pane 0 when no menu is open
 };
