@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "rules/moves.h"
 #include "rules/position.h"
 
 namespace {
@@ -22,11 +23,23 @@ void Add(const GameEvent& event) {
 
 void RecordNewGame(bool fromStart) { g_games.push_back({fromStart, false, {}}); }
 
+void RecordSetUpGame() {
+    RecordNewGame(false);
+    if (g_diceLeft == 2 || g_diceLeft == MAX_DICE) RecordTurnThrow();
+}
+
 void RecordSidesSwitched() { Current().fromStart = false; }
 
 void RecordThrow(int side, int die1, int die2) { Add({GameAction::Throw, side, die1, die2}); }
 
 void RecordStep(int side, int from, int to, bool hit) { Add({GameAction::Step, side, from, to, hit}); }
+
+void RecordTurnThrow() { RecordThrow(g_sideToMove, g_dice[0], g_dice[1]); }
+
+void RecordStepBefore(int from, int to) {
+    const bool hit = IsPoint(to) && g_board[to]->count == 1 && g_board[to]->owner != g_sideToMove;
+    RecordStep(g_sideToMove, from, IsPoint(to) ? to : TrayOf(), hit);
+}
 
 void RecordStepTakenBack() {
     std::vector<GameEvent>& events = Current().events;
@@ -52,8 +65,8 @@ void ClearGameRecord() { g_games.clear(); }
 const GameEvent* LastThrow(std::vector<GameEvent>* stepsSince) {
     if (g_games.empty()) return nullptr;
     const std::vector<GameEvent>& events = g_games.back().events;
-    const auto it = std::find_if(events.rbegin(), events.rend(),
-                                 [](const GameEvent& e) { return e.action == GameAction::Throw; });
+    const auto it =
+        std::find_if(events.rbegin(), events.rend(), [](const GameEvent& e) { return e.action == GameAction::Throw; });
     if (it == events.rend()) return nullptr;
     if (stepsSince) {
         stepsSince->clear();

@@ -25,8 +25,8 @@ int TrayOfSide(int side) { return side == SIDE_HUMAN ? LOC_HUMAN_OFF : LOC_COMPU
 bool TextPosition::operator==(const TextPosition& other) const {
     for (int loc = 0; loc < NUM_LOCATIONS; ++loc)
         if (table[loc].count != other.table[loc].count || table[loc].owner != other.table[loc].owner) return false;
-    return side == other.side && dice[0] == other.dice[0] && dice[1] == other.dice[1] &&
-           cubeValue == other.cubeValue && cubeOwner == other.cubeOwner;
+    return side == other.side && dice[0] == other.dice[0] && dice[1] == other.dice[1] && cubeValue == other.cubeValue &&
+           cubeOwner == other.cubeOwner;
 }
 
 int TextErrorString(TextError error) { return IDS_TEXT_NOT_FOUND + static_cast<int>(error); }

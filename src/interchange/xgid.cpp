@@ -62,7 +62,8 @@ bool ReadBoard(std::string_view board, TextPosition& p) {
 
 // "00" or letters (a double offered, a beaver…) are no throw.
 std::optional<TextError> ReadDice(std::string_view text, TextPosition& p) {
-    if (!text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return std::isalpha(static_cast<unsigned char>(c)); }))
+    if (!text.empty() &&
+        std::all_of(text.begin(), text.end(), [](char c) { return std::isalpha(static_cast<unsigned char>(c)); }))
         return std::nullopt;
     if (text.size() != 2 || !std::isdigit(static_cast<unsigned char>(text[0])) ||
         !std::isdigit(static_cast<unsigned char>(text[1])))

@@ -65,17 +65,14 @@ TEST(MatchTextTest, GamesAreWrittenTurnByTurnInTwoColumns) {
     RecordNewGame(true);
     RecordThrow(H, 6, 5);
 
-    const std::string expected = std::string(" 0 point match\n") +  //
-                                 "\n Game 1\n Computer : 0                  You : 0\n" +
-                                 Line("  1) ", "31: 8/5 6/5", "64: 24/18 13/9") +
-                                 Line("  2) ", "62: 13/7* 13/11", "55:") +
-                                 Line("  3) ", "Doubles => 2", "Takes") +
-                                 Line("  4) ", "43: 24/20 24/21", "") +  //
-                                 Line("     ", "Wins 4 points", "") +
-                                 "\n Game 2\n Computer : 4                  You : 0\n" +
-                                 Line("  1) ", "", "65: 24/18 18/13") +
-                                 Line("  2) ", "21: 13/11 6/0", "Doubles => 2") +
-                                 Line("  3) ", "Drops", "Wins 1 point") + "left out 2";
+    const std::string expected =
+        std::string(" 0 point match\n") +  //
+        "\n Game 1\n Computer : 0                  You : 0\n" + Line("  1) ", "31: 8/5 6/5", "64: 24/18 13/9") +
+        Line("  2) ", "62: 13/7* 13/11", "55:") + Line("  3) ", "Doubles => 2", "Takes") +
+        Line("  4) ", "43: 24/20 24/21", "") +  //
+        Line("     ", "Wins 4 points", "") + "\n Game 2\n Computer : 4                  You : 0\n" +
+        Line("  1) ", "", "65: 24/18 18/13") + Line("  2) ", "21: 13/11 6/0", "Doubles => 2") +
+        Line("  3) ", "Drops", "Wins 1 point") + "left out 2";
     EXPECT_EQ(WriteAll(), expected);
     ClearGameRecord();
 }

@@ -36,7 +36,8 @@ TextPosition RandomPosition(std::mt19937& rng) {
             --left;
         }
     }
-    for (int loc : {LOC_HUMAN_BAR, LOC_COMPUTER_BAR, LOC_COMPUTER_OFF, LOC_HUMAN_OFF}) p.table[loc].owner = FixedOwner(loc);
+    for (int loc : {LOC_HUMAN_BAR, LOC_COMPUTER_BAR, LOC_COMPUTER_OFF, LOC_HUMAN_OFF})
+        p.table[loc].owner = FixedOwner(loc);
     p.side = roll(2) ? SIDE_HUMAN : SIDE_COMPUTER;
     if (roll(3)) {
         p.dice[0] = 1 + roll(6);
@@ -79,8 +80,9 @@ TEST_F(PositionTextTest, RandomPositionsComeBackFromBothTexts) {
 }
 
 TEST_F(PositionTextTest, TheFirstPositionLineIsReadAndLettersForDiceMeanNoThrow) {
-    const TextPosition p = Read("Position from the forum:\r\n\n  XGID=-b----E-C---eE---c-e----B-:1:-1:-1:D:2:0:3:0:10  \n"
-                                "4HPwATDgc/ABMA:cIkFAAAAAAAE\n");
+    const TextPosition p = Read(
+        "Position from the forum:\r\n\n  XGID=-b----E-C---eE---c-e----B-:1:-1:-1:D:2:0:3:0:10  \n"
+        "4HPwATDgc/ABMA:cIkFAAAAAAAE\n");
     EXPECT_EQ(p.side, SIDE_COMPUTER);
     EXPECT_FALSE(p.DiceThrown());
     EXPECT_EQ(p.cubeValue, 2);

@@ -23,5 +23,6 @@ struct GameRecord {
 using BeforeSearch = std::function<void()>;
 
 // Plays a game from the starting position with the dice library as it is
-// seeded. Returns false, with record.fault set, when an invariant broke.
+// seeded, kept as the last of RecordedGames(). Returns false, with
+// record.fault set, when an invariant broke.
 bool PlaySelfGame(int level, GameRecord& record, const BeforeSearch& beforeSearch = {});
