@@ -5,6 +5,4 @@
 
 std::string ClipboardText() { return QGuiApplication::clipboard()->text().toStdString(); }
 
-void SetClipboardText(const std::string& text) {
-    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
-}
+void SetClipboardText(const std::string& text) { QGuiApplication::clipboard()->setText(QString::fromStdString(text)); }
