@@ -17,12 +17,13 @@ cmake --build build-fuzz -j2
 
 declare -A seeds=(
   [position_file]='*.pos'
+  [position_text]='positions.txt'
   [stats_file]='kestro32.scr'
   [scheme_file]='kestro32.clr'
   [profile]='kestro.ini'
 )
 mkdir -p build-fuzz/findings
-for target in position_file stats_file scheme_file profile; do
+for target in position_file position_text stats_file scheme_file profile; do
   corpus="build-fuzz/corpus/$target"
   mkdir -p "$corpus"
   # shellcheck disable=SC2086  # the pattern is meant to expand

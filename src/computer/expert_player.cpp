@@ -4,9 +4,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "computer/expert_weights.h"
 #include "computer/search.h"
 #include "expert/weights_file.h"
-#include "computer/expert_weights.h"
 #include "rules/position.h"
 
 namespace {

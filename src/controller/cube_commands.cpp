@@ -11,6 +11,7 @@
 #include "controller/play_commands.h"
 #include "display/control_layout.h"
 #include "display/pause.h"
+#include "interchange/game_record.h"
 #include "platform/message_box.h"
 #include "resources/command_ids.h"
 #include "resources/help_topics.h"
@@ -33,9 +34,14 @@ void OfferHumanDouble() {
     View().SetWaitCursor(true);
     Pause(kAnswerPauseMs);
     View().SetWaitCursor(false);
-    if (HumanDoubles()) return ShowDoubledCube();
-    if (MessageBox(ResString(IDS_COMPUTER_REFUSES), MB_OKCANCEL, MB_ICONASTERISK, HELP_DOUBLING) == IDOK)
-        EndGame(SIDE_HUMAN, 0);
+    if (HumanDoubles()) {
+        RecordDouble(SIDE_HUMAN, g_cubeValue, true);
+        return ShowDoubledCube();
+    }
+    // Playing on after the refusal is no double at all.
+    if (MessageBox(ResString(IDS_COMPUTER_REFUSES), MB_OKCANCEL, MB_ICONASTERISK, HELP_DOUBLING) != IDOK) return;
+    RecordDouble(SIDE_HUMAN, g_cubeValue * 2, false);
+    EndGame(SIDE_HUMAN, 0);
 }
 
 DoubleAnswer AnswerOf(int reply) {
@@ -54,14 +60,18 @@ void ComputerDoubles() {
     OnShowProgress();
     const DoubleAnswer answer =
         AnswerOf(MessageBox(ResString(IDS_COMPUTER_DOUBLES), MB_YESNOCANCEL, MB_ICONQUESTION, HELP_DOUBLING));
+    // A cancelled double changes nothing and is not recorded.
+    if (answer != DoubleAnswer::Cancel) RecordDouble(SIDE_COMPUTER, g_cubeValue * 2, answer == DoubleAnswer::Take);
     AnswerComputerDouble(answer);
     if (answer == DoubleAnswer::Take) ShowDoubledCube();
     ShowNote("");
 }
 
 void ComputerResigns() {
-    AnswerComputerResign(MessageBox(ResString(IDS_COMPUTER_RESIGNS), MB_YESNO, MB_ICONQUESTION, HELP_DOUBLING) ==
-                         IDYES);
+    const bool accepted =
+        MessageBox(ResString(IDS_COMPUTER_RESIGNS), MB_YESNO, MB_ICONQUESTION, HELP_DOUBLING) == IDYES;
+    if (accepted) RecordResign(SIDE_COMPUTER, WinKind::Normal);
+    AnswerComputerResign(accepted);
 }
 }  // namespace
 
@@ -92,5 +102,6 @@ void ResignCommand() {
         MessageBox(ResString(IDS_COMPUTER_REFUSES), MB_OK, MB_ICONEXCLAMATION, HELP_DOUBLING);
         return;
     }
+    RecordResign(SIDE_HUMAN, *kind);
     EndGame(g_winner, 0);
 }

@@ -4,6 +4,7 @@
 #include "controller/file_failure.h"
 #include "controller/game_view.h"
 #include "controller/new_game.h"
+#include "interchange/game_record.h"
 #include "platform/profile.h"
 #include "resources/command_ids.h"
 #include "rules/game_end.h"
@@ -20,6 +21,7 @@ void EndGame(int winner, int scoreKind) {
     if (scoreKind == 1) g_cubeValue *= static_cast<int>(ClassifyWin());
     g_totalScore[winner] += g_cubeValue;
     g_runScore[winner] += g_cubeValue;
+    RecordWin(winner, g_cubeValue);
     const FileResult scores = SaveScores();
     // The statistics window shows the history with this game booked.
     const FileResult history = UpdateStatsFile();

@@ -5,6 +5,7 @@
 #include "controller/game_view.h"
 #include "controller/narration.h"
 #include "controller/turn_cycle.h"
+#include "interchange/game_record.h"
 #include "platform/command_queue.h"
 #include "resources/command_ids.h"
 #include "resources/stored_texts.h"
@@ -39,6 +40,7 @@ void NewGame() {
     ClearRuleNote();
     DestroyBoard();
     BuildBoard(true);
+    RecordNewGame(true);
     ClearGameStats();
     g_cubeOwner = SIDE_NONE;
     g_winner = SIDE_NONE;

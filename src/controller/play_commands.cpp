@@ -13,6 +13,7 @@
 #include "controller/turn_cycle.h"
 #include "controller/turn_moves.h"
 #include "display/pip_band.h"
+#include "interchange/game_record.h"
 #include "platform/command_queue.h"
 #include "platform/message_box.h"
 #include "resources/command_ids.h"
@@ -55,6 +56,7 @@ void OnSwitchSides() {
         if (before[i].owner != SIDE_NONE) loc.owner = MirrorSide(before[i].owner);
         while (loc.count < before[i].count) loc.AddChecker();
     }
+    RecordSidesSwitched();
     // The counts follow arrivals; a location emptied after the last one left them stale.
     FollowPipCounts();
     PromptMove(1);

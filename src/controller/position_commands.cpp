@@ -15,6 +15,7 @@
 #include "controller/new_game.h"
 #include "controller/turn_moves.h"
 #include "display/pip_band.h"
+#include "interchange/game_record.h"
 #include "platform/command_queue.h"
 #include "platform/file_dialog.h"
 #include "platform/main_window.h"
@@ -33,17 +34,22 @@ std::optional<std::string> AskPositionFile(FileDialogKind kind) {
     return AskFileName(MainWindow(), {kind, ResString(IDS_POSITION_FILE_FILTER), "pos"});
 }
 
-void ShowLoadedGame(const std::string& path) {
+}  // namespace
+
+void ShowSetUpBoard() {
     // The counts follow arrivals; a location emptied after the last one left them stale.
     FollowPipCounts();
     ShowCube();
     WriteBanner();
+}
+
+void ShowLoadedTurn(const std::string& caption) {
+    ShowSetUpBoard();
     AddListLine(FormatDice(0));
     PromptMove(0);
     ShowDice();
-    View().SetCaption(ProgramTitle() + " - " + std::filesystem::path(path).filename().string());
+    View().SetCaption(caption);
 }
-}  // namespace
 
 void SavePositionFile() {
     const std::optional<std::string> path = AskPositionFile(FileDialogKind::Save);
@@ -74,7 +80,8 @@ void OpenPositionFile() {
     ApplyPositionFile(*read.data);
     // The moves of the turn before belong to another position: Undo must not reach them.
     ClearTurnMoves();
-    ShowLoadedGame(*path);
+    RecordSetUpGame();
+    ShowLoadedTurn(ProgramTitle() + " - " + std::filesystem::path(*path).filename().string());
     // Held until the wait ended, Open runs before the computer's turn that
     // the wait posted; the loaded turn is the human's all the same.
     FlushInput();

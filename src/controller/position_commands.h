@@ -2,9 +2,16 @@
 // dialogs, read into the running game or written from it.
 #pragma once
 
+#include <string>
+
 // Writes the game at the start of the human's turn to a chosen file.
 void SavePositionFile();
 
 // Reads a chosen file into the running game and shows the loaded state. A file
 // that is not a position file the game can continue from changes nothing.
 void OpenPositionFile();
+
+// The board of a game set up from a file or a text: pip counts, cube, banner.
+void ShowSetUpBoard();
+// The same with the human's turn to play the dice loaded, and the window's title.
+void ShowLoadedTurn(const std::string& caption);

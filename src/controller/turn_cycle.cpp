@@ -18,6 +18,7 @@
 #include "controller/turn_moves.h"
 #include "display/geometry.h"
 #include "display/pause.h"
+#include "interchange/game_record.h"
 #include "platform/command_queue.h"
 #include "platform/message_box.h"
 #include "resources/command_ids.h"
@@ -72,6 +73,7 @@ void BeginTurn() {
         g_sideToMove = Opponent();
         ThrowDice();
     }
+    RecordTurnThrow();
     // A side closed out on the bar throws for nothing: no display, no booking.
     if (EntryOpen(g_sideToMove)) {
         ShowDice();
@@ -85,6 +87,10 @@ void OnComputerTurn() {
     EraseInputMark();
     AddSeparator();
     BeginTurn();
+    PlayComputerTurn();
+}
+
+void PlayComputerTurn() {
     CubeDecisions();
     if (g_winner != SIDE_NONE) return EndGame(g_winner, 0);
     if (EntryOpen(SIDE_COMPUTER) && !PlayComputerMove()) return;
@@ -103,6 +109,7 @@ int PlayMove(int from, int to) {
     const bool human = g_sideToMove == SIDE_HUMAN;
     if (human)
         g_turnHits[g_moveOrdinal] = IsPoint(to) && g_board[to]->count == 1 && g_board[to]->owner == SIDE_COMPUTER;
+    RecordStepBefore(from, to);
     MoveChecker(from, to);
     DrawProgressBar();
     if (const int winner = TrayWinner(); winner != SIDE_NONE) {

@@ -8,6 +8,9 @@ void BeginTurn();
 
 // ID_COMPUTER_TURN: runs the computer's turn from its throw to the human's.
 void OnComputerTurn();
+// The computer's turn with its dice thrown and shown: its cube decision, its
+// move, then the human's turn.
+void PlayComputerTurn();
 
 // Plays one move of the side to move; 0 when it ended the game.
 int PlayMove(int from, int to);

@@ -5,6 +5,7 @@
 #include "controller/move_entry.h"
 #include "controller/narration.h"
 #include "controller/turn_moves.h"
+#include "interchange/game_record.h"
 #include "rules/game_stats.h"
 #include "rules/moves.h"
 #include "rules/position.h"
@@ -31,6 +32,7 @@ void TakeBackLastMove() {
     }
     hit = false;
     g_undoing = 0;
+    RecordStepTakenBack();
 
     // The undone move's line, and the prompt that followed it when dice were left.
     DeleteLastLine();

@@ -113,8 +113,8 @@ void GeneratePlays(const Position& p, const int* dice, int count, std::vector<Pl
         b.Extend(p, lowFirst, 2, 0, kBar);
         // Either die alone but not both: the larger must be played if it can.
         if (b.most == 1) {
-            const bool highPlays = std::any_of(plays.begin(), plays.end(),
-                                               [&](const Play& pl) { return pl.steps[0].die == high; });
+            const bool highPlays =
+                std::any_of(plays.begin(), plays.end(), [&](const Play& pl) { return pl.steps[0].die == high; });
             if (highPlays) std::erase_if(plays, [&](const Play& pl) { return pl.steps[0].die != high; });
         }
     }

@@ -55,9 +55,8 @@ Judged ChoosePlay(const Brain& brain, const std::vector<Play>& plays, const Sear
         if (Off(after, 0) == kCheckers) continue;
         judged[i].outcome = Flipped(AverageOverRolls(brain, Swapped(after)));
     }
-    return *std::max_element(judged.begin(), judged.begin() + deeper, [](const Judged& a, const Judged& b) {
-        return Equity(a.outcome) < Equity(b.outcome);
-    });
+    return *std::max_element(judged.begin(), judged.begin() + deeper,
+                             [](const Judged& a, const Judged& b) { return Equity(a.outcome) < Equity(b.outcome); });
 }
 
 }  // namespace expert

@@ -11,8 +11,8 @@
 namespace expert {
 
 struct SearchLimits {
-    int candidates = 8;          // plays looked at one roll deeper, at most
-    float window = 0.16f;        // ... and only those this close to the best
+    int candidates = 8;    // plays looked at one roll deeper, at most
+    float window = 0.16f;  // ... and only those this close to the best
     bool lookahead = true;
 };
 

@@ -28,6 +28,7 @@ std::optional<std::string> AskFileName(QWidget* owner, const FileDialogSpec& spe
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
     }
+    if (!spec.proposedName.empty()) dialog.selectFile(QString::fromStdString(spec.proposedName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().front().toStdString();
 }

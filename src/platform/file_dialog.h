@@ -10,12 +10,13 @@ class QWidget;
 
 enum class FileDialogKind { Open, Save };
 
-// What the dialog offers: its filter as pairs separated by '|' ("Name|*.ext|…||")
-// and the extension added to a name typed without one.
+// What the dialog offers: its filter as pairs separated by '|' ("Name|*.ext|…||"),
+// the extension added to a name typed without one, and the name it proposes.
 struct FileDialogSpec {
     FileDialogKind kind;
     std::string filter;
     std::string defaultExtension;
+    std::string proposedName = {};
 };
 
 // The chosen file's path, or nothing when the dialog is cancelled. A save

@@ -6,6 +6,7 @@ namespace {
 
 constexpr Accelerator Char(char c, int command) { return {c, AccelKey::None, false, command}; }
 constexpr Accelerator Key(AccelKey key, bool ctrl, int command) { return {0, key, ctrl, command}; }
+constexpr Accelerator CtrlShift(AccelKey key, int command) { return {0, key, true, command, true}; }
 
 constexpr Accelerator kTable[] = {
     Char('/', ID_SHOW_PROGRESS),
@@ -24,6 +25,8 @@ constexpr Accelerator kTable[] = {
     Key(AccelKey::Space, false, ID_PASS),
     Key(AccelKey::Space, true, ID_RESIGN),
     Key(AccelKey::W, true, ID_SWITCH_SIDES),
+    CtrlShift(AccelKey::C, ID_EDIT_COPY),
+    Key(AccelKey::V, true, ID_EDIT_PASTE),
 };
 
 }  // namespace

@@ -11,12 +11,18 @@ constexpr MenuItem kFile[] = {
     kSeparator,
     {"&Open\tCtrl+O", ID_FILE_OPEN},
     {"&Save\tCtrl+S", ID_FILE_SAVE},
+    {"&Export games...", ID_FILE_EXPORT},
     kSeparator,
     {"S&ettings...\tCtrl+E", ID_SETTINGS},
     kSeparator,
     {"&Reset scores", ID_RESET_SCORES},
     kSeparator,
     {"E&xit", ID_APP_EXIT},
+};
+
+constexpr MenuItem kEdit[] = {
+    {"&Copy position\tCtrl+Shift+C", ID_EDIT_COPY},
+    {"&Paste position\tCtrl+V", ID_EDIT_PASTE},
 };
 
 constexpr MenuItem kAction[] = {
@@ -52,10 +58,7 @@ constexpr MenuItem kHelp[] = {
 };
 
 constexpr MenuPopup kMenu[] = {
-    {"&File", kFile},
-    {"&Action", kAction},
-    {"&Screen", kScreen},
-    {"&Help", kHelp},
+    {"&File", kFile}, {"&Edit", kEdit}, {"&Action", kAction}, {"&Screen", kScreen}, {"&Help", kHelp},
 };
 
 }  // namespace

@@ -50,6 +50,22 @@ enum StringId : int {
     IDS_BOARD_SIZE_CHOSEN = 251,
     IDS_USE_BOTH_DICE = 252,
     IDS_USE_MOST_DICE = 253,
+    // Why a position text was refused, in TextError order.
+    IDS_TEXT_NOT_FOUND = 254,
+    IDS_TEXT_UNREADABLE = 255,
+    IDS_TEXT_CHECKER_COUNT = 256,
+    IDS_TEXT_SHARED_POINT = 257,
+    IDS_TEXT_GAME_OVER = 258,
+    IDS_TEXT_CUBE_TOO_HIGH = 259,
+    IDS_TEXT_CUBE_HOLDER = 260,
+    IDS_TEXT_DICE = 261,
+    IDS_TEXT_MATCH_PLAY = 262,
+    IDS_PASTE_REFUSED = 263,  // a reason
+    IDS_POSITION_COPIED = 264,
+    IDS_MATCH_FILE_FILTER = 265,  // file-dialog filter, '|' separated
+    IDS_GAMES_EXPORTED = 266,     // the file's name, the number of games
+    IDS_GAMES_LEFT_OUT = 267,     // the number of games
+    IDS_NOTHING_TO_EXPORT = 268,
     IDS_MUST_USE_BOTH = 1047,
     IDS_IDLE = 57345,  // pane 0 when no menu is open
 };

@@ -4,10 +4,12 @@
 #include <map>
 
 #include "controller/cube_commands.h"
+#include "controller/export_games.h"
 #include "controller/file_failure.h"
 #include "controller/finish_game.h"
 #include "controller/play_commands.h"
 #include "controller/position_commands.h"
+#include "controller/position_text_commands.h"
 #include "controller/turn_cycle.h"
 #include "controller/undo.h"
 #include "dialogs/about_dlg.h"
@@ -41,6 +43,9 @@ const std::map<int, void (*)()> kHandlers = {
     {ID_FILE_NEW, OnNewGame},
     {ID_FILE_OPEN, OpenPositionFile},
     {ID_FILE_SAVE, SavePositionFile},
+    {ID_FILE_EXPORT, ExportGames},
+    {ID_EDIT_COPY, CopyPosition},
+    {ID_EDIT_PASTE, PastePosition},
     {ID_SETTINGS, OnSettings},
     {ID_RESET_SCORES, ResetScores},
     {ID_APP_EXIT, OnExit},

@@ -55,11 +55,17 @@ QKeySequence SequenceOf(const Accelerator& a) {
         case AccelKey::S:
             key = Qt::Key_S;
             break;
+        case AccelKey::V:
+            key = Qt::Key_V;
+            break;
         case AccelKey::W:
             key = Qt::Key_W;
             break;
     }
-    return QKeySequence(a.ctrl ? (Qt::CTRL | key) : key);
+    const QKeyCombination combination(Qt::KeyboardModifiers((a.ctrl ? Qt::ControlModifier : Qt::NoModifier) |
+                                                            (a.shift ? Qt::ShiftModifier : Qt::NoModifier)),
+                                      Qt::Key(key));
+    return QKeySequence(combination);
 }
 
 QList<QKeySequence> KeysOf(int command) {

@@ -1,6 +1,8 @@
 // The Expert's move generator against the game's own rules: from many
 // positions met in random games, for every throw, the end positions it lists
 // are exactly those of the step sequences the rules accept.
+#include "expert/move_generator.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,7 +12,6 @@
 #include <vector>
 
 #include "computer/expert_player.h"
-#include "expert/move_generator.h"
 #include "rules/board_fixture.h"
 #include "rules/board_snapshot.h"
 #include "rules/moves.h"
@@ -73,7 +74,8 @@ void Load(const expert::Position& p) {
     for (int i = 0; i <= expert::kBar; ++i) {
         const int mine = i == expert::kBar ? LOC_COMPUTER_BAR : i + 1;
         const int theirs = i == expert::kBar ? LOC_HUMAN_BAR : 24 - i;
-        for (auto [loc, side, n] : {std::tuple{mine, SIDE_COMPUTER, p.checkers[0][i]}, {theirs, SIDE_HUMAN, p.checkers[1][i]}})
+        for (auto [loc, side, n] :
+             {std::tuple{mine, SIDE_COMPUTER, p.checkers[0][i]}, {theirs, SIDE_HUMAN, p.checkers[1][i]}})
             if (n) {
                 g_board[loc]->count = static_cast<int8_t>(n);
                 g_board[loc]->owner = side;

@@ -1,3 +1,5 @@
+#include "expert/weights_file.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -5,7 +7,6 @@
 #include <random>
 
 #include "computer/expert_player.h"
-#include "expert/weights_file.h"
 
 TEST(ExpertWeightsTest, TheBuiltInWeightsAreAccepted) { EXPECT_EQ(EmbeddedBrainProblem(), ""); }
 

@@ -49,7 +49,8 @@ void CommandItems(std::span<const MenuItem> items, std::vector<const MenuItem*>&
 TEST(MainMenu, PopupsItemsAndSeparatorsInOrder) {
     std::vector<std::string> expected = {
         "&File:&New game\tCtrl+N=57600|-|&Open\tCtrl+O=57601|&Save\tCtrl+S=57603|"
-        "-|S&ettings...\tCtrl+E=229|-|&Reset scores=226|-|E&xit=205|",
+        "&Export games...=32781|-|S&ettings...\tCtrl+E=229|-|&Reset scores=226|-|E&xit=205|",
+        "&Edit:&Copy position\tCtrl+Shift+C=57634|&Paste position\tCtrl+V=57637|",
         "&Action:Show &progress\t?=209|&Undo\tEsc=216|&Double\tCtrl+D=227|"
         "&Pass\tSpace=218|&Resign\tCtrl+Space=32774|-|"
         "Suggest &move\tCtrl+M=32773|-|S&witch sides\tCtrl+W=32771|"
@@ -76,14 +77,15 @@ TEST(Accelerators, TableMatchesTheKeyList) {
         AccelKey key;
         bool ctrl;
         int command;
+        bool shift = false;
     };
     const Row expected[] = {
-        {'/', AccelKey::None, false, 209}, {'?', AccelKey::None, false, 209}, {0, AccelKey::C, true, 32770},
-        {0, AccelKey::D, true, 227},       {0, AccelKey::E, true, 229},       {0, AccelKey::F, true, 32772},
-        {0, AccelKey::M, true, 32773},     {0, AccelKey::N, true, 57600},     {0, AccelKey::O, true, 57601},
-        {0, AccelKey::R, true, 32769},     {0, AccelKey::S, true, 57603},     {0, AccelKey::Escape, false, 216},
-        {0, AccelKey::F1, false, 57670},   {0, AccelKey::Space, false, 218},  {0, AccelKey::Space, true, 32774},
-        {0, AccelKey::W, true, 32771},
+        {'/', AccelKey::None, false, 209}, {'?', AccelKey::None, false, 209},   {0, AccelKey::C, true, 32770},
+        {0, AccelKey::D, true, 227},       {0, AccelKey::E, true, 229},         {0, AccelKey::F, true, 32772},
+        {0, AccelKey::M, true, 32773},     {0, AccelKey::N, true, 57600},       {0, AccelKey::O, true, 57601},
+        {0, AccelKey::R, true, 32769},     {0, AccelKey::S, true, 57603},       {0, AccelKey::Escape, false, 216},
+        {0, AccelKey::F1, false, 57670},   {0, AccelKey::Space, false, 218},    {0, AccelKey::Space, true, 32774},
+        {0, AccelKey::W, true, 32771},     {0, AccelKey::C, true, 57634, true}, {0, AccelKey::V, true, 57637},
     };
     auto table = MainAccelerators();
     ASSERT_EQ(table.size(), std::size(expected));
@@ -93,6 +95,7 @@ TEST(Accelerators, TableMatchesTheKeyList) {
         EXPECT_EQ(table[i].command, expected[i].command);
         EXPECT_EQ(table[i].key, expected[i].key);
         EXPECT_EQ(table[i].ctrl, expected[i].ctrl);
+        EXPECT_EQ(table[i].shift, expected[i].shift);
     }
 }
 

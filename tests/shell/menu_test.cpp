@@ -63,7 +63,7 @@ TEST_F(GameWndTest, PaneZeroShowsThePromptOfTheItemUnderThePointer) {
 // Greyed or not, the item under the pointer has its prompt in pane 0.
 TEST_F(GameWndTest, PaneZeroShowsThePromptOfAGreyedItemToo) {
     ShowActive();
-    QMenu* action = Menus(*wnd)[1];
+    QMenu* action = Menus(*wnd)[2];
     g_moveOrdinal = 1;
     // A menu ignores small moves near where the pointer stood when it opened,
     // so the pointer starts well away from every item.
@@ -81,7 +81,7 @@ TEST_F(GameWndTest, PaneZeroShowsThePromptOfAGreyedItemToo) {
 }
 
 TEST_F(GameWndTest, OpeningAMenuGreysTheItemsWhoseRuleIsFalse) {
-    QMenu* action = Menus(*wnd)[1];
+    QMenu* action = Menus(*wnd)[2];
     QMenu* file = Menus(*wnd)[0];
     struct Case {
         int ordinal;
@@ -144,6 +144,8 @@ TEST_F(GameWndTest, EveryAcceleratorReachesItsCommand) {
         {Qt::Key_Space, 0, {}, ID_PASS},
         {Qt::Key_Space, 0, Qt::ControlModifier, ID_RESIGN},
         {Qt::Key_W, 0, Qt::ControlModifier, ID_SWITCH_SIDES},
+        {Qt::Key_C, 0, Qt::ControlModifier | Qt::ShiftModifier, ID_EDIT_COPY},
+        {Qt::Key_V, 0, Qt::ControlModifier, ID_EDIT_PASTE},
     };
     ASSERT_EQ(std::size(keys), MainAccelerators().size());
     for (const Key& k : keys) {

@@ -16,10 +16,8 @@ void PrintSide(const char* name, long long level, const DuelSummary& s, int side
 
 int RunDuel(const Arguments& args) {
     long long a = 3, b = 2, games = 0, seed = 1;
-    std::vector<IntOption> options = {{"--a", 0, 3, &a},
-                                      {"--b", 0, 3, &b},
-                                      {"--games", 2, 100000000, &games},
-                                      {"--seed", 0, INT32_MAX, &seed}};
+    std::vector<IntOption> options = {
+        {"--a", 0, 3, &a}, {"--b", 0, 3, &b}, {"--games", 2, 100000000, &games}, {"--seed", 0, INT32_MAX, &seed}};
     if (!ParseOptions("duel", args, options)) return kUsageError;
     if (!options[2].given || games % 2 != 0) {
         std::cerr << "kestro-engine duel: --games N is required, an even number (games are played in pairs)\n";

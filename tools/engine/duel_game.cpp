@@ -39,8 +39,7 @@ struct GameResult {
 
 // One game; seat s moves on turns of its parity after the opening throw. The
 // board is always kept the right way round for the seat to move.
-GameResult PlayGame(const Chooser* seats[2], int64_t* moves, int64_t* nanos, std::mt19937& random,
-                    std::string& fault) {
+GameResult PlayGame(const Chooser* seats[2], int64_t* moves, int64_t* nanos, std::mt19937& random, std::string& fault) {
     SetUpCubelessGame();
     g_sideToMove = SIDE_COMPUTER;
     std::uniform_int_distribution<int> die(1, 6);
@@ -60,7 +59,8 @@ GameResult PlayGame(const Chooser* seats[2], int64_t* moves, int64_t* nanos, std
         g_race = NoContact();
         const auto start = std::chrono::steady_clock::now();
         (*seats[seat])();
-        nanos[seat] += std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - start).count();
+        nanos[seat] +=
+            std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - start).count();
         ++moves[seat];
         for (int i = 0; i < g_diceLeft; ++i) {
             if (!IsLegalMove(g_bestFrom[i], g_bestDice[i])) {

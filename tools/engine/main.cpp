@@ -6,6 +6,7 @@
 
 #include "commands.h"
 #include "hint.h"
+#include "id.h"
 
 namespace {
 const char kUsage[] =
@@ -16,9 +17,17 @@ const char kUsage[] =
     "                         negative counts are the computer's, level 0..3);\n"
     "                         print the computer's move per line as from/die in\n"
     "                         play order, or - when no die can be played\n"
-    "  selfplay --games N [--seed S] [--level L]\n"
+    "  id                     read lines from standard input and convert each:\n"
+    "                         p0 ... p27 d1 d2 (30 integers, the computer on roll,\n"
+    "                         dice 0 0 when not thrown) gives two lines, the XGID\n"
+    "                         and POSITIONID:MATCHID; either of those gives\n"
+    "                         p0 ... p27 d1 d2 side (1 computer, 2 human on roll);\n"
+    "                         a bad line gives \"error: line N: ...\" and the\n"
+    "                         next line is read\n"
+    "  selfplay --games N [--seed S] [--level L] [--export FILE.mat]\n"
     "                         play N games, the computer at level L (default 2)\n"
-    "                         against the move suggestion, and print a summary\n"
+    "                         against the move suggestion, and print a summary;\n"
+    "                         --export also writes the games as a match text\n"
     "  bench [--positions N] [--level L]\n"
     "                         time the search over N positions from seeded\n"
     "                         self-play (default 20000), each at level L (default\n"
@@ -40,6 +49,7 @@ int main(int argc, char** argv) {
     const Arguments rest(argv + std::min(argc, 2), argv + argc);
     const std::string command = argc >= 2 ? argv[1] : "";
     if (command == "hint" && rest.empty()) return RunHint(std::cin, std::cout, std::cerr);
+    if (command == "id" && rest.empty()) return RunId(std::cin, std::cout);
     if (command == "selfplay") return RunSelfplay(rest);
     if (command == "bench") return RunBench(rest);
     if (command == "duel") return RunDuel(rest);

@@ -5,6 +5,7 @@
 #include "board_check.h"
 #include "computer/search.h"
 #include "computer/suggestion.h"
+#include "interchange/game_record.h"
 #include "rules/dice_throw.h"
 #include "rules/game_stats.h"
 #include "rules/moves.h"
@@ -17,6 +18,9 @@ constexpr int kMaxTurns = 5000;
 
 void NewSelfGame() {
     SetUpCubelessGame();
+    // Only the game being played is kept: long runs would pile up records.
+    ClearGameRecord();
+    RecordNewGame(true);
     // The opening throw is never a double; entry 0 is the computer's die.
     do ThrowDice();
     while (g_diceLeft == MAX_DICE);
@@ -65,6 +69,7 @@ bool PlaySelfGame(int level, GameRecord& record, const BeforeSearch& beforeSearc
             g_sideToMove = Opponent();
             ThrowDice();
         }
+        RecordTurnThrow();
         SuggestedMove moves[MAX_DICE];
         const int n = ChooseTurn(level, moves, record, beforeSearch);
         for (int i = 0; i < n; ++i) {
@@ -73,6 +78,7 @@ bool PlaySelfGame(int level, GameRecord& record, const BeforeSearch& beforeSearc
                 record.fault = Where(record, moves[i]) + "illegal move";
                 return false;
             }
+            RecordStepBefore(moves[i].from, moves[i].to);
             MoveChecker(moves[i].from, moves[i].to);
             ++record.moves;
             record.fault = BrokenInvariant();
@@ -83,6 +89,7 @@ bool PlaySelfGame(int level, GameRecord& record, const BeforeSearch& beforeSearc
             record.winner = TrayWinner();
             if (record.winner != SIDE_NONE) {
                 record.kind = ClassifyWin();
+                RecordWin(record.winner, static_cast<int>(record.kind));
                 return true;
             }
         }

@@ -26,5 +26,6 @@ using BeforeSearch = std::function<void()>;
 void SetUpCubelessGame();
 
 // Plays a game from the starting position with the dice library as it is
-// seeded. Returns false, with record.fault set, when an invariant broke.
+// seeded, kept as the last of RecordedGames(). Returns false, with
+// record.fault set, when an invariant broke.
 bool PlaySelfGame(int level, GameRecord& record, const BeforeSearch& beforeSearch = {});

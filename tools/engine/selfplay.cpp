@@ -1,13 +1,43 @@
+#include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdint>
+#include <cstring>
+#include <fstream>
 #include <iomanip>
 #include <iostream>
+#include <optional>
 
 #include "commands.h"
 #include "dice/mevra32.h"
+#include "interchange/match_text.h"
 #include "self_play.h"
 
-int RunSelfplay(const Arguments& args) {
+namespace {
+int CannotWrite(const std::string& name) {
+    std::cerr << "kestro-engine selfplay: could not write '" << name << "': " << std::strerror(errno) << "\n";
+    return kUsageError;
+}
+
+// Takes "--export FILE" out of the arguments: the file's name, "" when none
+// is asked for, nothing when the name is missing.
+std::optional<std::string> TakeExportName(Arguments& args) {
+    const auto it = std::find(args.begin(), args.end(), "--export");
+    if (it == args.end()) return "";
+    if (it + 1 == args.end()) return std::nullopt;
+    const std::string name = *(it + 1);
+    args.erase(it, it + 2);
+    return name;
+}
+}  // namespace
+
+int RunSelfplay(const Arguments& given) {
+    Arguments args = given;
+    const std::optional<std::string> exportName = TakeExportName(args);
+    if (!exportName) {
+        std::cerr << "kestro-engine selfplay: --export needs a file name\n";
+        return kUsageError;
+    }
     long long games = 0, seed = 1, level = 2;
     std::vector<IntOption> options = {
         {"--games", 1, 100000000, &games}, {"--seed", INT32_MIN, INT32_MAX, &seed}, {"--level", 0, 3, &level}};
@@ -16,6 +46,14 @@ int RunSelfplay(const Arguments& args) {
         std::cerr << "kestro-engine selfplay: --games N is required\n";
         return kUsageError;
     }
+
+    std::ofstream exported;
+    if (!exportName->empty()) {
+        exported.open(*exportName, std::ios::binary | std::ios::trunc);
+        if (!exported) return CannotWrite(*exportName);
+    }
+    MatchTextWriter writer;
+    exported << MatchTextWriter::Header();
 
     SetSeed(static_cast<int32_t>(seed));
     int64_t wins[3] = {0, 0, 0}, gammons = 0, backgammons = 0, turns = 0, moves = 0, searches = 0, searchNanos = 0;
@@ -26,6 +64,7 @@ int RunSelfplay(const Arguments& args) {
             std::cerr << "kestro-engine selfplay: game " << g << ", " << record.fault << "\n";
             return 1;
         }
+        if (exported.is_open()) exported << writer.Game(RecordedGames().back());
         ++wins[record.winner];
         gammons += record.kind == WinKind::Gammon;
         backgammons += record.kind == WinKind::Backgammon;
@@ -35,6 +74,7 @@ int RunSelfplay(const Arguments& args) {
         searchNanos += record.searchNanos;
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    if (exported.is_open() && !exported.flush()) return CannotWrite(*exportName);
 
     std::cout << std::fixed << std::setprecision(1) << "games " << games << "\n"
               << "wins computer " << wins[1] << " human " << wins[2] << "\n"

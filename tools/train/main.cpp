@@ -47,17 +47,28 @@ bool Parse(int argc, char** argv, Options& o) {
             continue;
         }
         if (*end != '\0' || number < 0) return false;
-        if (name == "--games") o.games = static_cast<long long>(number);
-        else if (name == "--seed") o.seed = static_cast<long long>(number);
-        else if (name == "--hidden") o.hidden = static_cast<long long>(number);
-        else if (name == "--race-hidden") o.raceHidden = static_cast<long long>(number);
-        else if (name == "--save-every") o.saveEvery = static_cast<long long>(number);
-        else if (name == "--check-every") o.checkEvery = static_cast<long long>(number);
-        else if (name == "--check-games") o.checkGames = static_cast<long long>(number);
-        else if (name == "--rate-start") o.training.startRate = static_cast<float>(number);
-        else if (name == "--rate-end") o.training.endRate = static_cast<float>(number);
-        else if (name == "--rate-games") o.training.rateGames = static_cast<long long>(number);
-        else return false;
+        if (name == "--games")
+            o.games = static_cast<long long>(number);
+        else if (name == "--seed")
+            o.seed = static_cast<long long>(number);
+        else if (name == "--hidden")
+            o.hidden = static_cast<long long>(number);
+        else if (name == "--race-hidden")
+            o.raceHidden = static_cast<long long>(number);
+        else if (name == "--save-every")
+            o.saveEvery = static_cast<long long>(number);
+        else if (name == "--check-every")
+            o.checkEvery = static_cast<long long>(number);
+        else if (name == "--check-games")
+            o.checkGames = static_cast<long long>(number);
+        else if (name == "--rate-start")
+            o.training.startRate = static_cast<float>(number);
+        else if (name == "--rate-end")
+            o.training.endRate = static_cast<float>(number);
+        else if (name == "--rate-games")
+            o.training.rateGames = static_cast<long long>(number);
+        else
+            return false;
     }
     return !o.out.empty() && o.hidden >= 1 && o.hidden <= 1024 && o.raceHidden >= 1 && o.raceHidden <= 1024 &&
            o.saveEvery >= 1 && o.training.rateGames >= 1;

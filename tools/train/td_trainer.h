@@ -9,8 +9,8 @@
 #include "expert/evaluator.h"
 
 struct TrainingSettings {
-    float startRate = 0.1f;   // learning rate at game 0
-    float endRate = 0.01f;    // ... falling linearly to this by `rateGames`
+    float startRate = 0.1f;  // learning rate at game 0
+    float endRate = 0.01f;   // ... falling linearly to this by `rateGames`
     int64_t rateGames = 1000000;
 };
 

@@ -1,0 +1,56 @@
+#include "controller/export_games.h"
+
+#include <cstdio>
+#include <ctime>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "controller/file_failure.h"
+#include "interchange/match_text.h"
+#include "platform/file_dialog.h"
+#include "platform/main_window.h"
+#include "platform/message_box.h"
+#include "resources/help_topics.h"
+#include "resources/strings.h"
+
+namespace {
+// "kestro-2024-05-31.mat": a run a day seldom needs more than one name.
+std::string ProposedName() {
+    const std::time_t now = std::time(nullptr);
+    char name[64];
+    std::strftime(name, sizeof name, "kestro-%Y-%m-%d.mat", std::localtime(&now));
+    return name;
+}
+
+std::string Formatted(int textId, const std::string& text, int number) {
+    char out[512];
+    std::snprintf(out, sizeof out, ResString(textId), text.c_str(), number);
+    return out;
+}
+
+std::string LeftOutText(const MatchTextWriter& writer) {
+    if (writer.LeftOut() == 0) return {};
+    char out[512];
+    std::snprintf(out, sizeof out, ResString(IDS_GAMES_LEFT_OUT), writer.LeftOut());
+    return std::string("\n\n") + out;
+}
+}  // namespace
+
+void ExportGames() {
+    MatchTextWriter writer;
+    std::string text = MatchTextWriter::Header();
+    for (const RecordedGame& game : RecordedGames()) text += writer.Game(game);
+    if (writer.Written() == 0) {
+        MessageBox(ResString(IDS_NOTHING_TO_EXPORT) + LeftOutText(writer), MB_OK, MB_ICONASTERISK, HELP_FILES);
+        return;
+    }
+    const std::optional<std::string> path =
+        AskFileName(MainWindow(), {FileDialogKind::Save, ResString(IDS_MATCH_FILE_FILTER), "mat", ProposedName()});
+    if (!path) return;
+    const FileResult saved = WriteFileAtomically(*path, Bytes(text.begin(), text.end()));
+    if (!saved) return ShowFileFailure(IDS_SAVE_FAILED, *path, saved);
+    const std::string name = std::filesystem::path(*path).filename().string();
+    MessageBox(Formatted(IDS_GAMES_EXPORTED, name, writer.Written()) + LeftOutText(writer), MB_OK, MB_ICONASTERISK,
+               HELP_FILES);
+}

@@ -1,0 +1,5 @@
+// File, Export games: the run's finished games as a match text for analysis
+// programs, in a file the user chooses.
+#pragma once
+
+void ExportGames();

@@ -1,0 +1,88 @@
+#include "controller/position_text_commands.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "controller/confirm_turn.h"
+#include "controller/dice_display.h"
+#include "controller/game_view.h"
+#include "controller/input_mark.h"
+#include "controller/narration.h"
+#include "controller/position_commands.h"
+#include "controller/turn_cycle.h"
+#include "controller/turn_moves.h"
+#include "interchange/game_record.h"
+#include "interchange/turn_start.h"
+#include "platform/clipboard.h"
+#include "platform/command_queue.h"
+#include "platform/message_box.h"
+#include "resources/command_ids.h"
+#include "resources/help_topics.h"
+#include "resources/stored_texts.h"
+#include "resources/strings.h"
+#include "settings/position_file.h"
+
+namespace {
+// The position as a file saved at the start of its turn would hold it; the
+// game's counters start again from 0.
+PositionFileData FileDataOf(const TextPosition& p) {
+    PositionFileData data = CapturePositionFile();
+    std::copy(p.table, p.table + NUM_LOCATIONS, data.table);
+    std::fill(std::begin(data.dice), std::end(data.dice), DICE_END);
+    std::fill(std::begin(data.fields), std::end(data.fields), 0);
+    int left = 0;
+    if (p.DiceThrown()) {
+        left = p.dice[0] == p.dice[1] ? MAX_DICE : 2;
+        for (int i = 0; i < left; ++i) data.dice[i] = static_cast<uint8_t>(p.dice[i % 2]);
+    }
+    data.fields[POS_DICE_LEFT] = left;
+    data.fields[POS_MOVE_ORDINAL] = 1;
+    data.fields[POS_CUBE_OWNER] = p.cubeOwner;
+    data.fields[POS_CUBE_VALUE] = p.cubeValue;
+    data.fields[POS_COMPUTER_MAY_DOUBLE] = 1;
+    return data;
+}
+
+void SetUpPosition(const TextPosition& p) {
+    EraseInputMark();
+    HideDice();
+    ApplyPositionFile(FileDataOf(p));
+    g_race = NoContact();
+    g_sideToMove = p.side;
+    ClearTurnMoves();
+    RecordSetUpGame();
+    // Put off until the end-of-turn wait ended, Paste runs before the
+    // computer's turn that the wait posted, which belongs to the old position.
+    FlushInput();
+    if (p.DiceThrown() && p.side == SIDE_HUMAN) return ShowLoadedTurn(ProgramTitle());
+    ShowSetUpBoard();
+    View().SetCaption(ProgramTitle());
+    if (p.DiceThrown()) {
+        ShowDice();
+        AddListLine(FormatDice(0));
+        return PlayComputerTurn();
+    }
+    // The side on roll begins its turn with a throw.
+    g_sideToMove = MirrorSide(p.side);
+    if (p.side == SIDE_HUMAN) return BeginTurn();
+    View().PostCommand(ID_COMPUTER_TURN);
+}
+}  // namespace
+
+void CopyPosition() {
+    const TextPosition p = TurnStartPosition();
+    SetClipboardText(EncodeXgid(p) + "\n" + EncodeGnuIds(p) + "\n");
+    ShowNote(ResString(IDS_POSITION_COPIED));
+}
+
+void PastePosition() {
+    if (PutOffUntilWaitEnds(ID_EDIT_PASTE)) return;
+    const TextRead read = ReadPositionText(ClipboardText());
+    if (const TextError* error = std::get_if<TextError>(&read)) {
+        char text[512];
+        std::snprintf(text, sizeof text, ResString(IDS_PASTE_REFUSED), ResString(TextErrorString(*error)));
+        MessageBox(text, MB_OK, MB_ICONEXCLAMATION, HELP_FILES);
+        return;
+    }
+    SetUpPosition(std::get<TextPosition>(read));
+}

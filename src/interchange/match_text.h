@@ -1,0 +1,25 @@
+// The match text (.mat) that analysis programs import: money play, one
+// block per game with every throw, move and cube action in two columns, the
+// computer on the left and the human on the right.
+#pragma once
+
+#include <string>
+
+#include "interchange/game_record.h"
+
+// Writes games one at a time, keeping this file's running score.
+class MatchTextWriter {
+public:
+    // The text's first lines.
+    static std::string Header();
+    // The game's block; empty when the format cannot hold it (set up from a
+    // position, sides switched, or not over), which is counted as left out.
+    std::string Game(const RecordedGame& game);
+    int Written() const { return written_; }
+    int LeftOut() const { return leftOut_; }
+
+private:
+    int score_[3] = {0, 0, 0};
+    int written_ = 0;
+    int leftOut_ = 0;
+};

@@ -1,0 +1,61 @@
+// Positions as the analysis programs write them in one line: an XGID, or a
+// position ID with its match ID. Both directions, without any window: the
+// text is hostile input, checked whole before anything may use it.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "rules/position.h"
+
+// A position as the texts carry it, in the program's own numbering.
+struct TextPosition {
+    // Counts and owners of the 28 locations; bars and trays keep their fixed owners.
+    SavedLocation table[NUM_LOCATIONS] = {};
+    int side = SIDE_HUMAN;  // on roll
+    int dice[2] = {0, 0};   // 0 0 while not thrown
+    int cubeValue = 1;
+    int cubeOwner = SIDE_NONE;
+
+    bool DiceThrown() const { return dice[0] != 0; }
+    bool operator==(const TextPosition& other) const;
+};
+
+// Why a text was refused.
+enum class TextError {
+    NotFound,      // no line of the text is a position text
+    Unreadable,    // a line looks like one but does not read as one
+    CheckerCount,  // a side with more than 15 checkers
+    SharedPoint,   // both sides on one point
+    GameOver,      // a side has borne off all its checkers
+    CubeTooHigh,
+    CubeHolder,  // a cube at 1 with a holder, or a doubled one without
+    Dice,
+    MatchPlay,  // a match length other than 0
+};
+// The string-table id of the reason, to be shown in a sentence.
+int TextErrorString(TextError error);
+
+using TextRead = std::variant<TextPosition, TextError>;
+
+// The position of the live board, side on roll and cube, without dice.
+TextPosition LivePosition();
+
+std::string EncodeXgid(const TextPosition& position);
+// "POSITIONID:MATCHID", money play without the Jacoby rule.
+std::string EncodeGnuIds(const TextPosition& position);
+
+TextRead DecodeXgid(std::string_view line);
+// "POSITIONID:MATCHID", or a bare position ID: then the human is on roll
+// with no dice thrown and the cube in the middle.
+TextRead DecodeGnuIds(std::string_view line);
+
+// The first line of `text` that is an XGID or a position ID, read.
+TextRead ReadPositionText(std::string_view text);
+
+// --- Shared by the two codecs ---
+// Puts `count` checkers of `side` on `loc`; false when the other side is there.
+bool PlaceCheckers(TextPosition& position, int loc, int side, int count);
+// Fills the trays and checks what both codecs must refuse.
+TextRead Completed(TextPosition position);

@@ -1,0 +1,9 @@
+// The position at the start of the current turn, before any die of it was
+// played, as Copy hands it to analysis programs.
+#pragma once
+
+#include "interchange/position_text.h"
+
+// The live board with the steps of the turn taken back, the turn's throw when
+// it is the side to move's, the cube and the side to move.
+TextPosition TurnStartPosition();
