@@ -47,7 +47,7 @@ const StoredInt kBeforeSpeed[] = {
 };
 const StoredInt kAfterSpeed[] = {
     {OPTIONS_SECTION, "AutoChangeTurn", &AutoChangeTurn, 1},
-    {OPTIONS_SECTION, "LevelOfPlay", &LevelOfPlay, 2},
+    {OPTIONS_SECTION, "LevelOfPlay", &LevelOfPlay, 3},
     {OPTIONS_SECTION, "FirstMoveBy", &FirstMoveBy, 2},
     {OPTIONS_SECTION, "ShowProgress", &ShowProgress, 1},
     {OPTIONS_SECTION, "AutoForcedMoves", &AutoForcedMoves, 1},

@@ -80,6 +80,7 @@ const LoadCase kLoads[] = {
      "FirstMoveBy=1\nShowProgress=0\nAutoForcedMoves=1\nHitShake=0\nHighLight=1\nIntelMoves=1\n"
      "ManualDice=1\nClockWise=1\nCurScheme=3\n[game]\nwit=17\nzwart=250\n",
      {1, 0, 0, 40, 1, 0, 1, 0, 1, 0, 1, 1, 1, 1, 17, 250, 3}},
+    {"the Expert", "[options]\nLevelOfPlay=3\n", DefaultsWith({{kLevelOfPlay, 3}})},
     {"values outside their range",
      "[options]\nUseCube=7\nAutoFinish=3\nDiceAsIcons=-1\nLevelOfPlay=5\nFirstMoveBy=-1\nHighLight=5\n"
      "ClockWise=2\nCurScheme=7\n[game]\nwit=-4\nzwart=-1\n",
