@@ -79,7 +79,7 @@ MonkeyAnswers::MonkeyAnswers(Chance& chance, History& history, const std::string
     });
     SetFileDialogHook([this](const FileDialogSpec& spec) -> std::optional<std::string> {
         if (chance_.OneIn(6)) return std::nullopt;
-        std::string path = spec.kind == FileDialogKind::Open ? ChooseOpen() : ChooseSave();
+        std::string path = spec.kind == FileDialogKind::Open ? ChooseOpen() : ChooseSave(spec.defaultExtension);
         history_.Note(std::string(spec.kind == FileDialogKind::Open ? "open " : "save ") + path);
         return path;
     });
@@ -185,7 +185,9 @@ std::string MonkeyAnswers::TypedText() {
 
 std::string MonkeyAnswers::ChooseOpen() { return chance_.Pick(openable_); }
 
-std::string MonkeyAnswers::ChooseSave() {
+std::string MonkeyAnswers::ChooseSave(const std::string& extension) {
+    // Exported games are no position files: they go where none is checked or opened.
+    if (extension != "pos") return folder_ + "/exported-" + std::to_string(++saves_) + "." + extension;
     switch (chance_.Below(5)) {
         case 0:
             return folder_ + "/folder.pos";

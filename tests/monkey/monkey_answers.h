@@ -29,7 +29,7 @@ private:
     void Fiddle(QDialog& dialog);
     std::string TypedText();
     std::string ChooseOpen();
-    std::string ChooseSave();
+    std::string ChooseSave(const std::string& extension);
 
     Chance& chance_;
     History& history_;
