@@ -28,7 +28,7 @@ const Option kOptions[] = {
     {&DiceAsIcons, 1},
     {&g_moveDelay, 100},
     {&AutoChangeTurn, 1},
-    {&LevelOfPlay, 2},
+    {&LevelOfPlay, 3},
     {&FirstMoveBy, 2},
     {&ShowProgress, 1},
     {&AutoForcedMoves, 1},

@@ -120,7 +120,7 @@ protected:
 
     static void WriteStartOptions(Chance& chance) {
         const std::pair<const char*, int> options[] = {
-            {"UseCube", 1},     {"AutoFinish", 2},   {"DiceAsIcons", 1},     {"AutoChangeTurn", 1}, {"LevelOfPlay", 2},
+            {"UseCube", 1},     {"AutoFinish", 2},   {"DiceAsIcons", 1},     {"AutoChangeTurn", 1}, {"LevelOfPlay", 3},
             {"FirstMoveBy", 2}, {"ShowProgress", 1}, {"AutoForcedMoves", 1}, {"HitShake", 1},       {"HighLight", 2},
             {"IntelMoves", 1},  {"ManualDice", 1},   {"ClockWise", 1},       {"CurScheme", 3},      {"ShowPips", 1}};
         for (auto [key, most] : options) WriteProfileInt(OPTIONS_SECTION, key, chance.Between(0, most));
