@@ -15,6 +15,7 @@
 #include <QRegularExpressionValidator>
 #include <algorithm>
 
+#include "dialogs/etched_line.h"
 #include "resources/icons.h"
 
 namespace {
@@ -56,10 +57,7 @@ QWidget* MakeLabel(const DialogControl& c, QWidget* parent) {
 }
 
 QWidget* MakeLine(const DialogControl& c, QWidget* parent) {
-    auto* line = new QFrame(parent);
-    line->setFrameShape(c.kind == ControlKind::EtchedHorz ? QFrame::HLine : QFrame::VLine);
-    line->setFrameShadow(QFrame::Sunken);
-    return line;
+    return new EtchedLine(c.kind == ControlKind::EtchedHorz ? Qt::Horizontal : Qt::Vertical, parent);
 }
 
 QWidget* MakeButton(const DialogControl& c, QDialog& dialog) {

@@ -4,7 +4,6 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLayout>
-#include <QListWidget>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTimerEvent>
@@ -38,6 +37,7 @@
 #include "shell/command_handlers.h"
 #include "shell/die_face.h"
 #include "shell/menu_bar.h"
+#include "shell/message_list.h"
 #include "shell/progress_pane.h"
 #include "shell/window_handlers.h"
 
@@ -58,7 +58,7 @@ GameWnd::GameWnd(int screenWidth) {
 
     board_ = new BoardWidget(this);
     setCentralWidget(board_);
-    list_ = new QListWidget(board_);
+    list_ = new MessageList(board_);
     cube_ = new QPushButton(board_);
     for (DieFace*& die : dice_) die = new DieFace(board_);
     progress_ = new ProgressPane(statusBar());
