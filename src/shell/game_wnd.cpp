@@ -73,7 +73,6 @@ GameWnd::GameWnd(int screenWidth) {
     // the colours depend on them.
     LoadSettings();
     LoadCurrentScheme(CurScheme);
-    undoCursor_ = UndoCursor();
     ApplyFirstMoveBy();
 
     // Minimisable, but neither resizable nor maximisable.
@@ -81,7 +80,7 @@ GameWnd::GameWnd(int screenWidth) {
                    Qt::WindowCloseButtonHint);
     SetWindowMetrics(WindowSizeFor(screenWidth));
     setFixedSize(g_windowWidth, g_windowHeight);
-    setWindowIcon(QIcon(QPixmap::fromImage(IconResource(ICON_PROGRAM))));
+    setWindowIcon(ProgramWindowIcon());
     move(StartPosition(*this));
     statusBar()->setSizeGripEnabled(false);
     // The menu bar takes its height from the client area, which the trays,
@@ -298,7 +297,7 @@ void GameWnd::SetWaitCursor(bool on) {
 
 void GameWnd::SetUndoCursor(bool on) {
     if (on)
-        board_->setCursor(undoCursor_);
+        board_->setCursor(UndoCursor(board_->devicePixelRatioF()));
     else
         board_->unsetCursor();
 }
