@@ -15,6 +15,7 @@
 #include <QRegularExpressionValidator>
 #include <algorithm>
 
+#include "dialogs/etched_line.h"
 #include "resources/icons.h"
 
 namespace {
@@ -51,15 +52,13 @@ QWidget* MakeLabel(const DialogControl& c, QWidget* parent) {
     auto* label = new QLabel(QString::fromUtf8(c.text), parent);
     label->setAlignment(AlignmentOf(c.style));
     if (c.style & kBorder) label->setFrameShape(QFrame::Box);
-    if (c.kind == ControlKind::Icon && c.icon != 0) label->setPixmap(QPixmap::fromImage(IconResource(c.icon)));
+    if (c.kind == ControlKind::Icon && c.icon != 0)
+        label->setPixmap(QPixmap::fromImage(IconResource(c.icon, parent->devicePixelRatioF())));
     return label;
 }
 
 QWidget* MakeLine(const DialogControl& c, QWidget* parent) {
-    auto* line = new QFrame(parent);
-    line->setFrameShape(c.kind == ControlKind::EtchedHorz ? QFrame::HLine : QFrame::VLine);
-    line->setFrameShadow(QFrame::Sunken);
-    return line;
+    return new EtchedLine(c.kind == ControlKind::EtchedHorz ? Qt::Horizontal : Qt::Vertical, parent);
 }
 
 QWidget* MakeButton(const DialogControl& c, QDialog& dialog) {

@@ -7,7 +7,9 @@
 #include <cstdio>
 
 #include "dialogs/dialog_builder.h"
+#include "dialogs/etched_line.h"
 #include "platform/canvas.h"
+#include "platform/device_pixels.h"
 #include "platform/main_window.h"
 #include "platform/modal.h"
 #include "resources/dialog_templates.h"
@@ -51,6 +53,19 @@ void PlaceOnOwner(QDialog& dialog, const QWidget* owner) {
     const DialogTemplate& t = *FindDialogTemplate(IDD_STATISTICS);
     const Rect r = DialogUnitsToPixels(BaseUnitsOf(dialog.font()), t.x, t.y, 0, 0);
     dialog.move(owner->mapToGlobal(QPoint(r.left, r.top)));
+}
+
+// The graph's 50 % line, `line` one logical pixel high. At a fractional ratio
+// a pen would cover one or two device rows by where it falls.
+void DrawHalfLine(QPainter& painter, const QRect& line) {
+    painter.setPen(Qt::black);
+    if (IsWholeRatio(painter.device()->devicePixelRatioF())) {
+        painter.drawLine(line.left(), line.top(), line.right(), line.top());
+        return;
+    }
+    const DevicePixels device(painter);
+    const QRect band = device.Rect(line);
+    painter.fillRect(band.x(), band.y(), band.width(), EvenLineWidth(painter.device()->devicePixelRatioF()), Qt::black);
 }
 }  // namespace
 
@@ -96,6 +111,7 @@ void StatsDlg::ToggleMore() {
 void StatsDlg::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), ToQColor(g_colors[SLOT_BACKGROUND]));
+    DrawEtchedLines(painter, *this);
     if (g_statsExpanded) DrawWinGraph(painter);
 }
 
@@ -104,9 +120,8 @@ void StatsDlg::DrawWinGraph(QPainter& painter) const {
     const QRect games = DialogItem(*this, IDC_GAME_AXIS)->geometry();
     const int right = games.x() + games.width();
     const GraphFrame frame{pct.x() + pct.width(), right - (pct.x() + pct.width()), games.y(), games.y() - pct.y()};
-    painter.setPen(Qt::black);
     const int half = pct.y() + frame.height / 2;
-    painter.drawLine(frame.left, half, right, half);
+    DrawHalfLine(painter, QRect(frame.left, half, right - frame.left + 1, 1));
     painter.setPen(Qt::white);
     const std::vector<GraphPoint> points = WinGraphPoints(g_statsRecord, frame);
     for (std::size_t i = 1; i < points.size(); ++i)

@@ -1,5 +1,6 @@
 #include "resources/icons.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -9,7 +10,7 @@
 
 namespace {
 
-QImage BlankIcon(int size = ICON_SIZE) {
+QImage BlankIcon(int size) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     return image;
@@ -86,16 +87,29 @@ QImage DieFaceIcon(int pips, qreal ratio) {
     return image;
 }
 
-QImage IconResource(int id) {
-    if (id == ICON_PROGRAM) return ProgramIconAt(ICON_SIZE);
-    if (id >= ICON_DIE_SIX && id <= ICON_DIE_ONE) return DieFaceIcon(ICON_DIE_ONE + 1 - id);
+QImage ProgramIcon(qreal ratio) {
+    QImage image = ProgramIconAt(static_cast<int>(std::ceil(ICON_SIZE * ratio)));
+    image.setDevicePixelRatio(ratio);
+    return image;
+}
+
+QIcon ProgramWindowIcon() {
+    QIcon icon;
+    for (const qreal ratio : {1.0, 1.5, 2.0})
+        icon.addPixmap(QPixmap::fromImage(ProgramIconAt(static_cast<int>(ICON_SIZE * ratio))));
+    return icon;
+}
+
+QImage IconResource(int id, qreal ratio) {
+    if (id == ICON_PROGRAM) return ProgramIcon(ratio);
+    if (id >= ICON_DIE_SIX && id <= ICON_DIE_ONE) return DieFaceIcon(ICON_DIE_ONE + 1 - id, ratio);
     return {};
 }
 
 // A half circle open to the bottom left, ending in an arrow head that points
 // back left at the hot spot; outlined in white so it shows on any colour.
-QImage UndoCursorImage() {
-    QImage image = BlankIcon();
+QImage UndoCursorImage(qreal ratio) {
+    QImage image = BlankIconAt(ratio);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath arc;
@@ -120,4 +134,10 @@ QImage UndoCursorImage() {
 
 QPoint UndoCursorHotSpot() { return kUndoHotSpot; }
 
-QCursor UndoCursor() { return QCursor(QPixmap::fromImage(UndoCursorImage()), kUndoHotSpot.x(), kUndoHotSpot.y()); }
+// QCursor takes the hot spot in logical pixels, but the X11 platform hands it
+// to the server as it is, beside the image's device pixels.
+QCursor UndoCursor(qreal ratio) {
+    const qreal hot = QGuiApplication::platformName() == QLatin1String("xcb") ? ratio : 1;
+    return QCursor(QPixmap::fromImage(UndoCursorImage(ratio)), qRound(kUndoHotSpot.x() * hot),
+                   qRound(kUndoHotSpot.y() * hot));
+}

@@ -4,7 +4,6 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLayout>
-#include <QListWidget>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTimerEvent>
@@ -38,6 +37,7 @@
 #include "shell/command_handlers.h"
 #include "shell/die_face.h"
 #include "shell/menu_bar.h"
+#include "shell/message_list.h"
 #include "shell/progress_pane.h"
 #include "shell/window_handlers.h"
 
@@ -58,7 +58,7 @@ GameWnd::GameWnd(int screenWidth) {
 
     board_ = new BoardWidget(this);
     setCentralWidget(board_);
-    list_ = new QListWidget(board_);
+    list_ = new MessageList(board_);
     cube_ = new QPushButton(board_);
     for (DieFace*& die : dice_) die = new DieFace(board_);
     progress_ = new ProgressPane(statusBar());
@@ -73,7 +73,6 @@ GameWnd::GameWnd(int screenWidth) {
     // the colours depend on them.
     LoadSettings();
     LoadCurrentScheme(CurScheme);
-    undoCursor_ = UndoCursor();
     ApplyFirstMoveBy();
 
     // Minimisable, but neither resizable nor maximisable.
@@ -81,7 +80,7 @@ GameWnd::GameWnd(int screenWidth) {
                    Qt::WindowCloseButtonHint);
     SetWindowMetrics(WindowSizeFor(screenWidth));
     setFixedSize(g_windowWidth, g_windowHeight);
-    setWindowIcon(QIcon(QPixmap::fromImage(IconResource(ICON_PROGRAM))));
+    setWindowIcon(ProgramWindowIcon());
     move(StartPosition(*this));
     statusBar()->setSizeGripEnabled(false);
     // The menu bar takes its height from the client area, which the trays,
@@ -298,7 +297,7 @@ void GameWnd::SetWaitCursor(bool on) {
 
 void GameWnd::SetUndoCursor(bool on) {
     if (on)
-        board_->setCursor(undoCursor_);
+        board_->setCursor(UndoCursor(board_->devicePixelRatioF()));
     else
         board_->unsetCursor();
 }

@@ -4,7 +4,6 @@
 // answers what its controls show, for tests.
 #pragma once
 
-#include <QCursor>
 #include <QMainWindow>
 #include <array>
 #include <memory>
@@ -96,7 +95,6 @@ private:
     ProgressPane* progress_;
     QLabel* mark_;
     std::unique_ptr<CommandQueue> commands_;
-    QCursor undoCursor_;
     QMetaObject::Connection focusWatch_;
     int blinkTimer_ = 0;
     bool laidOut_ = false;

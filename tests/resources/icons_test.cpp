@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 bool IsBlack(const QImage& image, int x, int y) {
@@ -75,6 +77,22 @@ TEST(UndoCursor, HotSpotSitsOnTheDrawnArrowTip) {
     ASSERT_TRUE(image.rect().contains(hot));
     EXPECT_GT(image.pixelColor(hot).alpha(), 0);
     EXPECT_EQ(image.pixelColor(0, 31).alpha(), 0);  // the surround stays clear
+}
+
+// On a scaled screen the icons and the cursor keep their size in as many more
+// device pixels, the cursor's tip still under its hot spot.
+TEST(IconsAtARatio, KeepTheirSizeInDevicePixels) {
+    for (const qreal ratio : {1.0, 1.5, 2.0}) {
+        SCOPED_TRACE(ratio);
+        const int side = static_cast<int>(std::ceil(ICON_SIZE * ratio));
+        const QImage cursor = UndoCursorImage(ratio);
+        for (const QImage& image : {IconResource(ICON_PROGRAM, ratio), IconResource(DieFaceIconId(6), ratio), cursor}) {
+            EXPECT_EQ(image.size(), QSize(side, side));
+            EXPECT_EQ(image.devicePixelRatio(), ratio);
+        }
+        EXPECT_GT(cursor.pixelColor(UndoCursorHotSpot() * ratio).alpha(), 0);
+        EXPECT_EQ(UndoCursor(ratio).pixmap().deviceIndependentSize(), QSizeF(ICON_SIZE, ICON_SIZE));
+    }
 }
 
 }  // namespace
