@@ -14,7 +14,7 @@ cmake -S "$top" -B "$top/build" -G Ninja >/dev/null
 cmake --build "$top/build" -j2 --target kestro-train
 
 cd "$dir"
-nice "$top/build/kestro-train" --out expert.weights --seed 1 --games 3000000 \
+nice "$top/build/kestro-train" --out expert.weights --seed 1 --games 1070000 \
   --hidden 128 --race-hidden 64 --rate-start 0.1 --rate-end 0.02 --rate-games 1500000 \
   --save-every 10000 --check-every 100000 --check-games 1000 | tee -a train.log
 cp expert.weights "$top/data/expert.weights"
