@@ -1,7 +1,5 @@
 #include "computer/expert_cube.h"
 
-#include <vector>
-
 #include "computer/expert_player.h"
 #include "expert/cube.h"
 #include "rules/position.h"
@@ -11,13 +9,8 @@ namespace {
 // The side to move plays its best with the dice left, or, with none thrown,
 // is about to throw.
 expert::Outcome ChancesOfSideToMove() {
-    const expert::Position p = LivePosition(g_sideToMove);
-    if (g_diceLeft == 0) return expert::EvaluateBeforeRoll(EmbeddedBrain(), p);
-    int dice[MAX_DICE];
-    for (int i = 0; i < g_diceLeft; ++i) dice[i] = g_dice[i];
-    std::vector<expert::Play> plays;
-    expert::GeneratePlays(p, dice, g_diceLeft, plays);
-    return expert::ChoosePlay(EmbeddedBrain(), plays).outcome;
+    if (g_diceLeft == 0) return expert::EvaluateBeforeRoll(EmbeddedBrain(), LivePosition(g_sideToMove));
+    return expert::ChoosePlay(EmbeddedBrain(), LivePlays(g_sideToMove)).outcome;
 }
 
 expert::Outcome ComputerChances() {

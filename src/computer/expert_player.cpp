@@ -57,11 +57,16 @@ expert::Position LivePosition(int side) {
 
 void ChooseExpertMove() { ChooseExpertMoveWith(EmbeddedBrain(), {}); }
 
-void ChooseExpertMoveWith(const expert::Brain& brain, const expert::SearchLimits& limits) {
+std::vector<expert::Play> LivePlays(int side) {
     int dice[MAX_DICE];
     for (int i = 0; i < g_diceLeft; ++i) dice[i] = g_dice[i];
     std::vector<expert::Play> plays;
-    expert::GeneratePlays(LivePosition(SIDE_COMPUTER), dice, g_diceLeft, plays);
+    expert::GeneratePlays(LivePosition(side), dice, g_diceLeft, plays);
+    return plays;
+}
+
+void ChooseExpertMoveWith(const expert::Brain& brain, const expert::SearchLimits& limits) {
+    const std::vector<expert::Play> plays = LivePlays(SIDE_COMPUTER);
     const expert::Play& play = expert::ChoosePlay(brain, plays, limits).play;
     std::memset(g_bestFrom, DICE_END, MAX_DICE);
     std::memset(g_bestDice, DICE_END, MAX_DICE);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "expert/evaluator.h"
 #include "expert/position.h"
@@ -20,6 +21,9 @@ std::string EmbeddedBrainProblem();
 // The live board from the side of `side` (SIDE_COMPUTER or SIDE_HUMAN), that
 // side on roll.
 expert::Position LivePosition(int side);
+
+// The legal plays of the dice left in g_dice for `side` on the live board.
+std::vector<expert::Play> LivePlays(int side);
 
 // ChooseComputerMove at the Expert level: the computer's play of g_dice, left
 // in g_bestFrom and g_bestDice (and the dice in g_dice in that order) exactly

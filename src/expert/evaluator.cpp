@@ -17,10 +17,7 @@ Outcome Won(const Position& p) {
     return o;
 }
 
-}  // namespace
-
-const Network& NetworkFor(const Brain& brain, const Position& p) { return IsRace(p) ? brain.race : brain.contact; }
-
+// Raw network chances cut to what the position allows.
 Outcome Consistent(Outcome o, const Position& p) {
     o[kWinGammon] = std::min(o[kWinGammon], o[kWin]);
     o[kWinBackgammon] = std::min(o[kWinBackgammon], o[kWinGammon]);
@@ -31,6 +28,12 @@ Outcome Consistent(Outcome o, const Position& p) {
     if (Off(p, 0) > 0) o[kLoseGammon] = o[kLoseBackgammon] = 0;
     return o;
 }
+
+}  // namespace
+
+const Network& NetworkFor(const Brain& brain, const Position& p) { return IsRace(p) ? brain.race : brain.contact; }
+
+Network& NetworkFor(Brain& brain, const Position& p) { return IsRace(p) ? brain.race : brain.contact; }
 
 Outcome EvaluateBeforeRoll(const Brain& brain, const Position& p) {
     SparseInputs in;

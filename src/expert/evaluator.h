@@ -17,9 +17,8 @@ struct Brain {
 Outcome EvaluateBeforeRoll(const Brain& brain, const Position& p);
 // The side on roll has just played (p.checkers[0] moved); its chances now.
 Outcome EvaluateAfterPlay(const Brain& brain, const Position& p);
-// The network that judges p (the side on roll to throw).
+// The network that judges p (the side on roll to throw), and that learns from it.
 const Network& NetworkFor(const Brain& brain, const Position& p);
-// Raw network chances cut to what the position allows.
-Outcome Consistent(Outcome o, const Position& p);
+Network& NetworkFor(Brain& brain, const Position& p);
 
 }  // namespace expert

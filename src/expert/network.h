@@ -6,7 +6,6 @@
 #include <array>
 #include <cstdint>
 #include <random>
-#include <string>
 #include <vector>
 
 #include "outcome.h"

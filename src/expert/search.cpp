@@ -1,7 +1,6 @@
 #include "search.h"
 
 #include <algorithm>
-#include <numeric>
 
 namespace expert {
 

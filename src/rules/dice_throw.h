@@ -9,3 +9,5 @@ void SetManualDiceHook(ManualDiceHook hook);
 
 // Throws two dice for the side to move into g_dice and g_diceLeft.
 void ThrowDice();
+// Puts two dice in g_dice and g_diceLeft as a throw leaves them: a double gives four.
+void SetThrownDice(int die1, int die2);

@@ -7,6 +7,7 @@
 #include "board_check.h"
 #include "computer/search.h"
 #include "rules/board_snapshot.h"
+#include "rules/dice_throw.h"
 #include "rules/moves.h"
 #include "rules/position.h"
 #include "self_play.h"
@@ -19,17 +20,6 @@ void TurnBoard() {
     BoardSnapshot s;
     s.Mirror();
     s.Restore();
-}
-
-void SetDice(int d1, int d2) {
-    for (uint8_t& d : g_dice) d = DICE_END;
-    g_dice[0] = static_cast<uint8_t>(d1);
-    g_dice[1] = static_cast<uint8_t>(d2);
-    g_diceLeft = 2;
-    if (d1 == d2) {
-        g_dice[2] = g_dice[3] = g_dice[0];
-        g_diceLeft = MAX_DICE;
-    }
 }
 
 struct GameResult {
@@ -55,7 +45,7 @@ GameResult PlayGame(const Chooser* seats[2], int64_t* moves, int64_t* nanos, std
             d1 = die(random);
             d2 = die(random);
         }
-        SetDice(d1, d2);
+        SetThrownDice(d1, d2);
         g_race = NoContact();
         const auto start = std::chrono::steady_clock::now();
         (*seats[seat])();

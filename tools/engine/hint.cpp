@@ -8,6 +8,7 @@
 #include "board_check.h"
 #include "computer/search.h"
 #include "position_line.h"
+#include "rules/dice_throw.h"
 #include "rules/moves.h"
 #include "rules/position.h"
 
@@ -40,15 +41,7 @@ void SetUpPosition(const std::array<int, kFields>& f) {
     DestroyBoard();
     BuildBoard(false);
     g_sideToMove = SIDE_COMPUTER;
-    // The dice as a throw leaves them: a double gives four.
-    for (uint8_t& die : g_dice) die = DICE_END;
-    g_dice[0] = static_cast<uint8_t>(f[NUM_LOCATIONS]);
-    g_dice[1] = static_cast<uint8_t>(f[NUM_LOCATIONS + 1]);
-    g_diceLeft = 2;
-    if (g_dice[0] == g_dice[1]) {
-        g_dice[2] = g_dice[3] = g_dice[0];
-        g_diceLeft = MAX_DICE;
-    }
+    SetThrownDice(f[NUM_LOCATIONS], f[NUM_LOCATIONS + 1]);
     g_race = NoContact();
 }
 

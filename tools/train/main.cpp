@@ -1,9 +1,11 @@
 // kestro-train: teaches the Expert's networks by self-play, saving as it goes
 // so that a run can be stopped and taken up again later.
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <sstream>
 #include <string>
@@ -35,40 +37,39 @@ struct Options {
     TrainingSettings training;
 };
 
+// A setter of one numeric field from the command line.
+template <typename T>
+std::function<void(double)> Into(T& field) {
+    return [&field](double value) { field = static_cast<T>(value); };
+}
+
 bool Parse(int argc, char** argv, Options& o) {
+    const std::pair<const char*, std::function<void(double)>> numbers[] = {
+        {"--games", Into(o.games)},
+        {"--seed", Into(o.seed)},
+        {"--hidden", Into(o.hidden)},
+        {"--race-hidden", Into(o.raceHidden)},
+        {"--save-every", Into(o.saveEvery)},
+        {"--check-every", Into(o.checkEvery)},
+        {"--check-games", Into(o.checkGames)},
+        {"--rate-start", Into(o.training.startRate)},
+        {"--rate-end", Into(o.training.endRate)},
+        {"--rate-games", Into(o.training.rateGames)},
+    };
     for (int i = 1; i < argc; ++i) {
         const std::string name = argv[i];
         if (i + 1 >= argc) return false;
         const char* value = argv[++i];
-        char* end = nullptr;
-        const double number = std::strtod(value, &end);
         if (name == "--out") {
             o.out = value;
             continue;
         }
-        if (*end != '\0' || number < 0) return false;
-        if (name == "--games")
-            o.games = static_cast<long long>(number);
-        else if (name == "--seed")
-            o.seed = static_cast<long long>(number);
-        else if (name == "--hidden")
-            o.hidden = static_cast<long long>(number);
-        else if (name == "--race-hidden")
-            o.raceHidden = static_cast<long long>(number);
-        else if (name == "--save-every")
-            o.saveEvery = static_cast<long long>(number);
-        else if (name == "--check-every")
-            o.checkEvery = static_cast<long long>(number);
-        else if (name == "--check-games")
-            o.checkGames = static_cast<long long>(number);
-        else if (name == "--rate-start")
-            o.training.startRate = static_cast<float>(number);
-        else if (name == "--rate-end")
-            o.training.endRate = static_cast<float>(number);
-        else if (name == "--rate-games")
-            o.training.rateGames = static_cast<long long>(number);
-        else
-            return false;
+        char* end = nullptr;
+        const double number = std::strtod(value, &end);
+        const auto known = std::find_if(std::begin(numbers), std::end(numbers),
+                                        [&](const auto& option) { return name == option.first; });
+        if (*end != '\0' || number < 0 || known == std::end(numbers)) return false;
+        known->second(number);
     }
     return !o.out.empty() && o.hidden >= 1 && o.hidden <= 1024 && o.raceHidden >= 1 && o.raceHidden <= 1024 &&
            o.saveEvery >= 1 && o.training.rateGames >= 1;

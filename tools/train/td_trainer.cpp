@@ -37,7 +37,7 @@ int TdTrainer::PlayGame(int64_t gameNumber) {
         const Play& chosen = plays[BestPlayIndex(brain_, plays, &after)];
         SparseInputs in;
         EncodeInputs(p, in);
-        Learn(IsRace(p) ? brain_.race : brain_.contact, in, after, rate);
+        Learn(NetworkFor(brain_, p), in, after, rate);
         if (Off(chosen.after, 0) == kCheckers) return turn;
         p = Swapped(chosen.after);
     }
