@@ -9,9 +9,12 @@
 namespace {
 class PositionTextTest : public BoardTest {
 protected:
-    // The starting position, the human on roll with 3-1.
+    // The starting position, the human on roll with 3-1, the cube in the
+    // middle whatever an earlier test left in the live game.
     static TextPosition Start() {
         TextPosition p = LivePosition();
+        p.cubeValue = 1;
+        p.cubeOwner = SIDE_NONE;
         p.side = SIDE_HUMAN;
         p.dice[0] = 3;
         p.dice[1] = 1;
