@@ -2,12 +2,10 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 #include "computer/expert_weights.h"
-#include "computer/search.h"
+#include "expert/cube.h"
 #include "expert/weights_file.h"
-#include "rules/position.h"
 
 namespace {
 
@@ -31,6 +29,30 @@ int LocationOf(int side, int index) {
     return index == expert::kBar ? LOC_HUMAN_BAR : 24 - index;
 }
 
+// The side to move plays its best with the dice left, or, with none thrown,
+// is about to throw.
+expert::Outcome ChancesOfSideToMove(const Position& p) {
+    if (p.diceLeft == 0) return expert::EvaluateBeforeRoll(EmbeddedBrain(), ExpertView(p.board, p.sideToMove));
+    return expert::ChoosePlay(EmbeddedBrain(), ExpertPlays(p, p.sideToMove)).outcome;
+}
+
+expert::Outcome ComputerChances(const Position& p) {
+    const expert::Outcome o = ChancesOfSideToMove(p);
+    return p.sideToMove == SIDE_COMPUTER ? o : expert::Flipped(o);
+}
+
+expert::CubeAccess ComputerAccess(const Position& p) {
+    return p.cubeOwner == SIDE_NONE       ? expert::CubeAccess::Centred
+           : p.cubeOwner == SIDE_COMPUTER ? expert::CubeAccess::Mine
+                                          : expert::CubeAccess::Theirs;
+}
+
+expert::CubeAccess Reversed(expert::CubeAccess a) {
+    return a == expert::CubeAccess::Mine     ? expert::CubeAccess::Theirs
+           : a == expert::CubeAccess::Theirs ? expert::CubeAccess::Mine
+                                             : a;
+}
+
 }  // namespace
 
 const expert::Brain& EmbeddedBrain() {
@@ -44,38 +66,58 @@ const expert::Brain& EmbeddedBrain() {
 
 std::string EmbeddedBrainProblem() { return Load().problem; }
 
-expert::Position LivePosition(int side) {
+expert::Position ExpertView(const Board& board, int side) {
     expert::Position p;
     const int sides[2] = {side, MirrorSide(side)};
     for (int s = 0; s < 2; ++s)
         for (int i = 0; i <= expert::kBar; ++i) {
-            const CLocation& loc = *g_board[LocationOf(sides[s], i)];
+            const Checkers& loc = board[LocationOf(sides[s], i)];
             if (loc.owner == sides[s]) p.checkers[s][i] = static_cast<uint8_t>(loc.count);
         }
     return p;
 }
 
-void ChooseExpertMove() { ChooseExpertMoveWith(EmbeddedBrain(), {}); }
-
-std::vector<expert::Play> LivePlays(int side) {
+std::vector<expert::Play> ExpertPlays(const Position& p, int side) {
     int dice[MAX_DICE];
-    for (int i = 0; i < g_diceLeft; ++i) dice[i] = g_dice[i];
+    for (int i = 0; i < p.diceLeft; ++i) dice[i] = p.dice[i];
     std::vector<expert::Play> plays;
-    expert::GeneratePlays(LivePosition(side), dice, g_diceLeft, plays);
+    expert::GeneratePlays(ExpertView(p.board, side), dice, p.diceLeft, plays);
     return plays;
 }
 
-void ChooseExpertMoveWith(const expert::Brain& brain, const expert::SearchLimits& limits) {
-    const std::vector<expert::Play> plays = LivePlays(SIDE_COMPUTER);
+ComputerPlay ChooseExpertPlay(Position& p, const expert::Brain& brain, const expert::SearchLimits& limits) {
+    const std::vector<expert::Play> plays = ExpertPlays(p, SIDE_COMPUTER);
     const expert::Play& play = expert::ChoosePlay(brain, plays, limits).play;
-    std::memset(g_bestFrom, DICE_END, MAX_DICE);
-    std::memset(g_bestDice, DICE_END, MAX_DICE);
+    ComputerPlay chosen;
+    chosen.count = play.count;
+    chosen.leaves = static_cast<uint32_t>(plays.size());
     for (int i = 0; i < play.count; ++i) {
-        g_bestFrom[i] = static_cast<uint8_t>(LocationOf(SIDE_COMPUTER, play.steps[i].from));
-        g_bestDice[i] = g_dice[i] = static_cast<uint8_t>(play.steps[i].die);
+        chosen.from[i] = static_cast<uint8_t>(LocationOf(SIDE_COMPUTER, play.steps[i].from));
+        chosen.dice[i] = p.dice[i] = static_cast<uint8_t>(play.steps[i].die);
     }
-    for (int i = play.count; i <= MAX_DICE; ++i) g_dice[i] = DICE_END;
-    g_diceLeft = play.count;
-    g_bestScore = 0;
-    g_searchLeaves = static_cast<uint32_t>(plays.size());
+    for (int i = play.count; i <= MAX_DICE; ++i) p.dice[i] = DICE_END;
+    p.diceLeft = play.count;
+    return chosen;
+}
+
+ComputerPlay ExpertPlayer::ChoosePlay(Position& p, bool) const { return ChooseExpertPlay(p, EmbeddedBrain(), {}); }
+
+bool ExpertPlayer::WantsToDouble(const Position& p, bool) const {
+    return expert::JudgeDouble(ComputerChances(p), ComputerAccess(p)).ShouldDouble();
+}
+
+bool ExpertPlayer::WantsToResign(const Position& p, bool) const {
+    // Giving up a single game when playing on is worth no more, and nothing
+    // bigger than a single game is at stake.
+    const expert::Outcome o = ComputerChances(p);
+    return expert::CubefulEquity(o, ComputerAccess(p)) <= -0.99f && o[expert::kLoseGammon] < 0.01f;
+}
+
+bool ExpertPlayer::AcceptsDouble(const Position& p, bool) const {
+    const expert::Outcome human = expert::Flipped(ComputerChances(p));
+    return expert::JudgeDouble(human, Reversed(ComputerAccess(p))).ShouldTake();
+}
+
+bool ExpertPlayer::AcceptsResign(const Position& p, bool, WinKind kind) const {
+    return static_cast<float>(kind) >= expert::CubefulEquity(ComputerChances(p), ComputerAccess(p));
 }

@@ -1,33 +1,37 @@
-// The bridge between the live game and the Expert, the trained level: the
-// live board seen as the Expert's position, and its answers put where the
-// hand-made search puts its own.
+// The Expert, the trained level, as a computer player: a position of the
+// game seen as the Expert's own position, its play chosen by the network's
+// search, and its cube answers judged from the network's chances.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "computer/computer_player.h"
 #include "expert/evaluator.h"
 #include "expert/position.h"
 #include "expert/search.h"
-
-// LevelOfPlay's value for the Expert.
-constexpr int EXPERT_LEVEL = 3;
 
 // The weights built into the program. A build whose weights file is damaged
 // stops here with `EmbeddedBrainProblem()` saying why.
 const expert::Brain& EmbeddedBrain();
 std::string EmbeddedBrainProblem();
 
-// The live board from the side of `side` (SIDE_COMPUTER or SIDE_HUMAN), that
-// side on roll.
-expert::Position LivePosition(int side);
+// The one conversion: the board from the side of `side` (SIDE_COMPUTER or
+// SIDE_HUMAN), that side on roll.
+expert::Position ExpertView(const Board& board, int side);
 
-// The legal plays of the dice left in g_dice for `side` on the live board.
-std::vector<expert::Play> LivePlays(int side);
+// The legal plays of the position's dice left for `side`.
+std::vector<expert::Play> ExpertPlays(const Position& p, int side);
 
-// ChooseComputerMove at the Expert level: the computer's play of g_dice, left
-// in g_bestFrom and g_bestDice (and the dice in g_dice in that order) exactly
-// as the hand-made search leaves its own.
-void ChooseExpertMove();
-// The same with other weights or a shallower search, for training and duels.
-void ChooseExpertMoveWith(const expert::Brain& brain, const expert::SearchLimits& limits);
+// The computer's play chosen with these weights and search limits, for
+// training and duels; the Expert level plays it with the built-in ones.
+ComputerPlay ChooseExpertPlay(Position& p, const expert::Brain& brain, const expert::SearchLimits& limits);
+
+class ExpertPlayer : public ComputerPlayer {
+public:
+    ComputerPlay ChoosePlay(Position& p, bool race) const override;
+    bool WantsToDouble(const Position& p, bool race) const override;
+    bool WantsToResign(const Position& p, bool race) const override;
+    bool AcceptsDouble(const Position& p, bool race) const override;
+    bool AcceptsResign(const Position& p, bool race, WinKind kind) const override;
+};

@@ -4,85 +4,81 @@
 #include <cstring>
 
 #include "computer/evaluate.h"
-#include "computer/expert_player.h"
 #include "rules/moves.h"
 
-uint8_t g_searchFrom[MAX_DICE];
-uint8_t g_bestFrom[MAX_DICE];
-uint8_t g_bestDice[MAX_DICE];
-int32_t g_bestScore = INT32_MAX;
-uint32_t g_searchLeaves = 0;
-
 namespace {
-// Level d holds the live position as it was before the move at depth d. The
-// levels live on ChooseComputerMove's stack for the length of the call.
-BoardSnapshot* g_levels = nullptr;
-
-// Scores the live position against the start of the sequence and keeps the
-// sequence when it beats the best so far.
-void EvaluateLeaf(int playLevel) {
-    g_refBoard = &g_levels[0];
-    ++g_searchLeaves;
-    const int32_t score = EvaluatePosition(playLevel);
-    if (score >= g_bestScore) return;
-    g_bestScore = score;
-    std::memcpy(g_bestFrom, g_searchFrom, MAX_DICE);
-    std::memcpy(g_bestDice, g_dice, MAX_DICE);
-}
-
-// Tries every from-location for the die at entry `depth` of g_dice and goes
-// on to the next die, scoring each sequence that uses them all. Only
-// ChooseComputerMove provides the levels it keeps the positions in.
-void SearchMoves(int depth, int playLevel) {
-    const int die = g_dice[depth];
-    BoardSnapshot& level = g_levels[depth];
-    for (int from = LOC_COMPUTER_BAR; from >= 1; --from) {
-        if (!IsLegalMove(from, die)) continue;
-        g_searchFrom[depth] = static_cast<uint8_t>(from);
-        level.Take();
-        ApplyMove(from, die);
-        if (depth + 1 == g_diceLeft)
-            EvaluateLeaf(playLevel);
-        else
-            SearchMoves(depth + 1, playLevel);
-        level.Restore();
+class Search {
+public:
+    Search(const Position& p, int level, bool race) : p_(p), start_(p.board), level_(level), race_(race) {
+        p_.sideToMove = SIDE_COMPUTER;
     }
-}
 
-void SearchBothOrders(int playLevel) {
-    SearchMoves(0, playLevel);
-    if (g_diceLeft == 2) {
-        std::swap(g_dice[0], g_dice[1]);
-        g_dice[2] = DICE_END;
-        SearchMoves(0, playLevel);
+    HandMadeSearch Run() {
+        // Each round that finds nothing gives up at least one die, since the
+        // greedy walk of the pruning is one of the sequences the search tries.
+        while (p_.diceLeft > 0) {
+            BothOrders();
+            if (score_ != INT32_MAX) break;
+            PruneUnplayableDice(p_);
+        }
+        best_.count = p_.diceLeft;
+        return {best_, score_};
     }
-}
+
+    const Position& Searched() const { return p_; }
+
+private:
+    // Scores the position against the start of the sequence and keeps the
+    // sequence when it beats the best so far.
+    void Leaf() {
+        ++best_.leaves;
+        const int32_t score = EvaluatePosition({p_, start_, race_}, level_);
+        if (score >= score_) return;
+        score_ = score;
+        std::memcpy(best_.from, from_, MAX_DICE);
+        std::memcpy(best_.dice, p_.dice, MAX_DICE);
+    }
+
+    // Tries every from-location for the die at entry `depth` and goes on to
+    // the next die, scoring each sequence that uses them all.
+    void Moves(int depth) {
+        const int die = p_.dice[depth];
+        for (int from = LOC_COMPUTER_BAR; from >= 1; --from) {
+            if (!IsLegalMove(p_, from, die)) continue;
+            from_[depth] = static_cast<uint8_t>(from);
+            const Board before = p_.board;
+            ApplyMove(p_, from, die);
+            if (depth + 1 == p_.diceLeft)
+                Leaf();
+            else
+                Moves(depth + 1);
+            p_.board = before;
+        }
+    }
+
+    void BothOrders() {
+        Moves(0);
+        if (p_.diceLeft == 2) {
+            std::swap(p_.dice[0], p_.dice[1]);
+            p_.dice[2] = DICE_END;
+            Moves(0);
+        }
+    }
+
+    Position p_;
+    const Board start_;
+    const int level_;
+    const bool race_;
+    uint8_t from_[MAX_DICE] = {DICE_END, DICE_END, DICE_END, DICE_END};
+    ComputerPlay best_;
+    int32_t score_ = INT32_MAX;
+};
 }  // namespace
 
-void ChooseComputerMove(int playLevel) {
-    if (playLevel == EXPERT_LEVEL) {
-        ChooseExpertMove();
-        return;
-    }
-    const int32_t side = g_sideToMove;
-    g_sideToMove = SIDE_COMPUTER;
-    BoardSnapshot levels[MAX_DICE];
-    g_levels = levels;
-    g_refBoard = &levels[0];
-    std::memset(g_searchFrom, DICE_END, MAX_DICE);
-    std::memset(g_bestFrom, DICE_END, MAX_DICE);
-    std::memset(g_bestDice, DICE_END, MAX_DICE);
-    g_bestScore = INT32_MAX;
-    g_searchLeaves = 0;
-
-    // Each round that finds nothing gives up at least one die, since the
-    // greedy walk of the pruning is one of the sequences the search tries.
-    while (g_diceLeft > 0) {
-        SearchBothOrders(playLevel);
-        if (g_bestScore != INT32_MAX) break;
-        PruneUnplayableDice();
-    }
-    g_levels = nullptr;
-    g_refBoard = nullptr;
-    g_sideToMove = side;
+HandMadeSearch SearchHandMadePlay(Position& p, int level, bool race) {
+    Search search(p, level, race);
+    const HandMadeSearch result = search.Run();
+    std::copy(std::begin(search.Searched().dice), std::end(search.Searched().dice), p.dice);
+    p.diceLeft = search.Searched().diceLeft;
+    return result;
 }

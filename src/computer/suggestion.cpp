@@ -1,27 +1,19 @@
 #include "computer/suggestion.h"
 
-#include "computer/expert_player.h"
-#include "computer/search.h"
-#include "rules/board_snapshot.h"
+#include <algorithm>
+#include <iterator>
 
-namespace {
-// Below the Expert the suggestion plays as well as the hand-made levels can.
-constexpr int kSuggestionLevel = 2;
-}  // namespace
+int SuggestHumanMove(Position& p, bool race, const ComputerPlayer& adviser, SuggestedMove (&moves)[MAX_DICE]) {
+    Position mirrored = p;
+    mirrored.board = Mirrored(p.board);
+    const ComputerPlay play = adviser.ChoosePlay(mirrored, race);
+    std::copy(std::begin(mirrored.dice), std::end(mirrored.dice), p.dice);
+    p.diceLeft = mirrored.diceLeft;
 
-int SuggestHumanMove(SuggestedMove (&moves)[MAX_DICE], int playLevel) {
-    const BoardSnapshot live;
-    BoardSnapshot mirrored;
-    mirrored.Mirror();
-    mirrored.Restore();
-
-    ChooseComputerMove(playLevel == EXPERT_LEVEL ? EXPERT_LEVEL : kSuggestionLevel);
-    live.Restore();
-
-    for (int i = 0; i < g_diceLeft; ++i) {
+    for (int i = 0; i < play.count; ++i) {
         // The computer's bar, 25, mirrors back to the human's bar, 0.
-        moves[i].from = 25 - g_bestFrom[i];
-        moves[i].to = moves[i].from + g_bestDice[i];
+        moves[i].from = 25 - play.from[i];
+        moves[i].to = moves[i].from + play.dice[i];
     }
-    return g_diceLeft;
+    return play.count;
 }

@@ -1,4 +1,5 @@
 #include "controller/board_orientation.h"
+#include "game/game.h"
 
 #include <algorithm>
 #include <iterator>
@@ -7,10 +8,10 @@
 #include "platform/profile.h"
 #include "rules/position.h"
 #include "settings/options.h"
+#include "controller/live_board.h"
 
 FileResult TurnBoard(int32_t clockwise) {
-    SavedLocation turnStart[NUM_LOCATIONS];
-    std::copy(std::begin(g_savedPosition), std::end(g_savedPosition), turnStart);
+    const Board turnStart = g_game.turnStart;
     // The rebuild starts from the saved position, so for a moment it holds the live board.
     SavePosition();
     ClockWise = clockwise;
@@ -18,6 +19,6 @@ FileResult TurnBoard(int32_t clockwise) {
     BuildBoard(false);
     const FileResult saved = WriteProfileInt(OPTIONS_SECTION, "ClockWise", ClockWise);
     View().RedrawAll();
-    std::copy(std::begin(turnStart), std::end(turnStart), g_savedPosition);
+    g_game.turnStart = turnStart;
     return saved;
 }

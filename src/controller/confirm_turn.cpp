@@ -1,4 +1,5 @@
 #include "controller/confirm_turn.h"
+#include "game/game.h"
 
 #include <utility>
 
@@ -9,9 +10,7 @@
 #include "platform/virtual_keys.h"
 #include "resources/command_ids.h"
 #include "resources/strings.h"
-#include "rules/game_stats.h"
 #include "rules/position.h"
-#include "rules/turn_state.h"
 #include "settings/options.h"
 
 namespace {
@@ -32,13 +31,13 @@ bool AsksForUndo(const WaitResult& answer) {
 int g_putOff = 0;
 
 int WaitForAnswer() {
-    g_awaitingConfirm = 1;
+    g_game.awaitingConfirm = 1;
     View().SetUndoCursor(true);
     ShowStatus(IDS_UNDO_HINT);
     const WaitResult answer = View().AwaitInput();
     View().SetUndoCursor(false);
     View().RedrawAll();
-    g_awaitingConfirm = 0;
+    g_game.awaitingConfirm = 0;
     FlushInput();
     if (g_putOff != 0) View().PostCommand(std::exchange(g_putOff, 0));
     return AsksForUndo(answer) ? 1 : 0;
@@ -46,15 +45,15 @@ int WaitForAnswer() {
 }  // namespace
 
 bool PutOffUntilWaitEnds(int id) {
-    if (g_awaitingConfirm != 1) return false;
+    if (g_game.awaitingConfirm != 1) return false;
     g_putOff = id;
     return true;
 }
 
 int ConfirmTurn() {
-    const bool skip = g_race == 1 || AutoChangeTurn == 1 || g_finishMode == 1;
+    const bool skip = g_game.race == 1 || AutoChangeTurn == 1 || g_game.finishMode == 1;
     const int undo = skip ? 0 : WaitForAnswer();
     // An undo leaves the human in the same turn, the opening one included.
-    if (undo == 0) g_openingThrow = 0;
+    if (undo == 0) g_game.openingThrow = 0;
     return undo;
 }

@@ -1,9 +1,10 @@
 #include "controller/cube_commands.h"
+#include "game/game.h"
 
 #include <optional>
 #include <string>
 
-#include "computer/cube_exchange.h"
+#include "game/cube_exchange.h"
 #include "controller/confirm_turn.h"
 #include "controller/end_game.h"
 #include "controller/game_view.h"
@@ -17,7 +18,7 @@
 #include "resources/help_topics.h"
 #include "resources/strings.h"
 #include "rules/position.h"
-#include "rules/turn_state.h"
+#include "settings/options.h"
 
 namespace {
 // The computer weighs a double before it answers.
@@ -34,13 +35,13 @@ void OfferHumanDouble() {
     View().SetWaitCursor(true);
     Pause(kAnswerPauseMs);
     View().SetWaitCursor(false);
-    if (HumanDoubles()) {
-        RecordDouble(SIDE_HUMAN, g_cubeValue, true);
+    if (HumanDoubles(g_game, ComputerPlayerFor(LevelOfPlay))) {
+        RecordDouble(SIDE_HUMAN, g_game.position.cubeValue, true);
         return ShowDoubledCube();
     }
     // Playing on after the refusal is no double at all.
     if (MessageBox(ResString(IDS_COMPUTER_REFUSES), MB_OKCANCEL, MB_ICONASTERISK, HELP_DOUBLING) != IDOK) return;
-    RecordDouble(SIDE_HUMAN, g_cubeValue * 2, false);
+    RecordDouble(SIDE_HUMAN, g_game.position.cubeValue * 2, false);
     EndGame(SIDE_HUMAN, 0);
 }
 
@@ -61,8 +62,8 @@ void ComputerDoubles() {
     const DoubleAnswer answer =
         AnswerOf(MessageBox(ResString(IDS_COMPUTER_DOUBLES), MB_YESNOCANCEL, MB_ICONQUESTION, HELP_DOUBLING));
     // A cancelled double changes nothing and is not recorded.
-    if (answer != DoubleAnswer::Cancel) RecordDouble(SIDE_COMPUTER, g_cubeValue * 2, answer == DoubleAnswer::Take);
-    AnswerComputerDouble(answer);
+    if (answer != DoubleAnswer::Cancel) RecordDouble(SIDE_COMPUTER, g_game.position.cubeValue * 2, answer == DoubleAnswer::Take);
+    AnswerComputerDouble(g_game, answer);
     if (answer == DoubleAnswer::Take) ShowDoubledCube();
     ShowNote("");
 }
@@ -71,18 +72,18 @@ void ComputerResigns() {
     const bool accepted =
         MessageBox(ResString(IDS_COMPUTER_RESIGNS), MB_YESNO, MB_ICONQUESTION, HELP_DOUBLING) == IDYES;
     if (accepted) RecordResign(SIDE_COMPUTER, WinKind::Normal);
-    AnswerComputerResign(accepted);
+    AnswerComputerResign(g_game, accepted);
 }
 }  // namespace
 
 void ShowCube() {
-    View().SetCubeText(g_cubeValue == 1 ? "64" : std::to_string(g_cubeValue));
-    View().PlaceCube(CubeRect(g_cubeOwner));
+    View().SetCubeText(g_game.position.cubeValue == 1 ? "64" : std::to_string(g_game.position.cubeValue));
+    View().PlaceCube(CubeRect(g_game.position.cubeOwner));
 }
 
 void CubeDecisions() {
-    if (g_sideToMove == SIDE_HUMAN) return OfferHumanDouble();
-    switch (ComputerCubeOffer()) {
+    if (g_game.position.sideToMove == SIDE_HUMAN) return OfferHumanDouble();
+    switch (ComputerCubeOffer(g_game, ComputerPlayerFor(LevelOfPlay), UseCube != 0)) {
         case CubeOffer::Double:
             return ComputerDoubles();
         case CubeOffer::Resign:
@@ -98,10 +99,10 @@ void ResignCommand() {
     if (PutOffUntilWaitEnds(ID_RESIGN)) return;
     const std::optional<WinKind> kind = View().AskResign();
     if (!kind) return;
-    if (!HumanResigns(*kind)) {
+    if (!HumanResigns(g_game, ComputerPlayerFor(LevelOfPlay), *kind)) {
         MessageBox(ResString(IDS_COMPUTER_REFUSES), MB_OK, MB_ICONEXCLAMATION, HELP_DOUBLING);
         return;
     }
     RecordResign(SIDE_HUMAN, *kind);
-    EndGame(g_winner, 0);
+    EndGame(g_game.winner, 0);
 }

@@ -10,7 +10,7 @@ void ShowCube();
 // The human doubles (the Double command and the cube button), or, on the
 // computer's turn, the computer offers a double or to give up. A refused
 // double accepted as the end of the game ends it here; the computer's offers
-// only set g_winner, and its turn ends the game.
+// only set g_game.winner, and its turn ends the game.
 void CubeDecisions();
 
 // The human gives up a normal game, a gammon or a backgammon.

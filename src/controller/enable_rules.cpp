@@ -1,22 +1,23 @@
 #include "controller/enable_rules.h"
+#include "game/game.h"
+#include "settings/options.h"
 
-#include "computer/cube_exchange.h"
+#include "game/cube_exchange.h"
 #include "resources/command_ids.h"
 #include "rules/moves.h"
-#include "rules/turn_state.h"
 
 namespace {
 // Before the first move of the human's turn.
-bool NoMoveMadeYet() { return g_moveOrdinal == 1; }
+bool NoMoveMadeYet() { return g_game.moveOrdinal == 1; }
 }  // namespace
 
 bool CanSave() { return NoMoveMadeYet(); }
 
-bool CanUndo() { return g_moveOrdinal > 1; }
+bool CanUndo() { return g_game.moveOrdinal > 1; }
 
-bool CanDouble() { return HumanMayDouble(); }
+bool CanDouble() { return HumanMayDouble(g_game, UseCube != 0); }
 
-bool CanPass() { return NoMovePossible(); }
+bool CanPass() { return NoMovePossible(g_game.position); }
 
 bool CanSwitchSides() { return NoMoveMadeYet(); }
 

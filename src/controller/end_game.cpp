@@ -1,4 +1,5 @@
 #include "controller/end_game.h"
+#include "game/game.h"
 
 #include "controller/clocks.h"
 #include "controller/file_failure.h"
@@ -8,23 +9,21 @@
 #include "platform/profile.h"
 #include "resources/command_ids.h"
 #include "rules/game_end.h"
-#include "rules/game_stats.h"
 #include "rules/position.h"
-#include "rules/turn_state.h"
 #include "settings/options.h"
 #include "stats/stats_record.h"
 
 void EndGame(int winner, int scoreKind) {
     StopClock(SIDE_HUMAN);
-    g_finishMode = 0;
-    g_winner = winner;
-    if (scoreKind == 1) g_cubeValue *= static_cast<int>(ClassifyWin());
-    g_totalScore[winner] += g_cubeValue;
-    g_runScore[winner] += g_cubeValue;
-    RecordWin(winner, g_cubeValue);
+    g_game.finishMode = 0;
+    g_game.winner = winner;
+    if (scoreKind == 1) g_game.position.cubeValue *= static_cast<int>(ClassifyWin(g_game.position.board));
+    g_totalScore[winner] += g_game.position.cubeValue;
+    g_game.runScore[winner] += g_game.position.cubeValue;
+    RecordWin(winner, g_game.position.cubeValue);
     const FileResult scores = SaveScores();
     // The statistics window shows the history with this game booked.
-    const FileResult history = UpdateStatsFile();
+    const FileResult history = UpdateStatsFile(winner);
     const bool again = View().ShowStatistics();
     // Told once the statistics window is gone: over it, the message would hide
     // the numbers and take the keys meant for Again and Quit.

@@ -1,4 +1,5 @@
 #include "controller/finish_game.h"
+#include "game/game.h"
 
 #include "controller/confirm_turn.h"
 #include "controller/game_view.h"
@@ -13,9 +14,7 @@
 #include "resources/command_ids.h"
 #include "resources/help_topics.h"
 #include "resources/strings.h"
-#include "rules/game_stats.h"
 #include "rules/position.h"
-#include "rules/turn_state.h"
 #include "rules/whole_turn.h"
 #include "settings/options.h"
 
@@ -23,9 +22,9 @@ namespace {
 // With more dice than checkers on the bar and another die that enters too,
 // the human decides which die enters.
 bool HumanChoosesEntry(int from, int dieIndex) {
-    if (from != LOC_HUMAN_BAR || (g_diceLeft != 2 && g_diceLeft != 3)) return false;
-    if (g_board[LOC_HUMAN_BAR]->count >= g_diceLeft) return false;
-    return HumanMayPlay(LOC_HUMAN_BAR, g_dice[dieIndex == 0 ? 1 : 0]);
+    if (from != LOC_HUMAN_BAR || (g_game.position.diceLeft != 2 && g_game.position.diceLeft != 3)) return false;
+    if (g_game.position[LOC_HUMAN_BAR].count >= g_game.position.diceLeft) return false;
+    return HumanMayPlay(g_game.position, LOC_HUMAN_BAR, g_game.position.dice[dieIndex == 0 ? 1 : 0]);
 }
 
 // The one location die i can be played from, or -1.
@@ -33,7 +32,7 @@ int ForcedFrom(int dieIndex) {
     int counted = 0;
     int last = -1;
     for (int from = 0; from <= 24; ++from) {
-        if (!HumanMayPlay(from, g_dice[dieIndex])) continue;
+        if (!HumanMayPlay(g_game.position, from, g_game.position.dice[dieIndex])) continue;
         last = from;
         if (!HumanChoosesEntry(from, dieIndex)) ++counted;
     }
@@ -61,18 +60,18 @@ int ChooseSpeed() {
 }
 
 void StopIfEscapeHeld() {
-    if (KeyIsDown(VK_ESCAPE)) g_finishMode = 0;
+    if (KeyIsDown(VK_ESCAPE)) g_game.finishMode = 0;
 }
 }  // namespace
 
 void PlayForcedMoves() {
-    if (AutoForcedMoves != 1 || g_finishMode != 0 || g_sideToMove != SIDE_HUMAN || g_diceLeft == 0) return;
+    if (AutoForcedMoves != 1 || g_game.finishMode != 0 || g_game.position.sideToMove != SIDE_HUMAN || g_game.position.diceLeft == 0) return;
     // A move half entered is the human's own choice already.
     if (g_curMove->from != NO_LOCATION) return;
-    for (int i = 0; i < g_diceLeft; ++i) {
+    for (int i = 0; i < g_game.position.diceLeft; ++i) {
         const int from = ForcedFrom(i);
         if (from < 0) continue;
-        if (PlayForHuman(from, from + g_dice[i]) == 0) return;
+        if (PlayForHuman(from, from + g_game.position.dice[i]) == 0) return;
     }
 }
 
@@ -81,20 +80,20 @@ void FinishGame() {
     if (PutOffUntilWaitEnds(ID_FINISH_GAME)) return;
     const int quick = ChooseSpeed();
     if (quick < 0) return;
-    g_quickFinish = quick;
+    g_game.quickFinish = quick;
     ShowStatus(IDS_ESC_TO_CANCEL);
-    g_finishMode = 1;
+    g_game.finishMode = 1;
     StopIfEscapeHeld();
-    while (g_finishMode == 1) {
+    while (g_game.finishMode == 1) {
         // A human turn already played only waits for the computer's.
-        if (g_sideToMove == SIDE_HUMAN && g_diceLeft > 0) {
+        if (g_game.position.sideToMove == SIDE_HUMAN && g_game.position.diceLeft > 0) {
             PromptMove(1);
             View().RedrawAll();
             OnSuggestMove();
             // A turn that could not be played passes, the opening one too.
-            if (g_finishMode == 1) g_openingThrow = 0;
+            if (g_game.finishMode == 1) g_game.openingThrow = 0;
         }
-        if (g_finishMode == 1) OnComputerTurn();
+        if (g_game.finishMode == 1) OnComputerTurn();
         StopIfEscapeHeld();
     }
     PromptMove(1);

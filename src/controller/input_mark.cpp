@@ -1,10 +1,10 @@
 #include "controller/input_mark.h"
+#include "game/game.h"
 
 #include <string>
 
 #include "controller/game_view.h"
 #include "display/geometry.h"
-#include "rules/game_stats.h"
 #include "rules/position.h"
 
 namespace {
@@ -13,7 +13,7 @@ int g_markDue = 1;
 }  // namespace
 
 void BlinkStep() {
-    if (g_sideToMove != SIDE_HUMAN || g_finishMode != 0 || !View().IsActive()) return;
+    if (g_game.position.sideToMove != SIDE_HUMAN || g_game.finishMode != 0 || !View().IsActive()) return;
     const int last = View().ListCount() - 1;
     if (last < 0) return;
     if (g_markDue == 0) {

@@ -1,4 +1,5 @@
 #include "controller/move_entry.h"
+#include "game/game.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -21,9 +22,9 @@
 #include "resources/strings.h"
 #include "rules/moves.h"
 #include "rules/position.h"
-#include "rules/turn_state.h"
 #include "rules/whole_turn.h"
 #include "settings/options.h"
+#include "display/board_display.h"
 
 namespace {
 // The pause that lets the human see a dropped move before it goes.
@@ -32,23 +33,23 @@ constexpr int kDropPauseMs = 200;
 // "1st  from  ", "2nd from  ", ...
 std::string PromptLine() {
     char text[32];
-    std::snprintf(text, sizeof text, "%d%s ", g_moveOrdinal, ResString(IDS_ORDINAL_BASE + g_moveOrdinal));
+    std::snprintf(text, sizeof text, "%d%s ", g_game.moveOrdinal, ResString(IDS_ORDINAL_BASE + g_game.moveOrdinal));
     return std::string(text) + ResString(IDS_FROM);
 }
 
 // A human checker on the bar must enter before any other moves.
 bool AcceptableFrom(int from) {
-    return (g_board[LOC_HUMAN_BAR]->count == 0 || from == LOC_HUMAN_BAR) && g_board[from]->owner == g_sideToMove &&
-           g_board[from]->count >= 1;
+    return (g_game.position[LOC_HUMAN_BAR].count == 0 || from == LOC_HUMAN_BAR) && g_game.position[from].owner == g_game.position.sideToMove &&
+           g_game.position[from].count >= 1;
 }
 
 // Why a legal move was not played: it would leave the turn fewer dice than
 // it can use, or it is the smaller of two dice of which only one plays.
 void ShowRefusalNote() {
-    const int smaller = RefusedSmallerDie();
-    if (smaller < 0) return ShowRuleNote(ResText(g_dice[0] == g_dice[1] ? IDS_USE_MOST_DICE : IDS_USE_BOTH_DICE));
+    const int smaller = RefusedSmallerDie(g_game.position);
+    if (smaller < 0) return ShowRuleNote(ResText(g_game.position.dice[0] == g_game.position.dice[1] ? IDS_USE_MOST_DICE : IDS_USE_BOTH_DICE));
     char text[64];
-    std::snprintf(text, sizeof text, ResText(IDS_LARGER_DIE), g_dice[1 - smaller]);
+    std::snprintf(text, sizeof text, ResText(IDS_LARGER_DIE), g_game.position.dice[1 - smaller]);
     ShowRuleNote(text);
 }
 
@@ -63,10 +64,10 @@ bool ChooseFrom(int letter) {
     const int from = LetterLocation(letter);
     g_curMove->from = static_cast<uint8_t>(from);
     if (!AcceptableFrom(from)) {
-        if (g_board[LOC_HUMAN_BAR]->count > 0) {
+        if (g_game.position[LOC_HUMAN_BAR].count > 0) {
             ShowNote(ResString(IDS_BAR_FIRST));
             // The bar checker stirs in place to show where the move must start.
-            g_board[LOC_HUMAN_BAR]->TransferChecker(LOC_HUMAN_BAR);
+            ShowCheckerTransfer(LOC_HUMAN_BAR, LOC_HUMAN_BAR, SIDE_HUMAN);
         }
         PromptMove(1);
         return false;
@@ -84,10 +85,10 @@ bool ChooseFrom(int letter) {
 bool PlayEnteredMove() {
     const int from = g_curMove->from;
     // A bar, a tray or the key 0 as the target bears off.
-    if (g_curMove->to == 0 || g_curMove->to >= 25) g_curMove->to = static_cast<uint8_t>(from + BearOffDie(from));
+    if (g_curMove->to == 0 || g_curMove->to >= 25) g_curMove->to = static_cast<uint8_t>(from + BearOffDie(g_game.position, from));
     const int die = g_curMove->to - from;
-    if (FindDie(die) >= 0 && IsLegalMove(from, die)) {
-        if (HumanMayPlay(from, die)) return PlayMove(from, g_curMove->to) != 0;
+    if (g_game.position.FindDie(die) >= 0 && IsLegalMove(g_game.position, from, die)) {
+        if (HumanMayPlay(g_game.position, from, die)) return PlayMove(from, g_curMove->to) != 0;
         ShowRefusalNote();
     }
     PromptMove(1);
@@ -102,21 +103,21 @@ void PromptMove(int reset) {
         DeleteLastLine();
     }
     DrawProgressBar();
-    if (g_sideToMove != SIDE_HUMAN) return;
+    if (g_game.position.sideToMove != SIDE_HUMAN) return;
     View().EnableCube(CanDouble());
-    ShowStatus(NoMovePossible() ? IDS_CANNOT_MOVE : IDS_PROMPT_FROM);
+    ShowStatus(NoMovePossible(g_game.position) ? IDS_CANNOT_MOVE : IDS_PROMPT_FROM);
     AddListLine(PromptLine());
     g_curMove->from = g_curMove->to = NO_LOCATION;
-    if (g_moveOrdinal == 1) g_mustUseBoth = BothDicePossible() ? 1 : 0;
+    if (g_game.moveOrdinal == 1) g_mustUseBoth = BothDicePossible(g_game.position) ? 1 : 0;
     View().PostCommand(ID_AUTO_FORCED);
     StartClock(SIDE_HUMAN);
 }
 
 void EnterLocation(int letter, int, int flags) {
     ShowNote("");
-    if (g_awaitingConfirm == 1 || KeyIsDown(VK_CONTROL) || !IsLocationLetter(letter)) return;
+    if (g_game.awaitingConfirm == 1 || KeyIsDown(VK_CONTROL) || !IsLocationLetter(letter)) return;
     // Moves are entered only while the human has dice to play.
-    if (g_sideToMove != SIDE_HUMAN || g_diceLeft == 0) return;
+    if (g_game.position.sideToMove != SIDE_HUMAN || g_game.position.diceLeft == 0) return;
     AppendToLastLine(std::string(1, static_cast<char>(letter)));
     if (flags != 0) PointAtLocation(LetterLocation(letter));
     if (g_curMove->from == NO_LOCATION) {
@@ -128,14 +129,14 @@ void EnterLocation(int letter, int, int flags) {
 }
 
 int AutoTarget(int from) {
-    if (g_diceLeft == 1 || g_dice[0] == g_dice[1]) return from + g_dice[0];
-    if (g_race == 1 && AllHome()) {
-        const int d = BearOffDie(from);
+    if (g_game.position.diceLeft == 1 || g_game.position.dice[0] == g_game.position.dice[1]) return from + g_game.position.dice[0];
+    if (g_game.race == 1 && AllHome(g_game.position)) {
+        const int d = BearOffDie(g_game.position, from);
         if (d >= 0 && from + d >= 25) return from + d;
     }
     if (IntelMoves == 1)
-        for (int i = 0; i < g_diceLeft; ++i)
-            if (!HumanMayPlay(from, g_dice[i])) return from + g_dice[std::abs(i - 1)];
+        for (int i = 0; i < g_game.position.diceLeft; ++i)
+            if (!HumanMayPlay(g_game.position, from, g_game.position.dice[i])) return from + g_game.position.dice[std::abs(i - 1)];
     return NO_LOCATION;
 }
 
@@ -143,7 +144,7 @@ void OnLButtonUp(int x, int y) {
     const int n = LocationAt(x, y);
     if (n >= 0)
         EnterLocation(LocationLetter(n), 1, 0);
-    else if (NoMovePossible())
+    else if (NoMovePossible(g_game.position))
         OnPass();
 }
 

@@ -1,8 +1,8 @@
 #include "controller/narration.h"
+#include "game/game.h"
 
 #include "controller/game_view.h"
 #include "resources/strings.h"
-#include "rules/game_stats.h"
 
 namespace {
 constexpr std::size_t kMaxLineLength = 63;
@@ -11,7 +11,7 @@ bool g_ruleNoteShown = false;
 }  // namespace
 
 void ShowStatus(int textId) {
-    if (g_finishMode == 1) return;
+    if (g_game.finishMode == 1) return;
     View().SetPaneText(0, ResText(textId));
 }
 

@@ -1,4 +1,5 @@
 #include "controller/new_game.h"
+#include "game/game.h"
 
 #include "controller/cube_commands.h"
 #include "controller/dice_display.h"
@@ -10,19 +11,19 @@
 #include "resources/command_ids.h"
 #include "resources/stored_texts.h"
 #include "rules/dice_throw.h"
-#include "rules/game_stats.h"
 #include "rules/position.h"
-#include "rules/turn_state.h"
 #include "settings/options.h"
+#include "controller/live_board.h"
+#include "game/turn_dice.h"
 
 namespace {
 std::string Plain(StoredText which) { return Unscramble(ScrambledText(which)); }
 
 // The computer's die is entry 0, the human's entry 1; a double is thrown again.
 void OpeningThrow() {
-    do ThrowDice();
-    while (g_diceLeft == MAX_DICE);
-    if (g_firstStarterFixed == 0) g_sideToMove = g_dice[0] < g_dice[1] ? SIDE_HUMAN : SIDE_COMPUTER;
+    do ThrowTurnDice(g_game);
+    while (g_game.position.diceLeft == MAX_DICE);
+    if (g_firstStarterFixed == 0) g_game.position.sideToMove = g_game.position.dice[0] < g_game.position.dice[1] ? SIDE_HUMAN : SIDE_COMPUTER;
 }
 }  // namespace
 
@@ -41,14 +42,14 @@ void NewGame() {
     DestroyBoard();
     BuildBoard(true);
     RecordNewGame(true);
-    ClearGameStats();
-    g_cubeOwner = SIDE_NONE;
-    g_winner = SIDE_NONE;
-    g_cubeValue = 1;
-    g_computerMayResign = 1;
-    g_computerMayDouble = 1;
-    g_openingThrow = 1;
-    g_finishMode = 0;
+    g_game.counters = {};
+    g_game.position.cubeOwner = SIDE_NONE;
+    g_game.winner = SIDE_NONE;
+    g_game.position.cubeValue = 1;
+    g_game.computerMayResign = 1;
+    g_game.computerMayDouble = 1;
+    g_game.openingThrow = 1;
+    g_game.finishMode = 0;
 
     if (!View().ControlsLaidOut()) View().LayoutControls();
     View().SetCaption(ProgramTitle());
@@ -58,7 +59,7 @@ void NewGame() {
     HideDice();
 
     OpeningThrow();
-    if (g_sideToMove == SIDE_HUMAN)
+    if (g_game.position.sideToMove == SIDE_HUMAN)
         BeginTurn();
     else
         View().PostCommand(ID_COMPUTER_TURN);

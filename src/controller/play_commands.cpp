@@ -1,11 +1,14 @@
 #include "controller/play_commands.h"
+#include "game/game.h"
 
 #include <cstdio>
 #include <cstdlib>
 
+#include "computer/computer_player.h"
 #include "computer/suggestion.h"
 #include "controller/confirm_turn.h"
 #include "controller/game_view.h"
+#include "controller/live_board.h"
 #include "controller/location_letters.h"
 #include "controller/move_entry.h"
 #include "controller/narration.h"
@@ -19,9 +22,7 @@
 #include "resources/command_ids.h"
 #include "resources/help_topics.h"
 #include "resources/strings.h"
-#include "rules/board_snapshot.h"
 #include "rules/position.h"
-#include "rules/turn_state.h"
 #include "settings/options.h"
 
 void OnNewGame() {
@@ -40,21 +41,19 @@ int PlayForHuman(int from, int to) {
 }
 
 void OnSuggestMove() {
-    if (g_sideToMove != SIDE_HUMAN || g_awaitingConfirm != 0 || g_diceLeft == 0) return;
+    if (g_game.position.sideToMove != SIDE_HUMAN || g_game.awaitingConfirm != 0 || g_game.position.diceLeft == 0) return;
     SuggestedMove moves[MAX_DICE];
-    const int n = SuggestHumanMove(moves, LevelOfPlay);
+    const int n = SuggestHumanMove(g_game.position, g_game.race != 0, AdviserFor(LevelOfPlay), moves);
     for (int i = 0; i < n; ++i) {
         if (PlayForHuman(moves[i].from, moves[i].to) == 0) return;
     }
 }
 
 void OnSwitchSides() {
-    const BoardSnapshot before;
+    const Board before = g_game.position.board;
     for (int i = 0; i < NUM_LOCATIONS; ++i) {
-        CLocation& loc = *g_board[MirrorLocation(i)];
-        while (loc.count > 0) loc.RemoveChecker();
-        if (before[i].owner != SIDE_NONE) loc.owner = MirrorSide(before[i].owner);
-        while (loc.count < before[i].count) loc.AddChecker();
+        const int loc = MirrorLocation(i);
+        SetLocation(loc, {before[i].count, MirrorSide(before[i].owner)});
     }
     RecordSidesSwitched();
     // The counts follow arrivals; a location emptied after the last one left them stale.
@@ -65,7 +64,7 @@ void OnSwitchSides() {
 void OnRedraw() { View().RedrawAll(); }
 
 void OnShowProgress() {
-    const int lead = RaceLead(SIDE_HUMAN);
+    const int lead = RaceLead(g_game.position.board, SIDE_HUMAN);
     if (lead == 0) return ShowNote(ResText(IDS_EQUAL));
     char text[64];
     std::snprintf(text, sizeof text, ResText(lead > 0 ? IDS_YOU_LEAD : IDS_COMPUTER_LEADS), std::abs(lead));

@@ -1,4 +1,5 @@
 #include "controller/position_commands.h"
+#include "game/game.h"
 
 #include <filesystem>
 #include <optional>
@@ -24,10 +25,11 @@
 #include "resources/help_topics.h"
 #include "resources/stored_texts.h"
 #include "resources/strings.h"
-#include "rules/game_stats.h"
 #include "rules/location.h"
 #include "rules/position.h"
 #include "settings/position_file.h"
+#include "game/game_file.h"
+#include "controller/live_board.h"
 
 namespace {
 std::optional<std::string> AskPositionFile(FileDialogKind kind) {
@@ -55,9 +57,9 @@ void SavePositionFile() {
     const std::optional<std::string> path = AskPositionFile(FileDialogKind::Save);
     if (!path) return;
     // The saved time is the total so far; the clock runs again at the next prompt.
-    const bool clockRan = g_thinkTime[SIDE_HUMAN] < 0;
+    const bool clockRan = g_game.counters.thinkTime[SIDE_HUMAN] < 0;
     StopClock(SIDE_HUMAN);
-    const FileResult saved = SavePositionFile(*path);
+    const FileResult saved = SavePositionFile(*path, g_game);
     if (saved) return;
     // Nothing was saved, so the human's time goes on counting.
     if (clockRan) StartClock(SIDE_HUMAN);
@@ -69,7 +71,7 @@ void OpenPositionFile() {
     if (PutOffUntilWaitEnds(ID_FILE_OPEN)) return;
     const std::optional<std::string> path = AskPositionFile(FileDialogKind::Open);
     if (!path) return;
-    const PosFileRead read = ReadPositionFile(*path);
+    const PosFileRead read = ReadPositionFile(*path, CapturePositionFile(g_game));
     if (read.status == PosFileStatus::Unreadable) return ShowFileFailure(IDS_OPEN_FAILED, *path, read.why);
     if (read.status == PosFileStatus::Invalid) {
         MessageBox(ResString(IDS_INVALID_POSITION_FILE), MB_OK, MB_ICONEXCLAMATION, HELP_FILES);
@@ -77,10 +79,10 @@ void OpenPositionFile() {
     }
     HideDice();
     ClearRuleNote();
-    ApplyPositionFile(*read.data);
+    LoadPosition(*read.data);
     // The moves of the turn before belong to another position: Undo must not reach them.
     ClearTurnMoves();
-    RecordSetUpGame();
+    RecordSetUpGame(g_game.position);
     ShowLoadedTurn(ProgramTitle() + " - " + std::filesystem::path(*path).filename().string());
     // Held until the wait ended, Open runs before the computer's turn that
     // the wait posted; the loaded turn is the human's all the same.

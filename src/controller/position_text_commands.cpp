@@ -1,4 +1,5 @@
 #include "controller/position_text_commands.h"
+#include "game/game.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -21,13 +22,15 @@
 #include "resources/stored_texts.h"
 #include "resources/strings.h"
 #include "settings/position_file.h"
+#include "game/game_file.h"
+#include "controller/live_board.h"
 
 namespace {
 // The position as a file saved at the start of its turn would hold it; the
 // game's counters start again from 0.
 PositionFileData FileDataOf(const TextPosition& p) {
-    PositionFileData data = CapturePositionFile();
-    std::copy(p.table, p.table + NUM_LOCATIONS, data.table);
+    PositionFileData data = CapturePositionFile(g_game);
+    data.table = p.table;
     std::fill(std::begin(data.dice), std::end(data.dice), DICE_END);
     std::fill(std::begin(data.fields), std::end(data.fields), 0);
     int left = 0;
@@ -46,11 +49,11 @@ PositionFileData FileDataOf(const TextPosition& p) {
 void SetUpPosition(const TextPosition& p) {
     EraseInputMark();
     HideDice();
-    ApplyPositionFile(FileDataOf(p));
-    g_race = NoContact();
-    g_sideToMove = p.side;
+    LoadPosition(FileDataOf(p));
+    g_game.race = NoContact(g_game.position.board);
+    g_game.position.sideToMove = p.side;
     ClearTurnMoves();
-    RecordSetUpGame();
+    RecordSetUpGame(g_game.position);
     // Put off until the end-of-turn wait ended, Paste runs before the
     // computer's turn that the wait posted, which belongs to the old position.
     FlushInput();
@@ -63,14 +66,14 @@ void SetUpPosition(const TextPosition& p) {
         return PlayComputerTurn();
     }
     // The side on roll begins its turn with a throw.
-    g_sideToMove = MirrorSide(p.side);
+    g_game.position.sideToMove = MirrorSide(p.side);
     if (p.side == SIDE_HUMAN) return BeginTurn();
     View().PostCommand(ID_COMPUTER_TURN);
 }
 }  // namespace
 
 void CopyPosition() {
-    const TextPosition p = TurnStartPosition();
+    const TextPosition p = TurnStartPosition(g_game.position);
     SetClipboardText(EncodeXgid(p) + "\n" + EncodeGnuIds(p) + "\n");
     ShowNote(ResString(IDS_POSITION_COPIED));
 }

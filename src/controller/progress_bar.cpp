@@ -1,4 +1,5 @@
 #include "controller/progress_bar.h"
+#include "game/game.h"
 
 #include "controller/game_view.h"
 #include "rules/position.h"
@@ -25,5 +26,5 @@ void DrawProgressBar() {
     }
     const Rect pane = View().PaneRect(1);
     View().SetProgressBar(
-        SplitProgress(pane.Width(), pane.Height(), QuadrantCount(SIDE_HUMAN), QuadrantCount(SIDE_COMPUTER)));
+        SplitProgress(pane.Width(), pane.Height(), QuadrantCount(g_game.position.board, SIDE_HUMAN), QuadrantCount(g_game.position.board, SIDE_COMPUTER)));
 }

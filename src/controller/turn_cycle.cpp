@@ -1,8 +1,9 @@
 #include "controller/turn_cycle.h"
+#include "game/game.h"
 
 #include <cstdio>
 
-#include "computer/search.h"
+#include "computer/computer_player.h"
 #include "controller/clocks.h"
 #include "controller/confirm_turn.h"
 #include "controller/cube_commands.h"
@@ -26,11 +27,11 @@
 #include "resources/strings.h"
 #include "rules/dice_throw.h"
 #include "rules/game_end.h"
-#include "rules/game_stats.h"
 #include "rules/moves.h"
 #include "rules/position.h"
-#include "rules/turn_state.h"
 #include "settings/options.h"
+#include "controller/live_board.h"
+#include "game/turn_dice.h"
 
 namespace {
 // The computer's think before a single throw; doubles and races are quick.
@@ -47,16 +48,16 @@ std::string ComputerMoveText(int from, int die) {
 bool PlayComputerMove() {
     ShowStatus(IDS_THINKING);
     View().SetWaitCursor(true);
-    StartClock(g_sideToMove);
-    if (g_race != 1 && g_diceLeft != MAX_DICE && g_finishMode != 1) Pause(kThinkPauseMs);
-    ChooseComputerMove(LevelOfPlay);
-    StopClock(g_sideToMove);
+    StartClock(g_game.position.sideToMove);
+    if (g_game.race != 1 && g_game.position.diceLeft != MAX_DICE && g_game.finishMode != 1) Pause(kThinkPauseMs);
+    const ComputerPlay play = ComputerPlayerFor(LevelOfPlay).ChoosePlay(g_game.position, g_game.race != 0);
+    StopClock(g_game.position.sideToMove);
     AddSeparator();
     ShowStatus(IDS_MOVING);
     bool goesOn = true;
-    for (int i = 0; goesOn && i < g_diceLeft; ++i) {
-        const int from = g_bestFrom[i];
-        const int die = g_bestDice[i];
+    for (int i = 0; goesOn && i < play.count; ++i) {
+        const int from = play.from[i];
+        const int die = play.dice[i];
         AppendToLastLine(ComputerMoveText(from, die));
         goesOn = PlayMove(from, from - die) != 0;
     }
@@ -69,13 +70,13 @@ void BeginTurn() {
     ClearRuleNote();
     ClearTurnMoves();
     HideDice();
-    if (g_openingThrow == 0) {
-        g_sideToMove = Opponent();
-        ThrowDice();
+    if (g_game.openingThrow == 0) {
+        g_game.position.sideToMove = g_game.position.Opponent();
+        ThrowTurnDice(g_game);
     }
-    RecordTurnThrow();
+    RecordTurnThrow(g_game.position);
     // A side closed out on the bar throws for nothing: no display, no booking.
-    if (EntryOpen(g_sideToMove)) {
+    if (EntryOpen(g_game.position, g_game.position.sideToMove)) {
         ShowDice();
         AddListLine(FormatDice(1));
     }
@@ -92,11 +93,11 @@ void OnComputerTurn() {
 
 void PlayComputerTurn() {
     CubeDecisions();
-    if (g_winner != SIDE_NONE) return EndGame(g_winner, 0);
-    if (EntryOpen(SIDE_COMPUTER) && !PlayComputerMove()) return;
+    if (g_game.winner != SIDE_NONE) return EndGame(g_game.winner, 0);
+    if (EntryOpen(g_game.position, SIDE_COMPUTER) && !PlayComputerMove()) return;
     SavePosition();
     AddSeparator();
-    g_openingThrow = 0;
+    g_game.openingThrow = 0;
     g_firstStarterFixed = 0;
     BeginTurn();
 }
@@ -106,26 +107,26 @@ int PlayMove(int from, int to) {
     StopClock(SIDE_HUMAN);
     View().EnableCube(false);
     ShowTargets(from, 0);
-    const bool human = g_sideToMove == SIDE_HUMAN;
+    const bool human = g_game.position.sideToMove == SIDE_HUMAN;
     if (human)
-        g_turnHits[g_moveOrdinal] = IsPoint(to) && g_board[to]->count == 1 && g_board[to]->owner == SIDE_COMPUTER;
-    RecordStepBefore(from, to);
-    MoveChecker(from, to);
+        g_turnHits[g_game.moveOrdinal] = IsPoint(to) && g_game.position[to].count == 1 && g_game.position[to].owner == SIDE_COMPUTER;
+    RecordStepBefore(g_game.position, from, to);
+    PlayChecker(from, to);
     DrawProgressBar();
-    if (const int winner = TrayWinner(); winner != SIDE_NONE) {
+    if (const int winner = TrayWinner(g_game.position.board); winner != SIDE_NONE) {
         EndGame(winner, 1);
         return 0;
     }
     if (!human) return 1;
 
-    ++g_moveOrdinal;
-    g_curMove = &g_turnMoves[g_moveOrdinal];
-    RemoveDie(FindDie(to - from));
+    ++g_game.moveOrdinal;
+    g_curMove = &g_turnMoves[g_game.moveOrdinal];
+    g_game.position.RemoveDie(g_game.position.FindDie(to - from));
     // The tray's corner lies on no location: the hover highlight goes.
     const Rect tray = GeometryOf(LOC_HUMAN_OFF).rect;
     OnMouseMove(tray.left, tray.top);
     ShowDice();
-    if (g_diceLeft > 0) {
+    if (g_game.position.diceLeft > 0) {
         PromptMove(0);
         return 1;
     }
@@ -134,12 +135,12 @@ int PlayMove(int from, int to) {
 }
 
 void OnPass() {
-    if (g_diceLeft > 0 && g_mustUseBoth == 1) {
+    if (g_game.position.diceLeft > 0 && g_mustUseBoth == 1) {
         MessageBox(ResString(IDS_MUST_USE_BOTH), MB_OK, MB_ICONEXCLAMATION, HELP_PLAYING);
         return;
     }
     // Should the human pass the opening throw (a loaded or switched
     // position), the computer still throws for itself.
-    g_openingThrow = 0;
+    g_game.openingThrow = 0;
     View().PostCommand(ID_COMPUTER_TURN);
 }

@@ -13,7 +13,7 @@ struct TurnMove {
 
 // Entry k (1..4) is the k-th move of the turn; entry 0 is never used.
 extern TurnMove g_turnMoves[6];
-// Entry g_moveOrdinal: the move being entered.
+// Entry g_game.moveOrdinal: the move being entered.
 extern TurnMove* g_curMove;
 // Whether the k-th move of the turn hit a blot. The undo relies on this, not
 // on the position saved after the computer's turn, which a switch of sides

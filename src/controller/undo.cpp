@@ -1,4 +1,5 @@
 #include "controller/undo.h"
+#include "game/game.h"
 
 #include "controller/dice_display.h"
 #include "controller/input_mark.h"
@@ -6,43 +7,40 @@
 #include "controller/narration.h"
 #include "controller/turn_moves.h"
 #include "interchange/game_record.h"
-#include "rules/game_stats.h"
 #include "rules/moves.h"
 #include "rules/position.h"
-#include "rules/turn_state.h"
+#include "controller/live_board.h"
 
 namespace {
 // Takes the last move of the turn back: its die, its checker and any blot it hit.
 void TakeBackLastMove() {
-    --g_moveOrdinal;
-    g_curMove = &g_turnMoves[g_moveOrdinal];
+    --g_game.moveOrdinal;
+    g_curMove = &g_turnMoves[g_game.moveOrdinal];
     const int from = g_curMove->from;
-    g_dice[g_diceLeft] = static_cast<uint8_t>(g_curMove->to - from);
-    ++g_diceLeft;
+    g_game.position.dice[g_game.position.diceLeft] = static_cast<uint8_t>(g_curMove->to - from);
+    ++g_game.position.diceLeft;
     ShowDice();
 
-    g_undoing = 1;
     if (g_curMove->to >= 25) g_curMove->to = LOC_HUMAN_OFF;
     const int to = g_curMove->to;
-    MoveChecker(to, from);
-    bool& hit = g_turnHits[g_moveOrdinal];
-    if (hit && g_board[LOC_COMPUTER_BAR]->count > 0 && g_board[to]->count == 0) {
-        --g_hitsMade[SIDE_HUMAN];
-        g_board[LOC_COMPUTER_BAR]->TransferChecker(to);
+    PlayChecker(to, from, /*undoing=*/true);
+    bool& hit = g_turnHits[g_game.moveOrdinal];
+    if (hit && g_game.position[LOC_COMPUTER_BAR].count > 0 && g_game.position[to].count == 0) {
+        --g_game.counters.hitsMade[SIDE_HUMAN];
+        CarryCheckerBack(LOC_COMPUTER_BAR, to);
     }
     hit = false;
-    g_undoing = 0;
     RecordStepTakenBack();
 
     // The undone move's line, and the prompt that followed it when dice were left.
     DeleteLastLine();
-    if (g_diceLeft > 1) DeleteLastLine();
+    if (g_game.position.diceLeft > 1) DeleteLastLine();
 }
 }  // namespace
 
 void OnUndo() {
     EraseInputMark();
-    if (g_sideToMove != SIDE_HUMAN) return;
-    if (g_moveOrdinal > 1) TakeBackLastMove();
+    if (g_game.position.sideToMove != SIDE_HUMAN) return;
+    if (g_game.moveOrdinal > 1) TakeBackLastMove();
     PromptMove(g_curMove->to == NO_LOCATION ? 1 : 0);
 }

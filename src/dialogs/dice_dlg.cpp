@@ -1,4 +1,5 @@
 #include "dialogs/dice_dlg.h"
+#include "game/game.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -10,9 +11,8 @@
 #include "platform/number_box.h"
 #include "resources/dialog_templates.h"
 #include "resources/icons.h"
-#include "rules/dice_throw.h"
+#include "game/turn_dice.h"
 #include "rules/position.h"
-#include "rules/turn_state.h"
 #include "settings/options.h"
 
 namespace {
@@ -27,8 +27,8 @@ void SelectBox(QLineEdit* box) {
 
 DiceDlg::DiceDlg(QWidget* owner) : QDialog(owner) {
     BuildDialog(*this, *FindDialogTemplate(IDD_MANUAL_DICE));
-    m_die1 = {DialogItemAs<QLineEdit>(*this, IDC_DIE1), DialogItemAs<QLabel>(*this, IDC_DIE1_PICTURE), g_dice[0]};
-    m_die2 = {DialogItemAs<QLineEdit>(*this, IDC_DIE2), DialogItemAs<QLabel>(*this, IDC_DIE2_PICTURE), g_dice[1]};
+    m_die1 = {DialogItemAs<QLineEdit>(*this, IDC_DIE1), DialogItemAs<QLabel>(*this, IDC_DIE1_PICTURE), g_game.position.dice[0]};
+    m_die2 = {DialogItemAs<QLineEdit>(*this, IDC_DIE2), DialogItemAs<QLabel>(*this, IDC_DIE2_PICTURE), g_game.position.dice[1]};
     for (Die* die : {&m_die1, &m_die2}) {
         die->box->setText(QString::number(die->value));
         ShowPicture(*die);
@@ -64,9 +64,9 @@ void DiceDlg::accept() {
     const bool read = ReadNumberBox(*m_die1.box, kLowest, kHighest, m_die1.value) &&
                       ReadNumberBox(*m_die2.box, kLowest, kHighest, m_die2.value);
     // The throw that opens a game decides who starts, so it is never a double.
-    if (!read || (g_openingThrow == 1 && m_die1.value == m_die2.value)) return Beep();
-    g_dice[0] = static_cast<uint8_t>(m_die1.value);
-    g_dice[1] = static_cast<uint8_t>(m_die2.value);
+    if (!read || (g_game.openingThrow == 1 && m_die1.value == m_die2.value)) return Beep();
+    g_game.position.dice[0] = static_cast<uint8_t>(m_die1.value);
+    g_game.position.dice[1] = static_cast<uint8_t>(m_die2.value);
     QDialog::accept();
 }
 

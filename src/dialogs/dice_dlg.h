@@ -16,11 +16,11 @@ class DiceDlg : public QDialog {
     Q_OBJECT
 
 public:
-    // Offers the throw in entries 0 and 1 of g_dice, the first box focused
+    // Offers the throw in entries 0 and 1 of g_game.position.dice, the first box focused
     // with its digit selected.
     explicit DiceDlg(QWidget* owner);
 
-    // Stores the two dice into g_dice; a box that is empty or out of range,
+    // Stores the two dice into g_game.position.dice; a box that is empty or out of range,
     // or a double at a game's opening throw, keeps the dialog open.
     void accept() override;
 

@@ -1,4 +1,5 @@
 #include "dialogs/stats_dlg.h"
+#include "game/game.h"
 
 #include <QLabel>
 #include <QMainWindow>
@@ -14,9 +15,7 @@
 #include "platform/modal.h"
 #include "resources/dialog_templates.h"
 #include "resources/strings.h"
-#include "rules/game_stats.h"
 #include "rules/location.h"
-#include "rules/turn_state.h"
 #include "settings/color_scheme.h"
 #include "settings/options.h"
 #include "stats/stats_record.h"
@@ -83,16 +82,16 @@ StatsDlg::~StatsDlg() { g_statsExpanded = !g_statsExpanded; }
 
 void StatsDlg::ShowNumbers() {
     const NumberRow rows[] = {
-        {202, 207, g_diceTotal}, {203, 208, g_doublesThrown}, {204, 209, g_hitsMade},
-        {211, 215, g_runScore},  {221, 225, g_totalScore},
+        {202, 207, g_game.counters.diceTotal}, {203, 208, g_game.counters.doublesThrown}, {204, 209, g_game.counters.hitsMade},
+        {211, 215, g_game.runScore},  {221, 225, g_totalScore},
     };
     for (const NumberRow& row : rows) {
         DialogItemAs<QLabel>(*this, row.human)->setText(QString::number(static_cast<uint32_t>(row.values[SIDE_HUMAN])));
         DialogItemAs<QLabel>(*this, row.computer)
             ->setText(QString::number(static_cast<uint32_t>(row.values[SIDE_COMPUTER])));
     }
-    DialogItemAs<QLabel>(*this, 217)->setText(ThinkingTime(g_thinkTime[SIDE_HUMAN]));
-    DialogItemAs<QLabel>(*this, 220)->setText(ThinkingTime(g_thinkTime[SIDE_COMPUTER]));
+    DialogItemAs<QLabel>(*this, 217)->setText(ThinkingTime(g_game.counters.thinkTime[SIDE_HUMAN]));
+    DialogItemAs<QLabel>(*this, 220)->setText(ThinkingTime(g_game.counters.thinkTime[SIDE_COMPUTER]));
 }
 
 void StatsDlg::ToggleMore() {

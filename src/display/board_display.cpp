@@ -4,17 +4,16 @@
 #include "display/pip_band.h"
 #include "display/tray.h"
 #include "platform/canvas.h"
-#include "rules/position.h"
 
 namespace {
 Canvas* g_canvas = nullptr;
-LabelDrawer g_labelDrawer = nullptr;
+DrawnLocation* g_drawn[NUM_LOCATIONS] = {};
 
-CLocation* MakeDrawnLocation(int number, int count, int owner) {
-    if (number == LOC_COMPUTER_OFF) return new CTray(owner);
+DrawnLocation* MakeDrawnLocation(int number, int count, int owner) {
+    if (number == LOC_COMPUTER_OFF) return new CTray(owner, count);
     if (number == LOC_HUMAN_OFF) {
         // The last location of a board: every checker stands on it now.
-        auto* tray = new CTray(owner);
+        auto* tray = new CTray(owner, count);
         FollowPipCounts();
         return tray;
     }
@@ -30,38 +29,63 @@ CLocation* MakeDrawnLocation(int number, int count, int owner) {
     loc->Fill(count);
     return loc;
 }
-
-void DrawLetter(int point, int on) {
-    if (auto* drawn = dynamic_cast<CTopPoint*>(g_board[point])) drawn->DrawLabel(on != 0);
-}
 }  // namespace
 
 void InstallBoardDisplay(Canvas* canvas) {
     g_canvas = canvas;
     canvas->SetFont(BoardFont());
-    SetLocationFactory(MakeDrawnLocation);
-    SetLabelDrawer(DrawLetter);
 }
 
-void RemoveBoardDisplay() {
-    SetLocationFactory(nullptr);
-    SetLabelDrawer(nullptr);
-    g_canvas = nullptr;
-}
+void RemoveBoardDisplay() { g_canvas = nullptr; }
+
+bool BoardDisplayInstalled() { return g_canvas != nullptr; }
 
 Canvas& BoardCanvas() { return *g_canvas; }
 
-void SetLabelDrawer(LabelDrawer drawer) { g_labelDrawer = drawer; }
+void BuildDrawnBoard(const Board& board) {
+    if (!g_canvas) return;
+    for (int p = 1; p <= 24; ++p) g_drawn[p] = MakeDrawnLocation(p, board[p].count, board[p].owner);
+    for (int loc : {LOC_HUMAN_BAR, LOC_COMPUTER_BAR, LOC_COMPUTER_OFF, LOC_HUMAN_OFF})
+        g_drawn[loc] = MakeDrawnLocation(loc, board[loc].count, FixedOwner(loc));
+}
+
+void DestroyDrawnBoard() {
+    for (DrawnLocation*& loc : g_drawn) {
+        delete loc;
+        loc = nullptr;
+    }
+}
+
+DrawnLocation* DrawnAt(int loc) { return g_drawn[loc]; }
+
+Board DrawnCheckers() {
+    Board board{};
+    for (int loc = 0; loc < NUM_LOCATIONS; ++loc)
+        if (g_drawn[loc]) board[loc] = {g_drawn[loc]->count, g_drawn[loc]->owner};
+    return board;
+}
+
+void ShowCheckerTransfer(int from, int to, int side, bool undoing) {
+    if (g_drawn[from]) g_drawn[from]->TransferChecker(to, side, undoing);
+}
+
+void ShowLocation(int loc, const Checkers& shown) {
+    DrawnLocation* l = g_drawn[loc];
+    if (!l) return;
+    while (l->count > 0) l->RemoveChecker();
+    l->owner = shown.owner;
+    while (l->count < shown.count) l->AddChecker();
+}
 
 void DrawPointLabel(int point, int on) {
-    if (g_labelDrawer) g_labelDrawer(point, on);
+    if (auto* drawn = dynamic_cast<CTopPoint*>(g_drawn[point])) drawn->DrawLabel(on != 0);
 }
 
 void PaintBoard() {
     if (!g_canvas) return;
     g_canvas->Clear();
     for (int loc = LOC_HUMAN_BAR; loc <= LOC_COMPUTER_BAR; ++loc)
-        if (auto* drawn = dynamic_cast<CTopPoint*>(g_board[loc])) {
+        if (auto* drawn = dynamic_cast<CTopPoint*>(g_drawn[loc])) {
             drawn->Draw();
             drawn->ShowCheckers();
         }

@@ -20,7 +20,7 @@ COLORREF TriangleColour(int p) { return g_colors[p % 2 == 1 ? SLOT_POSITION_A : 
 void PresentOutlined(const Rect& r) { BoardCanvas().Present({r.left, r.top, r.right + 2, r.bottom + 2}); }
 }  // namespace
 
-CTopPoint::CTopPoint(int number, int owner) : CLocation(number, 0, owner) {}
+CTopPoint::CTopPoint(int number, int owner) : DrawnLocation(number, 0, owner) {}
 
 // From the top down, so that each restores what the one below had drawn.
 CTopPoint::~CTopPoint() {
@@ -33,23 +33,19 @@ void CTopPoint::Fill(int n) {
 }
 
 void CTopPoint::AddChecker() {
-    CLocation::AddChecker();
+    DrawnLocation::AddChecker();
     // A side has fifteen checkers; a count beyond that gets no sprite.
     if (count < 1 || count >= static_cast<int>(sprites_.size())) return;
     sprites_[count] = std::make_unique<CCheckerSprite>(CheckerLeft(number), ::CheckerTop(number, count), owner, count);
     // A location still being built is not on the board yet; the counts
     // follow once the whole board stands.
-    if (g_board[number] == this) FollowPipCounts();
+    if (DrawnAt(number) == this) FollowPipCounts();
 }
 
 void CTopPoint::RemoveChecker() {
     if (count >= 1 && count < static_cast<int>(sprites_.size())) sprites_[count].reset();
-    CLocation::RemoveChecker();
+    DrawnLocation::RemoveChecker();
 }
-
-int CTopPoint::CheckerTop(int n) const { return ::CheckerTop(number, n); }
-
-bool CTopPoint::HitTest(int x, int y) const { return ::HitTest(number, x, y); }
 
 CCheckerSprite* CTopPoint::TopSprite() const {
     if (count < 1 || count >= static_cast<int>(sprites_.size())) return nullptr;

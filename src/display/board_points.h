@@ -7,10 +7,10 @@
 #include <memory>
 
 #include "display/checker_sprite.h"
-#include "rules/location.h"
+#include "display/drawn_location.h"
 
 // Points 1..12, the top row; the base of the other points and the bars.
-class CTopPoint : public CLocation {
+class CTopPoint : public DrawnLocation {
 public:
     CTopPoint(int number, int owner);
     ~CTopPoint() override;
@@ -20,12 +20,10 @@ public:
 
     // Moves the top checker to `target` step by step over the board, the
     // hit of a lone opposing checker there included.
-    void TransferChecker(int target) override;
+    void TransferChecker(int target, int side, bool undoing) override;
     void RemoveChecker() override;
     void AddChecker() override;
     void Draw() override;
-    int CheckerTop(int n) const override;
-    bool HitTest(int x, int y) const override;
 
     // The point's letter, yellow when highlighted.
     void DrawLabel(bool highlight);

@@ -4,11 +4,10 @@
 #include <cstdlib>
 
 #include "dice/mevra32.h"
+#include "display/board_display.h"
 #include "display/board_points.h"
 #include "display/geometry.h"
 #include "display/pause.h"
-#include "rules/game_stats.h"
-#include "rules/moves.h"
 #include "rules/position.h"
 #include "settings/options.h"
 
@@ -31,21 +30,21 @@ bool NeedsCrossing(int from, int to) {
 }
 }  // namespace
 
-void CTopPoint::TransferChecker(int t) {
+void CTopPoint::TransferChecker(int t, int side, bool undoing) {
     CCheckerSprite* top = TopSprite();
     // Nothing to show travelling: the move itself still happens.
-    if (!top) return CLocation::TransferChecker(t);
+    if (!top) return DrawnLocation::TransferChecker(t, side, undoing);
     CCheckerSprite& s = *top;
     const int mover = owner;
     const int l = number;
     const int u = g_unit;
-    CLocation* to = g_board[t];
+    DrawnLocation* to = DrawnAt(t);
 
-    if (IsBar(t)) s.ShakeChecker(l);
+    if (IsBar(t) && !undoing) s.ShakeChecker(l);
 
     const int leave = l < 13 ? u : -u;
     do Step(s, 0, leave);
-    while (HitTest(s.X(), s.Y()));
+    while (::HitTest(number, s.X(), s.Y()));
 
     if (NeedsCrossing(l, t)) {
         const int targetX = GeometryOf(t).originX;
@@ -54,11 +53,8 @@ void CTopPoint::TransferChecker(int t) {
         while (dx > 0 ? s.X() < targetX : s.X() - u > targetX);
     }
 
-    const int side = g_sideToMove;
-    if (to->owner != side && to->count == 1 && IsPoint(t)) {
-        ++g_hitsMade[side];
-        to->TransferChecker(side == SIDE_HUMAN ? LOC_COMPUTER_BAR : LOC_HUMAN_BAR);
-    }
+    if (to->owner != side && to->count == 1 && IsPoint(t))
+        to->TransferChecker(side == SIDE_HUMAN ? LOC_COMPUTER_BAR : LOC_HUMAN_BAR, side, undoing);
 
     s.MoveTo(CheckerLeft(t), s.Y(), true);
 
@@ -77,7 +73,7 @@ void CTopPoint::TransferChecker(int t) {
 }
 
 void CCheckerSprite::ShakeChecker(int from) {
-    if (g_undoing == 1 || HitShake == 0) return;
+    if (HitShake == 0) return;
     const int u = g_unit;
     for (int i = 0; i < kShakes; ++i) {
         Pause(2 * g_moveDelay);

@@ -1,9 +1,9 @@
 #include "display/pause.h"
+#include "game/game.h"
 
 #include "platform/clock.h"
-#include "rules/game_stats.h"
 
 void Pause(int ms) {
-    if (g_quickFinish == 1 && g_finishMode == 1) return;
+    if (g_game.quickFinish == 1 && g_game.finishMode == 1) return;
     Sleep(ms);
 }

@@ -19,7 +19,7 @@ int HalfLeft(int first, int last) { return std::min(CheckerLeft(first), CheckerL
 
 void DrawCount(Canvas& canvas, int x, int y, int stringId, int side) {
     char text[64];
-    std::snprintf(text, sizeof text, ResString(stringId), PipCount(g_board, side));
+    std::snprintf(text, sizeof text, ResString(stringId), PipCount(DrawnCheckers(), side));
     canvas.TextOut(x, y, text);
 }
 }  // namespace

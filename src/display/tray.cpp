@@ -10,8 +10,8 @@ namespace {
 int TrayNumber(int side) { return side == SIDE_COMPUTER ? LOC_COMPUTER_OFF : LOC_HUMAN_OFF; }
 }  // namespace
 
-CTray::CTray(int side)
-    : CLocation(TrayNumber(side), g_savedPosition[TrayNumber(side)].count, side),
+CTray::CTray(int side, int count)
+    : DrawnLocation(TrayNumber(side), count, side),
       rect_(GeometryOf(number).rect),
       label_(BoardCanvas(), rect_, ClockWise == 1 ? StaticText::LEFT : StaticText::RIGHT) {
     Draw();
@@ -19,12 +19,12 @@ CTray::CTray(int side)
 }
 
 void CTray::RemoveChecker() {
-    CLocation::RemoveChecker();
+    DrawnLocation::RemoveChecker();
     Draw();
 }
 
 void CTray::AddChecker() {
-    CLocation::AddChecker();
+    DrawnLocation::AddChecker();
     Draw();
     FollowPipCounts();
 }

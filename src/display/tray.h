@@ -6,12 +6,12 @@
 
 #include "platform/rect.h"
 #include "platform/static_text.h"
-#include "rules/location.h"
+#include "display/drawn_location.h"
 
-class CTray : public CLocation {
+class CTray : public DrawnLocation {
 public:
-    // Tray 26 for the computer, 27 for the human, filled from the saved position.
-    explicit CTray(int side);
+    // Tray 26 for the computer, 27 for the human, with `count` checkers.
+    CTray(int side, int count);
 
     void RemoveChecker() override;
     void AddChecker() override;

@@ -23,9 +23,9 @@ void Add(const GameEvent& event) {
 
 void RecordNewGame(bool fromStart) { g_games.push_back({fromStart, false, {}}); }
 
-void RecordSetUpGame() {
+void RecordSetUpGame(const Position& p) {
     RecordNewGame(false);
-    if (g_diceLeft == 2 || g_diceLeft == MAX_DICE) RecordTurnThrow();
+    if (p.diceLeft == 2 || p.diceLeft == MAX_DICE) RecordTurnThrow(p);
 }
 
 void RecordSidesSwitched() { Current().fromStart = false; }
@@ -34,11 +34,11 @@ void RecordThrow(int side, int die1, int die2) { Add({GameAction::Throw, side, d
 
 void RecordStep(int side, int from, int to, bool hit) { Add({GameAction::Step, side, from, to, hit}); }
 
-void RecordTurnThrow() { RecordThrow(g_sideToMove, g_dice[0], g_dice[1]); }
+void RecordTurnThrow(const Position& p) { RecordThrow(p.sideToMove, p.dice[0], p.dice[1]); }
 
-void RecordStepBefore(int from, int to) {
-    const bool hit = IsPoint(to) && g_board[to]->count == 1 && g_board[to]->owner != g_sideToMove;
-    RecordStep(g_sideToMove, from, IsPoint(to) ? to : TrayOf(), hit);
+void RecordStepBefore(const Position& p, int from, int to) {
+    const bool hit = IsPoint(to) && p[to].count == 1 && p[to].owner != p.sideToMove;
+    RecordStep(p.sideToMove, from, IsPoint(to) ? to : TrayOf(p), hit);
 }
 
 void RecordStepTakenBack() {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "rules/game_end.h"
+#include "rules/position.h"
 
 enum class GameAction { Throw, Step, Double, Take, Drop, Resign, Win };
 
@@ -30,16 +31,16 @@ struct RecordedGame {
 // A game begins; `fromStart` false for a position set up from a file or a text.
 void RecordNewGame(bool fromStart);
 // A game set up from a file or a text, with its throw when the dice were given.
-void RecordSetUpGame();
+void RecordSetUpGame(const Position& p);
 // The side has switched sides with the other: the game can no longer be written.
 void RecordSidesSwitched();
 void RecordThrow(int side, int die1, int die2);
 void RecordStep(int side, int from, int to, bool hit);
-// The throw of the side to move, from the live dice.
-void RecordTurnThrow();
+// The throw of the side to move, from the position's dice.
+void RecordTurnThrow(const Position& p);
 // The step the side to move is about to play from `from` towards `to` (past
-// the board for a bear-off), with the hit the live board shows.
-void RecordStepBefore(int from, int to);
+// the board for a bear-off), with the hit the position shows.
+void RecordStepBefore(const Position& p, int from, int to);
 // Undo took the last step back.
 void RecordStepTakenBack();
 // A double taken, or declined: the game then ends with RecordWin.

@@ -30,7 +30,7 @@ std::string PositionId(const TextPosition& p) {
     BitWriter bits(kPositionIdBytes);
     for (int side : {MirrorSide(p.side), p.side}) {
         for (int own = 1; own <= 25; ++own) {
-            const SavedLocation& e = p.table[LocationOf(side, own)];
+            const Checkers& e = p.table[LocationOf(side, own)];
             const int count = e.owner == side ? e.count : 0;
             bits.Put((1u << count) - 1, count);
             bits.Put(0, 1);

@@ -31,19 +31,19 @@ bool TextPosition::operator==(const TextPosition& other) const {
 
 int TextErrorString(TextError error) { return IDS_TEXT_NOT_FOUND + static_cast<int>(error); }
 
-TextPosition LivePosition() {
+TextPosition TextPositionOf(const Position& p) {
     TextPosition position;
     for (int loc = 0; loc < NUM_LOCATIONS; ++loc)
-        position.table[loc] = {g_board[loc]->count, IsPoint(loc) ? g_board[loc]->owner : FixedOwner(loc)};
-    position.side = g_sideToMove;
-    position.cubeValue = g_cubeValue;
-    position.cubeOwner = g_cubeOwner;
+        position.table[loc] = {p[loc].count, IsPoint(loc) ? p[loc].owner : FixedOwner(loc)};
+    position.side = p.sideToMove;
+    position.cubeValue = p.cubeValue;
+    position.cubeOwner = p.cubeOwner;
     return position;
 }
 
 bool PlaceCheckers(TextPosition& position, int loc, int side, int count) {
     if (count == 0) return true;
-    SavedLocation& entry = position.table[loc];
+    Checkers& entry = position.table[loc];
     if (entry.count != 0 && entry.owner != side) return false;
     entry.count = static_cast<int8_t>(std::min(entry.count + count, 127));
     entry.owner = side;

@@ -12,7 +12,7 @@
 // A position as the texts carry it, in the program's own numbering.
 struct TextPosition {
     // Counts and owners of the 28 locations; bars and trays keep their fixed owners.
-    SavedLocation table[NUM_LOCATIONS] = {};
+    Board table{};
     int side = SIDE_HUMAN;  // on roll
     int dice[2] = {0, 0};   // 0 0 while not thrown
     int cubeValue = 1;
@@ -39,8 +39,8 @@ int TextErrorString(TextError error);
 
 using TextRead = std::variant<TextPosition, TextError>;
 
-// The position of the live board, side on roll and cube, without dice.
-TextPosition LivePosition();
+// A position's checkers, side on roll and cube, without dice.
+TextPosition TextPositionOf(const Position& p);
 
 std::string EncodeXgid(const TextPosition& position);
 // "POSITIONID:MATCHID", money play without the Jacoby rule.

@@ -6,16 +6,16 @@
 
 namespace {
 void Move(TextPosition& p, int from, int to, int side) {
-    SavedLocation& source = p.table[from];
+    Checkers& source = p.table[from];
     if (--source.count == 0 && IsPoint(from)) source.owner = SIDE_NONE;
-    SavedLocation& target = p.table[to];
+    Checkers& target = p.table[to];
     ++target.count;
     if (IsPoint(to)) target.owner = side;
 }
 }  // namespace
 
-TextPosition TurnStartPosition() {
-    TextPosition p = LivePosition();
+TextPosition TurnStartPosition(const Position& live) {
+    TextPosition p = TextPositionOf(live);
     std::vector<GameEvent> steps;
     const GameEvent* thrown = LastThrow(&steps);
     if (!thrown || thrown->side != p.side) return p;

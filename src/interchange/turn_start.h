@@ -4,6 +4,6 @@
 
 #include "interchange/position_text.h"
 
-// The live board with the steps of the turn taken back, the turn's throw when
-// it is the side to move's, the cube and the side to move.
-TextPosition TurnStartPosition();
+// The position with the recorded steps of the turn taken back, the turn's
+// throw when it is the side to move's, the cube and the side to move.
+TextPosition TurnStartPosition(const Position& live);

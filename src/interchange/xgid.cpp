@@ -77,7 +77,7 @@ std::optional<TextError> ReadDice(std::string_view text, TextPosition& p) {
 std::string EncodeXgid(const TextPosition& p) {
     std::string text(kPrefix);
     for (int i = 0; i < kBoardChars; ++i) {
-        const SavedLocation& e = p.table[LocationOfChar(i)];
+        const Checkers& e = p.table[LocationOfChar(i)];
         if (e.count == 0)
             text += '-';
         else

@@ -1,14 +1,11 @@
-// Per-game counters by side (entry 0 unused) and the flags of "Finish game".
+// The counters a game keeps for the statistics window, by side (entry 0 unused).
 #pragma once
 
 #include <cstdint>
 
-extern int32_t g_thinkTime[3];  // milliseconds; negative while the side's clock runs
-extern int32_t g_diceTotal[3];
-extern int32_t g_doublesThrown[3];
-extern int32_t g_hitsMade[3];
-
-extern int32_t g_finishMode;   // the program plays both sides
-extern int32_t g_quickFinish;  // ... without pauses
-
-void ClearGameStats();
+struct GameCounters {
+    int32_t thinkTime[3] = {};  // milliseconds; negative while the side's clock runs
+    int32_t diceTotal[3] = {};
+    int32_t doublesThrown[3] = {};
+    int32_t hitsMade[3] = {};
+};

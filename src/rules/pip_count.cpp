@@ -5,10 +5,10 @@ namespace {
 int Distance(int loc, int side) { return side == SIDE_HUMAN ? 25 - loc : loc; }
 }  // namespace
 
-int PipCount(CLocation* const* board, int side) {
+int PipCount(const Board& board, int side) {
     int pips = 0;
     for (int loc = LOC_HUMAN_BAR; loc <= LOC_COMPUTER_BAR; ++loc) {
-        if (board[loc]->owner == side) pips += board[loc]->count * Distance(loc, side);
+        if (board[loc].owner == side) pips += board[loc].count * Distance(loc, side);
     }
     return pips;
 }

@@ -2,8 +2,8 @@
 // off, the first number a backgammon player looks at.
 #pragma once
 
-#include "rules/location.h"
+#include "rules/position.h"
 
 // The sum over the side's checkers of their distance to bearing off, a
 // checker on the bar counting 25; borne-off checkers count nothing.
-int PipCount(CLocation* const* board, int side);
+int PipCount(const Board& board, int side);

@@ -1,22 +1,7 @@
-#include "position.h"
+#include "rules/position.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <cstring>
-
-CLocation* g_board[NUM_LOCATIONS];
-SavedLocation g_savedPosition[NUM_LOCATIONS];
-
-int32_t g_sideToMove = SIDE_HUMAN;
-uint8_t g_dice[MAX_DICE + 1] = {DICE_END, DICE_END, DICE_END, DICE_END, DICE_END};
-int32_t g_diceLeft = 0;
-
-int32_t g_race = 0;
-int32_t g_winner = 0;
-int32_t g_cubeValue = 1;
-int32_t g_cubeOwner = 0;
-int32_t g_computerMayDouble = 1;
-int32_t g_computerMayResign = 1;
 
 namespace {
 struct StartingPoint {
@@ -28,82 +13,62 @@ constexpr StartingPoint kStartingPosition[] = {
 };
 }  // namespace
 
-void SavePosition() {
-    for (int i = 0; i < NUM_LOCATIONS; ++i) g_savedPosition[i] = {g_board[i]->count, g_board[i]->owner};
+void Position::RemoveDie(int index) {
+    if (index < 0 || index >= diceLeft) return;
+    std::memmove(dice + index, dice + index + 1, MAX_DICE - index);
+    dice[MAX_DICE] = DICE_END;
+    --diceLeft;
 }
 
-void ResetPosition() {
-    for (int i = 0; i < NUM_LOCATIONS; ++i) {
-        g_savedPosition[i] = {0, SIDE_NONE};
-        g_board[i] = nullptr;
-    }
-    for (const StartingPoint& p : kStartingPosition) g_savedPosition[p.point] = {static_cast<int8_t>(p.count), p.owner};
-}
-
-void BuildBoard(bool reset) {
-    if (reset) ResetPosition();
-    const LocationFactory make = GetLocationFactory();
-    for (int p = 1; p <= 24; ++p) g_board[p] = make(p, g_savedPosition[p].count, g_savedPosition[p].owner);
-    g_board[LOC_HUMAN_BAR] = make(LOC_HUMAN_BAR, g_savedPosition[LOC_HUMAN_BAR].count, SIDE_HUMAN);
-    g_board[LOC_COMPUTER_BAR] = make(LOC_COMPUTER_BAR, g_savedPosition[LOC_COMPUTER_BAR].count, SIDE_COMPUTER);
-    g_board[LOC_COMPUTER_OFF] = make(LOC_COMPUTER_OFF, g_savedPosition[LOC_COMPUTER_OFF].count, SIDE_COMPUTER);
-    g_board[LOC_HUMAN_OFF] = make(LOC_HUMAN_OFF, g_savedPosition[LOC_HUMAN_OFF].count, SIDE_HUMAN);
-}
-
-void DestroyBoard() {
-    for (CLocation*& loc : g_board) {
-        delete loc;
-        loc = nullptr;
-    }
-}
-
-void RemoveDie(int index) {
-    if (index < 0 || index >= g_diceLeft) return;
-    std::memmove(g_dice + index, g_dice + index + 1, MAX_DICE - index);
-    g_dice[MAX_DICE] = DICE_END;
-    --g_diceLeft;
-}
-
-int FindDie(int value) {
-    for (int i = g_diceLeft - 1; i >= 0; --i)
-        if (g_dice[i] == value) return i;
+int Position::FindDie(int value) const {
+    for (int i = diceLeft - 1; i >= 0; --i)
+        if (dice[i] == value) return i;
     return -1;
 }
 
-int Opponent() { return g_sideToMove == SIDE_HUMAN ? SIDE_COMPUTER : SIDE_HUMAN; }
+Board StartingBoard() {
+    Board board{};
+    for (const StartingPoint& p : kStartingPosition) board[p.point] = {static_cast<int8_t>(p.count), p.owner};
+    return board;
+}
 
-int CountCheckers(int first, int last, CLocation* const* board, int side) {
+Board WithFixedOwners(Board board) {
+    for (int loc : {LOC_HUMAN_BAR, LOC_COMPUTER_BAR, LOC_COMPUTER_OFF, LOC_HUMAN_OFF}) board[loc].owner = FixedOwner(loc);
+    return board;
+}
+
+int CountCheckers(const Board& board, int first, int last, int side) {
     int sum = 0;
     for (int i = first; i <= last; ++i)
-        if (board[i]->owner == side) sum += board[i]->count;
+        if (board[i].owner == side) sum += board[i].count;
     return sum;
 }
 
-int QuadrantCount(int side) {
+int QuadrantCount(const Board& board, int side) {
     int sum = 0;
     for (int loc = 25; loc >= 0; --loc) {
-        if (g_board[loc]->owner != side) continue;
+        if (board[loc].owner != side) continue;
         // Quadrants still to cross, counting the checker's own.
         const int weight = side == SIDE_COMPUTER ? (loc + 5) / 6 : (30 - loc) / 6;
-        sum += weight * g_board[loc]->count;
+        sum += weight * board[loc].count;
     }
     return sum;
 }
 
-int RaceLead(int side) { return QuadrantCount(std::abs(side - 3)) - QuadrantCount(side); }
+int RaceLead(const Board& board, int side) { return QuadrantCount(board, std::abs(side - 3)) - QuadrantCount(board, side); }
 
-bool NoContact() {
+bool NoContact(const Board& board) {
     int passed = 0;
     for (int loc = 0; loc < NUM_LOCATIONS; ++loc) {
-        const CLocation* l = g_board[loc];
-        if (l->owner == SIDE_HUMAN && l->count != 0) break;
-        passed += l->count;
+        const Checkers& l = board[loc];
+        if (l.owner == SIDE_HUMAN && l.count != 0) break;
+        passed += l.count;
     }
-    return passed + g_board[LOC_COMPUTER_OFF]->count == CHECKERS_PER_SIDE;
+    return passed + board[LOC_COMPUTER_OFF].count == CHECKERS_PER_SIDE;
 }
 
-void Mirror(SavedLocation* table) {
-    SavedLocation mirrored[NUM_LOCATIONS];
-    for (int i = 0; i < NUM_LOCATIONS; ++i) mirrored[MirrorLocation(i)] = {table[i].count, MirrorSide(table[i].owner)};
-    std::copy(mirrored, mirrored + NUM_LOCATIONS, table);
+Board Mirrored(const Board& board) {
+    Board mirrored{};
+    for (int i = 0; i < NUM_LOCATIONS; ++i) mirrored[MirrorLocation(i)] = {board[i].count, MirrorSide(board[i].owner)};
+    return mirrored;
 }

@@ -95,13 +95,6 @@ int32_t BoardSizeOrDefault(int32_t percent) {
     return std::find(std::begin(BOARD_SIZES), std::end(BOARD_SIZES), percent) != std::end(BOARD_SIZES) ? percent : 100;
 }
 
-void ApplyFirstMoveBy() {
-    if (FirstMoveBy == 0)
-        g_firstStarterFixed = 0;
-    else
-        g_sideToMove = FirstMoveBy;
-}
-
 FileResult SaveScores() {
     const FileResult wit = WriteProfileInt(GAME_SECTION, "wit", g_totalScore[SIDE_HUMAN]);
     return FirstFailure(wit, WriteProfileInt(GAME_SECTION, "zwart", g_totalScore[SIDE_COMPUTER]));

@@ -46,17 +46,13 @@ extern int32_t g_totalScore[3];
 // reaches this one.
 constexpr int32_t MAX_TOTAL_SCORE = 1'000'000'000;
 
-// While set, a new game's starter is g_sideToMove instead of the opening throw.
+// While set, a new game's starter is the side to move instead of the opening throw.
 extern int32_t g_firstStarterFixed;
 
 // Reads every key of both sections. A key that is absent, or holds a value
 // its option cannot take, leaves the option as it was; "CurScheme" is left
 // for LoadCurrentScheme to judge.
 void LoadSettings();
-
-// "FirstMoveBy" names the starter of the first game only: 0 leaves it to the
-// opening throw, otherwise that side starts.
-void ApplyFirstMoveBy();
 
 // Writes "wit" then "zwart" from g_totalScore. When a write fails, the totals
 // in memory stay in force for the run; the first failure is returned.

@@ -4,8 +4,6 @@
 #include <bit>
 
 #include "platform/le_bytes.h"
-#include "rules/game_stats.h"
-#include "rules/turn_state.h"
 
 namespace {
 constexpr std::size_t kEntryPadding = 3;
@@ -14,34 +12,33 @@ constexpr std::size_t kTableEnd = 4 + NUM_LOCATIONS * (1 + kEntryPadding + 4);
 // overflow; no game comes near this one.
 constexpr int32_t kCounterLimit = 1'000'000'000;
 
-// Where each int field lives in the game and the values a game can hold.
-// The move ordinal must be 1: files are saved before the first move of a
-// turn, and any other value would let Undo take back moves never made.
-struct FieldRule {
-    int32_t* global;
+// The values a game can hold in each int field. The move ordinal must be 1:
+// files are saved before the first move of a turn, and any other value would
+// let Undo take back moves never made.
+struct FieldRange {
     int32_t min, max;
 };
-const FieldRule kFieldRules[POS_FIELD_COUNT] = {
-    {&g_diceLeft, 0, MAX_DICE},
-    {&g_moveOrdinal, 1, 1},
-    {&g_race, 0, 1},
-    {&g_thinkTime[SIDE_HUMAN], 0, kCounterLimit},
-    {&g_thinkTime[SIDE_COMPUTER], 0, kCounterLimit},
-    {&g_cubeOwner, SIDE_NONE, SIDE_HUMAN},
-    {&g_cubeValue, 1, MAX_CUBE_VALUE},
-    {&g_diceTotal[SIDE_HUMAN], 0, kCounterLimit},
-    {&g_diceTotal[SIDE_COMPUTER], 0, kCounterLimit},
-    {&g_computerMayDouble, 0, 1},
-    {&g_doublesThrown[SIDE_HUMAN], 0, kCounterLimit},
-    {&g_doublesThrown[SIDE_COMPUTER], 0, kCounterLimit},
-    {&g_hitsMade[SIDE_HUMAN], 0, kCounterLimit},
-    {&g_hitsMade[SIDE_COMPUTER], 0, kCounterLimit},
+const FieldRange kFieldRanges[POS_FIELD_COUNT] = {
+    {0, MAX_DICE},                  // dice left
+    {1, 1},                         // move ordinal
+    {0, 1},                         // race
+    {0, kCounterLimit},             // human's thinking time
+    {0, kCounterLimit},             // computer's thinking time
+    {SIDE_NONE, SIDE_HUMAN},        // cube owner
+    {1, MAX_CUBE_VALUE},            // cube value
+    {0, kCounterLimit},             // human's dice total
+    {0, kCounterLimit},             // computer's dice total
+    {0, 1},                         // computer may double
+    {0, kCounterLimit},             // human's doubles
+    {0, kCounterLimit},             // computer's doubles
+    {0, kCounterLimit},             // human's hits
+    {0, kCounterLimit},             // computer's hits
 };
 
-bool TableIsValid(const SavedLocation* table) {
+bool TableIsValid(const Board& table) {
     int total[3] = {0, 0, 0};
     for (int loc = 0; loc < NUM_LOCATIONS; ++loc) {
-        const SavedLocation& e = table[loc];
+        const Checkers& e = table[loc];
         if (e.count < 0 || e.count > CHECKERS_PER_SIDE || e.owner < SIDE_NONE || e.owner > SIDE_HUMAN) return false;
         // A point is owned exactly while checkers stand on it.
         // A new game's saved position leaves empty bars and trays without an
@@ -65,7 +62,7 @@ bool DiceAreValid(const uint8_t* dice, int32_t left) {
 bool FieldsAreValid(const PositionFileData& data) {
     for (int f = 0; f + 1 < data.present; ++f) {
         const int32_t v = data.fields[f];
-        if (v < kFieldRules[f].min || v > kFieldRules[f].max) return false;
+        if (v < kFieldRanges[f].min || v > kFieldRanges[f].max) return false;
     }
     if (data.present > 1 + POS_CUBE_VALUE && !std::has_single_bit(static_cast<uint32_t>(data.fields[POS_CUBE_VALUE])))
         return false;
@@ -77,21 +74,12 @@ bool FieldsAreValid(const PositionFileData& data) {
 }
 }  // namespace
 
-PositionFileData CapturePositionFile() {
-    PositionFileData data{};
-    std::copy(g_savedPosition, g_savedPosition + NUM_LOCATIONS, data.table);
-    std::copy(g_dice, g_dice + MAX_DICE + 1, data.dice);
-    for (int f = 0; f < POS_FIELD_COUNT; ++f) data.fields[f] = *kFieldRules[f].global;
-    data.present = POS_ALL_PRESENT;
-    return data;
-}
-
 Bytes EncodePositionFile(const PositionFileData& data) {
     Bytes bytes;
     bytes.reserve(POS_FILE_SIZE);
     ByteWriter out(bytes);
     out.I32(POS_FILE_MAGIC);
-    for (const SavedLocation& e : data.table) {
+    for (const Checkers& e : data.table) {
         out.U8(static_cast<uint8_t>(e.count));
         out.Zeros(kEntryPadding);
         out.I32(e.owner);
@@ -102,13 +90,13 @@ Bytes EncodePositionFile(const PositionFileData& data) {
     return bytes;
 }
 
-std::optional<PositionFileData> DecodePositionFile(const Bytes& bytes) {
+std::optional<PositionFileData> DecodePositionFile(const Bytes& bytes, const PositionFileData& current) {
     ByteReader in(bytes);
     if (!in.Has(4) || in.I32() != POS_FILE_MAGIC) return std::nullopt;
     // A table cut short would mix the old position with the new one.
     if (bytes.size() < kTableEnd) return std::nullopt;
-    PositionFileData data = CapturePositionFile();
-    for (SavedLocation& e : data.table) {
+    PositionFileData data = current;
+    for (Checkers& e : data.table) {
         e.count = static_cast<int8_t>(in.U8());
         in.Skip(kEntryPadding);
         e.owner = in.I32();
@@ -127,28 +115,9 @@ std::optional<PositionFileData> DecodePositionFile(const Bytes& bytes) {
     return data;
 }
 
-void ApplyPositionFile(const PositionFileData& data) {
-    g_openingThrow = 0;
-    std::copy(data.table, data.table + NUM_LOCATIONS, g_savedPosition);
-    for (int loc = 0; loc < NUM_LOCATIONS; ++loc) {
-        CLocation* l = g_board[loc];
-        while (l->count > 0) l->RemoveChecker();
-        l->owner = IsPoint(loc) ? data.table[loc].owner : FixedOwner(loc);
-        while (l->count < data.table[loc].count) l->AddChecker();
-    }
-    // A file without the race flag must not leave the old position's flag behind.
-    g_race = NoContact();
-    if (data.present >= 1) std::copy(data.dice, data.dice + MAX_DICE + 1, g_dice);
-    for (int f = 0; f + 1 < data.present; ++f) *kFieldRules[f].global = data.fields[f];
-}
-
-FileResult SavePositionFile(const std::string& path) {
-    return WriteFileAtomically(path, EncodePositionFile(CapturePositionFile()));
-}
-
-PosFileRead ReadPositionFile(const std::string& path) {
+PosFileRead ReadPositionFile(const std::string& path, const PositionFileData& current) {
     const FileRead file = ReadFileWithReason(path, POS_FILE_SIZE);
     if (!file.bytes) return {PosFileStatus::Unreadable, std::nullopt, file.result};
-    std::optional<PositionFileData> data = DecodePositionFile(*file.bytes);
+    std::optional<PositionFileData> data = DecodePositionFile(*file.bytes, current);
     return {data ? PosFileStatus::Ok : PosFileStatus::Invalid, std::move(data), {}};
 }

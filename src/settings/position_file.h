@@ -3,7 +3,7 @@
 //
 // Opening a file is split in two so that a bad file changes nothing: the
 // decoder checks everything the file holds and yields a value; only then
-// does ApplyPositionFile write it into the game.
+// is it written into the game.
 #pragma once
 
 #include <cstddef>
@@ -37,7 +37,7 @@ enum PosField {
 };
 
 struct PositionFileData {
-    SavedLocation table[NUM_LOCATIONS];
+    Board table{};
     uint8_t dice[MAX_DICE + 1];
     int32_t fields[POS_FIELD_COUNT];
     // How many fields after the table the file holds: the dice bytes count as
@@ -48,22 +48,11 @@ struct PositionFileData {
 
 constexpr int POS_ALL_PRESENT = 1 + POS_FIELD_COUNT;
 
-// The game as a position file would hold it, every field present.
-PositionFileData CapturePositionFile();
 Bytes EncodePositionFile(const PositionFileData& data);
-// Nothing when the bytes are not a position file the game could continue from.
-std::optional<PositionFileData> DecodePositionFile(const Bytes& bytes);
-
-// Writes the decoded fields into the game: the opening throw is over, the
-// saved position and the live board (through the location objects' own
-// operations, so drawn locations keep their drawing in step) take the table,
-// and each field the file held replaces its variable. The window then shows
-// the loaded state: cube caption and place, banner, dice line, move prompt,
-// dice, title.
-void ApplyPositionFile(const PositionFileData& data);
-
-// Writes the game to `path` through a temporary file; says why when it could not.
-FileResult SavePositionFile(const std::string& path);
+// Nothing when the bytes are not a position file the game could continue
+// from. A file may end early: the fields it lacks are taken from `current`,
+// the game as a file would hold it, and checked with the rest.
+std::optional<PositionFileData> DecodePositionFile(const Bytes& bytes, const PositionFileData& current);
 
 enum class PosFileStatus { Unreadable, Invalid, Ok };
 struct PosFileRead {
@@ -72,4 +61,4 @@ struct PosFileRead {
     FileResult why;  // of an unreadable file
 };
 // Reads and checks a file without touching the game.
-PosFileRead ReadPositionFile(const std::string& path);
+PosFileRead ReadPositionFile(const std::string& path, const PositionFileData& current);

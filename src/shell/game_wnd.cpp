@@ -1,4 +1,5 @@
 #include "shell/game_wnd.h"
+#include "game/game.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -27,9 +28,9 @@
 #include "resources/command_ids.h"
 #include "resources/icons.h"
 #include "resources/strings.h"
-#include "rules/dice_throw.h"
+#include "game/turn_dice.h"
+#include "controller/live_board.h"
 #include "rules/position.h"
-#include "rules/turn_state.h"
 #include "settings/color_scheme.h"
 #include "settings/options.h"
 #include "shell/board_size.h"
@@ -73,7 +74,7 @@ GameWnd::GameWnd(int screenWidth) {
     // the colours depend on them.
     LoadSettings();
     LoadCurrentScheme(CurScheme);
-    ApplyFirstMoveBy();
+    ApplyFirstMoveBy(g_game);
 
     // Minimisable, but neither resizable nor maximisable.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -163,7 +164,7 @@ void GameWnd::RunHandler(int id) {
 void GameWnd::PostCommand(int id) { commands_->Post(id); }
 
 void GameWnd::closeEvent(QCloseEvent* event) {
-    if (g_awaitingConfirm == 1) {
+    if (g_game.awaitingConfirm == 1) {
         Beep();
         event->ignore();
         return;

@@ -59,11 +59,11 @@ void AddGameToRecord(StatsRecord& record, bool humanWon) {
     record.pct[last + 1] = static_cast<int32_t>(int64_t{record.wins} * 100 / record.games);
 }
 
-FileResult UpdateStatsFile(const std::string& path) {
+FileResult UpdateStatsFile(int winner, const std::string& path) {
     const std::optional<Bytes> bytes = ReadFileBytes(path, STATS_FILE_SIZE + 1);
     const std::optional<StatsRecord> stored = bytes ? DecodeStatsRecord(*bytes) : std::nullopt;
     g_statsRecord = stored.value_or(FreshStatsRecord());
-    AddGameToRecord(g_statsRecord, g_winner == SIDE_HUMAN);
+    AddGameToRecord(g_statsRecord, winner == SIDE_HUMAN);
     // The history of a damaged file must not vanish under a fresh record, nor
     // what a longer one holds beyond the record.
     if (!stored || bytes->size() != STATS_FILE_SIZE)

@@ -1,4 +1,5 @@
 #include "computer/cube_decisions.h"
+#include "game/game.h"
 
 #include "cube_fixture.h"
 
@@ -25,7 +26,7 @@ TEST_F(CubeDecisionsTest, ComputerTakesByLeadAndBorneOff) {
     };
     for (const Case& c : cases) {
         PlaceLead(c.pos);
-        EXPECT_EQ(ComputerAcceptsDouble(c.pos.lead), c.accepts) << c.name;
+        EXPECT_EQ(ComputerAcceptsDouble(g_game.position.board, g_game.race != 0), c.accepts) << c.name;
     }
 }
 
@@ -48,7 +49,7 @@ TEST_F(CubeDecisionsTest, ComputerDoublesByLead) {
     };
     for (const Case& c : cases) {
         PlaceLead(c.pos);
-        EXPECT_EQ(ComputerWantsToDouble(c.pos.lead), c.doubles) << c.name;
+        EXPECT_EQ((ComputerMayDouble(g_game, UseCube != 0) && ComputerWantsToDouble(g_game.position.board, g_game.race != 0)), c.doubles) << c.name;
     }
 }
 
@@ -60,18 +61,18 @@ TEST_F(CubeDecisionsTest, ComputerDoublesOnlyWithTheCubeAvailable) {
     };
     const Case cases[] = {
         {"cube in the middle", +[] {}, true},
-        {"cube held by the computer at 32", +[] { g_cubeOwner = SIDE_COMPUTER, g_cubeValue = 32; }, true},
-        {"cube held by the human", +[] { g_cubeOwner = SIDE_HUMAN; }, false},
-        {"cube at 64", +[] { g_cubeOwner = SIDE_COMPUTER, g_cubeValue = 64; }, false},
+        {"cube held by the computer at 32", +[] { g_game.position.cubeOwner = SIDE_COMPUTER, g_game.position.cubeValue = 32; }, true},
+        {"cube held by the human", +[] { g_game.position.cubeOwner = SIDE_HUMAN; }, false},
+        {"cube at 64", +[] { g_game.position.cubeOwner = SIDE_COMPUTER, g_game.position.cubeValue = 64; }, false},
         {"cube off", +[] { UseCube = 0; }, false},
-        {"doubles stopped for this game", +[] { g_computerMayDouble = 0; }, false},
-        {"finishing", +[] { g_finishMode = 1; }, false},
+        {"doubles stopped for this game", +[] { g_game.computerMayDouble = 0; }, false},
+        {"finishing", +[] { g_game.finishMode = 1; }, false},
     };
     for (const Case& c : cases) {
         FreshGame();
         PlaceLead({8, false, 1, 0});
         c.set();
-        EXPECT_EQ(ComputerWantsToDouble(8), c.doubles) << c.name;
+        EXPECT_EQ((ComputerMayDouble(g_game, UseCube != 0) && ComputerWantsToDouble(g_game.position.board, g_game.race != 0)), c.doubles) << c.name;
     }
 }
 
@@ -90,8 +91,8 @@ TEST_F(CubeDecisionsTest, ComputerDoesNotDoubleWithCheckersBack) {
     };
     for (const Case& c : cases) {
         Place(c.checkers);
-        g_race = NoContact();
-        EXPECT_EQ(ComputerWantsToDouble(RaceLead(SIDE_COMPUTER)), c.doubles) << c.name;
+        g_game.race = NoContact(g_game.position.board);
+        EXPECT_EQ(ComputerWantsToDouble(RaceLead(g_game.position.board, SIDE_COMPUTER)), c.doubles) << c.name;
     }
 }
 
@@ -110,14 +111,14 @@ TEST_F(CubeDecisionsTest, ComputerOffersToResignOnlyInALostRace) {
         {"race, behind by 5, the human 13 off", {-5, false, 13, 5}, +[] {}, true},
         {"contact, behind by 10", {-10, true}, +[] {}, false},
         {"cube off", {-6, false}, +[] { UseCube = 0; }, true},
-        {"offers stopped for this game", {-6, false}, +[] { g_computerMayResign = 0; }, false},
-        {"finishing", {-6, false}, +[] { g_finishMode = 1; }, false},
+        {"offers stopped for this game", {-6, false}, +[] { g_game.computerMayResign = 0; }, false},
+        {"finishing", {-6, false}, +[] { g_game.finishMode = 1; }, false},
     };
     for (const Case& c : cases) {
         FreshGame();
         PlaceLead(c.pos);
         c.set();
-        EXPECT_EQ(ComputerWantsToResign(c.pos.lead), c.resigns) << c.name;
+        EXPECT_EQ((ComputerMayResign(g_game) && ComputerWantsToResign(g_game.position.board, g_game.race != 0)), c.resigns) << c.name;
     }
 }
 
@@ -135,9 +136,9 @@ TEST_F(CubeDecisionsTest, ComputerRefusesResignationsItCanStillWinBig) {
     };
     for (const Case& c : cases) {
         Place(c.checkers);
-        g_race = NoContact();
-        EXPECT_EQ(ComputerRefusesResign(), c.refusesNormal) << c.name;
-        EXPECT_EQ(ComputerRefusesGammonResign(), c.refusesGammon) << c.name;
+        g_game.race = NoContact(g_game.position.board);
+        EXPECT_EQ(ComputerRefusesResign(g_game.position.board, g_game.race != 0), c.refusesNormal) << c.name;
+        EXPECT_EQ(ComputerRefusesGammonResign(g_game.position.board, g_game.race != 0), c.refusesGammon) << c.name;
     }
 
     const struct {
@@ -152,7 +153,7 @@ TEST_F(CubeDecisionsTest, ComputerRefusesResignationsItCanStillWinBig) {
     };
     for (const auto& c : leads) {
         PlaceLead(c.pos);
-        EXPECT_EQ(ComputerRefusesResign(), c.refusesNormal) << c.name;
-        EXPECT_FALSE(ComputerRefusesGammonResign()) << c.name;
+        EXPECT_EQ(ComputerRefusesResign(g_game.position.board, g_game.race != 0), c.refusesNormal) << c.name;
+        EXPECT_FALSE(ComputerRefusesGammonResign(g_game.position.board, g_game.race != 0)) << c.name;
     }
 }

@@ -1,4 +1,5 @@
-#include "computer/cube_exchange.h"
+#include "game/cube_exchange.h"
+#include "game/game.h"
 
 #include "cube_fixture.h"
 
@@ -16,13 +17,13 @@ TEST_F(CubeExchangeTest, HumanDoubleTakenOrRefused) {
     };
     for (const auto& c : cases) {
         FreshGame();
-        g_cubeValue = 2;
-        g_sideToMove = SIDE_HUMAN;
+        g_game.position.cubeValue = 2;
+        g_game.position.sideToMove = SIDE_HUMAN;
         PlaceLead(c.pos);
-        EXPECT_EQ(HumanDoubles(), c.taken) << c.name;
-        EXPECT_EQ(g_cubeValue, c.value) << c.name;
-        EXPECT_EQ(g_cubeOwner, c.owner) << c.name;
-        EXPECT_EQ(g_winner, 0) << c.name;
+        EXPECT_EQ(HumanDoubles(g_game, ComputerPlayerFor(LevelOfPlay)), c.taken) << c.name;
+        EXPECT_EQ(g_game.position.cubeValue, c.value) << c.name;
+        EXPECT_EQ(g_game.position.cubeOwner, c.owner) << c.name;
+        EXPECT_EQ(g_game.winner, 0) << c.name;
     }
 }
 
@@ -43,7 +44,7 @@ TEST_F(CubeExchangeTest, ComputerOffers) {
         FreshGame();
         UseCube = c.useCube;
         PlaceLead(c.pos);
-        EXPECT_EQ(ComputerCubeOffer(), c.offer) << c.name;
+        EXPECT_EQ(ComputerCubeOffer(g_game, ComputerPlayerFor(LevelOfPlay), UseCube != 0), c.offer) << c.name;
     }
 }
 
@@ -61,28 +62,28 @@ TEST_F(CubeExchangeTest, AnswersToTheComputersDouble) {
     };
     for (const auto& c : cases) {
         FreshGame();
-        g_cubeValue = 4;
-        g_cubeOwner = SIDE_COMPUTER;
-        g_sideToMove = SIDE_COMPUTER;
+        g_game.position.cubeValue = 4;
+        g_game.position.cubeOwner = SIDE_COMPUTER;
+        g_game.position.sideToMove = SIDE_COMPUTER;
         PlaceLead({8, false, 1, 0});
-        ASSERT_EQ(ComputerCubeOffer(), CubeOffer::Double);
-        AnswerComputerDouble(c.answer);
-        EXPECT_EQ(g_cubeValue, c.value) << c.name;
-        EXPECT_EQ(g_cubeOwner, c.owner) << c.name;
-        EXPECT_EQ(g_winner, c.winner) << c.name;
-        EXPECT_EQ(ComputerCubeOffer(), c.nextOffer) << c.name;
+        ASSERT_EQ(ComputerCubeOffer(g_game, ComputerPlayerFor(LevelOfPlay), UseCube != 0), CubeOffer::Double);
+        AnswerComputerDouble(g_game, c.answer);
+        EXPECT_EQ(g_game.position.cubeValue, c.value) << c.name;
+        EXPECT_EQ(g_game.position.cubeOwner, c.owner) << c.name;
+        EXPECT_EQ(g_game.winner, c.winner) << c.name;
+        EXPECT_EQ(ComputerCubeOffer(g_game, ComputerPlayerFor(LevelOfPlay), UseCube != 0), c.nextOffer) << c.name;
     }
 }
 
 TEST_F(CubeExchangeTest, AnswersToTheComputersResignation) {
     for (bool accept : {true, false}) {
         FreshGame();
-        g_cubeValue = 2;
+        g_game.position.cubeValue = 2;
         PlaceLead({-6, false});
-        AnswerComputerResign(accept);
-        EXPECT_EQ(g_winner, accept ? SIDE_HUMAN : 0);
-        EXPECT_EQ(g_cubeValue, 2);
-        EXPECT_EQ(ComputerCubeOffer(), accept ? CubeOffer::Resign : CubeOffer::None);
+        AnswerComputerResign(g_game, accept);
+        EXPECT_EQ(g_game.winner, accept ? SIDE_HUMAN : 0);
+        EXPECT_EQ(g_game.position.cubeValue, 2);
+        EXPECT_EQ(ComputerCubeOffer(g_game, ComputerPlayerFor(LevelOfPlay), UseCube != 0), accept ? CubeOffer::Resign : CubeOffer::None);
     }
 }
 
@@ -104,12 +105,12 @@ TEST_F(CubeExchangeTest, HumanResigns) {
     };
     for (const auto& c : cases) {
         FreshGame();
-        g_cubeValue = 2;
+        g_game.position.cubeValue = 2;
         Place(c.checkers);
-        g_race = NoContact();
-        EXPECT_EQ(HumanResigns(c.kind), c.accepted) << c.name;
-        EXPECT_EQ(g_winner, c.accepted ? SIDE_COMPUTER : 0) << c.name;
-        EXPECT_EQ(g_cubeValue, c.value) << c.name;
+        g_game.race = NoContact(g_game.position.board);
+        EXPECT_EQ(HumanResigns(g_game, ComputerPlayerFor(LevelOfPlay), c.kind), c.accepted) << c.name;
+        EXPECT_EQ(g_game.winner, c.accepted ? SIDE_COMPUTER : 0) << c.name;
+        EXPECT_EQ(g_game.position.cubeValue, c.value) << c.name;
     }
 }
 
@@ -120,15 +121,15 @@ TEST_F(CubeExchangeTest, HumanMayDoubleBeforeTheFirstMove) {
         bool enabled;
     } cases[] = {
         {"cube in the middle", +[] {}, true},
-        {"cube held by the human at 32", +[] { g_cubeOwner = SIDE_HUMAN, g_cubeValue = 32; }, true},
-        {"cube held by the computer", +[] { g_cubeOwner = SIDE_COMPUTER; }, false},
-        {"cube at 64", +[] { g_cubeOwner = SIDE_HUMAN, g_cubeValue = 64; }, false},
+        {"cube held by the human at 32", +[] { g_game.position.cubeOwner = SIDE_HUMAN, g_game.position.cubeValue = 32; }, true},
+        {"cube held by the computer", +[] { g_game.position.cubeOwner = SIDE_COMPUTER; }, false},
+        {"cube at 64", +[] { g_game.position.cubeOwner = SIDE_HUMAN, g_game.position.cubeValue = 64; }, false},
         {"cube off", +[] { UseCube = 0; }, false},
-        {"a move made", +[] { g_moveOrdinal = 2; }, false},
+        {"a move made", +[] { g_game.moveOrdinal = 2; }, false},
     };
     for (const auto& c : cases) {
         FreshGame();
         c.set();
-        EXPECT_EQ(HumanMayDouble(), c.enabled) << c.name;
+        EXPECT_EQ(HumanMayDouble(g_game, UseCube != 0), c.enabled) << c.name;
     }
 }

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "rules/board_fixture.h"
-#include "rules/turn_state.h"
+#include "game/game.h"
 #include "settings/options.h"
 
 struct Lead {
@@ -18,26 +18,26 @@ protected:
     void SetUp() override {
         BoardTest::SetUp();
         savedUseCube_ = UseCube;
-        savedMoveOrdinal_ = g_moveOrdinal;
+        savedMoveOrdinal_ = g_game.moveOrdinal;
         FreshGame();
     }
     void TearDown() override {
         FreshGame();
         UseCube = savedUseCube_;
-        g_moveOrdinal = savedMoveOrdinal_;
+        g_game.moveOrdinal = savedMoveOrdinal_;
         BoardTest::TearDown();
     }
 
     // The cube and flags of a new game with the cube on, before the first move.
     static void FreshGame() {
         UseCube = 1;
-        g_moveOrdinal = 1;
-        g_finishMode = 0;
-        g_winner = 0;
-        g_cubeValue = 1;
-        g_cubeOwner = SIDE_NONE;
-        g_computerMayDouble = 1;
-        g_computerMayResign = 1;
+        g_game.moveOrdinal = 1;
+        g_game.finishMode = 0;
+        g_game.winner = 0;
+        g_game.position.cubeValue = 1;
+        g_game.position.cubeOwner = SIDE_NONE;
+        g_game.computerMayDouble = 1;
+        g_game.computerMayResign = 1;
     }
 
     // Free checkers start on each side's lightest point (computer on 1, human
@@ -57,23 +57,23 @@ protected:
         }
         Put(1, SIDE_COMPUTER, computer);
         Put(24, SIDE_HUMAN, human);
-        int lift = p.lead - RaceLead(SIDE_COMPUTER);
-        for (; lift >= 2 && g_board[24]->count > 0; lift -= 2) Shift(24, 8, SIDE_HUMAN);
-        for (; lift >= 1 && g_board[24]->count > 0; lift -= 1) Shift(24, 18, SIDE_HUMAN);
-        for (; lift <= -1 && g_board[1]->count > 0; lift += 1) Shift(1, 7, SIDE_COMPUTER);
-        g_race = NoContact();
-        ASSERT_EQ(RaceLead(SIDE_COMPUTER), p.lead) << "the free checkers cannot carry this lead";
-        ASSERT_EQ(g_race, p.contact ? 0 : 1);
+        int lift = p.lead - RaceLead(g_game.position.board, SIDE_COMPUTER);
+        for (; lift >= 2 && g_game.position[24].count > 0; lift -= 2) Shift(24, 8, SIDE_HUMAN);
+        for (; lift >= 1 && g_game.position[24].count > 0; lift -= 1) Shift(24, 18, SIDE_HUMAN);
+        for (; lift <= -1 && g_game.position[1].count > 0; lift += 1) Shift(1, 7, SIDE_COMPUTER);
+        g_game.race = NoContact(g_game.position.board);
+        ASSERT_EQ(RaceLead(g_game.position.board, SIDE_COMPUTER), p.lead) << "the free checkers cannot carry this lead";
+        ASSERT_EQ(g_game.race, p.contact ? 0 : 1);
     }
 
 private:
     static void Put(int loc, int side, int n) {
-        g_board[loc]->count = static_cast<int8_t>(g_board[loc]->count + n);
-        if (g_board[loc]->count > 0) g_board[loc]->owner = side;
+        g_game.position[loc].count = static_cast<int8_t>(g_game.position[loc].count + n);
+        if (g_game.position[loc].count > 0) g_game.position[loc].owner = side;
     }
     static void Shift(int from, int to, int side) {
         Put(from, side, -1);
-        if (g_board[from]->count == 0) g_board[from]->owner = SIDE_NONE;
+        if (g_game.position[from].count == 0) g_game.position[from].owner = SIDE_NONE;
         Put(to, side, 1);
     }
 

@@ -1,4 +1,5 @@
 #include "computer/evaluate.h"
+#include "game/game.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +14,7 @@ using Moves = std::vector<std::pair<int, int>>;  // (from, die) played by the co
 
 struct TermCase {
     const char* name;
-    Checkers checkers;
+    Placing checkers;
     Moves moves;
     int (*term)();
     int expected;
@@ -39,8 +40,8 @@ protected:
         const BoardSnapshot start;
         g_refBoard = &start;
         for (auto [from, die] : c.moves) {
-            EXPECT_TRUE(IsLegalMove(from, die)) << c.name << " " << from << "/" << die;
-            ApplyMove(from, die);
+            EXPECT_TRUE(IsLegalMove(g_game.position, from, die)) << c.name << " " << from << "/" << die;
+            ApplyMove(g_game.position, from, die);
         }
         const int value = c.term();
         g_refBoard = nullptr;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "search_fixture.h"
+#include "game/game.h"
 
 namespace {
 // A position seen by the side to move, which moves from 25 (its bar) down to
@@ -123,13 +124,13 @@ bool BothPlay(const Pos& s, int a, int b) {
 // The side to move as the computer on the live board.
 void Load(const Pos& s) {
     for (int q = 1; q <= 24; ++q) {
-        g_board[q]->count = static_cast<int8_t>(s.p[q] < 0 ? -s.p[q] : s.p[q]);
-        g_board[q]->owner = s.p[q] > 0 ? SIDE_COMPUTER : s.p[q] < 0 ? SIDE_HUMAN : SIDE_NONE;
+        g_game.position[q].count = static_cast<int8_t>(s.p[q] < 0 ? -s.p[q] : s.p[q]);
+        g_game.position[q].owner = s.p[q] > 0 ? SIDE_COMPUTER : s.p[q] < 0 ? SIDE_HUMAN : SIDE_NONE;
     }
-    g_board[LOC_COMPUTER_BAR]->count = static_cast<int8_t>(s.p[25]);
-    g_board[LOC_HUMAN_BAR]->count = static_cast<int8_t>(s.oppBar);
-    g_board[LOC_COMPUTER_OFF]->count = static_cast<int8_t>(s.off);
-    g_board[LOC_HUMAN_OFF]->count = static_cast<int8_t>(s.oppOff);
+    g_game.position[LOC_COMPUTER_BAR].count = static_cast<int8_t>(s.p[25]);
+    g_game.position[LOC_HUMAN_BAR].count = static_cast<int8_t>(s.oppBar);
+    g_game.position[LOC_COMPUTER_OFF].count = static_cast<int8_t>(s.off);
+    g_game.position[LOC_HUMAN_OFF].count = static_cast<int8_t>(s.oppOff);
 }
 
 Pos Start() {
@@ -149,11 +150,11 @@ protected:
         const Allowed allowed = AllowedPlays(s, d1, d2);
         tellingThrows += allowed.largerTells;
         end = s;
-        for (int i = 0; i < g_diceLeft; ++i) {
+        for (int i = 0; i < g_game.position.diceLeft; ++i) {
             if (!CanPlay(end, g_bestFrom[i], g_bestDice[i])) break;
             end = Play(end, g_bestFrom[i], g_bestDice[i]);
         }
-        if (g_diceLeft == allowed.dice && allowed.ends.count(end)) return true;
+        if (g_game.position.diceLeft == allowed.dice && allowed.ends.count(end)) return true;
         ADD_FAILURE() << "after " << turns << " turns, " << d1 << "-" << d2 << " at level " << level << ": " << move
                       << " is not allowed";
         return false;

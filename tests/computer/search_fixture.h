@@ -5,11 +5,11 @@
 #include <string>
 
 #include "computer/search.h"
+#include "game/game.h"
 #include "rules/board_fixture.h"
-#include "rules/board_snapshot.h"
 #include "settings/options.h"
 
-using Checkers = std::initializer_list<std::pair<int, int>>;
+using Placing = std::initializer_list<std::pair<int, int>>;
 
 // The starting position in the signed form of BoardTest::Place.
 inline constexpr std::pair<int, int> kStart[] = {{1, 2},   {6, -5}, {8, -3}, {12, 5},
@@ -20,7 +20,7 @@ protected:
     void SetUp() override {
         BoardTest::SetUp();
         savedLevel_ = LevelOfPlay;
-        g_sideToMove = SIDE_COMPUTER;
+        g_game.position.sideToMove = SIDE_COMPUTER;
     }
     void TearDown() override {
         LevelOfPlay = savedLevel_;
@@ -30,8 +30,8 @@ protected:
     static void PlaceStart() {
         Place({});
         for (auto [loc, n] : kStart) {
-            g_board[loc]->count = static_cast<int8_t>(n < 0 ? -n : n);
-            g_board[loc]->owner = n < 0 ? SIDE_COMPUTER : SIDE_HUMAN;
+            g_game.position[loc].count = static_cast<int8_t>(n < 0 ? -n : n);
+            g_game.position[loc].owner = n < 0 ? SIDE_COMPUTER : SIDE_HUMAN;
         }
     }
 
@@ -46,26 +46,29 @@ protected:
     // Searches at `level` and returns the move as "from/die" in play order,
     // "-" when no die can be played.
     static std::string Choose(int level) {
-        g_race = NoContact();
-        const BoardSnapshot before;
-        ChooseComputerMove(level);
+        g_game.race = NoContact(g_game.position.board);
+        const Board before = g_game.position.board;
+        last_ = SearchHandMadePlay(g_game.position, level, g_game.race != 0);
         ExpectBoardIs(before);
         return ChosenMove();
     }
 
     static std::string ChosenMove() {
         std::string text;
-        for (int i = 0; i < g_diceLeft; ++i)
-            text += (i ? " " : "") + std::to_string(g_bestFrom[i]) + "/" + std::to_string(g_bestDice[i]);
+        for (int i = 0; i < last_.play.count; ++i)
+            text += (i ? " " : "") + std::to_string(last_.play.from[i]) + "/" + std::to_string(last_.play.dice[i]);
         return text.empty() ? "-" : text;
     }
 
-    static void ExpectBoardIs(const BoardSnapshot& expected) {
+    static void ExpectBoardIs(const Board& expected) {
         for (int i = 0; i < NUM_LOCATIONS; ++i) {
-            EXPECT_EQ(g_board[i]->count, expected[i].count) << "location " << i;
-            EXPECT_EQ(g_board[i]->owner, expected[i].owner) << "location " << i;
+            EXPECT_EQ(g_game.position[i].count, expected[i].count) << "location " << i;
+            EXPECT_EQ(g_game.position[i].owner, expected[i].owner) << "location " << i;
         }
     }
+
+    // The last search's outcome.
+    static inline HandMadeSearch last_{};
 
 private:
     int32_t savedLevel_ = 0;

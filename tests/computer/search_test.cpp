@@ -6,13 +6,14 @@
 #include <vector>
 
 #include "rules/moves.h"
+#include "game/game.h"
 #include "search_fixture.h"
 
 namespace {
 struct Pinned {
     const char* name;
     bool start;  // the starting position plus `checkers` moved in as extra placements
-    Checkers checkers;
+    Placing checkers;
     int d1, d2, level;
     uint32_t leaves;
     const char* move;
@@ -76,7 +77,7 @@ TEST_F(SearchTest, PinnedSequenceCountsAndMoves) {
 }
 
 TEST_F(SearchTest, SameMoveEveryTimeAtEveryLevel) {
-    const Checkers contact = {{24, -2}, {13, -4}, {10, -1}, {8, -2}, {6, -4}, {4, -1}, {3, -1},
+    const Placing contact = {{24, -2}, {13, -4}, {10, -1}, {8, -2}, {6, -4}, {4, -1}, {3, -1},
                               {1, 2},   {7, 1},   {12, 4},  {17, 3}, {19, 4}, {20, 1}};
     const std::pair<int, int> throws[] = {{3, 1}, {1, 3}, {6, 4}, {2, 2}, {5, 5}};
     for (int level : {0, 1, 2, 7}) {
@@ -97,7 +98,7 @@ TEST_F(SearchTest, SameMoveEveryTimeAtEveryLevel) {
 TEST_F(SearchTest, OneDieOfTwoIsTheLargerWhenEitherPlays) {
     struct Case {
         const char* name;
-        Checkers checkers;
+        Placing checkers;
         int d1, d2;
         const char* move;
     };
@@ -115,7 +116,7 @@ TEST_F(SearchTest, OneDieOfTwoIsTheLargerWhenEitherPlays) {
         Place(c.checkers);
         Throw(c.d1, c.d2);
         EXPECT_EQ(Choose(2), c.move) << c.name;
-        EXPECT_EQ(g_diceLeft, 1) << c.name;
+        EXPECT_EQ(g_game.position.diceLeft, 1) << c.name;
     }
 }
 
@@ -123,8 +124,8 @@ TEST_F(SearchTest, DoublesWhereOnlyTwoPlay) {
     Place({{20, -1}, {16, -1}, {26, -13}, {14, 2}, {10, 2}, {24, 11}});
     Throw(3, 3);
     EXPECT_EQ(Choose(2), "20/3 16/3");
-    EXPECT_EQ(g_diceLeft, 2);
-    EXPECT_EQ(g_dice[2], DICE_END);
+    EXPECT_EQ(g_game.position.diceLeft, 2);
+    EXPECT_EQ(g_game.position.dice[2], DICE_END);
 }
 
 TEST_F(SearchTest, ClosedOutComputerPlaysNothing) {
@@ -133,20 +134,20 @@ TEST_F(SearchTest, ClosedOutComputerPlaysNothing) {
             Place({{25, -1}, {6, -14}, {19, 2}, {20, 2}, {21, 2}, {22, 2}, {23, 2}, {24, 2}, {1, 3}});
             Throw(d1, d2);
             EXPECT_EQ(Choose(2), "-") << d1 << "-" << d2;
-            EXPECT_EQ(g_diceLeft, 0);
+            EXPECT_EQ(g_game.position.diceLeft, 0);
             EXPECT_EQ(g_bestScore, INT32_MAX);
         }
     }
 }
 
 TEST_F(SearchTest, RaceScoresAlikeAtEveryLevel) {
-    const Checkers race = {{12, -3}, {9, -4}, {7, -2}, {6, -3}, {2, -3}, {13, 5}, {19, 5}, {24, 5}};
+    const Placing race = {{12, -3}, {9, -4}, {7, -2}, {6, -3}, {2, -3}, {13, 5}, {19, 5}, {24, 5}};
     for (auto [d1, d2] : {std::pair{6, 5}, std::pair{4, 1}, std::pair{3, 3}}) {
         Place(race);
         Throw(d1, d2);
         const std::string good = Choose(2);
         const int32_t score = g_bestScore;
-        ASSERT_EQ(g_race, 1);
+        ASSERT_EQ(g_game.race, 1);
         for (int level : {0, 1, 7}) {
             Throw(d1, d2);
             EXPECT_EQ(Choose(level), good) << level << ": " << d1 << "-" << d2;
@@ -164,8 +165,8 @@ TEST_F(SearchTest, TiesKeepTheFirstSequenceFound) {
         EXPECT_EQ(Choose(2), move);
         EXPECT_EQ(g_bestScore, 2 * 7);
         // The exchange of the dice for the second search stays.
-        EXPECT_EQ(g_dice[0], d2);
-        EXPECT_EQ(g_dice[1], d1);
+        EXPECT_EQ(g_game.position.dice[0], d2);
+        EXPECT_EQ(g_game.position.dice[1], d1);
     }
 }
 
@@ -173,7 +174,7 @@ TEST_F(SearchTest, GoodHitsABlotOnTwenty) {
     Place({{24, -2}, {13, -5}, {8, -3}, {6, -5}, {20, 1}, {1, 2}, {12, 5}, {17, 3}, {19, 4}});
     Throw(4, 1);
     Choose(2);
-    for (int i = 0; i < g_diceLeft; ++i) ApplyMove(g_bestFrom[i], g_bestDice[i]);
-    EXPECT_EQ(g_board[LOC_HUMAN_BAR]->count, 1);
-    EXPECT_EQ(g_board[20]->owner, SIDE_COMPUTER);
+    for (int i = 0; i < g_game.position.diceLeft; ++i) ApplyMove(g_game.position, g_bestFrom[i], g_bestDice[i]);
+    EXPECT_EQ(g_game.position[LOC_HUMAN_BAR].count, 1);
+    EXPECT_EQ(g_game.position[20].owner, SIDE_COMPUTER);
 }

@@ -1,4 +1,5 @@
 #include "computer/suggestion.h"
+#include "game/game.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,7 @@ using SuggestionTest = SearchTest;
 // The human's suggestion on a position is the computer's "Good" move on the
 // mirrored position, mirrored back; the level, the side and the board stay.
 TEST_F(SuggestionTest, MirrorsTheComputersGoodMove) {
-    const Checkers contact = {{24, -2}, {13, -4}, {10, -1}, {8, -2}, {6, -4}, {4, -1}, {3, -1},
+    const Placing contact = {{24, -2}, {13, -4}, {10, -1}, {8, -2}, {6, -4}, {4, -1}, {3, -1},
                               {1, 2},   {7, 1},   {12, 4},  {17, 3}, {19, 4}, {20, 1}};
     const std::pair<int, int> throws[] = {{2, 1}, {6, 5}, {4, 4}, {5, 3}};
     for (bool start : {true, false}) {
@@ -27,7 +28,7 @@ TEST_F(SuggestionTest, MirrorsTheComputersGoodMove) {
             BoardSnapshot mirrored;
             mirrored.Mirror();
             mirrored.Restore();
-            g_sideToMove = SIDE_HUMAN;
+            g_game.position.sideToMove = SIDE_HUMAN;
             LevelOfPlay = 0;
             Throw(d1, d2);
             const BoardSnapshot before;
@@ -35,30 +36,30 @@ TEST_F(SuggestionTest, MirrorsTheComputersGoodMove) {
             const int n = SuggestHumanMove(moves);
 
             EXPECT_EQ(LevelOfPlay, 0);
-            EXPECT_EQ(g_sideToMove, SIDE_HUMAN);
+            EXPECT_EQ(g_game.position.sideToMove, SIDE_HUMAN);
             ExpectBoardIs(before);
             std::string human;
             for (int i = 0; i < n; ++i) {
                 const int die = moves[i].to - moves[i].from;
                 human += (i ? " " : "") + std::to_string(25 - moves[i].from) + "/" + std::to_string(die);
-                EXPECT_TRUE(IsLegalMove(moves[i].from, die)) << human;
-                ApplyMove(moves[i].from, die);
+                EXPECT_TRUE(IsLegalMove(g_game.position, moves[i].from, die)) << human;
+                ApplyMove(g_game.position, moves[i].from, die);
             }
             EXPECT_EQ(human, computer) << d1 << "-" << d2;
-            g_sideToMove = SIDE_COMPUTER;
+            g_game.position.sideToMove = SIDE_COMPUTER;
         }
     }
 }
 
 TEST_F(SuggestionTest, HumanOnTheBarAgainstAClosedBoard) {
     Place({{0, 1}, {24, 14}, {1, -2}, {2, -2}, {3, -2}, {4, -2}, {5, -2}, {6, -2}, {13, -3}});
-    g_sideToMove = SIDE_HUMAN;
+    g_game.position.sideToMove = SIDE_HUMAN;
     LevelOfPlay = 1;
     Throw(6, 6);
     const BoardSnapshot before;
     SuggestedMove moves[MAX_DICE];
     EXPECT_EQ(SuggestHumanMove(moves), 0);
-    EXPECT_EQ(g_diceLeft, 0);
+    EXPECT_EQ(g_game.position.diceLeft, 0);
     EXPECT_EQ(LevelOfPlay, 1);
     ExpectBoardIs(before);
 }

@@ -1,4 +1,5 @@
 #include "controller/cube_commands.h"
+#include "game/game.h"
 
 #include <QRadioButton>
 #include <QTextBrowser>
@@ -33,10 +34,10 @@ protected:
 
     // The cube as a game left it, then the position with the human to move.
     void SetupCube(Checkers checkers, int value, int owner) {
-        g_cubeValue = value;
-        g_cubeOwner = owner;
-        g_winner = SIDE_NONE;
-        g_computerMayDouble = g_computerMayResign = 1;
+        g_game.position.cubeValue = value;
+        g_game.position.cubeOwner = owner;
+        g_game.winner = SIDE_NONE;
+        g_game.computerMayDouble = g_game.computerMayResign = 1;
         Setup(checkers, {3, 1});
         ShowCube();
     }
@@ -48,7 +49,7 @@ protected:
         Drain();
     }
 
-    int Score(int side) const { return g_runScore[side]; }
+    int Score(int side) const { return g_game.runScore[side]; }
 };
 
 TEST_F(CubeCommandsTest, TheHumansAnswersToTheComputersDouble) {
@@ -78,12 +79,12 @@ TEST_F(CubeCommandsTest, TheHumansAnswersToTheComputersDouble) {
         EXPECT_EQ(standing, "= Computer leads by 27 =") << c.name;
         EXPECT_EQ(wnd->PaneText(2), "") << c.name;
         EXPECT_EQ(Score(SIDE_COMPUTER) - before, c.computerScores) << c.name;
-        EXPECT_EQ(g_cubeValue, c.value) << c.name;
-        EXPECT_EQ(g_cubeOwner, c.owner) << c.name;
+        EXPECT_EQ(g_game.position.cubeValue, c.value) << c.name;
+        EXPECT_EQ(g_game.position.cubeOwner, c.owner) << c.name;
         if (c.reply != IDNO) {
             EXPECT_EQ(wnd->CubeText(), std::to_string(c.value)) << c.name;
             EXPECT_EQ(wnd->CubePlace(), CubeRect(c.owner)) << c.name;
-            EXPECT_EQ(g_sideToMove, SIDE_HUMAN) << c.name << ": the computer has moved";
+            EXPECT_EQ(g_game.position.sideToMove, SIDE_HUMAN) << c.name << ": the computer has moved";
         }
         questions.clear();
     }
@@ -112,7 +113,7 @@ TEST_F(CubeCommandsTest, CancelStopsTheComputersDoublesForTheRestOfTheGame) {
     Setup(kComputerWellAhead, {3, 1});
     ComputerTurn();
     EXPECT_EQ(questions.size(), 1u);
-    EXPECT_EQ(g_cubeValue, 1);
+    EXPECT_EQ(g_game.position.cubeValue, 1);
 }
 
 TEST_F(CubeCommandsTest, TheComputerOffersToGiveUpALostRace) {
@@ -157,8 +158,8 @@ TEST_F(CubeCommandsTest, TheHumansDouble) {
             EXPECT_EQ(questions[0].buttons, MB_OKCANCEL) << c.name;
         }
         EXPECT_EQ(Score(SIDE_HUMAN) - before, c.humanScores) << c.name;
-        EXPECT_EQ(g_cubeValue, c.value) << c.name;
-        EXPECT_EQ(g_cubeOwner, c.owner) << c.name;
+        EXPECT_EQ(g_game.position.cubeValue, c.value) << c.name;
+        EXPECT_EQ(g_game.position.cubeOwner, c.owner) << c.name;
         if (c.value == 4) {
             EXPECT_EQ(wnd->CubeText(), "4");
             EXPECT_EQ(wnd->CubePlace(), CubeRect(SIDE_COMPUTER));
@@ -185,7 +186,7 @@ TEST_F(CubeCommandsTest, TheDoubleCommandAndTheCubeButtonFollowTheEnableRule) {
         SetupCube(kStart, c.value, c.owner);
         EXPECT_EQ(wnd->CubeEnabled(), c.enabled) << c.name;
         wnd->RunCommand(ID_DOUBLE);
-        EXPECT_EQ(g_cubeValue, c.enabled ? 2 * c.value : c.value) << c.name;
+        EXPECT_EQ(g_game.position.cubeValue, c.enabled ? 2 * c.value : c.value) << c.name;
     }
     UseCube = 1;
     SetupCube(kStart, 1, SIDE_NONE);
@@ -193,7 +194,7 @@ TEST_F(CubeCommandsTest, TheDoubleCommandAndTheCubeButtonFollowTheEnableRule) {
     Click(20);
     EXPECT_FALSE(wnd->CubeEnabled()) << "after a move";
     wnd->RunCommand(ID_DOUBLE);
-    EXPECT_EQ(g_cubeValue, 1);
+    EXPECT_EQ(g_game.position.cubeValue, 1);
 }
 
 TEST_F(CubeCommandsTest, ResigningMultipliesTheStakeOrIsRefused) {

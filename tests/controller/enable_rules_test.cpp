@@ -1,8 +1,8 @@
 #include "controller/enable_rules.h"
+#include "game/game.h"
 
 #include "resources/command_ids.h"
 #include "rules/board_fixture.h"
-#include "rules/turn_state.h"
 #include "settings/options.h"
 
 namespace {
@@ -11,14 +11,14 @@ protected:
     void SetUp() override {
         BoardTest::SetUp();
         SetDice({3, 5});
-        g_moveOrdinal = 1;
-        g_cubeOwner = SIDE_NONE;
-        g_cubeValue = 1;
+        g_game.moveOrdinal = 1;
+        g_game.position.cubeOwner = SIDE_NONE;
+        g_game.position.cubeValue = 1;
         UseCube = 1;
     }
     void TearDown() override {
         UseCube = 0;
-        g_moveOrdinal = 0;
+        g_game.moveOrdinal = 0;
         BoardTest::TearDown();
     }
 };
@@ -31,7 +31,7 @@ TEST_F(EnableRulesTest, MoveOrdinalRules) {
     const Case cases[] = {
         {0, false, false, false}, {1, true, false, true}, {2, false, true, false}, {5, false, true, false}};
     for (const Case& c : cases) {
-        g_moveOrdinal = c.ordinal;
+        g_game.moveOrdinal = c.ordinal;
         EXPECT_EQ(CommandEnabled(ID_FILE_SAVE), c.save) << c.ordinal;
         EXPECT_EQ(CommandEnabled(ID_UNDO), c.undo) << c.ordinal;
         EXPECT_EQ(CommandEnabled(ID_SWITCH_SIDES), c.switchSides) << c.ordinal;
@@ -50,9 +50,9 @@ TEST_F(EnableRulesTest, DoubleNeedsTheCubeUsableAndNoMoveMade) {
     };
     for (const Case& c : cases) {
         UseCube = c.useCube;
-        g_moveOrdinal = c.ordinal;
-        g_cubeOwner = c.owner;
-        g_cubeValue = c.value;
+        g_game.moveOrdinal = c.ordinal;
+        g_game.position.cubeOwner = c.owner;
+        g_game.position.cubeValue = c.value;
         EXPECT_EQ(CommandEnabled(ID_DOUBLE), c.enabled) << c.useCube << c.ordinal << c.owner << " " << c.value;
     }
 }
@@ -68,7 +68,7 @@ TEST_F(EnableRulesTest, PassOnlyWhenNoMoveIsPossible) {
 }
 
 TEST_F(EnableRulesTest, CommandsWithoutARuleAreAlwaysEnabled) {
-    g_moveOrdinal = 3;
+    g_game.moveOrdinal = 3;
     UseCube = 0;
     for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_SETTINGS, ID_RESET_SCORES, ID_APP_EXIT, ID_SHOW_PROGRESS, ID_RESIGN,
                    ID_SUGGEST_MOVE, ID_FINISH_GAME, ID_COLORS, ID_REDRAW, ID_HELP, ID_APP_ABOUT, ID_COMPUTER_TURN,

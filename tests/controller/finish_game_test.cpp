@@ -1,4 +1,5 @@
 #include "controller/finish_game.h"
+#include "game/game.h"
 
 #include <algorithm>
 #include <utility>
@@ -18,17 +19,17 @@ protected:
     }
     void TearDown() override {
         std::tie(AutoForcedMoves, AutoFinish) = saved_;
-        g_finishMode = g_quickFinish = 0;
+        g_game.finishMode = g_game.quickFinish = 0;
         GameTest::TearDown();
     }
 
     std::vector<std::pair<int, int>> MovesPlayed() const {
         std::vector<std::pair<int, int>> moves;
-        for (int k = 1; k < g_moveOrdinal; ++k) moves.emplace_back(g_turnMoves[k].from, g_turnMoves[k].to);
+        for (int k = 1; k < g_game.moveOrdinal; ++k) moves.emplace_back(g_turnMoves[k].from, g_turnMoves[k].to);
         return moves;
     }
 
-    int Scored() const { return g_runScore[SIDE_HUMAN] + g_runScore[SIDE_COMPUTER]; }
+    int Scored() const { return g_game.runScore[SIDE_HUMAN] + g_game.runScore[SIDE_COMPUTER]; }
 
 private:
     std::pair<int, int> saved_;
@@ -55,11 +56,11 @@ TEST_F(FinishGameTest, ADieWithOneStartingPointPlaysItselfUnlessTheHumanMayChoos
     RecordCommands({ID_COMPUTER_TURN});
     for (const Case& c : cases) {
         Setup(c.checkers, c.dice);
-        g_finishMode = c.finishMode;
+        g_game.finishMode = c.finishMode;
         wnd->PostCommand(ID_AUTO_FORCED);
         Drain();
         EXPECT_EQ(MovesPlayed(), c.played) << c.name;
-        g_finishMode = 0;
+        g_game.finishMode = 0;
     }
 }
 
@@ -70,8 +71,8 @@ TEST_F(FinishGameTest, EscapeHeldAtTheStartPlaysNothing) {
     QTest::keyPress(wnd->centralWidget(), Qt::Key_Escape);
     wnd->RunCommand(ID_FINISH_GAME);
     QTest::keyRelease(wnd->centralWidget(), Qt::Key_Escape);
-    EXPECT_EQ(g_moveOrdinal, 1);
-    EXPECT_EQ(g_finishMode, 0);
+    EXPECT_EQ(g_game.moveOrdinal, 1);
+    EXPECT_EQ(g_game.finishMode, 0);
     EXPECT_EQ(Lines(), lines) << "only the prompt line is written again";
 }
 
@@ -98,9 +99,9 @@ TEST_F(FinishGameTest, EscapePressedMidwayStopsAfterTheComputersTurn) {
     wnd->RunCommand(ID_FINISH_GAME);
     SetClock(&clock);
     QTest::keyRelease(wnd->centralWidget(), Qt::Key_Escape);
-    EXPECT_EQ(g_finishMode, 0);
+    EXPECT_EQ(g_game.finishMode, 0);
     EXPECT_EQ(Scored(), scored);
-    EXPECT_EQ(g_sideToMove, SIDE_HUMAN);
+    EXPECT_EQ(g_game.position.sideToMove, SIDE_HUMAN);
     EXPECT_EQ(diceLines() - before, 2) << "the computer's throw and the human's next";
 }
 
@@ -137,12 +138,12 @@ TEST_F(FinishGameTest, TheSpeedComesFromTheOptionOrTheQuestionAndTheGamePlaysToI
         }
         EXPECT_EQ(Scored() > before, c.played) << c.autoFinish << " " << c.answer;
         if (c.played) {
-            EXPECT_EQ(g_quickFinish, c.quick);
-            EXPECT_EQ(g_finishMode, 0);
+            EXPECT_EQ(g_game.quickFinish, c.quick);
+            EXPECT_EQ(g_game.finishMode, 0);
             EXPECT_EQ(statistics, 1);
-            EXPECT_EQ(g_winner, SIDE_NONE) << "the next game has begun";
+            EXPECT_EQ(g_game.winner, SIDE_NONE) << "the next game has begun";
         } else {
-            EXPECT_EQ(g_moveOrdinal, 1);
+            EXPECT_EQ(g_game.moveOrdinal, 1);
         }
         Drain();
     }

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "controller/move_entry.h"
+#include "game/game.h"
 #include "controller/new_game.h"
 #include "controller/turn_moves.h"
 #include "dice/mevra32.h"
@@ -47,8 +48,8 @@ protected:
     }
     static void ScriptedDice() {
         if (Script().empty()) return;
-        g_dice[0] = static_cast<uint8_t>(Script().front().first);
-        g_dice[1] = static_cast<uint8_t>(Script().front().second);
+        g_game.position.dice[0] = static_cast<uint8_t>(Script().front().first);
+        g_game.position.dice[1] = static_cast<uint8_t>(Script().front().second);
         Script().pop_front();
     }
 
@@ -56,7 +57,7 @@ protected:
     void Start(int starter, std::initializer_list<Throw> throws) {
         Script().assign(throws);
         g_firstStarterFixed = starter != SIDE_NONE;
-        if (starter != SIDE_NONE) g_sideToMove = starter;
+        if (starter != SIDE_NONE) g_game.position.sideToMove = starter;
         NewGame();
         Drain();
     }
@@ -64,18 +65,18 @@ protected:
     // The position given (negative counts are the computer's), the human to
     // move with these dice, the first move of the turn prompted.
     void Setup(std::initializer_list<std::pair<int, int>> checkers, std::initializer_list<int> dice) {
-        for (SavedLocation& loc : g_savedPosition) loc = {0, SIDE_NONE};
+        for (Checkers& loc : g_game.turnStart) loc = {0, SIDE_NONE};
         for (auto [loc, n] : checkers)
-            g_savedPosition[loc] = {static_cast<int8_t>(n < 0 ? -n : n), n < 0 ? SIDE_COMPUTER : SIDE_HUMAN};
+            g_game.turnStart[loc] = {static_cast<int8_t>(n < 0 ? -n : n), n < 0 ? SIDE_COMPUTER : SIDE_HUMAN};
         DestroyBoard();
         BuildBoard(false);
-        g_sideToMove = SIDE_HUMAN;
-        g_openingThrow = 0;
+        g_game.position.sideToMove = SIDE_HUMAN;
+        g_game.openingThrow = 0;
         int k = 0;
-        for (int d : dice) g_dice[k++] = static_cast<uint8_t>(d);
-        g_dice[k] = DICE_END;
-        g_diceLeft = k;
-        g_race = NoContact();
+        for (int d : dice) g_game.position.dice[k++] = static_cast<uint8_t>(d);
+        g_game.position.dice[k] = DICE_END;
+        g_game.position.diceLeft = k;
+        g_game.race = NoContact(g_game.position.board);
         ClearTurnMoves();
         wnd->ListClear();
         FlushInput();
@@ -84,7 +85,7 @@ protected:
     }
 
     int Count(int loc) const {
-        return g_board[loc]->owner == SIDE_COMPUTER ? -g_board[loc]->count : g_board[loc]->count;
+        return g_game.position[loc].owner == SIDE_COMPUTER ? -g_game.position[loc].count : g_game.position[loc].count;
     }
 
     // A point of the board that chooses `loc` (-1: a point beside every location).

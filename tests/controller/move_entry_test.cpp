@@ -1,6 +1,7 @@
 #include <set>
 
 #include "controller/game_fixture.h"
+#include "game/game.h"
 #include "controller/highlight.h"
 #include "display/board_display.h"
 #include "resources/command_ids.h"
@@ -109,8 +110,8 @@ TEST_F(MoveEntryTest, BearingOffByClicks) {
         Setup({{20, 1}, {22, 1}, {LOC_HUMAN_OFF, 13}, {3, -15}}, c.dice);
         Click(c.from);
         EXPECT_EQ(Count(LOC_HUMAN_OFF), 14) << c.from;
-        EXPECT_EQ(g_diceLeft, 1);
-        EXPECT_EQ(g_dice[0], c.leftDie);
+        EXPECT_EQ(g_game.position.diceLeft, 1);
+        EXPECT_EQ(g_game.position.dice[0], c.leftDie);
     }
 }
 
@@ -156,18 +157,18 @@ TEST_F(MoveEntryTest, UndoingAHitBringsTheBlotBackAndTakesTheHitBack) {
     Click(1);
     Click(4);
     EXPECT_EQ(Count(LOC_COMPUTER_BAR), -1);
-    EXPECT_EQ(g_hitsMade[SIDE_HUMAN], 1);
+    EXPECT_EQ(g_game.counters.hitsMade[SIDE_HUMAN], 1);
     QTest::keyClick(wnd->centralWidget(), Qt::Key_Escape);
     Drain();
     EXPECT_EQ(Count(4), -1);
     EXPECT_EQ(Count(1), 2);
     EXPECT_EQ(Count(LOC_COMPUTER_BAR), 0);
-    EXPECT_EQ(g_hitsMade[SIDE_HUMAN], 0);
+    EXPECT_EQ(g_game.counters.hitsMade[SIDE_HUMAN], 0);
     EXPECT_EQ(Lines(), (std::vector<std::string>{"1st  from  "}));
 
     // Without a hit the computer's bar keeps its checker, stale saved position or not.
     Setup({{1, 2}, {12, 13}, {LOC_COMPUTER_BAR, -1}, {24, -14}}, {3, 5});
-    g_savedPosition[4] = {1, SIDE_COMPUTER};
+    g_game.turnStart[4] = {1, SIDE_COMPUTER};
     Click(1);
     Click(4);
     QTest::mousePress(wnd->centralWidget(), Qt::RightButton, {}, PointOf(-1));

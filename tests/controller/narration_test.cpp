@@ -1,4 +1,5 @@
 #include "controller/narration.h"
+#include "game/game.h"
 
 #include "controller/clocks.h"
 #include "controller/dice_display.h"
@@ -31,19 +32,19 @@ TEST_F(NarrationTest, DiceLineAndItsBooking) {
                           {{4, 4, 4, 4}, 0, "Dice: 4+4+4+4", 0, 0},
                           {{6}, 1, "Dice: 6", 6, 0}};
     for (const Case& c : cases) {
-        ClearGameStats();
-        g_sideToMove = SIDE_COMPUTER;
-        g_diceLeft = static_cast<int>(c.dice.size());
-        for (int k = 0; k <= MAX_DICE; ++k) g_dice[k] = k < g_diceLeft ? static_cast<uint8_t>(c.dice[k]) : DICE_END;
+        g_game.counters = {};
+        g_game.position.sideToMove = SIDE_COMPUTER;
+        g_game.position.diceLeft = static_cast<int>(c.dice.size());
+        for (int k = 0; k <= MAX_DICE; ++k) g_game.position.dice[k] = k < g_game.position.diceLeft ? static_cast<uint8_t>(c.dice[k]) : DICE_END;
         EXPECT_EQ(FormatDice(c.book), c.line);
-        EXPECT_EQ(g_diceTotal[SIDE_COMPUTER], c.total) << c.line;
-        EXPECT_EQ(g_doublesThrown[SIDE_COMPUTER], c.doubles) << c.line;
-        EXPECT_EQ(g_diceTotal[SIDE_HUMAN], 0);
+        EXPECT_EQ(g_game.counters.diceTotal[SIDE_COMPUTER], c.total) << c.line;
+        EXPECT_EQ(g_game.counters.doublesThrown[SIDE_COMPUTER], c.doubles) << c.line;
+        EXPECT_EQ(g_game.counters.diceTotal[SIDE_HUMAN], 0);
     }
 }
 
 TEST_F(NarrationTest, ClocksCountOnlyWhileRunning) {
-    ClearGameStats();
+    g_game.counters = {};
     clock.Sleep(1000);
     StartClock(SIDE_HUMAN);
     clock.Sleep(700);
@@ -52,20 +53,20 @@ TEST_F(NarrationTest, ClocksCountOnlyWhileRunning) {
     StopClock(SIDE_HUMAN);
     StopClock(SIDE_HUMAN);  // already stopped: no change
     clock.Sleep(5000);
-    EXPECT_EQ(g_thinkTime[SIDE_HUMAN], 1500);
-    EXPECT_EQ(g_thinkTime[SIDE_COMPUTER], 0);
+    EXPECT_EQ(g_game.counters.thinkTime[SIDE_HUMAN], 1500);
+    EXPECT_EQ(g_game.counters.thinkTime[SIDE_COMPUTER], 0);
 }
 
 TEST_F(NarrationTest, TheSystemClockRunsOnTheLongestTimeAFileMayHold) {
     SetClock(nullptr);
-    ClearGameStats();
-    g_thinkTime[SIDE_HUMAN] = 999'999'999;
+    g_game.counters = {};
+    g_game.counters.thinkTime[SIDE_HUMAN] = 999'999'999;
     StartClock(SIDE_HUMAN);
-    EXPECT_LT(g_thinkTime[SIDE_HUMAN], 0) << "running";
+    EXPECT_LT(g_game.counters.thinkTime[SIDE_HUMAN], 0) << "running";
     Sleep(2);
     StopClock(SIDE_HUMAN);
     SetClock(&clock);
-    EXPECT_GE(g_thinkTime[SIDE_HUMAN], 1'000'000'001);
+    EXPECT_GE(g_game.counters.thinkTime[SIDE_HUMAN], 1'000'000'001);
 }
 
 TEST_F(NarrationTest, DieWindowsOfTheSideToMoveAndTheOpeningLayout) {
@@ -84,11 +85,11 @@ TEST_F(NarrationTest, DieWindowsOfTheSideToMoveAndTheOpeningLayout) {
     wnd->show();
     const int savedIcons = DiceAsIcons, savedFixed = g_firstStarterFixed;
     for (const Case& c : cases) {
-        g_sideToMove = c.side;
-        g_openingThrow = c.opening;
+        g_game.position.sideToMove = c.side;
+        g_game.openingThrow = c.opening;
         g_firstStarterFixed = c.starterFixed;
         DiceAsIcons = c.icons;
-        g_dice[0] = 2, g_dice[1] = 5, g_dice[2] = DICE_END, g_diceLeft = 2;
+        g_game.position.dice[0] = 2, g_game.position.dice[1] = 5, g_game.position.dice[2] = DICE_END, g_game.position.diceLeft = 2;
         HideDice();
         ShowDice();
         std::vector<std::pair<DieGroup, int>> shown;

@@ -1,4 +1,5 @@
 #include "controller/play_commands.h"
+#include "game/game.h"
 
 #include <QDialog>
 
@@ -36,14 +37,14 @@ private:
 TEST_F(PlayCommandsTest, NewGameAnsweredNoChangesNothingAndYesStartsAfreshWithoutScoring) {
     for (int reply : {IDNO, IDYES}) {
         Start(SIDE_HUMAN, {{6, 1}, {5, 2}});
-        g_hitsMade[SIDE_HUMAN] = 3;
+        g_game.counters.hitsMade[SIDE_HUMAN] = 3;
         const std::vector<std::string> lines = Lines();
-        const int scored = g_runScore[SIDE_HUMAN] + g_runScore[SIDE_COMPUTER];
+        const int scored = g_game.runScore[SIDE_HUMAN] + g_game.runScore[SIDE_COMPUTER];
         answer = reply;
         wnd->RunCommand(ID_FILE_NEW);
         EXPECT_EQ(questions.back().text, ResString(IDS_START_NEW_GAME));
-        EXPECT_EQ(g_runScore[SIDE_HUMAN] + g_runScore[SIDE_COMPUTER], scored);
-        EXPECT_EQ(g_hitsMade[SIDE_HUMAN], reply == IDNO ? 3 : 0);
+        EXPECT_EQ(g_game.runScore[SIDE_HUMAN] + g_game.runScore[SIDE_COMPUTER], scored);
+        EXPECT_EQ(g_game.counters.hitsMade[SIDE_HUMAN], reply == IDNO ? 3 : 0);
         EXPECT_EQ(Lines() == lines, reply == IDNO);
     }
 }
@@ -59,9 +60,9 @@ TEST_F(PlayCommandsTest, ANewGameChosenInTheWaitKeepsItsFirstTurn) {
     QTimer::singleShot(0, [this] { wnd->RunCommand(ID_FILE_NEW); });
     Click(19);  // the last die, then the wait
     Drain();
-    EXPECT_EQ(g_sideToMove, SIDE_HUMAN);
-    EXPECT_EQ(g_diceTotal[SIDE_COMPUTER], 0) << "the human starts the new game";
-    EXPECT_EQ(g_diceLeft, 2);
+    EXPECT_EQ(g_game.position.sideToMove, SIDE_HUMAN);
+    EXPECT_EQ(g_game.counters.diceTotal[SIDE_COMPUTER], 0) << "the human starts the new game";
+    EXPECT_EQ(g_game.position.diceLeft, 2);
 }
 
 TEST_F(PlayCommandsTest, SuggestMovePlaysWhatCanBePlayedEachOnItsOwnLine) {
@@ -82,11 +83,11 @@ TEST_F(PlayCommandsTest, SuggestMovePlaysWhatCanBePlayedEachOnItsOwnLine) {
     for (const Case& c : cases) {
         ran.clear();
         Setup(c.checkers, c.dice);
-        g_awaitingConfirm = c.waiting;
+        g_game.awaitingConfirm = c.waiting;
         wnd->RunCommand(ID_SUGGEST_MOVE);
         Drain();
-        g_awaitingConfirm = 0;
-        EXPECT_EQ(g_moveOrdinal, c.moves + 1) << c.name;
+        g_game.awaitingConfirm = 0;
+        EXPECT_EQ(g_game.moveOrdinal, c.moves + 1) << c.name;
         if (c.firstFrom >= 0) {
             EXPECT_EQ(g_turnMoves[1].from, c.firstFrom) << c.name;
         }
@@ -162,8 +163,8 @@ TEST_F(PlayCommandsTest, TheMarkBlinksOnlyWhileTheHumanIsToMoveInTheActiveWindow
         {SIDE_HUMAN, 0, false}, {SIDE_COMPUTER, 0, false}, {SIDE_HUMAN, 1, false}, {SIDE_HUMAN, 0, true}};
     for (const Case& c : cases) {
         EraseInputMark();
-        g_sideToMove = c.side;
-        g_finishMode = c.finishMode;
+        g_game.position.sideToMove = c.side;
+        g_game.finishMode = c.finishMode;
         dialog.setVisible(c.dialogUp);
         std::vector<bool> shown;
         for (int tick = 0; tick < 3; ++tick) {
@@ -177,8 +178,8 @@ TEST_F(PlayCommandsTest, TheMarkBlinksOnlyWhileTheHumanIsToMoveInTheActiveWindow
     dialog.hide();
     wnd->activateWindow();
     QTRY_VERIFY(wnd->IsActive());
-    g_finishMode = 0;
-    g_sideToMove = SIDE_HUMAN;
+    g_game.finishMode = 0;
+    g_game.position.sideToMove = SIDE_HUMAN;
     BlinkStep();
     ASSERT_TRUE(wnd->ListMarkShown());
     Key('A');

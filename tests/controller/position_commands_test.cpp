@@ -1,4 +1,5 @@
 #include "controller/position_commands.h"
+#include "game/game.h"
 
 #include <sys/stat.h>
 
@@ -37,8 +38,8 @@ protected:
         Drain();
     }
     void SetCounters(int base) {
-        int32_t* counters[] = {&g_thinkTime[SIDE_COMPUTER], &g_diceTotal[1], &g_diceTotal[2], &g_doublesThrown[1],
-                               &g_doublesThrown[2],         &g_hitsMade[1],  &g_hitsMade[2]};
+        int32_t* counters[] = {&g_game.counters.thinkTime[SIDE_COMPUTER], &g_game.counters.diceTotal[1], &g_game.counters.diceTotal[2], &g_game.counters.doublesThrown[1],
+                               &g_game.counters.doublesThrown[2],         &g_game.counters.hitsMade[1],  &g_game.counters.hitsMade[2]};
         for (int32_t* c : counters) *c = base++;
     }
     std::optional<std::string> chosen;
@@ -57,30 +58,30 @@ const std::initializer_list<std::pair<int, int>> kBoard = {{1, 2},   {12, 5},  {
 
 TEST_F(PositionCommandsTest, OpenRestoresTheSavedGameButNotTheScores) {
     Setup(kBoard, {6, 4});
-    g_cubeValue = 1;
-    g_cubeOwner = SIDE_NONE;
+    g_game.position.cubeValue = 1;
+    g_game.position.cubeOwner = SIDE_NONE;
     SetCounters(100);
     Run(ID_FILE_SAVE, "game.pos");
     Run(ID_FILE_SAVE, std::nullopt);
 
     Setup({{1, 15}, {24, -15}}, {2, 1});
     SetCounters(500);
-    g_cubeValue = 8;
-    g_cubeOwner = SIDE_COMPUTER;
+    g_game.position.cubeValue = 8;
+    g_game.position.cubeOwner = SIDE_COMPUTER;
     wnd->SetCubeText("8");
     DiceAsIcons = 1;
     wnd->show();
-    g_runScore[SIDE_HUMAN] = 7;
+    g_game.runScore[SIDE_HUMAN] = 7;
     g_totalScore[SIDE_HUMAN] = 11;
     Run(ID_FILE_OPEN, "game.pos");
 
     EXPECT_EQ(asked, (std::vector{FileDialogKind::Save, FileDialogKind::Save, FileDialogKind::Open}));
     EXPECT_EQ(Count(12), 5);
     EXPECT_EQ(Count(24), -2);
-    EXPECT_EQ(g_diceTotal[SIDE_HUMAN], 102);
-    EXPECT_EQ(g_hitsMade[SIDE_COMPUTER], 105);
-    EXPECT_EQ(g_thinkTime[SIDE_COMPUTER], 100);
-    EXPECT_EQ(g_runScore[SIDE_HUMAN], 7);
+    EXPECT_EQ(g_game.counters.diceTotal[SIDE_HUMAN], 102);
+    EXPECT_EQ(g_game.counters.hitsMade[SIDE_COMPUTER], 105);
+    EXPECT_EQ(g_game.counters.thinkTime[SIDE_COMPUTER], 100);
+    EXPECT_EQ(g_game.runScore[SIDE_HUMAN], 7);
     EXPECT_EQ(g_totalScore[SIDE_HUMAN], 11);
     EXPECT_EQ(wnd->CubeText(), "64");
     EXPECT_EQ(wnd->windowTitle().toStdString(), ProgramTitle() + " - game.pos");
@@ -102,10 +103,10 @@ TEST_F(PositionCommandsTest, AFileOpenedInTheEndOfTurnWaitKeepsItsTurnForTheHuma
     QTimer::singleShot(0, [this] { wnd->RunCommand(ID_FILE_OPEN); });
     Click(19);  // the last die, then the wait
     Drain();
-    EXPECT_EQ(g_sideToMove, SIDE_HUMAN);
-    EXPECT_EQ(g_diceLeft, 2);
-    EXPECT_EQ(g_dice[0], 6);
-    EXPECT_EQ(g_dice[1], 4);
+    EXPECT_EQ(g_game.position.sideToMove, SIDE_HUMAN);
+    EXPECT_EQ(g_game.position.diceLeft, 2);
+    EXPECT_EQ(g_game.position.dice[0], 6);
+    EXPECT_EQ(g_game.position.dice[1], 4);
     EXPECT_EQ(Count(17), 3) << "the loaded board";
 }
 
@@ -147,15 +148,15 @@ TEST_F(PositionCommandsTest, OnlyAWrittenFileStopsTheHumansClock) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
-        g_thinkTime[SIDE_HUMAN] = 0;
+        g_game.counters.thinkTime[SIDE_HUMAN] = 0;
         clock.Sleep(1000);
         Setup(kBoard, {6, 4});
         clock.Sleep(300);
         Run(ID_FILE_SAVE, c.file);
         EXPECT_EQ(std::ifstream(c.file).good(), c.written);
-        EXPECT_EQ(g_thinkTime[SIDE_HUMAN] < 0, c.clockRuns);
+        EXPECT_EQ(g_game.counters.thinkTime[SIDE_HUMAN] < 0, c.clockRuns);
         StopClock(SIDE_HUMAN);
-        EXPECT_EQ(g_thinkTime[SIDE_HUMAN], 300);
+        EXPECT_EQ(g_game.counters.thinkTime[SIDE_HUMAN], 300);
     }
 }
 
@@ -167,7 +168,7 @@ protected:
     void Check(const char* name, int command, const std::string& path, int error) {
         SCOPED_TRACE(name);
         questions.clear();
-        g_thinkTime[SIDE_HUMAN] = 0;
+        g_game.counters.thinkTime[SIDE_HUMAN] = 0;
         clock.Sleep(1000);  // a clock started at tick 0 would look stopped
         Setup(kBoard, {6, 4});
         const std::vector<std::string> lines = Lines();
@@ -179,7 +180,7 @@ protected:
         EXPECT_EQ(questions[0].icon, MB_ICONEXCLAMATION);
         EXPECT_EQ(Lines(), lines);
         EXPECT_EQ(Count(12), 5);
-        EXPECT_LT(g_thinkTime[SIDE_HUMAN], 0) << "the human's clock runs";
+        EXPECT_LT(g_game.counters.thinkTime[SIDE_HUMAN], 0) << "the human's clock runs";
     }
     TempDir dir{"pos-failures"};
 };

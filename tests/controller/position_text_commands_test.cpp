@@ -1,4 +1,5 @@
 #include "controller/position_text_commands.h"
+#include "game/game.h"
 
 #include <fstream>
 #include <sstream>
@@ -20,8 +21,8 @@ protected:
     std::string State() const {
         std::ostringstream s;
         for (int loc = 0; loc < NUM_LOCATIONS; ++loc) s << Count(loc) << " ";
-        s << "| " << int(g_dice[0]) << int(g_dice[1]) << g_diceLeft << " " << g_cubeValue << g_cubeOwner
-          << g_sideToMove;
+        s << "| " << int(g_game.position.dice[0]) << int(g_game.position.dice[1]) << g_game.position.diceLeft << " " << g_game.position.cubeValue << g_game.position.cubeOwner
+          << g_game.position.sideToMove;
         for (const std::string& line : Lines()) s << "\n" << line;
         return s.str();
     }
@@ -43,10 +44,10 @@ TEST_F(PositionTextCommandsTest, CopyGivesTheTurnsStartAndPasteSetsItUpAgain) {
     Drain();
     EXPECT_EQ(Count(1), 2);
     EXPECT_EQ(Count(17), 3);
-    EXPECT_EQ(g_sideToMove, SIDE_HUMAN);
-    EXPECT_EQ(g_diceLeft, 2);
-    EXPECT_EQ(g_dice[0] * 10 + g_dice[1], 31);
-    EXPECT_EQ(g_moveOrdinal, 1);
+    EXPECT_EQ(g_game.position.sideToMove, SIDE_HUMAN);
+    EXPECT_EQ(g_game.position.diceLeft, 2);
+    EXPECT_EQ(g_game.position.dice[0] * 10 + g_game.position.dice[1], 31);
+    EXPECT_EQ(g_game.moveOrdinal, 1);
     EXPECT_EQ(wnd->CubeText(), "64");
     EXPECT_FALSE(RecordedGames().back().fromStart) << "a game set up from a text is never exported";
     wnd->RunCommand(ID_EDIT_COPY);
@@ -61,10 +62,10 @@ TEST_F(PositionTextCommandsTest, WithoutDiceTheSideOnRollThrowsFirst) {
     SetClipboardText("XGID=-b----E-C---eE---c-e----B-:1:1:1:00:0:0:0:0:10");
     wnd->RunCommand(ID_EDIT_PASTE);
     Drain();
-    EXPECT_EQ(g_sideToMove, SIDE_HUMAN);
-    EXPECT_EQ(g_dice[0] * 10 + g_dice[1], 42);
-    EXPECT_EQ(g_cubeValue, 2);
-    EXPECT_EQ(g_cubeOwner, SIDE_HUMAN);
+    EXPECT_EQ(g_game.position.sideToMove, SIDE_HUMAN);
+    EXPECT_EQ(g_game.position.dice[0] * 10 + g_game.position.dice[1], 42);
+    EXPECT_EQ(g_game.position.cubeValue, 2);
+    EXPECT_EQ(g_game.position.cubeOwner, SIDE_HUMAN);
     EXPECT_EQ(LastLine().substr(0, 3), "1st");
 }
 
@@ -74,8 +75,8 @@ TEST_F(PositionTextCommandsTest, TheComputerPlaysThePastedDiceThenTheHumanThrows
     SetClipboardText("XGID=-b----E-C---eE---c-e----B-:0:0:-1:21:0:0:0:0:10");
     wnd->RunCommand(ID_EDIT_PASTE);
     Drain();
-    EXPECT_EQ(g_sideToMove, SIDE_HUMAN);
-    EXPECT_EQ(g_diceLeft, 4);
+    EXPECT_EQ(g_game.position.sideToMove, SIDE_HUMAN);
+    EXPECT_EQ(g_game.position.diceLeft, 4);
     // The computer moved two checkers with its 2-1.
     int computerPips = 0;
     for (int loc = 1; loc <= 25; ++loc)

@@ -1,12 +1,12 @@
 // Many whole games in a row, played by quick Finish game: every game must end
 // in the statistics window and leave exactly the objects it started with.
 #include "controller/game_fixture.h"
+#include "game/game.h"
 #include "dialogs/stats_dlg.h"
 #include "display/checker_sprite.h"
 #include "platform/modal.h"
 #include "resources/command_ids.h"
 #include "rules/location.h"
-#include "rules/turn_state.h"
 
 namespace {
 class SoakTest : public GameTest {
@@ -19,7 +19,7 @@ protected:
     }
     void TearDown() override {
         std::tie(AutoForcedMoves, AutoFinish) = saved_;
-        g_finishMode = g_quickFinish = 0;
+        g_game.finishMode = g_game.quickFinish = 0;
         GameTest::TearDown();
     }
 
@@ -35,15 +35,15 @@ TEST_F(SoakTest, FiftyQuickFinishedGamesLeaveNothingBehind) {
         return int{QDialog::Accepted};
     });
     Start(SIDE_NONE, {});
-    const int locations = CLocation::Live();
+    const int locations = DrawnLocation::Live();
     const int sprites = CCheckerSprite::Live();
     for (int game = 1; game <= kGames; ++game) {
         wnd->RunCommand(ID_FINISH_GAME);
         Drain();
         ASSERT_EQ(finished, game) << "game " << game << " did not reach its end";
-        EXPECT_EQ(CLocation::Live(), locations) << "after game " << game;
+        EXPECT_EQ(DrawnLocation::Live(), locations) << "after game " << game;
         EXPECT_EQ(CCheckerSprite::Live(), sprites) << "after game " << game;
     }
-    EXPECT_EQ(g_runScore[SIDE_HUMAN] + g_runScore[SIDE_COMPUTER] >= kGames, true);
+    EXPECT_EQ(g_game.runScore[SIDE_HUMAN] + g_game.runScore[SIDE_COMPUTER] >= kGames, true);
 }
 }  // namespace

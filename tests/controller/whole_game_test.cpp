@@ -2,6 +2,7 @@
 // on the board (the computer's own suggestion chooses them), a pass is a
 // click beside the board, and every game must reach its end.
 #include "computer/suggestion.h"
+#include "game/game.h"
 #include "controller/game_fixture.h"
 #include "controller/move_entry.h"
 #include "resources/strings.h"
@@ -11,16 +12,16 @@ class WholeGameTest : public GameTest {
 protected:
     // One move of the human by clicks: from, then the target when it is not automatic.
     void ClickOneMove() {
-        if (NoMovePossible()) return Click(-1);
+        if (NoMovePossible(g_game.position)) return Click(-1);
         SuggestedMove moves[MAX_DICE];
-        const uint8_t dice[MAX_DICE + 1] = {g_dice[0], g_dice[1], g_dice[2], g_dice[3], g_dice[4]};
-        const int left = g_diceLeft;
+        const uint8_t dice[MAX_DICE + 1] = {g_game.position.dice[0], g_game.position.dice[1], g_game.position.dice[2], g_game.position.dice[3], g_game.position.dice[4]};
+        const int left = g_game.position.diceLeft;
         ASSERT_GT(SuggestHumanMove(moves), 0);
-        std::copy(std::begin(dice), std::end(dice), g_dice);
-        g_diceLeft = left;
-        const int ordinal = g_moveOrdinal;
+        std::copy(std::begin(dice), std::end(dice), g_game.position.dice);
+        g_game.position.diceLeft = left;
+        const int ordinal = g_game.moveOrdinal;
         Click(moves[0].from);
-        if (g_moveOrdinal == ordinal && g_sideToMove == SIDE_HUMAN && g_curMove->from != NO_LOCATION)
+        if (g_game.moveOrdinal == ordinal && g_game.position.sideToMove == SIDE_HUMAN && g_curMove->from != NO_LOCATION)
             Click(moves[0].to >= 25 ? LOC_HUMAN_OFF : moves[0].to);
     }
 };
@@ -30,11 +31,11 @@ TEST_F(WholeGameTest, GamesPlayedByClicksRunToTheirEnd) {
         AutoChangeTurn = autoChange;
         ManualDice = 0;
         Start(SIDE_NONE, {});
-        const int before = g_runScore[SIDE_HUMAN] + g_runScore[SIDE_COMPUTER];
+        const int before = g_game.runScore[SIDE_HUMAN] + g_game.runScore[SIDE_COMPUTER];
         int clicks = 0;
-        while (g_runScore[SIDE_HUMAN] + g_runScore[SIDE_COMPUTER] == before && clicks < 3000) {
-            ASSERT_EQ(g_sideToMove, SIDE_HUMAN) << "the computer's turn must end by itself";
-            if (autoChange == 0 && g_diceLeft == 1 && !NoMovePossible() && !g_race) {
+        while (g_game.runScore[SIDE_HUMAN] + g_game.runScore[SIDE_COMPUTER] == before && clicks < 3000) {
+            ASSERT_EQ(g_game.position.sideToMove, SIDE_HUMAN) << "the computer's turn must end by itself";
+            if (autoChange == 0 && g_game.position.diceLeft == 1 && !NoMovePossible(g_game.position) && !g_game.race) {
                 // The last die ends in the wait, which a click beside the board answers.
                 QTimer::singleShot(
                     0, [this] { QTest::mouseClick(wnd->centralWidget(), Qt::LeftButton, {}, PointOf(-1)); });
@@ -45,8 +46,8 @@ TEST_F(WholeGameTest, GamesPlayedByClicksRunToTheirEnd) {
             for (const Question& q : questions) ASSERT_EQ(q.text, ResString(IDS_COMPUTER_RESIGNS));
         }
         EXPECT_LT(clicks, 3000);
-        EXPECT_EQ(g_winner, SIDE_NONE) << "the next game has begun";
-        EXPECT_GT(g_runScore[SIDE_HUMAN] + g_runScore[SIDE_COMPUTER], before);
+        EXPECT_EQ(g_game.winner, SIDE_NONE) << "the next game has begun";
+        EXPECT_GT(g_game.runScore[SIDE_HUMAN] + g_game.runScore[SIDE_COMPUTER], before);
     }
 }
 }  // namespace

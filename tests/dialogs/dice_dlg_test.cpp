@@ -1,4 +1,5 @@
 #include "dialogs/dice_dlg.h"
+#include "game/game.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -15,18 +16,18 @@ class DiceDlgTest : public GameWndTest {
 protected:
     void SetUp() override {
         GameWndTest::SetUp();
-        savedOpening_ = g_openingThrow;
-        g_openingThrow = 0;
+        savedOpening_ = g_game.openingThrow;
+        g_game.openingThrow = 0;
         Offer(3, 5);
     }
     void TearDown() override {
-        g_openingThrow = savedOpening_;
+        g_game.openingThrow = savedOpening_;
         GameWndTest::TearDown();
     }
 
     static void Offer(int first, int second) {
-        g_dice[0] = static_cast<uint8_t>(first);
-        g_dice[1] = static_cast<uint8_t>(second);
+        g_game.position.dice[0] = static_cast<uint8_t>(first);
+        g_game.position.dice[1] = static_cast<uint8_t>(second);
     }
     static QLineEdit* Box(const DiceDlg& d, int id) { return DialogItemAs<QLineEdit>(d, id); }
     // The die face a picture shows, or 0.
@@ -110,7 +111,7 @@ TEST_F(DiceDlgTest, OkStoresTheDiceButNeverADoubleToOpenAGame) {
         Offer(3, 5);
         beeps = 0;
         questions.clear();
-        g_openingThrow = c.opening;
+        g_game.openingThrow = c.opening;
         DiceDlg dialog(wnd.get());
         if (*c.keys)
             Type(dialog, c.keys);
@@ -120,8 +121,8 @@ TEST_F(DiceDlgTest, OkStoresTheDiceButNeverADoubleToOpenAGame) {
         EXPECT_EQ(dialog.result() == QDialog::Accepted, c.closes) << c.name;
         EXPECT_EQ(beeps, c.closes ? 0 : 1) << c.name;
         EXPECT_EQ(questions.size(), c.messages) << c.name;
-        EXPECT_EQ(g_dice[0], c.first) << c.name;
-        EXPECT_EQ(g_dice[1], c.second) << c.name;
+        EXPECT_EQ(g_game.position.dice[0], c.first) << c.name;
+        EXPECT_EQ(g_game.position.dice[1], c.second) << c.name;
     }
 }
 
@@ -134,9 +135,9 @@ TEST_F(DiceDlgTest, ADoubleTypedLaterInTheGameGivesFourDice) {
         dialog.accept();
         return dialog.result();
     });
-    ThrowDice();
+    ThrowTurnDice(g_game);
     ManualDice = saved;
-    EXPECT_EQ(g_diceLeft, 4);
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(g_dice[i], 4);
+    EXPECT_EQ(g_game.position.diceLeft, 4);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(g_game.position.dice[i], 4);
 }
 }  // namespace

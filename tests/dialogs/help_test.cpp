@@ -6,6 +6,7 @@
 #include <QTextBrowser>
 
 #include "controller/turn_cycle.h"
+#include "game/game.h"
 #include "controller/turn_moves.h"
 #include "dialogs/resign_dlg.h"
 #include "dialogs/scheme_dlg.h"
@@ -103,7 +104,7 @@ TEST_F(GameWndTest, F1InAMessageBoxOpensTheTopicOfTheCommandThatRaisedIt) {
         {"New game asks first", [this] { wnd->RunCommand(ID_FILE_NEW); }, "commands"},
         {"Pass while both dice must be used",
          [] {
-             g_diceLeft = 2;
+             g_game.position.diceLeft = 2;
              g_mustUseBoth = 1;
              OnPass();
              g_mustUseBoth = 0;

@@ -196,7 +196,7 @@ TEST_F(SettingsSheetTest, ClockwiseMidTurnKeepsTheCheckersAndTheTurnStart) {
     Click(1);
     Click(4);
     counts(moved);
-    const Bytes saved = EncodePositionFile(CapturePositionFile());
+    const Bytes saved = EncodePositionFile(CapturePositionFile(g_game));
     const QImage before = wnd->GetCanvas().Image().copy();
 
     RunSettings(VISUAL, [](SettingsSheet& s) {
@@ -207,7 +207,7 @@ TEST_F(SettingsSheetTest, ClockwiseMidTurnKeepsTheCheckersAndTheTurnStart) {
     EXPECT_NE(wnd->GetCanvas().Image(), before);
     counts(turned);
     EXPECT_EQ(turned, moved);
-    EXPECT_EQ(EncodePositionFile(CapturePositionFile()), saved);
+    EXPECT_EQ(EncodePositionFile(CapturePositionFile(g_game)), saved);
 
     wnd->RunCommand(ID_UNDO);
     counts(undone);
@@ -237,7 +237,7 @@ TEST_F(SettingsSheetTest, TheManualDiceDialogFollowsTheOptionFromTheStartAndMidG
             Press(s, "OK");
         });
         countDialogs();
-        ThrowDice();
+        ThrowTurnDice(g_game);
         EXPECT_EQ(dialogs, on ? 0 : 1) << on;
     }
 }

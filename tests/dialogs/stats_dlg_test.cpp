@@ -1,4 +1,5 @@
 #include "dialogs/stats_dlg.h"
+#include "game/game.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -49,7 +50,7 @@ TEST_F(StatsDlgTest, TheGraphPartStaysAsTheUserLeftItForTheNextGame) {
     EXPECT_EQ(shown[2].more, "<< &More");
     EXPECT_LT(shown[0].height, shown[2].height);
     EXPECT_TRUE(ran.empty()) << "Again plays on";
-    EXPECT_EQ(g_winner, SIDE_NONE) << "the next game has begun";
+    EXPECT_EQ(g_game.winner, SIDE_NONE) << "the next game has begun";
 }
 
 TEST_F(StatsDlgTest, QuitEscapeAndTheCloseBoxEndTheProgram) {
@@ -67,11 +68,11 @@ TEST_F(StatsDlgTest, QuitEscapeAndTheCloseBoxEndTheProgram) {
 }
 
 TEST_F(StatsDlgTest, ShowsTheGamesCountersAndThinkingTimes) {
-    ClearGameStats();
-    g_diceTotal[SIDE_HUMAN] = 87;
-    g_hitsMade[SIDE_COMPUTER] = 3;
-    g_thinkTime[SIDE_HUMAN] = 125300;
-    g_thinkTime[SIDE_COMPUTER] = 999;
+    g_game.counters = {};
+    g_game.counters.diceTotal[SIDE_HUMAN] = 87;
+    g_game.counters.hitsMade[SIDE_COMPUTER] = 3;
+    g_game.counters.thinkTime[SIDE_HUMAN] = 125300;
+    g_game.counters.thinkTime[SIDE_COMPUTER] = 999;
     std::map<int, std::string> texts;
     EndWith([&](QDialog& d) {
         for (int id : {202, 209, 217, 220, 1118}) texts[id] = DialogItemAs<QLabel>(d, id)->text().toStdString();

@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "display/geometry.h"
+#include "game/game.h"
 #include "platform/canvas.h"
 #include "platform/clock.h"
 #include "rules/game_stats.h"
@@ -33,8 +34,8 @@ class BoardCanvasTest : public ::testing::Test {
 protected:
     void SetUp() override {
         SetClock(&clock);
-        g_dice[0] = DICE_END;
-        g_diceLeft = 0;
+        g_game.position.dice[0] = DICE_END;
+        g_game.position.diceLeft = 0;
         wnd = std::make_unique<GameWnd>(1024);
     }
 
@@ -50,12 +51,12 @@ protected:
     // Rebuilds the board with only these checkers: negative counts are the
     // computer's. The bars and trays keep their fixed owners.
     static void SetUpBoard(std::initializer_list<std::pair<int, int>> checkers) {
-        for (int i = 0; i < NUM_LOCATIONS; ++i) g_savedPosition[i] = {0, SIDE_NONE};
+        for (int i = 0; i < NUM_LOCATIONS; ++i) g_game.turnStart[i] = {0, SIDE_NONE};
         for (auto [loc, n] : checkers)
-            g_savedPosition[loc] = {static_cast<int8_t>(n < 0 ? -n : n), n < 0 ? SIDE_COMPUTER : SIDE_HUMAN};
+            g_game.turnStart[loc] = {static_cast<int8_t>(n < 0 ? -n : n), n < 0 ? SIDE_COMPUTER : SIDE_HUMAN};
         DestroyBoard();
         BuildBoard(false);
-        ClearGameStats();
+        g_game.counters = {};
     }
 
     QImage Image() { return wnd->GetCanvas().Image(); }

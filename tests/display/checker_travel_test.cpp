@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "dice/mevra32.h"
+#include "game/game.h"
 #include "display/board_canvas_fixture.h"
 #include "display/board_points.h"
 #include "display/tray.h"
@@ -58,7 +59,7 @@ protected:
     }
 
     static void Move(int side, int from, int to) {
-        g_sideToMove = side;
+        g_game.position.sideToMove = side;
         MoveChecker(from, to);
     }
 
@@ -73,7 +74,7 @@ TEST_F(CheckerTravelTest, ThirteenToTwelveRisesWithoutAHorizontalStep) {
     Move(SIDE_COMPUTER, 13, 12);
     ASSERT_GT(frames.size(), 5u);
     for (const QRect& frame : frames) EXPECT_EQ(frame.left(), CheckerLeft(13));
-    EXPECT_EQ(g_board[12]->count, 1);
+    EXPECT_EQ(g_game.position[12].count, 1);
     EXPECT_EQ(At(CheckerCentre(12, 1).x(), CheckerCentre(12, 1).y()), kComputer);
 }
 
@@ -86,9 +87,9 @@ TEST_F(CheckerTravelTest, BearingOffFromThePointsNextToTheTraysEndsInTheirCounts
         SetUpBoard({{1, -1}, {LOC_COMPUTER_OFF, -14}, {24, 1}, {LOC_HUMAN_OFF, 14}});
         const QColor point = At(CheckerCentre(c.from, 2).x(), CheckerCentre(c.from, 2).y());
         Move(c.side, c.from, c.past);
-        EXPECT_EQ(g_board[c.tray]->count, 15);
+        EXPECT_EQ(g_game.position[c.tray].count, 15);
         EXPECT_EQ(static_cast<CTray*>(g_board[c.tray])->CountText(), "15");
-        EXPECT_EQ(g_board[c.from]->count, 0);
+        EXPECT_EQ(g_game.position[c.from].count, 0);
         EXPECT_EQ(At(CheckerCentre(c.from, 1).x(), CheckerCentre(c.from, 1).y()), point);
     }
 }
@@ -168,9 +169,9 @@ TEST_F(CheckerTravelTest, AHitSendsTheBlotShakingToItsBarAndCountsIt) {
         RecordComputerCheckers();
         Move(SIDE_HUMAN, 10, 12);
 
-        EXPECT_EQ(g_hitsMade[SIDE_HUMAN], 1);
-        EXPECT_EQ(g_board[LOC_COMPUTER_BAR]->count, 1);
-        EXPECT_EQ(g_board[12]->owner, SIDE_HUMAN);
+        EXPECT_EQ(g_game.counters.hitsMade[SIDE_HUMAN], 1);
+        EXPECT_EQ(g_game.position[LOC_COMPUTER_BAR].count, 1);
+        EXPECT_EQ(g_game.position[12].owner, SIDE_HUMAN);
         EXPECT_EQ(At(CheckerCentre(LOC_COMPUTER_BAR, 1).x(), CheckerCentre(LOC_COMPUTER_BAR, 1).y()), kComputer);
         // The blot rests until the first shake's pause; that pause still
         // shows it at rest.
@@ -205,7 +206,7 @@ void ExpectPlayLeavesAFreshBoard(Canvas& canvas, qreal ratio) {
     BuildBoard(true);
     for (const auto& m : kPlayAndTakeBack) {
         g_undoing = m.undoing;
-        g_sideToMove = m.side;
+        g_game.position.sideToMove = m.side;
         MoveChecker(m.from, m.to);
     }
     g_undoing = 0;

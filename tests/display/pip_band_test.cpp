@@ -1,4 +1,5 @@
 #include "display/pip_band.h"
+#include "game/game.h"
 
 #include <QImage>
 #include <filesystem>
@@ -72,7 +73,7 @@ TEST_F(PipBandTest, TheCountsFollowEveryChangeOfTheBoard) {
     Click(4);
     Click(4);
     Click(9);
-    EXPECT_EQ(g_sideToMove, SIDE_HUMAN) << "the computer has played";
+    EXPECT_EQ(g_game.position.sideToMove, SIDE_HUMAN) << "the computer has played";
     ExpectCurrent("the computer's turn");
 }
 

@@ -2,6 +2,7 @@
 // positions met in random games, for every throw, the end positions it lists
 // are exactly those of the step sequences the rules accept.
 #include "expert/move_generator.h"
+#include "game/game.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +14,6 @@
 
 #include "computer/expert_player.h"
 #include "rules/board_fixture.h"
-#include "rules/board_snapshot.h"
 #include "rules/moves.h"
 
 namespace {
@@ -35,10 +35,10 @@ struct RuleEnd {
 void Walk(const std::vector<int>& dice, int used, int firstDie, std::vector<RuleEnd>& ends) {
     bool moved = false;
     for (int from = LOC_COMPUTER_BAR; used < static_cast<int>(dice.size()) && from >= 1; --from) {
-        if (!IsLegalMove(from, dice[used])) continue;
+        if (!IsLegalMove(g_game.position, from, dice[used])) continue;
         moved = true;
         const BoardSnapshot before;
-        ApplyMove(from, dice[used]);
+        ApplyMove(g_game.position, from, dice[used]);
         Walk(dice, used + 1, used == 0 ? dice[0] : firstDie, ends);
         before.Restore();
     }
@@ -77,12 +77,12 @@ void Load(const expert::Position& p) {
         for (auto [loc, side, n] :
              {std::tuple{mine, SIDE_COMPUTER, p.checkers[0][i]}, {theirs, SIDE_HUMAN, p.checkers[1][i]}})
             if (n) {
-                g_board[loc]->count = static_cast<int8_t>(n);
-                g_board[loc]->owner = side;
+                g_game.position[loc].count = static_cast<int8_t>(n);
+                g_game.position[loc].owner = side;
             }
     }
-    g_board[LOC_COMPUTER_OFF]->count = static_cast<int8_t>(expert::Off(p, 0));
-    g_board[LOC_HUMAN_OFF]->count = static_cast<int8_t>(expert::Off(p, 1));
+    g_game.position[LOC_COMPUTER_OFF].count = static_cast<int8_t>(expert::Off(p, 0));
+    g_game.position[LOC_HUMAN_OFF].count = static_cast<int8_t>(expert::Off(p, 1));
 }
 
 class ExpertMoveGeneratorTest : public BoardTest {};
@@ -90,7 +90,7 @@ class ExpertMoveGeneratorTest : public BoardTest {};
 }  // namespace
 
 TEST_F(ExpertMoveGeneratorTest, ListsExactlyTheEndsTheRulesAllowForEveryThrow) {
-    g_sideToMove = SIDE_COMPUTER;
+    g_game.position.sideToMove = SIDE_COMPUTER;
     std::mt19937 random(20261209);
     std::vector<expert::Play> plays;
     int positions = 0, withBar = 0, bearingOff = 0;

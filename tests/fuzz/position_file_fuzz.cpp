@@ -6,9 +6,9 @@
 #include <cstdint>
 
 #include "fuzz_check.h"
+#include "game/game.h"
 #include "rules/game_stats.h"
 #include "rules/moves.h"
-#include "rules/turn_state.h"
 #include "settings/position_file.h"
 
 namespace {
@@ -17,16 +17,16 @@ void StartGame() {
     DestroyBoard();
     BuildBoard(true);
     SavePosition();
-    ClearGameStats();
-    g_sideToMove = SIDE_HUMAN;
+    g_game.counters = {};
+    g_game.position.sideToMove = SIDE_HUMAN;
     const uint8_t dice[MAX_DICE + 1] = {6, 4, DICE_END, DICE_END, DICE_END};
-    std::copy(dice, dice + MAX_DICE + 1, g_dice);
-    g_diceLeft = 2;
-    g_moveOrdinal = 1;
-    g_race = 0;
-    g_cubeValue = 1;
-    g_cubeOwner = SIDE_NONE;
-    g_computerMayDouble = 1;
+    std::copy(dice, dice + MAX_DICE + 1, g_game.position.dice);
+    g_game.position.diceLeft = 2;
+    g_game.moveOrdinal = 1;
+    g_game.race = 0;
+    g_game.position.cubeValue = 1;
+    g_game.position.cubeOwner = SIDE_NONE;
+    g_game.computerMayDouble = 1;
 }
 
 void CheckCheckers() {
@@ -41,15 +41,15 @@ void CheckCheckers() {
 // What the game asks of the rules on the loaded position, then every die
 // played from the highest point that takes it.
 void PlayDice(int side) {
-    g_sideToMove = side;
-    NoMovePossible();
-    BothDicePossible();
-    PruneUnplayableDice();
+    g_game.position.sideToMove = side;
+    NoMovePossible(g_game.position);
+    BothDicePossible(g_game.position);
+    PruneUnplayableDice(g_game.position);
     CheckCheckers();
-    while (g_diceLeft > 0) {
-        const int from = HighestLegalFrom(0);
-        if (from >= 0) ApplyMove(from, g_dice[0]);
-        RemoveDie(0);
+    while (g_game.position.diceLeft > 0) {
+        const int from = HighestLegalFrom(g_game.position, 0);
+        if (from >= 0) ApplyMove(g_game.position, from, g_game.position.dice[0]);
+        g_game.position.RemoveDie(0);
         CheckCheckers();
     }
 }
@@ -62,29 +62,29 @@ bool IsPadding(std::size_t offset) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     StartGame();
-    const Bytes before = EncodePositionFile(CapturePositionFile());
+    const Bytes before = EncodePositionFile(CapturePositionFile(g_game));
     // The program reads no more than a whole file.
     const Bytes bytes(data, data + std::min(size, POS_FILE_SIZE));
-    const std::optional<PositionFileData> decoded = DecodePositionFile(bytes);
-    FUZZ_CHECK(EncodePositionFile(CapturePositionFile()) == before);
+    const std::optional<PositionFileData> decoded = DecodePositionFile(bytes, CapturePositionFile(g_game));
+    FUZZ_CHECK(EncodePositionFile(CapturePositionFile(g_game)) == before);
     if (!decoded) return 0;
 
     const Bytes again = EncodePositionFile(*decoded);
     FUZZ_CHECK(again.size() <= bytes.size());
     for (std::size_t i = 0; i < again.size(); ++i) FUZZ_CHECK(again[i] == (IsPadding(i) ? 0 : bytes[i]));
 
-    ApplyPositionFile(*decoded);
+    ApplyPositionFile(*decoded, g_game);
     // A bar or tray saved empty without an owner takes its fixed one.
     for (int loc = 0; loc < NUM_LOCATIONS; ++loc) {
-        const SavedLocation& e = decoded->table[loc];
-        FUZZ_CHECK(g_board[loc]->count == e.count);
-        FUZZ_CHECK(g_board[loc]->owner == (IsPoint(loc) ? e.owner : FixedOwner(loc)));
+        const Checkers& e = decoded->table[loc];
+        FUZZ_CHECK(g_game.position[loc].count == e.count);
+        FUZZ_CHECK(g_game.position[loc].owner == (IsPoint(loc) ? e.owner : FixedOwner(loc)));
     }
     CheckCheckers();
-    const PositionFileData loaded = CapturePositionFile();
+    const PositionFileData loaded = CapturePositionFile(g_game);
     for (int side : {SIDE_HUMAN, SIDE_COMPUTER}) {
-        std::copy(loaded.dice, loaded.dice + MAX_DICE + 1, g_dice);
-        g_diceLeft = loaded.fields[POS_DICE_LEFT];
+        std::copy(loaded.dice, loaded.dice + MAX_DICE + 1, g_game.position.dice);
+        g_game.position.diceLeft = loaded.fields[POS_DICE_LEFT];
         PlayDice(side);
     }
     return 0;

@@ -12,7 +12,7 @@ protected:
     // The starting position, the human on roll with 3-1, the cube in the
     // middle whatever an earlier test left in the live game.
     static TextPosition Start() {
-        TextPosition p = LivePosition();
+        TextPosition p = TextPositionOf(g_game.position);
         p.cubeValue = 1;
         p.cubeOwner = SIDE_NONE;
         p.side = SIDE_HUMAN;

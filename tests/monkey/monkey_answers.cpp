@@ -98,7 +98,7 @@ std::string MonkeyAnswers::BrokenSavedFile() {
     for (const std::string& path : std::exchange(newSaves_, {})) {
         std::error_code ec;
         if (!fs::exists(path, ec)) continue;
-        if (ReadPositionFile(path).status != PosFileStatus::Ok) return path + " was saved but cannot be opened";
+        if (ReadPositionFile(path, CapturePositionFile(g_game)).status != PosFileStatus::Ok) return path + " was saved but cannot be opened";
         openable_.push_back(path);
     }
     return {};

@@ -1,4 +1,5 @@
 #include "monkey/monkey_invariants.h"
+#include "game/game.h"
 
 #include <QImage>
 #include <QPainter>
@@ -13,7 +14,6 @@
 #include "platform/nested_wait.h"
 #include "platform/profile.h"
 #include "rules/position.h"
-#include "rules/turn_state.h"
 #include "settings/options.h"
 #include "settings/scheme_file.h"
 #include "shell/game_wnd.h"
@@ -45,22 +45,22 @@ std::string BrokenLocation(int loc, int total[3]) {
 }
 
 std::string BrokenDice() {
-    if (g_diceLeft < 0 || g_diceLeft > MAX_DICE) return Say("dice left ", g_diceLeft);
-    for (int i = 0; i < g_diceLeft; ++i)
-        if (g_dice[i] < 1 || g_dice[i] > 6) return Say("die ", i, " is ", int{g_dice[i]});
-    if (g_dice[g_diceLeft] != DICE_END) return Say("the dice list does not end after ", g_diceLeft, " dice");
+    if (g_game.position.diceLeft < 0 || g_game.position.diceLeft > MAX_DICE) return Say("dice left ", g_game.position.diceLeft);
+    for (int i = 0; i < g_game.position.diceLeft; ++i)
+        if (g_game.position.dice[i] < 1 || g_game.position.dice[i] > 6) return Say("die ", i, " is ", int{g_game.position.dice[i]});
+    if (g_game.position.dice[g_game.position.diceLeft] != DICE_END) return Say("the dice list does not end after ", g_game.position.diceLeft, " dice");
     return {};
 }
 
 std::string BrokenCube() {
     // At a game's end the cube holds the points scored.
-    if (g_winner != SIDE_NONE) return {};
-    if (g_cubeValue < 1 || g_cubeValue > MAX_CUBE_VALUE || !std::has_single_bit(static_cast<uint32_t>(g_cubeValue)))
-        return Say("cube value ", g_cubeValue);
-    if (g_cubeOwner < SIDE_NONE || g_cubeOwner > SIDE_HUMAN) return Say("cube holder ", g_cubeOwner);
+    if (g_game.winner != SIDE_NONE) return {};
+    if (g_game.position.cubeValue < 1 || g_game.position.cubeValue > MAX_CUBE_VALUE || !std::has_single_bit(static_cast<uint32_t>(g_game.position.cubeValue)))
+        return Say("cube value ", g_game.position.cubeValue);
+    if (g_game.position.cubeOwner < SIDE_NONE || g_game.position.cubeOwner > SIDE_HUMAN) return Say("cube holder ", g_game.position.cubeOwner);
     // Only a doubled cube has a holder.
-    if ((g_cubeOwner == SIDE_NONE) != (g_cubeValue == 1))
-        return Say("cube ", g_cubeValue, " held by side ", g_cubeOwner);
+    if ((g_game.position.cubeOwner == SIDE_NONE) != (g_game.position.cubeValue == 1))
+        return Say("cube ", g_game.position.cubeValue, " held by side ", g_game.position.cubeOwner);
     return {};
 }
 
@@ -119,21 +119,21 @@ std::string BrokenGameState() {
 
 std::string PositionText() {
     std::ostringstream out;
-    out << "side " << g_sideToMove << " to move, dice";
-    for (int i = 0; i < g_diceLeft && i < MAX_DICE; ++i) out << ' ' << int{g_dice[i]};
-    out << ", move " << g_moveOrdinal << ", cube " << g_cubeValue << "/" << g_cubeOwner << "; checkers";
+    out << "side " << g_game.position.sideToMove << " to move, dice";
+    for (int i = 0; i < g_game.position.diceLeft && i < MAX_DICE; ++i) out << ' ' << int{g_game.position.dice[i]};
+    out << ", move " << g_game.moveOrdinal << ", cube " << g_game.position.cubeValue << "/" << g_game.position.cubeOwner << "; checkers";
     for (int loc = 0; loc < NUM_LOCATIONS; ++loc)
-        if (g_board[loc] && g_board[loc]->count != 0)
-            out << ' ' << loc << ':' << (g_board[loc]->owner == SIDE_COMPUTER ? "-" : "") << int{g_board[loc]->count};
+        if (g_board[loc] && g_game.position[loc].count != 0)
+            out << ' ' << loc << ':' << (g_game.position[loc].owner == SIDE_COMPUTER ? "-" : "") << int{g_game.position[loc].count};
     return out.str();
 }
 
 std::string BrokenWindowState(bool nested) {
-    if (CLocation::Live() != NUM_LOCATIONS) return Say(CLocation::Live(), " live locations");
+    if (DrawnLocation::Live() != NUM_LOCATIONS) return Say(DrawnLocation::Live(), " live locations");
     if (CCheckerSprite::Live() > kMostSprites) return Say(CCheckerSprite::Live(), " live checker sprites");
     if (WaitRunning() != nested) return nested ? "an event loop other than the wait runs" : "a wait is left running";
-    if (nested && g_awaitingConfirm != 1) return "the wait runs but the turn is not awaiting confirmation";
-    if (!nested && g_awaitingConfirm != 0) return "awaiting confirmation outside the wait";
+    if (nested && g_game.awaitingConfirm != 1) return "the wait runs but the turn is not awaiting confirmation";
+    if (!nested && g_game.awaitingConfirm != 0) return "awaiting confirmation outside the wait";
     return {};
 }
 

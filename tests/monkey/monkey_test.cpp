@@ -2,6 +2,7 @@
 // seed 1 on; the soak script sets KESTRO_MONKEY_SECONDS to go on for longer,
 // and KESTRO_MONKEY_SEED replays a run that failed.
 #include "monkey/monkey.h"
+#include "game/game.h"
 
 #include <QApplication>
 #include <QTextBrowser>
@@ -85,7 +86,7 @@ protected:
     void TearDown() override {
         GameWndTest::TearDown();
         QApplication::setQuitOnLastWindowClosed(true);
-        g_finishMode = g_quickFinish = 0;
+        g_game.finishMode = g_game.quickFinish = 0;
         std::filesystem::current_path(home_);
     }
 
@@ -100,8 +101,8 @@ protected:
         watchdog.Watch(seed, &history);
         WriteStartOptions(chance);
         clock = VirtualClock();
-        g_runScore[SIDE_HUMAN] = g_runScore[SIDE_COMPUTER] = 0;
-        g_finishMode = g_quickFinish = 0;
+        g_game.runScore[SIDE_HUMAN] = g_game.runScore[SIDE_COMPUTER] = 0;
+        g_game.finishMode = g_game.quickFinish = 0;
         g_hoverLoc = 0;
         g_lastSettingsPage = 0;
         if (QWidget* help = HelpWindow()) help->close();

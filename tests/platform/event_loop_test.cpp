@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include "platform/clock.h"
+#include "game/game.h"
 #include "platform/command_queue.h"
 #include "platform/key_state.h"
 #include "platform/nested_wait.h"
@@ -59,7 +60,7 @@ TEST_F(GameWndTest, EscapeInTheWaitReachesUndoBeforeTheWaitEnds) {
     rightPresses = 0;
     g_windowHandlers.rButtonDown = [](int, int) { ++rightPresses; };
     RecordCommands({ID_UNDO});
-    g_moveOrdinal = 2;
+    g_game.moveOrdinal = 2;
     ShowActive();
     QWidget* board = wnd->centralWidget();
     QTimer::singleShot(0, [&] { QTest::keyClick(board, Qt::Key_Escape); });
@@ -79,7 +80,7 @@ TEST_F(GameWndTest, WhatIsPostedDuringTheWaitRunsOnlyAfterIt) {
         ran.push_back(ID_UNDO);
         wnd->PostCommand(ID_AUTO_FORCED);
     });
-    g_moveOrdinal = 2;
+    g_game.moveOrdinal = 2;
     ShowActive();
     QWidget* board = wnd->centralWidget();
     QTimer::singleShot(0, [&] { QTest::keyClick(board, Qt::Key_Escape); });

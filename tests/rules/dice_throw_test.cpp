@@ -1,4 +1,5 @@
 #include "rules/dice_throw.h"
+#include "game/game.h"
 
 #include "board_fixture.h"
 #include "dice/mevra32.h"
@@ -18,8 +19,8 @@ int SeedFor(bool doubles) {
 int g_hookCalls = 0;
 void ReplaceByThreeAndFive() {
     ++g_hookCalls;
-    g_dice[0] = 3;
-    g_dice[1] = 5;
+    g_game.position.dice[0] = 3;
+    g_game.position.dice[1] = 5;
 }
 }  // namespace
 
@@ -29,49 +30,49 @@ TEST_F(DiceThrowTest, DoublesGiveFourDice) {
         SetSeed(seed);
         const int first = GetRandom(6) + 1, second = GetRandom(6) + 1;
         SetSeed(seed);
-        ThrowDice();
-        EXPECT_EQ(g_dice[0], first);
-        EXPECT_EQ(g_dice[1], second);
-        EXPECT_EQ(g_diceLeft, doubles ? 4 : 2);
-        EXPECT_EQ(g_dice[2], doubles ? first : DICE_END);
-        EXPECT_EQ(g_dice[3], doubles ? first : DICE_END);
-        EXPECT_EQ(g_dice[4], DICE_END);
+        ThrowTurnDice(g_game);
+        EXPECT_EQ(g_game.position.dice[0], first);
+        EXPECT_EQ(g_game.position.dice[1], second);
+        EXPECT_EQ(g_game.position.diceLeft, doubles ? 4 : 2);
+        EXPECT_EQ(g_game.position.dice[2], doubles ? first : DICE_END);
+        EXPECT_EQ(g_game.position.dice[3], doubles ? first : DICE_END);
+        EXPECT_EQ(g_game.position.dice[4], DICE_END);
     }
 }
 
 TEST_F(DiceThrowTest, ValuesAreDiceAndRaceIsRecomputed) {
     SetSeed(4242);
     Place({{3, -15}, {20, 15}});
-    g_race = 0;
+    g_game.race = 0;
     for (int i = 0; i < 500; ++i) {
-        ThrowDice();
-        ASSERT_GE(g_dice[0], 1);
-        ASSERT_LE(g_dice[0], 6);
-        ASSERT_GE(g_dice[1], 1);
-        ASSERT_LE(g_dice[1], 6);
+        ThrowTurnDice(g_game);
+        ASSERT_GE(g_game.position.dice[0], 1);
+        ASSERT_LE(g_game.position.dice[0], 6);
+        ASSERT_GE(g_game.position.dice[1], 1);
+        ASSERT_LE(g_game.position.dice[1], 6);
     }
-    EXPECT_EQ(g_race, 1);
+    EXPECT_EQ(g_game.race, 1);
 }
 
 TEST_F(DiceThrowTest, ManualDiceHookReplacesTheThrowUnlessFinishing) {
     g_hookCalls = 0;
     SetManualDiceHook(nullptr);
     SetSeed(SeedFor(true));
-    ThrowDice();
-    EXPECT_EQ(g_diceLeft, 4);  // no hook: the random double stands
+    ThrowTurnDice(g_game);
+    EXPECT_EQ(g_game.position.diceLeft, 4);  // no hook: the random double stands
 
     SetManualDiceHook(ReplaceByThreeAndFive);
     SetSeed(SeedFor(true));
-    ThrowDice();
+    ThrowTurnDice(g_game);
     EXPECT_EQ(g_hookCalls, 1);
-    EXPECT_EQ(g_diceLeft, 2);  // a double replaced by two values plays two dice
-    EXPECT_EQ(g_dice[1], 5);
+    EXPECT_EQ(g_game.position.diceLeft, 2);  // a double replaced by two values plays two dice
+    EXPECT_EQ(g_game.position.dice[1], 5);
 
-    g_finishMode = 1;
+    g_game.finishMode = 1;
     SetSeed(SeedFor(true));
-    ThrowDice();
-    g_finishMode = 0;
+    ThrowTurnDice(g_game);
+    g_game.finishMode = 0;
     SetManualDiceHook(nullptr);
     EXPECT_EQ(g_hookCalls, 1);
-    EXPECT_EQ(g_diceLeft, 4);
+    EXPECT_EQ(g_game.position.diceLeft, 4);
 }

@@ -1,4 +1,5 @@
 #include "board_fixture.h"
+#include "game/game.h"
 
 using PositionTest = BoardTest;
 
@@ -14,25 +15,25 @@ TEST_F(PositionTest, StartingPositionAndItsMeasures) {
     };
     for (const Expect& e : table) {
         EXPECT_EQ(g_board[e.loc]->number, e.loc);
-        EXPECT_EQ(g_board[e.loc]->count, e.count) << e.loc;
-        EXPECT_EQ(g_board[e.loc]->owner, e.owner) << e.loc;
+        EXPECT_EQ(g_game.position[e.loc].count, e.count) << e.loc;
+        EXPECT_EQ(g_game.position[e.loc].owner, e.owner) << e.loc;
     }
     EXPECT_EQ(Total(SIDE_HUMAN), 15);
     EXPECT_EQ(Total(SIDE_COMPUTER), 15);
     for (int side : {SIDE_COMPUTER, SIDE_HUMAN}) {
-        EXPECT_EQ(QuadrantCount(side), 34);
-        EXPECT_EQ(RaceLead(side), 0);
+        EXPECT_EQ(QuadrantCount(g_game.position.board, side), 34);
+        EXPECT_EQ(RaceLead(g_game.position.board, side), 0);
     }
-    EXPECT_FALSE(NoContact());
-    EXPECT_EQ(CountCheckers(7, 6, g_board, SIDE_COMPUTER), 0);
+    EXPECT_FALSE(NoContact(g_game.position.board));
+    EXPECT_EQ(CountCheckers(g_game.position.board, 7, 6, SIDE_COMPUTER), 0);
 }
 
 TEST_F(PositionTest, QuadrantWeightsAndRaceLead) {
     Place({{25, -1}, {19, -1}, {1, -13}, {0, 1}, {24, 2}, {7, 12}});
-    EXPECT_EQ(QuadrantCount(SIDE_COMPUTER), 5 + 4 + 13);
-    EXPECT_EQ(QuadrantCount(SIDE_HUMAN), 5 + 2 + 36);
-    EXPECT_EQ(RaceLead(SIDE_COMPUTER), 43 - 22);
-    EXPECT_EQ(RaceLead(SIDE_HUMAN), 22 - 43);
+    EXPECT_EQ(QuadrantCount(g_game.position.board, SIDE_COMPUTER), 5 + 4 + 13);
+    EXPECT_EQ(QuadrantCount(g_game.position.board, SIDE_HUMAN), 5 + 2 + 36);
+    EXPECT_EQ(RaceLead(g_game.position.board, SIDE_COMPUTER), 43 - 22);
+    EXPECT_EQ(RaceLead(g_game.position.board, SIDE_HUMAN), 22 - 43);
 }
 
 TEST_F(PositionTest, NoContact) {
@@ -50,17 +51,17 @@ TEST_F(PositionTest, NoContact) {
     };
     for (const Case& c : cases) {
         Place(c.checkers);
-        EXPECT_EQ(NoContact(), c.expected) << c.name;
+        EXPECT_EQ(NoContact(g_game.position.board), c.expected) << c.name;
     }
 }
 
 TEST_F(PositionTest, RemoveCheckerKeepsFixedOwners) {
     Place({{0, 1}, {25, -1}, {5, -1}, {27, 1}});
     for (int loc : {0, 25, 5, 27}) g_board[loc]->RemoveChecker();
-    EXPECT_EQ(g_board[0]->owner, SIDE_HUMAN);
-    EXPECT_EQ(g_board[25]->owner, SIDE_COMPUTER);
-    EXPECT_EQ(g_board[27]->owner, SIDE_HUMAN);
-    EXPECT_EQ(g_board[5]->owner, SIDE_NONE);
+    EXPECT_EQ(g_game.position[0].owner, SIDE_HUMAN);
+    EXPECT_EQ(g_game.position[25].owner, SIDE_COMPUTER);
+    EXPECT_EQ(g_game.position[27].owner, SIDE_HUMAN);
+    EXPECT_EQ(g_game.position[5].owner, SIDE_NONE);
 }
 
 TEST_F(PositionTest, SaveAndRebuildKeepThePosition) {
@@ -68,19 +69,19 @@ TEST_F(PositionTest, SaveAndRebuildKeepThePosition) {
     SavePosition();
     DestroyBoard();
     BuildBoard(false);
-    EXPECT_EQ(g_board[0]->count, 2);
-    EXPECT_EQ(g_board[3]->owner, SIDE_HUMAN);
-    EXPECT_EQ(g_board[25]->count, 1);
-    EXPECT_EQ(g_board[26]->count, 4);
-    EXPECT_EQ(g_board[10]->owner, SIDE_COMPUTER);
+    EXPECT_EQ(g_game.position[0].count, 2);
+    EXPECT_EQ(g_game.position[3].owner, SIDE_HUMAN);
+    EXPECT_EQ(g_game.position[25].count, 1);
+    EXPECT_EQ(g_game.position[26].count, 4);
+    EXPECT_EQ(g_game.position[10].owner, SIDE_COMPUTER);
     EXPECT_EQ(Total(SIDE_HUMAN), 15);
     EXPECT_EQ(Total(SIDE_COMPUTER), 15);
 }
 
 TEST_F(PositionTest, MirrorSwapsSidesAndEnds) {
     SavePosition();
-    SavedLocation table[NUM_LOCATIONS];
-    std::copy(g_savedPosition, g_savedPosition + NUM_LOCATIONS, table);
+    Board table{};
+    std::copy(g_game.turnStart, g_game.turnStart + NUM_LOCATIONS, table);
     table[26] = {3, SIDE_COMPUTER};
     Mirror(table);
     EXPECT_EQ(table[27].count, 3);
@@ -90,26 +91,26 @@ TEST_F(PositionTest, MirrorSwapsSidesAndEnds) {
     EXPECT_EQ(table[25].owner, SIDE_COMPUTER);
     // The starting position is its own mirror image.
     for (int p = 1; p <= 24; ++p) {
-        EXPECT_EQ(table[p].count, g_savedPosition[p].count) << p;
-        EXPECT_EQ(table[p].owner, g_savedPosition[p].owner) << p;
+        EXPECT_EQ(table[p].count, g_game.turnStart[p].count) << p;
+        EXPECT_EQ(table[p].owner, g_game.turnStart[p].owner) << p;
     }
 }
 
 TEST_F(PositionTest, FindAndRemoveDie) {
     SetDice({4, 4, 4});
-    EXPECT_EQ(FindDie(4), 2);
-    EXPECT_EQ(FindDie(5), -1);
+    EXPECT_EQ(g_game.position.FindDie(4), 2);
+    EXPECT_EQ(g_game.position.FindDie(5), -1);
 
     SetDice({3, 5});
-    RemoveDie(0);
-    EXPECT_EQ(g_dice[0], 5);
-    EXPECT_EQ(g_dice[1], DICE_END);
-    EXPECT_EQ(g_diceLeft, 1);
+    g_game.position.RemoveDie(0);
+    EXPECT_EQ(g_game.position.dice[0], 5);
+    EXPECT_EQ(g_game.position.dice[1], DICE_END);
+    EXPECT_EQ(g_game.position.diceLeft, 1);
 
     // An index that names no die (FindDie found nothing) changes nothing.
     for (int bad : {-1, 1, 4}) {
-        RemoveDie(bad);
-        EXPECT_EQ(g_diceLeft, 1);
-        EXPECT_EQ(g_dice[0], 5);
+        g_game.position.RemoveDie(bad);
+        EXPECT_EQ(g_game.position.diceLeft, 1);
+        EXPECT_EQ(g_game.position.dice[0], 5);
     }
 }

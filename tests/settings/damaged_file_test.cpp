@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/atomic_file.h"
+#include "game/game.h"
 #include "rules/position.h"
 #include "settings/scheme_file.h"
 #include "stats/stats_record.h"
@@ -18,9 +19,9 @@ namespace fs = std::filesystem;
 // replaced at all.
 class DamagedFileTest : public ::testing::Test {
 protected:
-    void SetUp() override { g_winner = SIDE_HUMAN; }
+    void SetUp() override { g_game.winner = SIDE_HUMAN; }
     void TearDown() override {
-        g_winner = SIDE_NONE;
+        g_game.winner = SIDE_NONE;
         g_statsRecord = FreshStatsRecord();
     }
 
@@ -31,7 +32,7 @@ protected:
     };
     const DataFile files_[2] = {
         {STATS_FILE_NAME, EncodeStatsRecord(StatsRecord{9, 5, {50, 66, 50, 60, 50, 57, 50, 55}}),
-         [](const std::string& path) { return UpdateStatsFile(path); }},
+         [](const std::string& path) { return UpdateStatsFile(g_game.winner, path); }},
         {SCHEME_FILE_NAME, EncodeSchemes(kDefaultSchemes),
          [](const std::string& path) { return WriteSchemeFile(kDefaultSchemes, path); }},
     };
@@ -90,7 +91,7 @@ TEST_F(DamagedFileTest, WhatCannotBeKeptIsNotReplaced) {
     {
         OrdinaryUser user;
         if (OrdinaryUser::CanWriteIn(readOnly.File(""))) GTEST_SKIP() << "these rights ignore file permissions";
-        EXPECT_EQ(UpdateStatsFile(path).error, EACCES);
+        EXPECT_EQ(UpdateStatsFile(g_game.winner, path).error, EACCES);
     }
     EXPECT_EQ(ReadFileBytes(path, 1000), cut);
     EXPECT_FALSE(fs::exists(path + ".bad"));

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/atomic_file.h"
+#include "game/game.h"
 #include "rules/board_fixture.h"
 #include "settings/position_file.h"
 #include "settings/scheme_file.h"
@@ -16,7 +17,7 @@
 class InterruptedWriteTest : public BoardTest {
 protected:
     void TearDown() override {
-        g_winner = SIDE_NONE;
+        g_game.winner = SIDE_NONE;
         g_statsRecord = FreshStatsRecord();
         BoardTest::TearDown();
     }
@@ -38,13 +39,13 @@ TEST_F(InterruptedWriteTest, EveryDataFileKeepsItsLastGoodContent) {
          }},
         {SCHEME_FILE_NAME, [&](const std::string& path) { return WriteSchemeFile(schemes, path); },
          [&] { schemes[1][SLOT_BAR] = MakeColorRef(1, 2, 3); }},
-        {STATS_FILE_NAME, [](const std::string& path) { return UpdateStatsFile(path); },
-         [] { g_winner = SIDE_COMPUTER; }},
+        {STATS_FILE_NAME, [](const std::string& path) { return UpdateStatsFile(g_game.winner, path); },
+         [] { g_game.winner = SIDE_COMPUTER; }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
         const std::string path = dir.File(c.file);
-        g_winner = SIDE_HUMAN;
+        g_game.winner = SIDE_HUMAN;
         ASSERT_TRUE(c.write(path));
         const Bytes good = *ReadFileBytes(path, 1000);
         c.change();

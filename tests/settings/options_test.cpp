@@ -1,4 +1,5 @@
 #include "settings/options.h"
+#include "game/game.h"
 
 #include <gtest/gtest.h>
 
@@ -131,11 +132,11 @@ TEST_F(SettingsTest, FirstMoveByFixesTheFirstStarter) {
     };
     for (const Case& c : {Case{0, SIDE_NONE, 0}, Case{1, SIDE_COMPUTER, 1}, Case{2, SIDE_HUMAN, 1}}) {
         g_firstStarterFixed = 1;
-        g_sideToMove = SIDE_NONE;
+        g_game.position.sideToMove = SIDE_NONE;
         WriteIni("[options]\nFirstMoveBy=" + std::to_string(c.firstMoveBy) + "\n");
         LoadSettings();
-        ApplyFirstMoveBy();
-        EXPECT_EQ(g_sideToMove, c.sideToMove) << c.firstMoveBy;
+        ApplyFirstMoveBy(g_game);
+        EXPECT_EQ(g_game.position.sideToMove, c.sideToMove) << c.firstMoveBy;
         EXPECT_EQ(g_firstStarterFixed, c.starterFixed) << c.firstMoveBy;
     }
 }

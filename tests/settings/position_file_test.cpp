@@ -1,4 +1,5 @@
 #include "settings/position_file.h"
+#include "game/game.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -11,7 +12,6 @@
 #include "options_snapshot.h"
 #include "platform/le_bytes.h"
 #include "rules/board_fixture.h"
-#include "rules/turn_state.h"
 #include "settings/options.h"
 
 namespace fs = std::filesystem;
@@ -27,14 +27,14 @@ struct GameImage {
 };
 
 GameImage Image() {
-    GameImage g{EncodePositionFile(CapturePositionFile()),
+    GameImage g{EncodePositionFile(CapturePositionFile(g_game)),
                 {},
-                g_openingThrow,
-                g_runScore[SIDE_HUMAN],
+                g_game.openingThrow,
+                g_game.runScore[SIDE_HUMAN],
                 g_totalScore[SIDE_HUMAN]};
     for (int i = 0; i < NUM_LOCATIONS; ++i) {
-        g.board[i][0] = g_board[i]->count;
-        g.board[i][1] = g_board[i]->owner;
+        g.board[i][0] = g_game.position[i].count;
+        g.board[i][1] = g_game.position[i].owner;
     }
     return g;
 }
@@ -54,12 +54,12 @@ protected:
     void SetUp() override {
         BoardTest::SetUp();
         SetDice({6, 4});
-        g_moveOrdinal = 1;
-        g_openingThrow = 1;
-        g_race = 0;
-        g_cubeValue = 2;
-        g_cubeOwner = SIDE_HUMAN;
-        g_computerMayDouble = 1;
+        g_game.moveOrdinal = 1;
+        g_game.openingThrow = 1;
+        g_game.race = 0;
+        g_game.position.cubeValue = 2;
+        g_game.position.cubeOwner = SIDE_HUMAN;
+        g_game.computerMayDouble = 1;
         SavePosition();
     }
     // A game in the middle: a hit checker on the bar, some borne off, counters running.
@@ -67,12 +67,12 @@ protected:
         Place({{0, 1}, {3, -2}, {5, 4}, {10, -6}, {19, 5}, {20, 1}, {24, -3}, {26, -4}, {27, 4}});
         SavePosition();
         SetDice({3, 3, 3, 3});
-        g_cubeValue = 8;
-        g_cubeOwner = SIDE_COMPUTER;
-        g_computerMayDouble = 0;
-        g_race = 0;
-        int32_t* counters[] = {&g_thinkTime[1],     &g_thinkTime[2],     &g_diceTotal[1], &g_diceTotal[2],
-                               &g_doublesThrown[1], &g_doublesThrown[2], &g_hitsMade[1],  &g_hitsMade[2]};
+        g_game.position.cubeValue = 8;
+        g_game.position.cubeOwner = SIDE_COMPUTER;
+        g_game.computerMayDouble = 0;
+        g_game.race = 0;
+        int32_t* counters[] = {&g_game.counters.thinkTime[1],     &g_game.counters.thinkTime[2],     &g_game.counters.diceTotal[1], &g_game.counters.diceTotal[2],
+                               &g_game.counters.doublesThrown[1], &g_game.counters.doublesThrown[2], &g_game.counters.hitsMade[1],  &g_game.counters.hitsMade[2]};
         int v = 100;
         for (int32_t* c : counters) *c = v++;
     }
@@ -83,7 +83,7 @@ private:
 };
 
 TEST_F(PositionFileTest, SavedAtTheStartOfAHumanTurnByteForByte) {
-    const Bytes b = EncodePositionFile(CapturePositionFile());
+    const Bytes b = EncodePositionFile(CapturePositionFile(g_game));
     ASSERT_EQ(b.size(), POS_FILE_SIZE);
     auto at = [&](std::size_t from, std::size_t n) { return Bytes(b.begin() + from, b.begin() + from + n); };
     EXPECT_EQ(at(0, 4), (Bytes{0x20, 0, 0, 0}));
@@ -111,29 +111,29 @@ TEST_F(PositionFileTest, OpenRestoresWhatSaveWrote) {
 
     DestroyBoard();
     BuildBoard(true);
-    ClearGameStats();
+    g_game.counters = {};
     SetDice({1, 2});
-    g_cubeValue = 1;
-    g_cubeOwner = 0;
-    g_race = 1;
-    g_runScore[SIDE_HUMAN] = 7;
+    g_game.position.cubeValue = 1;
+    g_game.position.cubeOwner = 0;
+    g_game.race = 1;
+    g_game.runScore[SIDE_HUMAN] = 7;
     g_totalScore[SIDE_HUMAN] = 9;
     const PosFileRead read = ReadPositionFile(path.string());
     fs::remove(path);
     ASSERT_EQ(read.status, PosFileStatus::Ok);
-    ApplyPositionFile(*read.data);
+    ApplyPositionFile(*read.data, g_game);
 
     GameImage expected = saved;
     expected.openingThrow = 0;
     expected.runScore = 7;
     expected.totalScore = 9;
     EXPECT_EQ(Image(), expected);
-    EXPECT_EQ(g_board[LOC_HUMAN_BAR]->owner, SIDE_HUMAN);
+    EXPECT_EQ(g_game.position[LOC_HUMAN_BAR].owner, SIDE_HUMAN);
     EXPECT_EQ(ReadPositionFile(path.string()).status, PosFileStatus::Unreadable);
 }
 
 TEST_F(PositionFileTest, BadFilesAreRefusedAndChangeNothing) {
-    const Bytes good = EncodePositionFile(CapturePositionFile());
+    const Bytes good = EncodePositionFile(CapturePositionFile(g_game));
     using Edit = std::function<void(Bytes&)>;
     auto field = [](PosField f, int32_t v) -> Edit { return [=](Bytes& b) { PutI32(b, FieldOffset(f), v); }; };
     auto entry = [](int loc, int count, int owner) -> Edit {
@@ -228,7 +228,7 @@ TEST_F(PositionFileTest, BadFilesAreRefusedAndChangeNothing) {
 
 TEST_F(PositionFileTest, AShortFileKeepsTheFieldsItLacks) {
     PlayedGame();
-    const Bytes played = EncodePositionFile(CapturePositionFile());
+    const Bytes played = EncodePositionFile(CapturePositionFile(g_game));
     const struct {
         std::size_t size;
         int present;
@@ -237,35 +237,35 @@ TEST_F(PositionFileTest, AShortFileKeepsTheFieldsItLacks) {
         SCOPED_TRACE(c.size);
         DestroyBoard();
         SetUp();
-        const PositionFileData game = CapturePositionFile();
-        const std::optional<PositionFileData> data = DecodePositionFile(Bytes(played.begin(), played.begin() + c.size));
+        const PositionFileData game = CapturePositionFile(g_game);
+        const std::optional<PositionFileData> data = DecodePositionFile(Bytes(played.begin(), played.begin() + c.size), CapturePositionFile(g_game));
         ASSERT_TRUE(data.has_value());
         EXPECT_EQ(data->present, c.present);
-        ApplyPositionFile(*data);
+        ApplyPositionFile(*data, g_game);
 
         PositionFileData expected = game;
         std::memcpy(expected.table, data->table, sizeof expected.table);
-        expected.fields[POS_RACE] = NoContact();
+        expected.fields[POS_RACE] = NoContact(g_game.position.board);
         if (c.present >= 1) std::memcpy(expected.dice, data->dice, sizeof expected.dice);
         for (int f = 0; f + 1 < c.present; ++f) expected.fields[f] = data->fields[f];
-        EXPECT_EQ(EncodePositionFile(CapturePositionFile()), EncodePositionFile(expected));
-        EXPECT_EQ(g_board[10]->count, 6);
+        EXPECT_EQ(EncodePositionFile(CapturePositionFile(g_game)), EncodePositionFile(expected));
+        EXPECT_EQ(g_game.position[10].count, 6);
     }
 }
 
 TEST_F(PositionFileTest, DiceWithoutTheirCountMustFitTheGamesCount) {
     PlayedGame();
-    Bytes b = EncodePositionFile(CapturePositionFile());
+    Bytes b = EncodePositionFile(CapturePositionFile(g_game));
     b.resize(233);
-    g_diceLeft = 2;  // the file's four threes need a count of four
-    EXPECT_FALSE(DecodePositionFile(b).has_value());
-    g_diceLeft = 4;
-    EXPECT_TRUE(DecodePositionFile(b).has_value());
+    g_game.position.diceLeft = 2;  // the file's four threes need a count of four
+    EXPECT_FALSE(DecodePositionFile(b).has_value(), CapturePositionFile(g_game));
+    g_game.position.diceLeft = 4;
+    EXPECT_TRUE(DecodePositionFile(b).has_value(), CapturePositionFile(g_game));
 }
 
 TEST_F(PositionFileTest, TheStoredFileReadsBackUnchanged) {
     const std::string path = KESTRO_FIXTURES "/start-6-4-cube2-human.pos";
-    const PosFileRead read = ReadPositionFile(path);
+    const PosFileRead read = ReadPositionFile(path, CapturePositionFile(g_game));
     ASSERT_EQ(read.status, PosFileStatus::Ok);
     EXPECT_EQ(read.data->present, POS_ALL_PRESENT);
     EXPECT_EQ(read.data->fields[POS_THINK_HUMAN], 12345);
@@ -275,9 +275,9 @@ TEST_F(PositionFileTest, TheStoredFileReadsBackUnchanged) {
 TEST_F(PositionFileTest, AFileSavedInANewGamesFirstTurnOpens) {
     DestroyBoard();
     BuildBoard(true);  // the saved position as a new game leaves it: bars and trays without owner
-    const std::optional<PositionFileData> data = DecodePositionFile(EncodePositionFile(CapturePositionFile()));
+    const std::optional<PositionFileData> data = DecodePositionFile(EncodePositionFile(CapturePositionFile(g_game)), CapturePositionFile(g_game));
     ASSERT_TRUE(data.has_value());
-    ApplyPositionFile(*data);
-    EXPECT_EQ(g_board[LOC_HUMAN_BAR]->owner, SIDE_HUMAN);
-    EXPECT_EQ(g_board[LOC_COMPUTER_OFF]->owner, SIDE_COMPUTER);
+    ApplyPositionFile(*data, g_game);
+    EXPECT_EQ(g_game.position[LOC_HUMAN_BAR].owner, SIDE_HUMAN);
+    EXPECT_EQ(g_game.position[LOC_COMPUTER_OFF].owner, SIDE_COMPUTER);
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "options_snapshot.h"
+#include "game/game.h"
 #include "platform/atomic_file.h"
 #include "platform/profile.h"
 #include "rules/position.h"
@@ -27,7 +28,7 @@ protected:
     // Every setting as it was before the test, and no INI file.
     void RestoreSettings() {
         options_.Restore();
-        g_sideToMove = savedSideToMove_;
+        g_game.position.sideToMove = savedSideToMove_;
         std::filesystem::remove(g_profile.Path());
     }
 
@@ -45,6 +46,6 @@ protected:
 private:
     OptionsSnapshot options_;
     // Loading the settings may name the first game's starter.
-    int32_t savedSideToMove_ = g_sideToMove;
+    int32_t savedSideToMove_ = g_game.position.sideToMove;
     Profile savedProfile_{""};
 };

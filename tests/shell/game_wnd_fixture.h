@@ -15,12 +15,12 @@
 #include <vector>
 
 #include "options_snapshot.h"
+#include "game/game.h"
 #include "platform/clock.h"
 #include "platform/command_queue.h"
 #include "platform/message_box.h"
 #include "platform/modal.h"
 #include "rules/position.h"
-#include "rules/turn_state.h"
 #include "settings/options.h"
 #include "shell/command_handlers.h"
 #include "shell/game_wnd.h"
@@ -45,8 +45,8 @@ protected:
         // turn, its dice and its banner are set aside.
         FlushInput();
         wnd->ListClear();
-        g_dice[0] = DICE_END;
-        g_diceLeft = 0;
+        g_game.position.dice[0] = DICE_END;
+        g_game.position.diceLeft = 0;
     }
 
     void TearDown() override {
@@ -57,8 +57,8 @@ protected:
         SetBeepHook({});
         SetModalHook({});
         SetClock(nullptr);
-        g_awaitingConfirm = 0;
-        g_moveOrdinal = 0;
+        g_game.awaitingConfirm = 0;
+        g_game.moveOrdinal = 0;
     }
 
     // Message boxes are answered with `answer` and noted in `questions`.

@@ -1,4 +1,5 @@
 #include "shell/game_wnd.h"
+#include "game/game.h"
 
 #include <QListWidget>
 #include <QMouseEvent>
@@ -20,9 +21,9 @@ TEST_F(GameWndTest, StartsFixedSizeWithTheBoardInTheStartingPosition) {
     EXPECT_TRUE(wnd->windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_EQ(&View(), wnd.get());
 
-    for (int side : {SIDE_COMPUTER, SIDE_HUMAN}) EXPECT_EQ(CountCheckers(1, 24, g_board, side), 15);
-    EXPECT_EQ(g_board[1]->count, 2);
-    EXPECT_EQ(g_board[1]->owner, SIDE_HUMAN);
+    for (int side : {SIDE_COMPUTER, SIDE_HUMAN}) EXPECT_EQ(CountCheckers(g_game.position.board, 1, 24, side), 15);
+    EXPECT_EQ(g_game.position[1].count, 2);
+    EXPECT_EQ(g_game.position[1].owner, SIDE_HUMAN);
     EXPECT_EQ(wnd->CubeText(), "64");
     EXPECT_EQ(wnd->CubePlace(), CubeRect(SIDE_NONE));
     EXPECT_EQ(wnd->windowTitle().toStdString(), ProgramTitle());
@@ -57,14 +58,14 @@ TEST_F(GameWndTest, SmallerScreensGetTheSmallerWindow) {
 
 TEST_F(GameWndTest, ExitDuringTheConfirmationWaitOnlyBeeps) {
     wnd->show();
-    g_awaitingConfirm = 1;
+    g_game.awaitingConfirm = 1;
     wnd->RunCommand(ID_APP_EXIT);
     wnd->close();
     EXPECT_EQ(beeps, 2);
     EXPECT_TRUE(wnd->isVisible());
     EXPECT_TRUE(questions.empty());
 
-    g_awaitingConfirm = 0;
+    g_game.awaitingConfirm = 0;
     wnd->RunCommand(ID_APP_EXIT);
     EXPECT_EQ(beeps, 2);
     EXPECT_FALSE(wnd->isVisible());
@@ -93,7 +94,7 @@ TEST_F(GameWndTest, ResetScoresAsksFirst) {
 
 TEST_F(GameWndTest, DisabledCommandsAreDroppedWhenTheyWouldRun) {
     RecordCommands({ID_UNDO, ID_FILE_SAVE});
-    g_moveOrdinal = 1;
+    g_game.moveOrdinal = 1;
     wnd->RunCommand(ID_UNDO);
     wnd->PostCommand(ID_UNDO);
     Drain();
@@ -101,7 +102,7 @@ TEST_F(GameWndTest, DisabledCommandsAreDroppedWhenTheyWouldRun) {
 
     // The rule counts when the posted command runs, not when it was posted.
     wnd->PostCommand(ID_FILE_SAVE);
-    g_moveOrdinal = 2;
+    g_game.moveOrdinal = 2;
     wnd->PostCommand(ID_UNDO);
     Drain();
     EXPECT_EQ(ran, (std::vector<int>{ID_UNDO}));
@@ -109,7 +110,7 @@ TEST_F(GameWndTest, DisabledCommandsAreDroppedWhenTheyWouldRun) {
 
 TEST_F(GameWndTest, TheDoubleRuleAlsoSetsTheCubeButton) {
     RecordCommands({ID_DOUBLE});
-    g_moveOrdinal = 1;
+    g_game.moveOrdinal = 1;
     UseCube = 0;
     wnd->RunCommand(ID_DOUBLE);
     EXPECT_FALSE(wnd->CubeEnabled());

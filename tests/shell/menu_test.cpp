@@ -1,4 +1,5 @@
 #include "resources/menu.h"
+#include "game/game.h"
 
 #include <QAction>
 #include <QMenu>
@@ -64,7 +65,7 @@ TEST_F(GameWndTest, PaneZeroShowsThePromptOfTheItemUnderThePointer) {
 TEST_F(GameWndTest, PaneZeroShowsThePromptOfAGreyedItemToo) {
     ShowActive();
     QMenu* action = Menus(*wnd)[2];
-    g_moveOrdinal = 1;
+    g_game.moveOrdinal = 1;
     // A menu ignores small moves near where the pointer stood when it opened,
     // so the pointer starts well away from every item.
     QTest::mouseMove(wnd.get(), QPoint(5, 5));
@@ -95,7 +96,7 @@ TEST_F(GameWndTest, OpeningAMenuGreysTheItemsWhoseRuleIsFalse) {
         {1, 0, {ID_UNDO, ID_DOUBLE}},
     };
     for (const Case& c : cases) {
-        g_moveOrdinal = c.ordinal;
+        g_game.moveOrdinal = c.ordinal;
         UseCube = c.useCube;
         emit file->aboutToShow();
         emit action->aboutToShow();
@@ -150,7 +151,7 @@ TEST_F(GameWndTest, EveryAcceleratorReachesItsCommand) {
     ASSERT_EQ(std::size(keys), MainAccelerators().size());
     for (const Key& k : keys) {
         ran.clear();
-        g_moveOrdinal = k.command == ID_UNDO ? 2 : 1;
+        g_game.moveOrdinal = k.command == ID_UNDO ? 2 : 1;
         if (k.text)
             QTest::keyClick(wnd->centralWidget(), k.text, k.mods);
         else

@@ -1,4 +1,5 @@
 #include "stats/stats_record.h"
+#include "game/game.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -116,11 +117,11 @@ protected:
         dir = fs::temp_directory_path() / ("kestro-stats-" + std::to_string(::getpid()));
         fs::create_directories(dir);
         path = (dir / STATS_FILE_NAME).string();
-        g_winner = SIDE_HUMAN;
+        g_game.winner = SIDE_HUMAN;
     }
     void TearDown() override {
         fs::remove_all(dir);
-        g_winner = 0;
+        g_game.winner = 0;
     }
     fs::path dir;
     std::string path;
@@ -133,7 +134,7 @@ TEST_F(StatsFileTest, MissingShortOrBadFilesStartAfresh) {
         if (start) {
             ASSERT_TRUE(WriteFileAtomically(path, *start));
         }
-        ASSERT_TRUE(UpdateStatsFile(path));
+        ASSERT_TRUE(UpdateStatsFile(g_game.winner, path));
         EXPECT_EQ(g_statsRecord.games, 3);
         EXPECT_EQ(g_statsRecord.wins, 2);
         EXPECT_EQ(*ReadFileBytes(path, 1000), EncodeStatsRecord(Record(3, 2, {50, 66})));
@@ -144,8 +145,8 @@ TEST_F(StatsFileTest, ALongerFileIsReadAndRewrittenWhole) {
     Bytes start = EncodeStatsRecord(Record(3, 1, {50, 33}));
     start.resize(300, 0xAB);
     ASSERT_TRUE(WriteFileAtomically(path, start));
-    g_winner = 1;
-    ASSERT_TRUE(UpdateStatsFile(path));
+    g_game.winner = 1;
+    ASSERT_TRUE(UpdateStatsFile(g_game.winner, path));
     EXPECT_EQ(*ReadFileBytes(path, 1000), EncodeStatsRecord(Record(4, 1, {50, 33, 25})));
 }
 

@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "controller/new_game.h"
+#include "game/game.h"
 #include "display/checker_sprite.h"
 #include "display/geometry.h"
 #include "platform/modal.h"
@@ -46,9 +47,9 @@ void BM_QuickFinish(benchmark::State& state) {
     for (auto _ : state) {
         NewGame();
         QApplication::processEvents();
-        const int scored = g_runScore[SIDE_HUMAN] + g_runScore[SIDE_COMPUTER];
+        const int scored = g_game.runScore[SIDE_HUMAN] + g_game.runScore[SIDE_COMPUTER];
         wnd.RunCommand(ID_FINISH_GAME);
-        if (g_runScore[SIDE_HUMAN] + g_runScore[SIDE_COMPUTER] == scored) state.SkipWithError("the game did not end");
+        if (g_game.runScore[SIDE_HUMAN] + g_game.runScore[SIDE_COMPUTER] == scored) state.SkipWithError("the game did not end");
     }
 }
 BENCHMARK(BM_QuickFinish)->Unit(benchmark::kMillisecond)->Iterations(5);

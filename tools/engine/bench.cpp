@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "commands.h"
-#include "computer/search.h"
+#include "game/game.h"
+#include "computer/computer_player.h"
 #include "dice/mevra32.h"
-#include "rules/board_snapshot.h"
 #include "self_play.h"
 
 namespace {
@@ -19,9 +19,7 @@ constexpr int kBenchGames = 200;
 
 // A computer position with its dice, as a self-play game met it.
 struct CorpusEntry {
-    BoardSnapshot board;
-    uint8_t dice[MAX_DICE + 1];
-    int32_t diceLeft;
+    Position position;
     int32_t race;
     int level;
 };
@@ -34,9 +32,7 @@ bool BuildCorpus(size_t size, std::vector<CorpusEntry>& corpus) {
         GameRecord record;
         const auto keep = [&] {
             if (corpus.size() >= size) return;
-            CorpusEntry entry{BoardSnapshot(), {}, g_diceLeft, g_race, level};
-            std::copy(g_dice, g_dice + MAX_DICE + 1, entry.dice);
-            corpus.push_back(entry);
+            corpus.push_back({g_game.position, g_game.race, level});
         };
         if (!PlaySelfGame(level, record, keep)) {
             std::cerr << "kestro-engine bench: corpus game " << game + 1 << ", " << record.fault << "\n";
@@ -46,14 +42,14 @@ bool BuildCorpus(size_t size, std::vector<CorpusEntry>& corpus) {
     return true;
 }
 
-// Microseconds for one search of the entry's position and dice.
-double TimeSearch(const CorpusEntry& entry, int level) {
-    entry.board.Restore();
-    std::copy(entry.dice, entry.dice + MAX_DICE + 1, g_dice);
-    g_diceLeft = entry.diceLeft;
-    g_race = entry.race;
+// Microseconds for one search of the entry's position and dice; adds the
+// end positions it weighed to `leaves`.
+double TimeSearch(const CorpusEntry& entry, int level, uint64_t& leaves) {
+    Position p = entry.position;
+    p.sideToMove = SIDE_COMPUTER;
+    const ComputerPlayer& player = ComputerPlayerFor(level >= 0 ? level : entry.level);
     const auto start = std::chrono::steady_clock::now();
-    ChooseComputerMove(level >= 0 ? level : entry.level);
+    leaves += player.ChoosePlay(p, entry.race != 0).leaves;
     return std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count();
 }
 }  // namespace
@@ -67,13 +63,9 @@ int RunBench(const Arguments& args) {
     corpus.reserve(static_cast<size_t>(positions));
     if (!BuildCorpus(static_cast<size_t>(positions), corpus)) return 1;
 
-    g_sideToMove = SIDE_COMPUTER;
     std::vector<double> times(corpus.size());
     uint64_t leaves = 0;
-    for (size_t i = 0; i < corpus.size(); ++i) {
-        times[i] = TimeSearch(corpus[i], static_cast<int>(level));
-        leaves += g_searchLeaves;
-    }
+    for (size_t i = 0; i < corpus.size(); ++i) times[i] = TimeSearch(corpus[i], static_cast<int>(level), leaves);
     // Another process taking the core in the middle of a search would make
     // that search look slow: the slowest ones are timed twice more and keep
     // their best time. The search is deterministic, so each run does the same work.
@@ -82,9 +74,11 @@ int RunBench(const Arguments& args) {
     const size_t retimed = std::max<size_t>(1, order.size() / 100);
     std::partial_sort(order.begin(), order.begin() + retimed, order.end(),
                       [&](size_t a, size_t b) { return times[a] > times[b]; });
+    uint64_t retimedLeaves = 0;
     for (size_t k = 0; k < retimed; ++k)
         for (int run = 0; run < 2; ++run)
-            times[order[k]] = std::min(times[order[k]], TimeSearch(corpus[order[k]], static_cast<int>(level)));
+            times[order[k]] =
+                std::min(times[order[k]], TimeSearch(corpus[order[k]], static_cast<int>(level), retimedLeaves));
 
     double total = 0;
     for (double t : times) total += t;

@@ -1,4 +1,5 @@
 #include "board_check.h"
+#include "game/game.h"
 
 #include "rules/position.h"
 
@@ -8,7 +9,7 @@ const char* SideName(int side) { return side == SIDE_COMPUTER ? "the computer" :
 
 std::string BrokenInvariant() {
     for (int loc = 0; loc < NUM_LOCATIONS; ++loc) {
-        const CLocation* l = g_board[loc];
+        const Checkers* l = &g_game.position[loc];
         const std::string where = "location " + std::to_string(loc);
         if (l->count < 0 || l->count > CHECKERS_PER_SIDE)
             return where + " holds " + std::to_string(l->count) + " checkers";
@@ -16,7 +17,7 @@ std::string BrokenInvariant() {
         if (!IsPoint(loc) && l->owner != FixedOwner(loc)) return where + " has lost its fixed owner";
     }
     for (int side : {SIDE_COMPUTER, SIDE_HUMAN}) {
-        const int n = CountCheckers(0, NUM_LOCATIONS - 1, g_board, side);
+        const int n = CountCheckers(g_game.position.board, 0, NUM_LOCATIONS - 1, side);
         if (n != CHECKERS_PER_SIDE)
             return std::string(SideName(side)) + " has " + std::to_string(n) + " checkers, not 15";
     }

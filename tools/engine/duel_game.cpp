@@ -1,12 +1,12 @@
 #include "duel_game.h"
+#include "game/game.h"
 
 #include <chrono>
 #include <cmath>
 #include <random>
 
 #include "board_check.h"
-#include "computer/search.h"
-#include "rules/board_snapshot.h"
+#include "computer/computer_player.h"
 #include "rules/dice_throw.h"
 #include "rules/moves.h"
 #include "rules/position.h"
@@ -16,11 +16,7 @@ namespace {
 
 constexpr int kMaxTurns = 5000;
 
-void TurnBoard() {
-    BoardSnapshot s;
-    s.Mirror();
-    s.Restore();
-}
+void TurnBoard() { g_game.position.board = Mirrored(g_game.position.board); }
 
 struct GameResult {
     int winnerSeat = -1;
@@ -31,7 +27,7 @@ struct GameResult {
 // board is always kept the right way round for the seat to move.
 GameResult PlayGame(const Chooser* seats[2], int64_t* moves, int64_t* nanos, std::mt19937& random, std::string& fault) {
     SetUpCubelessGame();
-    g_sideToMove = SIDE_COMPUTER;
+    g_game.position.sideToMove = SIDE_COMPUTER;
     std::uniform_int_distribution<int> die(1, 6);
     int d1, d2;
     do {
@@ -45,23 +41,23 @@ GameResult PlayGame(const Chooser* seats[2], int64_t* moves, int64_t* nanos, std
             d1 = die(random);
             d2 = die(random);
         }
-        SetThrownDice(d1, d2);
-        g_race = NoContact();
+        SetThrownDice(g_game.position, d1, d2);
+        g_game.race = NoContact(g_game.position.board);
         const auto start = std::chrono::steady_clock::now();
-        (*seats[seat])();
+        const ComputerPlay play = (*seats[seat])(g_game.position);
         nanos[seat] +=
             std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - start).count();
         ++moves[seat];
-        for (int i = 0; i < g_diceLeft; ++i) {
-            if (!IsLegalMove(g_bestFrom[i], g_bestDice[i])) {
-                fault = "an illegal move " + std::to_string(g_bestFrom[i]) + "/" + std::to_string(g_bestDice[i]);
+        for (int i = 0; i < play.count; ++i) {
+            if (!IsLegalMove(g_game.position, play.from[i], play.dice[i])) {
+                fault = "an illegal move " + std::to_string(play.from[i]) + "/" + std::to_string(play.dice[i]);
                 return {};
             }
-            ApplyMove(g_bestFrom[i], g_bestDice[i]);
+            ApplyMove(g_game.position, play.from[i], play.dice[i]);
         }
         fault = BrokenInvariant();
         if (!fault.empty()) return {};
-        if (TrayWinner() == SIDE_COMPUTER) return {seat, ClassifyWin()};
+        if (TrayWinner(g_game.position.board) == SIDE_COMPUTER) return {seat, ClassifyWin(g_game.position.board)};
         TurnBoard();
         seat = 1 - seat;
     }
@@ -106,5 +102,6 @@ DuelSummary PlayDuel(const Chooser& a, const Chooser& b, int64_t pairs, uint64_t
 }
 
 Chooser LevelChooser(int level) {
-    return [level] { ChooseComputerMove(level); };
+    const ComputerPlayer& player = ComputerPlayerFor(level);
+    return [&player](Position& p) { return player.ChoosePlay(p, g_game.race != 0); };
 }

@@ -7,11 +7,12 @@
 #include <functional>
 #include <string>
 
+#include "computer/computer_play.h"
 #include "rules/game_end.h"
 
-// Chooses the move of the side to move as ChooseComputerMove does: the mover
+// Chooses the move of the side to move as a computer player does: the mover
 // is always seated as the computer, on a board turned round for it.
-using Chooser = std::function<void()>;
+using Chooser = std::function<ComputerPlay(Position&)>;
 
 struct DuelSummary {
     int64_t pairs = 0;

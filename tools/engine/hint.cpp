@@ -1,4 +1,5 @@
 #include "hint.h"
+#include "game/game.h"
 
 #include <array>
 #include <istream>
@@ -6,7 +7,7 @@
 #include <string>
 
 #include "board_check.h"
-#include "computer/search.h"
+#include "computer/computer_player.h"
 #include "position_line.h"
 #include "rules/dice_throw.h"
 #include "rules/moves.h"
@@ -34,22 +35,21 @@ std::string CheckFields(const std::array<int, kFields>& f) {
 void SetUpPosition(const std::array<int, kFields>& f) {
     for (int i = 0; i < NUM_LOCATIONS; ++i) {
         const int n = f[i];
-        g_savedPosition[i] = {static_cast<int8_t>(n < 0 ? -n : n), n < 0   ? SIDE_COMPUTER
+        g_game.turnStart[i] = {static_cast<int8_t>(n < 0 ? -n : n), n < 0   ? SIDE_COMPUTER
                                                                    : n > 0 ? SIDE_HUMAN
                                                                            : SIDE_NONE};
     }
-    DestroyBoard();
-    BuildBoard(false);
-    g_sideToMove = SIDE_COMPUTER;
-    SetThrownDice(f[NUM_LOCATIONS], f[NUM_LOCATIONS + 1]);
-    g_race = NoContact();
+    g_game.position.board = WithFixedOwners(g_game.turnStart);
+    g_game.position.sideToMove = SIDE_COMPUTER;
+    SetThrownDice(g_game.position, f[NUM_LOCATIONS], f[NUM_LOCATIONS + 1]);
+    g_game.race = NoContact(g_game.position.board);
 }
 
-std::string MoveText() {
-    if (g_diceLeft == 0) return "-";
+std::string MoveText(const ComputerPlay& play) {
+    if (play.count == 0) return "-";
     std::string text;
-    for (int i = 0; i < g_diceLeft; ++i)
-        text += (i ? " " : "") + std::to_string(g_bestFrom[i]) + "/" + std::to_string(g_bestDice[i]);
+    for (int i = 0; i < play.count; ++i)
+        text += (i ? " " : "") + std::to_string(play.from[i]) + "/" + std::to_string(play.dice[i]);
     return text;
 }
 }  // namespace
@@ -71,8 +71,8 @@ int RunHint(std::istream& in, std::ostream& out, std::ostream& err) {
             err << "kestro-engine hint: line " << number << ": " << problem << "\n";
             return 2;
         }
-        ChooseComputerMove(fields[NUM_LOCATIONS + 2]);
-        out << MoveText() << "\n";
+        const ComputerPlayer& player = ComputerPlayerFor(fields[NUM_LOCATIONS + 2]);
+        out << MoveText(player.ChoosePlay(g_game.position, g_game.race != 0)) << "\n";
     }
     return 0;
 }

@@ -31,7 +31,7 @@ std::string Convert(const std::array<int, kFields>& f, std::ostream& out) {
 }
 
 void WriteBoard(const TextPosition& p, std::ostream& out) {
-    for (const SavedLocation& e : p.table) out << (e.owner == SIDE_COMPUTER ? -e.count : e.count) << " ";
+    for (const Checkers& e : p.table) out << (e.owner == SIDE_COMPUTER ? -e.count : e.count) << " ";
     out << p.dice[0] << " " << p.dice[1] << " " << p.side << "\n";
 }
 

@@ -1,13 +1,13 @@
 #include "self_play.h"
+#include "game/game.h"
 
 #include <chrono>
 
 #include "board_check.h"
-#include "computer/search.h"
+#include "computer/computer_player.h"
 #include "computer/suggestion.h"
 #include "interchange/game_record.h"
 #include "rules/dice_throw.h"
-#include "rules/game_stats.h"
 #include "rules/moves.h"
 #include "rules/position.h"
 #include "settings/options.h"
@@ -22,22 +22,22 @@ void NewSelfGame() {
     ClearGameRecord();
     RecordNewGame(true);
     // The opening throw is never a double; entry 0 is the computer's die.
-    do ThrowDice();
-    while (g_diceLeft == MAX_DICE);
-    g_sideToMove = g_dice[0] < g_dice[1] ? SIDE_HUMAN : SIDE_COMPUTER;
+    do ThrowDice(g_game.position);
+    while (g_game.position.diceLeft == MAX_DICE);
+    g_game.position.sideToMove = g_game.position.dice[0] < g_game.position.dice[1] ? SIDE_HUMAN : SIDE_COMPUTER;
 }
 
 // The moves of the side to move for its dice, as (from, to) pairs in play order.
 int ChooseTurn(int level, SuggestedMove (&moves)[MAX_DICE], GameRecord& record, const BeforeSearch& beforeSearch) {
     const auto start = std::chrono::steady_clock::now();
     int n = 0;
-    if (g_sideToMove == SIDE_HUMAN) {
-        n = SuggestHumanMove(moves, level);
+    if (g_game.position.sideToMove == SIDE_HUMAN) {
+        n = SuggestHumanMove(g_game.position, g_game.race != 0, AdviserFor(level), moves);
     } else {
-        if (!EntryOpen(SIDE_COMPUTER)) return 0;
+        if (!EntryOpen(g_game.position, SIDE_COMPUTER)) return 0;
         if (beforeSearch) beforeSearch();
-        ChooseComputerMove(level);
-        for (n = 0; n < g_diceLeft; ++n) moves[n] = {g_bestFrom[n], g_bestFrom[n] - g_bestDice[n]};
+        const ComputerPlay play = ComputerPlayerFor(level).ChoosePlay(g_game.position, g_game.race != 0);
+        for (n = 0; n < play.count; ++n) moves[n] = {play.from[n], play.from[n] - play.dice[n]};
     }
     ++record.searches;
     record.searchNanos +=
@@ -52,13 +52,13 @@ std::string Where(const GameRecord& record, const SuggestedMove& move) {
 }  // namespace
 
 void SetUpCubelessGame() {
-    DestroyBoard();
-    BuildBoard(true);
-    ClearGameStats();
-    g_cubeValue = 1;
-    g_cubeOwner = SIDE_NONE;
-    g_winner = 0;
-    g_computerMayDouble = g_computerMayResign = 0;
+    g_game.turnStart = StartingBoard();
+    g_game.position.board = WithFixedOwners(g_game.turnStart);
+    g_game.counters = {};
+    g_game.position.cubeValue = 1;
+    g_game.position.cubeOwner = SIDE_NONE;
+    g_game.winner = 0;
+    g_game.computerMayDouble = g_game.computerMayResign = 0;
     UseCube = 0;
 }
 
@@ -66,29 +66,31 @@ bool PlaySelfGame(int level, GameRecord& record, const BeforeSearch& beforeSearc
     NewSelfGame();
     for (record.turns = 1; record.turns <= kMaxTurns; ++record.turns) {
         if (record.turns > 1) {
-            g_sideToMove = Opponent();
-            ThrowDice();
+            g_game.position.sideToMove = g_game.position.Opponent();
+            ThrowDice(g_game.position);
         }
-        RecordTurnThrow();
+        g_game.race = NoContact(g_game.position.board);
+        RecordTurnThrow(g_game.position);
         SuggestedMove moves[MAX_DICE];
         const int n = ChooseTurn(level, moves, record, beforeSearch);
         for (int i = 0; i < n; ++i) {
-            const int die = g_sideToMove == SIDE_HUMAN ? moves[i].to - moves[i].from : moves[i].from - moves[i].to;
-            if (!IsLegalMove(moves[i].from, die)) {
+            const int die = g_game.position.sideToMove == SIDE_HUMAN ? moves[i].to - moves[i].from : moves[i].from - moves[i].to;
+            if (!IsLegalMove(g_game.position, moves[i].from, die)) {
                 record.fault = Where(record, moves[i]) + "illegal move";
                 return false;
             }
-            RecordStepBefore(moves[i].from, moves[i].to);
-            MoveChecker(moves[i].from, moves[i].to);
+            RecordStepBefore(g_game.position, moves[i].from, moves[i].to);
+            MoveChecker(g_game.position, moves[i].from, moves[i].to);
+            g_game.race = NoContact(g_game.position.board);
             ++record.moves;
             record.fault = BrokenInvariant();
             if (!record.fault.empty()) {
                 record.fault = Where(record, moves[i]) + record.fault;
                 return false;
             }
-            record.winner = TrayWinner();
+            record.winner = TrayWinner(g_game.position.board);
             if (record.winner != SIDE_NONE) {
-                record.kind = ClassifyWin();
+                record.kind = ClassifyWin(g_game.position.board);
                 RecordWin(record.winner, static_cast<int>(record.kind));
                 return true;
             }

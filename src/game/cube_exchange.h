@@ -4,37 +4,45 @@
 // given, so every outcome holds without a window.
 #pragma once
 
+#include "computer/computer_player.h"
+#include "game/game.h"
 #include "rules/game_end.h"
 
 // The side not to move, which has just accepted a double, takes the cube at
 // twice the stake.
-void TakeCube();
+void TakeCube(Game& game);
 
-// The enable rule of the Double command and the cube button: before the
-// human's first move of the turn, while the computer does not hold the cube
-// and it is below its top value.
-bool HumanMayDouble();
+// The enable rule of the Double command and the cube button: with the cube
+// in use, before the human's first move of the turn, while the computer does
+// not hold the cube and it is below its top value.
+bool HumanMayDouble(const Game& game, bool useCube);
+
+// Whether the game lets the computer offer a double or its resignation now,
+// whatever the position: the cube in use and not the human's, below its top,
+// and offers not stopped for this game or by "Finish game".
+bool ComputerMayDouble(const Game& game, bool useCube);
+bool ComputerMayResign(const Game& game);
 
 // The human doubles. True when the computer takes, and the cube has then
 // passed to the computer. When it refuses, nothing has changed: the caller
 // asks whether the human ends the game at the current stake or plays on.
-bool HumanDoubles();
+bool HumanDoubles(Game& game, const ComputerPlayer& computer);
 
 // What the computer offers at the start of its turn, after its throw; at most
 // one offer a turn, doubling considered first.
 enum class CubeOffer { None, Double, Resign };
-CubeOffer ComputerCubeOffer();
+CubeOffer ComputerCubeOffer(const Game& game, const ComputerPlayer& computer, bool useCube);
 
 // The human's answer to the computer's double: Yes, No or Cancel. Declining
 // gives the computer the game at the stake before the double; Cancel stops
 // the computer's doubles for the rest of the game.
 enum class DoubleAnswer { Take, Decline, Cancel };
-void AnswerComputerDouble(DoubleAnswer answer);
+void AnswerComputerDouble(Game& game, DoubleAnswer answer);
 
 // The human's answer to the computer's offer to give up. Refusing stops the
 // offers for the rest of the game.
-void AnswerComputerResign(bool accept);
+void AnswerComputerResign(Game& game, bool accept);
 
 // The human gives up a game of the given kind, which multiplies the stake.
 // False when the computer does not accept; the game then plays on unchanged.
-bool HumanResigns(WinKind kind);
+bool HumanResigns(Game& game, const ComputerPlayer& computer, WinKind kind);

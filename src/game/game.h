@@ -1,0 +1,43 @@
+// The game being played, as one value: the position, the turn, the game's
+// counters and flags. The controller plays on it; the files, the texts and
+// the statistics read and write it.
+#pragma once
+
+#include <cstdint>
+
+#include "rules/game_stats.h"
+#include "rules/position.h"
+
+struct Game {
+    Position position;
+    // The checkers at the start of the turn: what files, texts and Undo's
+    // switch of sides go back to.
+    Board turnStart{};
+    // Set when no contact is left; the hand-made levels judge by it.
+    int32_t race = 0;
+    int32_t winner = SIDE_NONE;
+    // Cleared for the rest of the game by Cancel on a double, or a refused resignation.
+    int32_t computerMayDouble = 1;
+    int32_t computerMayResign = 1;
+    GameCounters counters;
+    int32_t finishMode = 0;   // the program plays both sides
+    int32_t quickFinish = 0;  // ... without pauses
+
+    // Ordinal of the human move being entered: 1 before the first move of a turn.
+    int32_t moveOrdinal = 0;
+    // Set from a new game until its first turn is over, which plays the opening throw.
+    int32_t openingThrow = 1;
+    // 1 while the end-of-turn confirmation waits for the human.
+    int32_t awaitingConfirm = 0;
+    // Points won since the program started, by side; entry 0 unused.
+    int32_t runScore[3] = {};
+};
+
+// The one game of the run. The controller plays on it; while the move to
+// passing it down is under way, the window's parts below the controller
+// still reach it here.
+extern Game g_game;
+
+// "FirstMoveBy" names the starter of the first game only: 0 leaves it to the
+// opening throw, otherwise that side starts.
+void ApplyFirstMoveBy(Game& game);
