@@ -11,9 +11,7 @@ bool HandMadePlayer::WantsToDouble(const Position& p, bool race) const { return 
 
 bool HandMadePlayer::WantsToResign(const Position& p, bool race) const { return ComputerWantsToResign(p.board, race); }
 
-bool HandMadePlayer::AcceptsDouble(const Position& p, bool race) const {
-    return ComputerAcceptsDouble(p.board, race);
-}
+bool HandMadePlayer::AcceptsDouble(const Position& p, bool race) const { return ComputerAcceptsDouble(p.board, race); }
 
 bool HandMadePlayer::AcceptsResign(const Position& p, bool race, WinKind kind) const {
     if (kind == WinKind::Normal && ComputerRefusesResign(p.board, race)) return false;

@@ -1,14 +1,14 @@
 #include "controller/board_orientation.h"
-#include "game/game.h"
 
 #include <algorithm>
 #include <iterator>
 
 #include "controller/game_view.h"
+#include "controller/live_board.h"
+#include "game/game.h"
 #include "platform/profile.h"
 #include "rules/position.h"
 #include "settings/options.h"
-#include "controller/live_board.h"
 
 FileResult TurnBoard(int32_t clockwise) {
     const Board turnStart = g_game.turnStart;

@@ -1,10 +1,10 @@
 #include "controller/confirm_turn.h"
-#include "game/game.h"
 
 #include <utility>
 
 #include "controller/game_view.h"
 #include "controller/narration.h"
+#include "game/game.h"
 #include "platform/command_queue.h"
 #include "platform/nested_wait.h"
 #include "platform/virtual_keys.h"

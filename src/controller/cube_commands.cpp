@@ -1,10 +1,8 @@
 #include "controller/cube_commands.h"
-#include "game/game.h"
 
 #include <optional>
 #include <string>
 
-#include "game/cube_exchange.h"
 #include "controller/confirm_turn.h"
 #include "controller/end_game.h"
 #include "controller/game_view.h"
@@ -12,6 +10,8 @@
 #include "controller/play_commands.h"
 #include "display/control_layout.h"
 #include "display/pause.h"
+#include "game/cube_exchange.h"
+#include "game/game.h"
 #include "interchange/game_record.h"
 #include "platform/message_box.h"
 #include "resources/command_ids.h"
@@ -62,7 +62,8 @@ void ComputerDoubles() {
     const DoubleAnswer answer =
         AnswerOf(MessageBox(ResString(IDS_COMPUTER_DOUBLES), MB_YESNOCANCEL, MB_ICONQUESTION, HELP_DOUBLING));
     // A cancelled double changes nothing and is not recorded.
-    if (answer != DoubleAnswer::Cancel) RecordDouble(SIDE_COMPUTER, g_game.position.cubeValue * 2, answer == DoubleAnswer::Take);
+    if (answer != DoubleAnswer::Cancel)
+        RecordDouble(SIDE_COMPUTER, g_game.position.cubeValue * 2, answer == DoubleAnswer::Take);
     AnswerComputerDouble(g_game, answer);
     if (answer == DoubleAnswer::Take) ShowDoubledCube();
     ShowNote("");

@@ -1,8 +1,8 @@
 #include "controller/dice_display.h"
-#include "game/game.h"
 
 #include "controller/game_view.h"
 #include "display/control_layout.h"
+#include "game/game.h"
 #include "resources/strings.h"
 #include "rules/position.h"
 #include "settings/options.h"

@@ -1,10 +1,10 @@
 #include "controller/enable_rules.h"
-#include "game/game.h"
-#include "settings/options.h"
 
 #include "game/cube_exchange.h"
+#include "game/game.h"
 #include "resources/command_ids.h"
 #include "rules/moves.h"
+#include "settings/options.h"
 
 namespace {
 // Before the first move of the human's turn.

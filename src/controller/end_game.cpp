@@ -1,10 +1,10 @@
 #include "controller/end_game.h"
-#include "game/game.h"
 
 #include "controller/clocks.h"
 #include "controller/file_failure.h"
 #include "controller/game_view.h"
 #include "controller/new_game.h"
+#include "game/game.h"
 #include "interchange/game_record.h"
 #include "platform/profile.h"
 #include "resources/command_ids.h"

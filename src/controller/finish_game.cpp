@@ -1,5 +1,4 @@
 #include "controller/finish_game.h"
-#include "game/game.h"
 
 #include "controller/confirm_turn.h"
 #include "controller/game_view.h"
@@ -8,6 +7,7 @@
 #include "controller/play_commands.h"
 #include "controller/turn_cycle.h"
 #include "controller/turn_moves.h"
+#include "game/game.h"
 #include "platform/key_state.h"
 #include "platform/message_box.h"
 #include "platform/virtual_keys.h"
@@ -65,7 +65,9 @@ void StopIfEscapeHeld() {
 }  // namespace
 
 void PlayForcedMoves() {
-    if (AutoForcedMoves != 1 || g_game.finishMode != 0 || g_game.position.sideToMove != SIDE_HUMAN || g_game.position.diceLeft == 0) return;
+    if (AutoForcedMoves != 1 || g_game.finishMode != 0 || g_game.position.sideToMove != SIDE_HUMAN ||
+        g_game.position.diceLeft == 0)
+        return;
     // A move half entered is the human's own choice already.
     if (g_curMove->from != NO_LOCATION) return;
     for (int i = 0; i < g_game.position.diceLeft; ++i) {

@@ -1,9 +1,9 @@
 #include "controller/highlight.h"
-#include "game/game.h"
 
 #include "controller/turn_moves.h"
 #include "display/board_display.h"
 #include "display/geometry.h"
+#include "game/game.h"
 #include "rules/moves.h"
 #include "rules/position.h"
 #include "rules/whole_turn.h"
@@ -32,7 +32,9 @@ void ShowChain(int loc, int on, int first, int step) {
 }
 
 // A move the board allows but the rest of the turn does not.
-bool Refused(int from, int die) { return IsLegalMove(g_game.position, from, die) && !HumanMayPlay(g_game.position, from, die); }
+bool Refused(int from, int die) {
+    return IsLegalMove(g_game.position, from, die) && !HumanMayPlay(g_game.position, from, die);
+}
 }  // namespace
 
 void ShowTargets(int loc, int on) {

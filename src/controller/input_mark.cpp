@@ -1,10 +1,10 @@
 #include "controller/input_mark.h"
-#include "game/game.h"
 
 #include <string>
 
 #include "controller/game_view.h"
 #include "display/geometry.h"
+#include "game/game.h"
 #include "rules/position.h"
 
 namespace {

@@ -1,5 +1,4 @@
 #include "controller/move_entry.h"
-#include "game/game.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -14,8 +13,10 @@
 #include "controller/turn_cycle.h"
 #include "controller/turn_moves.h"
 #include "controller/undo.h"
+#include "display/board_display.h"
 #include "display/geometry.h"
 #include "display/pause.h"
+#include "game/game.h"
 #include "platform/key_state.h"
 #include "platform/virtual_keys.h"
 #include "resources/command_ids.h"
@@ -24,7 +25,6 @@
 #include "rules/position.h"
 #include "rules/whole_turn.h"
 #include "settings/options.h"
-#include "display/board_display.h"
 
 namespace {
 // The pause that lets the human see a dropped move before it goes.
@@ -39,15 +39,17 @@ std::string PromptLine() {
 
 // A human checker on the bar must enter before any other moves.
 bool AcceptableFrom(int from) {
-    return (g_game.position[LOC_HUMAN_BAR].count == 0 || from == LOC_HUMAN_BAR) && g_game.position[from].owner == g_game.position.sideToMove &&
-           g_game.position[from].count >= 1;
+    return (g_game.position[LOC_HUMAN_BAR].count == 0 || from == LOC_HUMAN_BAR) &&
+           g_game.position[from].owner == g_game.position.sideToMove && g_game.position[from].count >= 1;
 }
 
 // Why a legal move was not played: it would leave the turn fewer dice than
 // it can use, or it is the smaller of two dice of which only one plays.
 void ShowRefusalNote() {
     const int smaller = RefusedSmallerDie(g_game.position);
-    if (smaller < 0) return ShowRuleNote(ResText(g_game.position.dice[0] == g_game.position.dice[1] ? IDS_USE_MOST_DICE : IDS_USE_BOTH_DICE));
+    if (smaller < 0)
+        return ShowRuleNote(
+            ResText(g_game.position.dice[0] == g_game.position.dice[1] ? IDS_USE_MOST_DICE : IDS_USE_BOTH_DICE));
     char text[64];
     std::snprintf(text, sizeof text, ResText(IDS_LARGER_DIE), g_game.position.dice[1 - smaller]);
     ShowRuleNote(text);
@@ -85,7 +87,8 @@ bool ChooseFrom(int letter) {
 bool PlayEnteredMove() {
     const int from = g_curMove->from;
     // A bar, a tray or the key 0 as the target bears off.
-    if (g_curMove->to == 0 || g_curMove->to >= 25) g_curMove->to = static_cast<uint8_t>(from + BearOffDie(g_game.position, from));
+    if (g_curMove->to == 0 || g_curMove->to >= 25)
+        g_curMove->to = static_cast<uint8_t>(from + BearOffDie(g_game.position, from));
     const int die = g_curMove->to - from;
     if (g_game.position.FindDie(die) >= 0 && IsLegalMove(g_game.position, from, die)) {
         if (HumanMayPlay(g_game.position, from, die)) return PlayMove(from, g_curMove->to) != 0;
@@ -129,14 +132,16 @@ void EnterLocation(int letter, int, int flags) {
 }
 
 int AutoTarget(int from) {
-    if (g_game.position.diceLeft == 1 || g_game.position.dice[0] == g_game.position.dice[1]) return from + g_game.position.dice[0];
+    if (g_game.position.diceLeft == 1 || g_game.position.dice[0] == g_game.position.dice[1])
+        return from + g_game.position.dice[0];
     if (g_game.race == 1 && AllHome(g_game.position)) {
         const int d = BearOffDie(g_game.position, from);
         if (d >= 0 && from + d >= 25) return from + d;
     }
     if (IntelMoves == 1)
         for (int i = 0; i < g_game.position.diceLeft; ++i)
-            if (!HumanMayPlay(g_game.position, from, g_game.position.dice[i])) return from + g_game.position.dice[std::abs(i - 1)];
+            if (!HumanMayPlay(g_game.position, from, g_game.position.dice[i]))
+                return from + g_game.position.dice[std::abs(i - 1)];
     return NO_LOCATION;
 }
 

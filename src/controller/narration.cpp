@@ -1,7 +1,7 @@
 #include "controller/narration.h"
-#include "game/game.h"
 
 #include "controller/game_view.h"
+#include "game/game.h"
 #include "resources/strings.h"
 
 namespace {

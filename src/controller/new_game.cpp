@@ -1,11 +1,13 @@
 #include "controller/new_game.h"
-#include "game/game.h"
 
 #include "controller/cube_commands.h"
 #include "controller/dice_display.h"
 #include "controller/game_view.h"
+#include "controller/live_board.h"
 #include "controller/narration.h"
 #include "controller/turn_cycle.h"
+#include "game/game.h"
+#include "game/turn_dice.h"
 #include "interchange/game_record.h"
 #include "platform/command_queue.h"
 #include "resources/command_ids.h"
@@ -13,8 +15,6 @@
 #include "rules/dice_throw.h"
 #include "rules/position.h"
 #include "settings/options.h"
-#include "controller/live_board.h"
-#include "game/turn_dice.h"
 
 namespace {
 std::string Plain(StoredText which) { return Unscramble(ScrambledText(which)); }
@@ -23,7 +23,8 @@ std::string Plain(StoredText which) { return Unscramble(ScrambledText(which)); }
 void OpeningThrow() {
     do ThrowTurnDice(g_game);
     while (g_game.position.diceLeft == MAX_DICE);
-    if (g_firstStarterFixed == 0) g_game.position.sideToMove = g_game.position.dice[0] < g_game.position.dice[1] ? SIDE_HUMAN : SIDE_COMPUTER;
+    if (g_firstStarterFixed == 0)
+        g_game.position.sideToMove = g_game.position.dice[0] < g_game.position.dice[1] ? SIDE_HUMAN : SIDE_COMPUTER;
 }
 }  // namespace
 

@@ -1,5 +1,4 @@
 #include "controller/play_commands.h"
-#include "game/game.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -16,6 +15,7 @@
 #include "controller/turn_cycle.h"
 #include "controller/turn_moves.h"
 #include "display/pip_band.h"
+#include "game/game.h"
 #include "interchange/game_record.h"
 #include "platform/command_queue.h"
 #include "platform/message_box.h"
@@ -41,7 +41,8 @@ int PlayForHuman(int from, int to) {
 }
 
 void OnSuggestMove() {
-    if (g_game.position.sideToMove != SIDE_HUMAN || g_game.awaitingConfirm != 0 || g_game.position.diceLeft == 0) return;
+    if (g_game.position.sideToMove != SIDE_HUMAN || g_game.awaitingConfirm != 0 || g_game.position.diceLeft == 0)
+        return;
     SuggestedMove moves[MAX_DICE];
     const int n = SuggestHumanMove(g_game.position, g_game.race != 0, AdviserFor(LevelOfPlay), moves);
     for (int i = 0; i < n; ++i) {

@@ -1,5 +1,4 @@
 #include "controller/position_commands.h"
-#include "game/game.h"
 
 #include <filesystem>
 #include <optional>
@@ -11,11 +10,14 @@
 #include "controller/dice_display.h"
 #include "controller/file_failure.h"
 #include "controller/game_view.h"
+#include "controller/live_board.h"
 #include "controller/move_entry.h"
 #include "controller/narration.h"
 #include "controller/new_game.h"
 #include "controller/turn_moves.h"
 #include "display/pip_band.h"
+#include "game/game.h"
+#include "game/game_file.h"
 #include "interchange/game_record.h"
 #include "platform/command_queue.h"
 #include "platform/file_dialog.h"
@@ -28,8 +30,6 @@
 #include "rules/location.h"
 #include "rules/position.h"
 #include "settings/position_file.h"
-#include "game/game_file.h"
-#include "controller/live_board.h"
 
 namespace {
 std::optional<std::string> AskPositionFile(FileDialogKind kind) {

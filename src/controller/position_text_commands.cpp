@@ -1,5 +1,4 @@
 #include "controller/position_text_commands.h"
-#include "game/game.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -8,10 +7,13 @@
 #include "controller/dice_display.h"
 #include "controller/game_view.h"
 #include "controller/input_mark.h"
+#include "controller/live_board.h"
 #include "controller/narration.h"
 #include "controller/position_commands.h"
 #include "controller/turn_cycle.h"
 #include "controller/turn_moves.h"
+#include "game/game.h"
+#include "game/game_file.h"
 #include "interchange/game_record.h"
 #include "interchange/turn_start.h"
 #include "platform/clipboard.h"
@@ -22,8 +24,6 @@
 #include "resources/stored_texts.h"
 #include "resources/strings.h"
 #include "settings/position_file.h"
-#include "game/game_file.h"
-#include "controller/live_board.h"
 
 namespace {
 // The position as a file saved at the start of its turn would hold it; the

@@ -1,7 +1,7 @@
 #include "controller/progress_bar.h"
-#include "game/game.h"
 
 #include "controller/game_view.h"
+#include "game/game.h"
 #include "rules/position.h"
 #include "settings/options.h"
 
@@ -25,6 +25,6 @@ void DrawProgressBar() {
         return;
     }
     const Rect pane = View().PaneRect(1);
-    View().SetProgressBar(
-        SplitProgress(pane.Width(), pane.Height(), QuadrantCount(g_game.position.board, SIDE_HUMAN), QuadrantCount(g_game.position.board, SIDE_COMPUTER)));
+    View().SetProgressBar(SplitProgress(pane.Width(), pane.Height(), QuadrantCount(g_game.position.board, SIDE_HUMAN),
+                                        QuadrantCount(g_game.position.board, SIDE_COMPUTER)));
 }

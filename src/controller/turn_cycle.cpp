@@ -1,5 +1,4 @@
 #include "controller/turn_cycle.h"
-#include "game/game.h"
 
 #include <cstdio>
 
@@ -12,6 +11,7 @@
 #include "controller/game_view.h"
 #include "controller/highlight.h"
 #include "controller/input_mark.h"
+#include "controller/live_board.h"
 #include "controller/location_letters.h"
 #include "controller/move_entry.h"
 #include "controller/narration.h"
@@ -19,6 +19,8 @@
 #include "controller/turn_moves.h"
 #include "display/geometry.h"
 #include "display/pause.h"
+#include "game/game.h"
+#include "game/turn_dice.h"
 #include "interchange/game_record.h"
 #include "platform/command_queue.h"
 #include "platform/message_box.h"
@@ -30,8 +32,6 @@
 #include "rules/moves.h"
 #include "rules/position.h"
 #include "settings/options.h"
-#include "controller/live_board.h"
-#include "game/turn_dice.h"
 
 namespace {
 // The computer's think before a single throw; doubles and races are quick.
@@ -109,7 +109,8 @@ int PlayMove(int from, int to) {
     ShowTargets(from, 0);
     const bool human = g_game.position.sideToMove == SIDE_HUMAN;
     if (human)
-        g_turnHits[g_game.moveOrdinal] = IsPoint(to) && g_game.position[to].count == 1 && g_game.position[to].owner == SIDE_COMPUTER;
+        g_turnHits[g_game.moveOrdinal] =
+            IsPoint(to) && g_game.position[to].count == 1 && g_game.position[to].owner == SIDE_COMPUTER;
     RecordStepBefore(g_game.position, from, to);
     PlayChecker(from, to);
     DrawProgressBar();

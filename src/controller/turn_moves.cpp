@@ -1,6 +1,6 @@
 #include "controller/turn_moves.h"
-#include "game/game.h"
 
+#include "game/game.h"
 
 TurnMove g_turnMoves[6];
 TurnMove* g_curMove = &g_turnMoves[0];

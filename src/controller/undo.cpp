@@ -1,15 +1,15 @@
 #include "controller/undo.h"
-#include "game/game.h"
 
 #include "controller/dice_display.h"
 #include "controller/input_mark.h"
+#include "controller/live_board.h"
 #include "controller/move_entry.h"
 #include "controller/narration.h"
 #include "controller/turn_moves.h"
+#include "game/game.h"
 #include "interchange/game_record.h"
 #include "rules/moves.h"
 #include "rules/position.h"
-#include "controller/live_board.h"
 
 namespace {
 // Takes the last move of the turn back: its die, its checker and any blot it hit.

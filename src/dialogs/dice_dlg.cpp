@@ -1,17 +1,17 @@
 #include "dialogs/dice_dlg.h"
-#include "game/game.h"
 
 #include <QLabel>
 #include <QLineEdit>
 
 #include "dialogs/dialog_builder.h"
+#include "game/game.h"
+#include "game/turn_dice.h"
 #include "platform/main_window.h"
 #include "platform/message_box.h"
 #include "platform/modal.h"
 #include "platform/number_box.h"
 #include "resources/dialog_templates.h"
 #include "resources/icons.h"
-#include "game/turn_dice.h"
 #include "rules/position.h"
 #include "settings/options.h"
 
@@ -27,8 +27,10 @@ void SelectBox(QLineEdit* box) {
 
 DiceDlg::DiceDlg(QWidget* owner) : QDialog(owner) {
     BuildDialog(*this, *FindDialogTemplate(IDD_MANUAL_DICE));
-    m_die1 = {DialogItemAs<QLineEdit>(*this, IDC_DIE1), DialogItemAs<QLabel>(*this, IDC_DIE1_PICTURE), g_game.position.dice[0]};
-    m_die2 = {DialogItemAs<QLineEdit>(*this, IDC_DIE2), DialogItemAs<QLabel>(*this, IDC_DIE2_PICTURE), g_game.position.dice[1]};
+    m_die1 = {DialogItemAs<QLineEdit>(*this, IDC_DIE1), DialogItemAs<QLabel>(*this, IDC_DIE1_PICTURE),
+              g_game.position.dice[0]};
+    m_die2 = {DialogItemAs<QLineEdit>(*this, IDC_DIE2), DialogItemAs<QLabel>(*this, IDC_DIE2_PICTURE),
+              g_game.position.dice[1]};
     for (Die* die : {&m_die1, &m_die2}) {
         die->box->setText(QString::number(die->value));
         ShowPicture(*die);

@@ -1,5 +1,4 @@
 #include "dialogs/stats_dlg.h"
-#include "game/game.h"
 
 #include <QLabel>
 #include <QMainWindow>
@@ -9,6 +8,7 @@
 
 #include "dialogs/dialog_builder.h"
 #include "dialogs/etched_line.h"
+#include "game/game.h"
 #include "platform/canvas.h"
 #include "platform/device_pixels.h"
 #include "platform/main_window.h"
@@ -82,8 +82,11 @@ StatsDlg::~StatsDlg() { g_statsExpanded = !g_statsExpanded; }
 
 void StatsDlg::ShowNumbers() {
     const NumberRow rows[] = {
-        {202, 207, g_game.counters.diceTotal}, {203, 208, g_game.counters.doublesThrown}, {204, 209, g_game.counters.hitsMade},
-        {211, 215, g_game.runScore},  {221, 225, g_totalScore},
+        {202, 207, g_game.counters.diceTotal},
+        {203, 208, g_game.counters.doublesThrown},
+        {204, 209, g_game.counters.hitsMade},
+        {211, 215, g_game.runScore},
+        {221, 225, g_totalScore},
     };
     for (const NumberRow& row : rows) {
         DialogItemAs<QLabel>(*this, row.human)->setText(QString::number(static_cast<uint32_t>(row.values[SIDE_HUMAN])));

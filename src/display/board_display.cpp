@@ -8,6 +8,7 @@
 namespace {
 Canvas* g_canvas = nullptr;
 DrawnLocation* g_drawn[NUM_LOCATIONS] = {};
+LabelDrawer g_labelDrawer = nullptr;
 
 DrawnLocation* MakeDrawnLocation(int number, int count, int owner) {
     if (number == LOC_COMPUTER_OFF) return new CTray(owner, count);
@@ -29,14 +30,22 @@ DrawnLocation* MakeDrawnLocation(int number, int count, int owner) {
     loc->Fill(count);
     return loc;
 }
+
+void DrawLetter(int point, int on) {
+    if (auto* drawn = dynamic_cast<CTopPoint*>(g_drawn[point])) drawn->DrawLabel(on != 0);
+}
 }  // namespace
 
 void InstallBoardDisplay(Canvas* canvas) {
     g_canvas = canvas;
     canvas->SetFont(BoardFont());
+    SetLabelDrawer(DrawLetter);
 }
 
-void RemoveBoardDisplay() { g_canvas = nullptr; }
+void RemoveBoardDisplay() {
+    SetLabelDrawer(nullptr);
+    g_canvas = nullptr;
+}
 
 bool BoardDisplayInstalled() { return g_canvas != nullptr; }
 
@@ -77,8 +86,10 @@ void ShowLocation(int loc, const Checkers& shown) {
     while (l->count < shown.count) l->AddChecker();
 }
 
+void SetLabelDrawer(LabelDrawer drawer) { g_labelDrawer = drawer; }
+
 void DrawPointLabel(int point, int on) {
-    if (auto* drawn = dynamic_cast<CTopPoint*>(g_drawn[point])) drawn->DrawLabel(on != 0);
+    if (g_labelDrawer) g_labelDrawer(point, on);
 }
 
 void PaintBoard() {

@@ -1,6 +1,6 @@
 #include "display/pause.h"
-#include "game/game.h"
 
+#include "game/game.h"
 #include "platform/clock.h"
 
 void Pause(int ms) {

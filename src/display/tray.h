@@ -4,9 +4,9 @@
 
 #include <string>
 
+#include "display/drawn_location.h"
 #include "platform/rect.h"
 #include "platform/static_text.h"
-#include "display/drawn_location.h"
 
 class CTray : public DrawnLocation {
 public:

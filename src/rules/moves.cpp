@@ -30,8 +30,7 @@ bool AllHome(const Position& p) {
 }
 
 bool OvershootBlocked(const Position& p, int from, int step) {
-    if (p.sideToMove == SIDE_COMPUTER)
-        return from + step < 0 && CountCheckers(p.board, from + 1, 6, SIDE_COMPUTER) > 0;
+    if (p.sideToMove == SIDE_COMPUTER) return from + step < 0 && CountCheckers(p.board, from + 1, 6, SIDE_COMPUTER) > 0;
     return from + step > 25 && CountCheckers(p.board, 19, from - 1, SIDE_HUMAN) > 0;
 }
 

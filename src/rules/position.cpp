@@ -33,7 +33,8 @@ Board StartingBoard() {
 }
 
 Board WithFixedOwners(Board board) {
-    for (int loc : {LOC_HUMAN_BAR, LOC_COMPUTER_BAR, LOC_COMPUTER_OFF, LOC_HUMAN_OFF}) board[loc].owner = FixedOwner(loc);
+    for (int loc : {LOC_HUMAN_BAR, LOC_COMPUTER_BAR, LOC_COMPUTER_OFF, LOC_HUMAN_OFF})
+        board[loc].owner = FixedOwner(loc);
     return board;
 }
 
@@ -55,7 +56,9 @@ int QuadrantCount(const Board& board, int side) {
     return sum;
 }
 
-int RaceLead(const Board& board, int side) { return QuadrantCount(board, std::abs(side - 3)) - QuadrantCount(board, side); }
+int RaceLead(const Board& board, int side) {
+    return QuadrantCount(board, std::abs(side - 3)) - QuadrantCount(board, side);
+}
 
 bool NoContact(const Board& board) {
     int passed = 0;

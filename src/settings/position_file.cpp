@@ -19,20 +19,20 @@ struct FieldRange {
     int32_t min, max;
 };
 const FieldRange kFieldRanges[POS_FIELD_COUNT] = {
-    {0, MAX_DICE},                  // dice left
-    {1, 1},                         // move ordinal
-    {0, 1},                         // race
-    {0, kCounterLimit},             // human's thinking time
-    {0, kCounterLimit},             // computer's thinking time
-    {SIDE_NONE, SIDE_HUMAN},        // cube owner
-    {1, MAX_CUBE_VALUE},            // cube value
-    {0, kCounterLimit},             // human's dice total
-    {0, kCounterLimit},             // computer's dice total
-    {0, 1},                         // computer may double
-    {0, kCounterLimit},             // human's doubles
-    {0, kCounterLimit},             // computer's doubles
-    {0, kCounterLimit},             // human's hits
-    {0, kCounterLimit},             // computer's hits
+    {0, MAX_DICE},            // dice left
+    {1, 1},                   // move ordinal
+    {0, 1},                   // race
+    {0, kCounterLimit},       // human's thinking time
+    {0, kCounterLimit},       // computer's thinking time
+    {SIDE_NONE, SIDE_HUMAN},  // cube owner
+    {1, MAX_CUBE_VALUE},      // cube value
+    {0, kCounterLimit},       // human's dice total
+    {0, kCounterLimit},       // computer's dice total
+    {0, 1},                   // computer may double
+    {0, kCounterLimit},       // human's doubles
+    {0, kCounterLimit},       // computer's doubles
+    {0, kCounterLimit},       // human's hits
+    {0, kCounterLimit},       // computer's hits
 };
 
 bool TableIsValid(const Board& table) {

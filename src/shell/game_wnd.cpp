@@ -1,5 +1,4 @@
 #include "shell/game_wnd.h"
-#include "game/game.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -11,6 +10,7 @@
 #include <ctime>
 
 #include "controller/enable_rules.h"
+#include "controller/live_board.h"
 #include "controller/new_game.h"
 #include "dialogs/dice_dlg.h"
 #include "dialogs/resign_dlg.h"
@@ -19,6 +19,8 @@
 #include "dice/mevra32.h"
 #include "display/board_display.h"
 #include "display/geometry.h"
+#include "game/game.h"
+#include "game/turn_dice.h"
 #include "platform/canvas.h"
 #include "platform/command_queue.h"
 #include "platform/input_filter.h"
@@ -28,8 +30,6 @@
 #include "resources/command_ids.h"
 #include "resources/icons.h"
 #include "resources/strings.h"
-#include "game/turn_dice.h"
-#include "controller/live_board.h"
 #include "rules/position.h"
 #include "settings/color_scheme.h"
 #include "settings/options.h"

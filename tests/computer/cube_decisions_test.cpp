@@ -1,7 +1,7 @@
 #include "computer/cube_decisions.h"
-#include "game/game.h"
 
 #include "cube_fixture.h"
+#include "game/game.h"
 
 using CubeDecisionsTest = CubeTest;
 
@@ -49,7 +49,7 @@ TEST_F(CubeDecisionsTest, ComputerDoublesByLead) {
     };
     for (const Case& c : cases) {
         PlaceLead(c.pos);
-        EXPECT_EQ((ComputerMayDouble(g_game, UseCube != 0) && ComputerWantsToDouble(g_game.position.board, g_game.race != 0)), c.doubles) << c.name;
+        EXPECT_EQ(WantsToDouble(), c.doubles) << c.name;
     }
 }
 
@@ -61,7 +61,8 @@ TEST_F(CubeDecisionsTest, ComputerDoublesOnlyWithTheCubeAvailable) {
     };
     const Case cases[] = {
         {"cube in the middle", +[] {}, true},
-        {"cube held by the computer at 32", +[] { g_game.position.cubeOwner = SIDE_COMPUTER, g_game.position.cubeValue = 32; }, true},
+        {"cube held by the computer at 32",
+         +[] { g_game.position.cubeOwner = SIDE_COMPUTER, g_game.position.cubeValue = 32; }, true},
         {"cube held by the human", +[] { g_game.position.cubeOwner = SIDE_HUMAN; }, false},
         {"cube at 64", +[] { g_game.position.cubeOwner = SIDE_COMPUTER, g_game.position.cubeValue = 64; }, false},
         {"cube off", +[] { UseCube = 0; }, false},
@@ -72,7 +73,7 @@ TEST_F(CubeDecisionsTest, ComputerDoublesOnlyWithTheCubeAvailable) {
         FreshGame();
         PlaceLead({8, false, 1, 0});
         c.set();
-        EXPECT_EQ((ComputerMayDouble(g_game, UseCube != 0) && ComputerWantsToDouble(g_game.position.board, g_game.race != 0)), c.doubles) << c.name;
+        EXPECT_EQ(WantsToDouble(), c.doubles) << c.name;
     }
 }
 
@@ -92,7 +93,7 @@ TEST_F(CubeDecisionsTest, ComputerDoesNotDoubleWithCheckersBack) {
     for (const Case& c : cases) {
         Place(c.checkers);
         g_game.race = NoContact(g_game.position.board);
-        EXPECT_EQ(ComputerWantsToDouble(RaceLead(g_game.position.board, SIDE_COMPUTER)), c.doubles) << c.name;
+        EXPECT_EQ(WantsToDouble(), c.doubles) << c.name;
     }
 }
 
@@ -118,7 +119,7 @@ TEST_F(CubeDecisionsTest, ComputerOffersToResignOnlyInALostRace) {
         FreshGame();
         PlaceLead(c.pos);
         c.set();
-        EXPECT_EQ((ComputerMayResign(g_game) && ComputerWantsToResign(g_game.position.board, g_game.race != 0)), c.resigns) << c.name;
+        EXPECT_EQ(WantsToResign(), c.resigns) << c.name;
     }
 }
 

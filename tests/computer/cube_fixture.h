@@ -2,8 +2,10 @@
 // and chosen borne-off counts, over a fresh game's cube state.
 #pragma once
 
-#include "rules/board_fixture.h"
+#include "computer/cube_decisions.h"
+#include "game/cube_exchange.h"
 #include "game/game.h"
+#include "rules/board_fixture.h"
 #include "settings/options.h"
 
 struct Lead {
@@ -26,6 +28,17 @@ protected:
         UseCube = savedUseCube_;
         g_game.moveOrdinal = savedMoveOrdinal_;
         BoardTest::TearDown();
+    }
+
+    // The game's gate and the hand-made rule together, as the computer's turn asks them.
+    static bool WantsToDouble() {
+        return ComputerMayDouble(g_game, UseCube != 0) &&
+               (ComputerMayDouble(g_game, UseCube != 0) &&
+                ComputerWantsToDouble(g_game.position.board, g_game.race != 0));
+    }
+    static bool WantsToResign() {
+        return ComputerMayResign(g_game) &&
+               (ComputerMayResign(g_game) && ComputerWantsToResign(g_game.position.board, g_game.race != 0));
     }
 
     // The cube and flags of a new game with the cube on, before the first move.

@@ -1,11 +1,11 @@
 #include "computer/evaluate.h"
-#include "game/game.h"
 
 #include <gtest/gtest.h>
 
 #include <utility>
 #include <vector>
 
+#include "game/game.h"
 #include "rules/moves.h"
 #include "search_fixture.h"
 
@@ -16,19 +16,19 @@ struct TermCase {
     const char* name;
     Placing checkers;
     Moves moves;
-    int (*term)();
+    int (*term)(const Scoring&);
     int expected;
 };
 
-int Exposure5() { return BlotExposure(5, CountHomeFeatures()); }
-int Exposure7() { return BlotExposure(7, CountHomeFeatures()); }
-int Exposure10() { return BlotExposure(10, CountHomeFeatures()); }
-int Risk() { return BlotRisk(CountHomeFeatures()); }
-int Hits() { return HitBonus(CountHomeFeatures()); }
-int Points() { return PointBonus(CountHomeFeatures()); }
-int HomePoints() { return CountHomeFeatures().homePoints; }
-int OppHomePoints() { return CountHomeFeatures().oppHomePoints; }
-int HomeBlots() { return CountHomeFeatures().homeBlots; }
+int Exposure5(const Scoring& s) { return BlotExposure(s, 5, CountHomeFeatures(s)); }
+int Exposure7(const Scoring& s) { return BlotExposure(s, 7, CountHomeFeatures(s)); }
+int Exposure10(const Scoring& s) { return BlotExposure(s, 10, CountHomeFeatures(s)); }
+int Risk(const Scoring& s) { return BlotRisk(s, CountHomeFeatures(s)); }
+int Hits(const Scoring& s) { return HitBonus(s, CountHomeFeatures(s)); }
+int Points(const Scoring& s) { return PointBonus(s, CountHomeFeatures(s)); }
+int HomePoints(const Scoring& s) { return CountHomeFeatures(s).homePoints; }
+int OppHomePoints(const Scoring& s) { return CountHomeFeatures(s).oppHomePoints; }
+int HomeBlots(const Scoring& s) { return CountHomeFeatures(s).homeBlots; }
 }  // namespace
 
 class EvaluateTest : public SearchTest {
@@ -37,15 +37,12 @@ protected:
     // evaluates the term against the start.
     static int Score(const TermCase& c) {
         Place(c.checkers);
-        const BoardSnapshot start;
-        g_refBoard = &start;
+        const Board start = g_game.position.board;
         for (auto [from, die] : c.moves) {
             EXPECT_TRUE(IsLegalMove(g_game.position, from, die)) << c.name << " " << from << "/" << die;
             ApplyMove(g_game.position, from, die);
         }
-        const int value = c.term();
-        g_refBoard = nullptr;
-        return value;
+        return c.term({g_game.position, start, g_game.race != 0});
     }
 };
 

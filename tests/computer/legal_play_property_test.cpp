@@ -11,8 +11,8 @@
 #include <tuple>
 #include <vector>
 
-#include "search_fixture.h"
 #include "game/game.h"
+#include "search_fixture.h"
 
 namespace {
 // A position seen by the side to move, which moves from 25 (its bar) down to
@@ -151,8 +151,8 @@ protected:
         tellingThrows += allowed.largerTells;
         end = s;
         for (int i = 0; i < g_game.position.diceLeft; ++i) {
-            if (!CanPlay(end, g_bestFrom[i], g_bestDice[i])) break;
-            end = Play(end, g_bestFrom[i], g_bestDice[i]);
+            if (!CanPlay(end, last_.play.from[i], last_.play.dice[i])) break;
+            end = Play(end, last_.play.from[i], last_.play.dice[i]);
         }
         if (g_game.position.diceLeft == allowed.dice && allowed.ends.count(end)) return true;
         ADD_FAILURE() << "after " << turns << " turns, " << d1 << "-" << d2 << " at level " << level << ": " << move

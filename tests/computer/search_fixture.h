@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "computer/computer_player.h"
 #include "computer/search.h"
 #include "game/game.h"
 #include "rules/board_fixture.h"

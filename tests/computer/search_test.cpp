@@ -5,8 +5,8 @@
 #include <tuple>
 #include <vector>
 
-#include "rules/moves.h"
 #include "game/game.h"
+#include "rules/moves.h"
 #include "search_fixture.h"
 
 namespace {
@@ -72,23 +72,23 @@ TEST_F(SearchTest, PinnedSequenceCountsAndMoves) {
         ASSERT_EQ(Total(SIDE_HUMAN), 15) << c.name;
         Throw(c.d1, c.d2);
         EXPECT_EQ(Choose(c.level), c.move) << c.name;
-        EXPECT_EQ(g_searchLeaves, c.leaves) << c.name;
+        EXPECT_EQ(last_.play.leaves, c.leaves) << c.name;
     }
 }
 
 TEST_F(SearchTest, SameMoveEveryTimeAtEveryLevel) {
     const Placing contact = {{24, -2}, {13, -4}, {10, -1}, {8, -2}, {6, -4}, {4, -1}, {3, -1},
-                              {1, 2},   {7, 1},   {12, 4},  {17, 3}, {19, 4}, {20, 1}};
+                             {1, 2},   {7, 1},   {12, 4},  {17, 3}, {19, 4}, {20, 1}};
     const std::pair<int, int> throws[] = {{3, 1}, {1, 3}, {6, 4}, {2, 2}, {5, 5}};
     for (int level : {0, 1, 2, 7}) {
         for (auto [d1, d2] : throws) {
             Place(contact);
             Throw(d1, d2);
             const std::string first = Choose(level);
-            const int32_t score = g_bestScore;
+            const int32_t score = last_.score;
             Throw(d1, d2);
             EXPECT_EQ(Choose(level), first) << level << ": " << d1 << "-" << d2;
-            EXPECT_EQ(g_bestScore, score) << level << ": " << d1 << "-" << d2;
+            EXPECT_EQ(last_.score, score) << level << ": " << d1 << "-" << d2;
         }
     }
 }
@@ -135,7 +135,7 @@ TEST_F(SearchTest, ClosedOutComputerPlaysNothing) {
             Throw(d1, d2);
             EXPECT_EQ(Choose(2), "-") << d1 << "-" << d2;
             EXPECT_EQ(g_game.position.diceLeft, 0);
-            EXPECT_EQ(g_bestScore, INT32_MAX);
+            EXPECT_EQ(last_.score, INT32_MAX);
         }
     }
 }
@@ -146,12 +146,12 @@ TEST_F(SearchTest, RaceScoresAlikeAtEveryLevel) {
         Place(race);
         Throw(d1, d2);
         const std::string good = Choose(2);
-        const int32_t score = g_bestScore;
+        const int32_t score = last_.score;
         ASSERT_EQ(g_game.race, 1);
         for (int level : {0, 1, 7}) {
             Throw(d1, d2);
             EXPECT_EQ(Choose(level), good) << level << ": " << d1 << "-" << d2;
-            EXPECT_EQ(g_bestScore, score) << level << ": " << d1 << "-" << d2;
+            EXPECT_EQ(last_.score, score) << level << ": " << d1 << "-" << d2;
         }
     }
 }
@@ -163,7 +163,7 @@ TEST_F(SearchTest, TiesKeepTheFirstSequenceFound) {
         Place({{20, -2}, {26, -13}, {24, 15}});
         Throw(d1, d2);
         EXPECT_EQ(Choose(2), move);
-        EXPECT_EQ(g_bestScore, 2 * 7);
+        EXPECT_EQ(last_.score, 2 * 7);
         // The exchange of the dice for the second search stays.
         EXPECT_EQ(g_game.position.dice[0], d2);
         EXPECT_EQ(g_game.position.dice[1], d1);
@@ -174,7 +174,8 @@ TEST_F(SearchTest, GoodHitsABlotOnTwenty) {
     Place({{24, -2}, {13, -5}, {8, -3}, {6, -5}, {20, 1}, {1, 2}, {12, 5}, {17, 3}, {19, 4}});
     Throw(4, 1);
     Choose(2);
-    for (int i = 0; i < g_game.position.diceLeft; ++i) ApplyMove(g_game.position, g_bestFrom[i], g_bestDice[i]);
+    for (int i = 0; i < g_game.position.diceLeft; ++i)
+        ApplyMove(g_game.position, last_.play.from[i], last_.play.dice[i]);
     EXPECT_EQ(g_game.position[LOC_HUMAN_BAR].count, 1);
     EXPECT_EQ(g_game.position[20].owner, SIDE_COMPUTER);
 }

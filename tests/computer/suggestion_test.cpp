@@ -1,10 +1,10 @@
 #include "computer/suggestion.h"
-#include "game/game.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "game/game.h"
 #include "rules/moves.h"
 #include "search_fixture.h"
 
@@ -14,7 +14,7 @@ using SuggestionTest = SearchTest;
 // mirrored position, mirrored back; the level, the side and the board stay.
 TEST_F(SuggestionTest, MirrorsTheComputersGoodMove) {
     const Placing contact = {{24, -2}, {13, -4}, {10, -1}, {8, -2}, {6, -4}, {4, -1}, {3, -1},
-                              {1, 2},   {7, 1},   {12, 4},  {17, 3}, {19, 4}, {20, 1}};
+                             {1, 2},   {7, 1},   {12, 4},  {17, 3}, {19, 4}, {20, 1}};
     const std::pair<int, int> throws[] = {{2, 1}, {6, 5}, {4, 4}, {5, 3}};
     for (bool start : {true, false}) {
         for (auto [d1, d2] : throws) {
@@ -25,15 +25,13 @@ TEST_F(SuggestionTest, MirrorsTheComputersGoodMove) {
             Throw(d1, d2);
             const std::string computer = Choose(2);
 
-            BoardSnapshot mirrored;
-            mirrored.Mirror();
-            mirrored.Restore();
+            g_game.position.board = Mirrored(g_game.position.board);
             g_game.position.sideToMove = SIDE_HUMAN;
             LevelOfPlay = 0;
             Throw(d1, d2);
-            const BoardSnapshot before;
+            const Board before = g_game.position.board;
             SuggestedMove moves[MAX_DICE];
-            const int n = SuggestHumanMove(moves);
+            const int n = SuggestHumanMove(g_game.position, g_game.race != 0, AdviserFor(2), moves);
 
             EXPECT_EQ(LevelOfPlay, 0);
             EXPECT_EQ(g_game.position.sideToMove, SIDE_HUMAN);
@@ -56,9 +54,9 @@ TEST_F(SuggestionTest, HumanOnTheBarAgainstAClosedBoard) {
     g_game.position.sideToMove = SIDE_HUMAN;
     LevelOfPlay = 1;
     Throw(6, 6);
-    const BoardSnapshot before;
+    const Board before = g_game.position.board;
     SuggestedMove moves[MAX_DICE];
-    EXPECT_EQ(SuggestHumanMove(moves), 0);
+    EXPECT_EQ(SuggestHumanMove(g_game.position, g_game.race != 0, AdviserFor(2), moves), 0);
     EXPECT_EQ(g_game.position.diceLeft, 0);
     EXPECT_EQ(LevelOfPlay, 1);
     ExpectBoardIs(before);

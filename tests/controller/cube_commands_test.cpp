@@ -1,5 +1,4 @@
 #include "controller/cube_commands.h"
-#include "game/game.h"
 
 #include <QRadioButton>
 #include <QTextBrowser>
@@ -9,6 +8,7 @@
 #include "dialogs/resign_dlg.h"
 #include "dialogs/show_help.h"
 #include "display/control_layout.h"
+#include "game/game.h"
 #include "resources/command_ids.h"
 #include "resources/strings.h"
 

@@ -1,6 +1,6 @@
 #include "controller/enable_rules.h"
-#include "game/game.h"
 
+#include "game/game.h"
 #include "resources/command_ids.h"
 #include "rules/board_fixture.h"
 #include "settings/options.h"

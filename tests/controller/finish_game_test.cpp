@@ -1,11 +1,11 @@
 #include "controller/finish_game.h"
-#include "game/game.h"
 
 #include <algorithm>
 #include <utility>
 
 #include "controller/game_fixture.h"
 #include "dialogs/stats_dlg.h"
+#include "game/game.h"
 #include "platform/modal.h"
 #include "resources/command_ids.h"
 #include "resources/strings.h"

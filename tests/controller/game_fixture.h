@@ -8,14 +8,15 @@
 #include <deque>
 #include <utility>
 
+#include "controller/live_board.h"
 #include "controller/move_entry.h"
-#include "game/game.h"
 #include "controller/new_game.h"
 #include "controller/turn_moves.h"
 #include "dice/mevra32.h"
 #include "display/geometry.h"
+#include "game/game.h"
+#include "game/turn_dice.h"
 #include "rules/dice_throw.h"
-#include "rules/game_stats.h"
 #include "rules/moves.h"
 #include "settings/options.h"
 #include "shell/game_wnd_fixture.h"

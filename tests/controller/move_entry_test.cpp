@@ -1,9 +1,9 @@
 #include <set>
 
 #include "controller/game_fixture.h"
-#include "game/game.h"
 #include "controller/highlight.h"
 #include "display/board_display.h"
+#include "game/game.h"
 #include "resources/command_ids.h"
 #include "resources/strings.h"
 

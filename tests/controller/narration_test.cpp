@@ -1,9 +1,9 @@
 #include "controller/narration.h"
-#include "game/game.h"
 
 #include "controller/clocks.h"
 #include "controller/dice_display.h"
 #include "controller/game_fixture.h"
+#include "game/game.h"
 
 namespace {
 using NarrationTest = GameWndTest;
@@ -35,7 +35,8 @@ TEST_F(NarrationTest, DiceLineAndItsBooking) {
         g_game.counters = {};
         g_game.position.sideToMove = SIDE_COMPUTER;
         g_game.position.diceLeft = static_cast<int>(c.dice.size());
-        for (int k = 0; k <= MAX_DICE; ++k) g_game.position.dice[k] = k < g_game.position.diceLeft ? static_cast<uint8_t>(c.dice[k]) : DICE_END;
+        for (int k = 0; k <= MAX_DICE; ++k)
+            g_game.position.dice[k] = k < g_game.position.diceLeft ? static_cast<uint8_t>(c.dice[k]) : DICE_END;
         EXPECT_EQ(FormatDice(c.book), c.line);
         EXPECT_EQ(g_game.counters.diceTotal[SIDE_COMPUTER], c.total) << c.line;
         EXPECT_EQ(g_game.counters.doublesThrown[SIDE_COMPUTER], c.doubles) << c.line;
@@ -89,7 +90,8 @@ TEST_F(NarrationTest, DieWindowsOfTheSideToMoveAndTheOpeningLayout) {
         g_game.openingThrow = c.opening;
         g_firstStarterFixed = c.starterFixed;
         DiceAsIcons = c.icons;
-        g_game.position.dice[0] = 2, g_game.position.dice[1] = 5, g_game.position.dice[2] = DICE_END, g_game.position.diceLeft = 2;
+        g_game.position.dice[0] = 2, g_game.position.dice[1] = 5, g_game.position.dice[2] = DICE_END,
+        g_game.position.diceLeft = 2;
         HideDice();
         ShowDice();
         std::vector<std::pair<DieGroup, int>> shown;

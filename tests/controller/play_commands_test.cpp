@@ -1,10 +1,10 @@
 #include "controller/play_commands.h"
-#include "game/game.h"
 
 #include <QDialog>
 
 #include "controller/game_fixture.h"
 #include "controller/input_mark.h"
+#include "game/game.h"
 #include "resources/command_ids.h"
 #include "resources/strings.h"
 

@@ -1,5 +1,4 @@
 #include "controller/position_commands.h"
-#include "game/game.h"
 
 #include <sys/stat.h>
 
@@ -12,6 +11,7 @@
 #include "controller/clocks.h"
 #include "controller/enable_rules.h"
 #include "controller/game_fixture.h"
+#include "game/game.h"
 #include "platform/file_dialog.h"
 #include "resources/command_ids.h"
 #include "resources/stored_texts.h"
@@ -38,8 +38,13 @@ protected:
         Drain();
     }
     void SetCounters(int base) {
-        int32_t* counters[] = {&g_game.counters.thinkTime[SIDE_COMPUTER], &g_game.counters.diceTotal[1], &g_game.counters.diceTotal[2], &g_game.counters.doublesThrown[1],
-                               &g_game.counters.doublesThrown[2],         &g_game.counters.hitsMade[1],  &g_game.counters.hitsMade[2]};
+        int32_t* counters[] = {&g_game.counters.thinkTime[SIDE_COMPUTER],
+                               &g_game.counters.diceTotal[1],
+                               &g_game.counters.diceTotal[2],
+                               &g_game.counters.doublesThrown[1],
+                               &g_game.counters.doublesThrown[2],
+                               &g_game.counters.hitsMade[1],
+                               &g_game.counters.hitsMade[2]};
         for (int32_t* c : counters) *c = base++;
     }
     std::optional<std::string> chosen;

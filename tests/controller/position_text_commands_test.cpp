@@ -1,10 +1,10 @@
 #include "controller/position_text_commands.h"
-#include "game/game.h"
 
 #include <fstream>
 #include <sstream>
 
 #include "controller/game_fixture.h"
+#include "game/game.h"
 #include "interchange/game_record.h"
 #include "platform/clipboard.h"
 #include "platform/file_dialog.h"
@@ -21,8 +21,8 @@ protected:
     std::string State() const {
         std::ostringstream s;
         for (int loc = 0; loc < NUM_LOCATIONS; ++loc) s << Count(loc) << " ";
-        s << "| " << int(g_game.position.dice[0]) << int(g_game.position.dice[1]) << g_game.position.diceLeft << " " << g_game.position.cubeValue << g_game.position.cubeOwner
-          << g_game.position.sideToMove;
+        s << "| " << int(g_game.position.dice[0]) << int(g_game.position.dice[1]) << g_game.position.diceLeft << " "
+          << g_game.position.cubeValue << g_game.position.cubeOwner << g_game.position.sideToMove;
         for (const std::string& line : Lines()) s << "\n" << line;
         return s.str();
     }

@@ -1,9 +1,10 @@
 // Many whole games in a row, played by quick Finish game: every game must end
 // in the statistics window and leave exactly the objects it started with.
 #include "controller/game_fixture.h"
-#include "game/game.h"
 #include "dialogs/stats_dlg.h"
+#include "display/board_display.h"
 #include "display/checker_sprite.h"
+#include "game/game.h"
 #include "platform/modal.h"
 #include "resources/command_ids.h"
 #include "rules/location.h"

@@ -1,15 +1,16 @@
 #include "controller/turn_cycle.h"
-#include "game/game.h"
 
 #include <QApplication>
 
-#include "computer/search.h"
+#include "computer/computer_player.h"
 #include "controller/game_fixture.h"
 #include "controller/location_letters.h"
+#include "game/game.h"
 #include "platform/profile.h"
 #include "platform/virtual_keys.h"
 #include "resources/command_ids.h"
 #include "resources/strings.h"
+#include "rules/dice_throw.h"
 
 namespace {
 using TurnCycleTest = GameTest;
@@ -81,13 +82,18 @@ TEST_F(TurnCycleTest, AComputerTurnLogsItsMovesOnTheSeparatorsLine) {
     const Case cases[] = {{{6, 1}, "Dice: 6+1", 2}, {{2, 2}, "Dice: 2+2+2+2", 4}};
     for (const Case& c : cases) {
         Setup({{1, 2}, {12, 5}, {17, 3}, {19, 5}, {24, -2}, {13, -5}, {8, -3}, {6, -5}}, {});
+        Position before = g_game.position;
+        before.sideToMove = SIDE_COMPUTER;
+        SetThrownDice(before, c.thrown.first, c.thrown.second);
+        const ComputerPlay play = ComputerPlayerFor(LevelOfPlay).ChoosePlay(before, NoContact(before.board));
+        ASSERT_EQ(play.count, c.moves);
         Script().assign({c.thrown, {2, 1}});
         wnd->PostCommand(ID_COMPUTER_TURN);
         Drain();
         // A blank, then each move as its from-letter, "+", its die and two blanks.
         std::string moves = " ";
         for (int i = 0; i < c.moves; ++i)
-            moves += std::string(1, LocationLetter(g_bestFrom[i])) + "+" + std::to_string(g_bestDice[i]) + "  ";
+            moves += std::string(1, LocationLetter(play.from[i])) + "+" + std::to_string(play.dice[i]) + "  ";
         EXPECT_EQ(Lines(),
                   (std::vector<std::string>{"1st  from  ", " ", c.diceLine, moves, " ", "Dice: 2+1", "1st  from  "}));
     }

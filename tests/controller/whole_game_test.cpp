@@ -2,9 +2,9 @@
 // on the board (the computer's own suggestion chooses them), a pass is a
 // click beside the board, and every game must reach its end.
 #include "computer/suggestion.h"
-#include "game/game.h"
 #include "controller/game_fixture.h"
 #include "controller/move_entry.h"
+#include "game/game.h"
 #include "resources/strings.h"
 
 namespace {
@@ -14,9 +14,10 @@ protected:
     void ClickOneMove() {
         if (NoMovePossible(g_game.position)) return Click(-1);
         SuggestedMove moves[MAX_DICE];
-        const uint8_t dice[MAX_DICE + 1] = {g_game.position.dice[0], g_game.position.dice[1], g_game.position.dice[2], g_game.position.dice[3], g_game.position.dice[4]};
+        const uint8_t dice[MAX_DICE + 1] = {g_game.position.dice[0], g_game.position.dice[1], g_game.position.dice[2],
+                                            g_game.position.dice[3], g_game.position.dice[4]};
         const int left = g_game.position.diceLeft;
-        ASSERT_GT(SuggestHumanMove(moves), 0);
+        ASSERT_GT(SuggestHumanMove(g_game.position, g_game.race != 0, AdviserFor(2), moves), 0);
         std::copy(std::begin(dice), std::end(dice), g_game.position.dice);
         g_game.position.diceLeft = left;
         const int ordinal = g_game.moveOrdinal;

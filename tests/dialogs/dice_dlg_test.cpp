@@ -1,5 +1,4 @@
 #include "dialogs/dice_dlg.h"
-#include "game/game.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -7,6 +6,8 @@
 
 #include "dialogs/dialog_builder.h"
 #include "dialogs/resign_dlg.h"
+#include "game/game.h"
+#include "game/turn_dice.h"
 #include "resources/icons.h"
 #include "rules/dice_throw.h"
 #include "shell/game_wnd_fixture.h"

@@ -6,12 +6,12 @@
 #include <QTextBrowser>
 
 #include "controller/turn_cycle.h"
-#include "game/game.h"
 #include "controller/turn_moves.h"
 #include "dialogs/resign_dlg.h"
 #include "dialogs/scheme_dlg.h"
 #include "dialogs/settings_sheet.h"
 #include "dialogs/show_help.h"
+#include "game/game.h"
 #include "resources/command_ids.h"
 #include "shell/game_wnd_fixture.h"
 

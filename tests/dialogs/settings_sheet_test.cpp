@@ -14,6 +14,7 @@
 #include "dialogs/dice_dlg.h"
 #include "dialogs/scheme_dlg.h"
 #include "dialogs/settings_page.h"
+#include "game/game_file.h"
 #include "platform/canvas.h"
 #include "platform/modal.h"
 #include "platform/profile.h"

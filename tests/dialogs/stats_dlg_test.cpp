@@ -1,5 +1,4 @@
 #include "dialogs/stats_dlg.h"
-#include "game/game.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -7,6 +6,7 @@
 
 #include "controller/end_game.h"
 #include "dialogs/dialog_builder.h"
+#include "game/game.h"
 #include "resources/command_ids.h"
 #include "rules/game_stats.h"
 #include "shell/game_wnd_fixture.h"

@@ -11,6 +11,8 @@
 #include <memory>
 #include <utility>
 
+#include "controller/live_board.h"
+#include "display/board_display.h"
 #include "display/geometry.h"
 #include "game/game.h"
 #include "platform/canvas.h"
@@ -45,7 +47,6 @@ protected:
         ClockWise = 0;
         HitShake = 1;
         g_moveDelay = 100 - DEFAULT_SPEED;
-        g_undoing = 0;
     }
 
     // Rebuilds the board with only these checkers: negative counts are the

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "controller/highlight.h"
+#include "controller/live_board.h"
 #include "display/board_canvas_fixture.h"
 #include "display/board_display.h"
 #include "display/board_points.h"
@@ -137,9 +138,9 @@ TEST_F(BoardCanvasTest, TrayCountsAreWrittenFromTheTopTowardsTheBoardsEdge) {
 TEST_F(BoardCanvasTest, RemovingTheTopOfNineShowsEightAgain) {
     SetUpBoard({{20, -8}});
     const QImage eight = Image();
-    g_board[20]->AddChecker();
+    DrawnAt(20)->AddChecker();
     EXPECT_NE(Image(), eight);
-    g_board[20]->RemoveChecker();
+    DrawnAt(20)->RemoveChecker();
     EXPECT_EQ(Image(), eight);
 }
 

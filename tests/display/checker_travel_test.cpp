@@ -5,11 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "controller/live_board.h"
 #include "dice/mevra32.h"
-#include "game/game.h"
 #include "display/board_canvas_fixture.h"
+#include "display/board_display.h"
 #include "display/board_points.h"
 #include "display/tray.h"
+#include "game/game.h"
 
 namespace {
 const QColor kComputer(255, 128, 0);
@@ -60,7 +62,7 @@ protected:
 
     static void Move(int side, int from, int to) {
         g_game.position.sideToMove = side;
-        MoveChecker(from, to);
+        PlayChecker(from, to);
     }
 
     std::unique_ptr<FrameClock> recording;
@@ -88,7 +90,7 @@ TEST_F(CheckerTravelTest, BearingOffFromThePointsNextToTheTraysEndsInTheirCounts
         const QColor point = At(CheckerCentre(c.from, 2).x(), CheckerCentre(c.from, 2).y());
         Move(c.side, c.from, c.past);
         EXPECT_EQ(g_game.position[c.tray].count, 15);
-        EXPECT_EQ(static_cast<CTray*>(g_board[c.tray])->CountText(), "15");
+        EXPECT_EQ(static_cast<CTray*>(DrawnAt(c.tray))->CountText(), "15");
         EXPECT_EQ(g_game.position[c.from].count, 0);
         EXPECT_EQ(At(CheckerCentre(c.from, 1).x(), CheckerCentre(c.from, 1).y()), point);
     }
@@ -141,7 +143,7 @@ TEST_F(CheckerTravelTest, EachStepMovesOneUnitUntilItsBound) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         SetUpBoard(c.board);
-        const CCheckerSprite* s = static_cast<CTopPoint*>(g_board[c.from])->TopSprite();
+        const CCheckerSprite* s = static_cast<CTopPoint*>(DrawnAt(c.from))->TopSprite();
         ASSERT_NE(s, nullptr);
         std::vector<QPoint> places{{s->X(), s->Y()}};
         FrameClock watch([&](int) { places.emplace_back(s->X(), s->Y()); });
@@ -205,11 +207,9 @@ void ExpectPlayLeavesAFreshBoard(Canvas& canvas, qreal ratio) {
     canvas.Clear();
     BuildBoard(true);
     for (const auto& m : kPlayAndTakeBack) {
-        g_undoing = m.undoing;
         g_game.position.sideToMove = m.side;
-        MoveChecker(m.from, m.to);
+        PlayChecker(m.from, m.to, m.undoing != 0);
     }
-    g_undoing = 0;
     const QImage played = canvas.Image().copy();
 
     SavePosition();

@@ -1,10 +1,10 @@
 #include "display/pip_band.h"
-#include "game/game.h"
 
 #include <QImage>
 #include <filesystem>
 
 #include "controller/game_fixture.h"
+#include "game/game.h"
 #include "platform/canvas.h"
 #include "platform/file_dialog.h"
 #include "resources/command_ids.h"

@@ -2,7 +2,6 @@
 // positions met in random games, for every throw, the end positions it lists
 // are exactly those of the step sequences the rules accept.
 #include "expert/move_generator.h"
-#include "game/game.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +12,7 @@
 #include <vector>
 
 #include "computer/expert_player.h"
+#include "game/game.h"
 #include "rules/board_fixture.h"
 #include "rules/moves.h"
 
@@ -37,12 +37,12 @@ void Walk(const std::vector<int>& dice, int used, int firstDie, std::vector<Rule
     for (int from = LOC_COMPUTER_BAR; used < static_cast<int>(dice.size()) && from >= 1; --from) {
         if (!IsLegalMove(g_game.position, from, dice[used])) continue;
         moved = true;
-        const BoardSnapshot before;
+        const Board before = g_game.position.board;
         ApplyMove(g_game.position, from, dice[used]);
         Walk(dice, used + 1, used == 0 ? dice[0] : firstDie, ends);
-        before.Restore();
+        g_game.position.board = before;
     }
-    if (!moved) ends.push_back({used, firstDie, Key(LivePosition(SIDE_COMPUTER))});
+    if (!moved) ends.push_back({used, firstDie, Key(ExpertView(g_game.position.board, SIDE_COMPUTER))});
 }
 
 // As many dice as can be played; of a non-double of which only one die can
@@ -67,10 +67,8 @@ Ends RuleEnds(int d1, int d2) {
 }
 
 void Load(const expert::Position& p) {
-    for (CLocation* loc : g_board) {
-        loc->count = 0;
-        loc->owner = IsPoint(loc->number) ? SIDE_NONE : FixedOwner(loc->number);
-    }
+    for (int loc = 0; loc < NUM_LOCATIONS; ++loc)
+        g_game.position[loc] = {0, IsPoint(loc) ? SIDE_NONE : FixedOwner(loc)};
     for (int i = 0; i <= expert::kBar; ++i) {
         const int mine = i == expert::kBar ? LOC_COMPUTER_BAR : i + 1;
         const int theirs = i == expert::kBar ? LOC_HUMAN_BAR : 24 - i;

@@ -7,6 +7,7 @@
 
 #include "fuzz_check.h"
 #include "game/game.h"
+#include "game/game_file.h"
 #include "rules/game_stats.h"
 #include "rules/moves.h"
 #include "settings/position_file.h"
@@ -14,8 +15,7 @@
 namespace {
 // The start of a human turn in a new game, as when the user opens a file.
 void StartGame() {
-    DestroyBoard();
-    BuildBoard(true);
+    NewBoard();
     SavePosition();
     g_game.counters = {};
     g_game.position.sideToMove = SIDE_HUMAN;

@@ -1,5 +1,4 @@
 #include "monkey/monkey.h"
-#include "game/game.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -12,6 +11,7 @@
 #include "controller/turn_moves.h"
 #include "dialogs/show_help.h"
 #include "display/geometry.h"
+#include "game/game.h"
 #include "monkey/monkey_invariants.h"
 #include "platform/command_queue.h"
 #include "platform/input_filter.h"

@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "game/game_file.h"
 #include "platform/color_chooser.h"
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
@@ -98,7 +99,8 @@ std::string MonkeyAnswers::BrokenSavedFile() {
     for (const std::string& path : std::exchange(newSaves_, {})) {
         std::error_code ec;
         if (!fs::exists(path, ec)) continue;
-        if (ReadPositionFile(path, CapturePositionFile(g_game)).status != PosFileStatus::Ok) return path + " was saved but cannot be opened";
+        if (ReadPositionFile(path, CapturePositionFile(g_game)).status != PosFileStatus::Ok)
+            return path + " was saved but cannot be opened";
         openable_.push_back(path);
     }
     return {};

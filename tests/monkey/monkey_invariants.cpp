@@ -1,5 +1,4 @@
 #include "monkey/monkey_invariants.h"
-#include "game/game.h"
 
 #include <QImage>
 #include <QPainter>
@@ -7,8 +6,10 @@
 #include <filesystem>
 #include <sstream>
 
+#include "display/board_display.h"
 #include "display/checker_sprite.h"
 #include "display/geometry.h"
+#include "game/game.h"
 #include "options_snapshot.h"
 #include "platform/canvas.h"
 #include "platform/nested_wait.h"
@@ -31,9 +32,14 @@ std::string Say(const Parts&... parts) {
 }
 
 std::string BrokenLocation(int loc, int total[3]) {
-    const CLocation* l = g_board[loc];
-    if (!l) return Say("location ", loc, " is missing");
-    if (l->number != loc) return Say("location ", loc, " is numbered ", int{l->number});
+    const DrawnLocation* drawn = DrawnAt(loc);
+    if (!drawn) return Say("location ", loc, " is not drawn");
+    if (drawn->number != loc) return Say("location ", loc, " is numbered ", int{drawn->number});
+    const Checkers* l = &g_game.position[loc];
+    // The drawing shows exactly the game's checkers.
+    if (drawn->count != l->count || (l->count != 0 && drawn->owner != l->owner))
+        return Say("location ", loc, " shows ", int{drawn->count}, " of side ", drawn->owner, " for ", int{l->count},
+                   " of side ", l->owner);
     if (l->count < 0 || l->count > CHECKERS_PER_SIDE) return Say("location ", loc, " holds ", int{l->count});
     if (l->count == 0) return {};
     if (l->owner != SIDE_HUMAN && l->owner != SIDE_COMPUTER)
@@ -45,19 +51,24 @@ std::string BrokenLocation(int loc, int total[3]) {
 }
 
 std::string BrokenDice() {
-    if (g_game.position.diceLeft < 0 || g_game.position.diceLeft > MAX_DICE) return Say("dice left ", g_game.position.diceLeft);
+    if (g_game.position.diceLeft < 0 || g_game.position.diceLeft > MAX_DICE)
+        return Say("dice left ", g_game.position.diceLeft);
     for (int i = 0; i < g_game.position.diceLeft; ++i)
-        if (g_game.position.dice[i] < 1 || g_game.position.dice[i] > 6) return Say("die ", i, " is ", int{g_game.position.dice[i]});
-    if (g_game.position.dice[g_game.position.diceLeft] != DICE_END) return Say("the dice list does not end after ", g_game.position.diceLeft, " dice");
+        if (g_game.position.dice[i] < 1 || g_game.position.dice[i] > 6)
+            return Say("die ", i, " is ", int{g_game.position.dice[i]});
+    if (g_game.position.dice[g_game.position.diceLeft] != DICE_END)
+        return Say("the dice list does not end after ", g_game.position.diceLeft, " dice");
     return {};
 }
 
 std::string BrokenCube() {
     // At a game's end the cube holds the points scored.
     if (g_game.winner != SIDE_NONE) return {};
-    if (g_game.position.cubeValue < 1 || g_game.position.cubeValue > MAX_CUBE_VALUE || !std::has_single_bit(static_cast<uint32_t>(g_game.position.cubeValue)))
+    if (g_game.position.cubeValue < 1 || g_game.position.cubeValue > MAX_CUBE_VALUE ||
+        !std::has_single_bit(static_cast<uint32_t>(g_game.position.cubeValue)))
         return Say("cube value ", g_game.position.cubeValue);
-    if (g_game.position.cubeOwner < SIDE_NONE || g_game.position.cubeOwner > SIDE_HUMAN) return Say("cube holder ", g_game.position.cubeOwner);
+    if (g_game.position.cubeOwner < SIDE_NONE || g_game.position.cubeOwner > SIDE_HUMAN)
+        return Say("cube holder ", g_game.position.cubeOwner);
     // Only a doubled cube has a holder.
     if ((g_game.position.cubeOwner == SIDE_NONE) != (g_game.position.cubeValue == 1))
         return Say("cube ", g_game.position.cubeValue, " held by side ", g_game.position.cubeOwner);
@@ -121,10 +132,12 @@ std::string PositionText() {
     std::ostringstream out;
     out << "side " << g_game.position.sideToMove << " to move, dice";
     for (int i = 0; i < g_game.position.diceLeft && i < MAX_DICE; ++i) out << ' ' << int{g_game.position.dice[i]};
-    out << ", move " << g_game.moveOrdinal << ", cube " << g_game.position.cubeValue << "/" << g_game.position.cubeOwner << "; checkers";
+    out << ", move " << g_game.moveOrdinal << ", cube " << g_game.position.cubeValue << "/" << g_game.position.cubeOwner
+        << "; checkers";
     for (int loc = 0; loc < NUM_LOCATIONS; ++loc)
-        if (g_board[loc] && g_game.position[loc].count != 0)
-            out << ' ' << loc << ':' << (g_game.position[loc].owner == SIDE_COMPUTER ? "-" : "") << int{g_game.position[loc].count};
+        if (g_game.position[loc].count != 0)
+            out << ' ' << loc << ':' << (g_game.position[loc].owner == SIDE_COMPUTER ? "-" : "")
+                << int{g_game.position[loc].count};
     return out.str();
 }
 

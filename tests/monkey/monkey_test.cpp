@@ -2,7 +2,6 @@
 // seed 1 on; the soak script sets KESTRO_MONKEY_SECONDS to go on for longer,
 // and KESTRO_MONKEY_SEED replays a run that failed.
 #include "monkey/monkey.h"
-#include "game/game.h"
 
 #include <QApplication>
 #include <QTextBrowser>
@@ -17,6 +16,7 @@
 #include "dialogs/settings_sheet.h"
 #include "dialogs/show_help.h"
 #include "dice/mevra32.h"
+#include "game/game.h"
 #include "monkey/monkey_answers.h"
 #include "platform/profile.h"
 #include "rules/game_stats.h"

@@ -3,8 +3,8 @@
 #include <QKeyEvent>
 #include <QTimer>
 
-#include "platform/clock.h"
 #include "game/game.h"
+#include "platform/clock.h"
 #include "platform/command_queue.h"
 #include "platform/key_state.h"
 #include "platform/nested_wait.h"

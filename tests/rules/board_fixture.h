@@ -13,8 +13,7 @@
 class BoardTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        g_game.turnStart = StartingBoard();
-        g_game.position.board = WithFixedOwners(g_game.turnStart);
+        NewBoard();
         g_game.counters = {};
         g_game.position.sideToMove = SIDE_HUMAN;
     }
@@ -37,6 +36,14 @@ protected:
         int i = 0;
         for (int d : dice) g_game.position.dice[i++] = static_cast<uint8_t>(d);
         g_game.position.diceLeft = i;
+    }
+
+    // The turn's start becomes the board as it stands, as the game does after a turn.
+    static void SavePosition() { g_game.turnStart = g_game.position.board; }
+    // A new game's checkers, from the turn's start on.
+    static void NewBoard() {
+        g_game.turnStart = StartingBoard();
+        g_game.position.board = WithFixedOwners(g_game.turnStart);
     }
 
     static int Total(int side) { return CountCheckers(g_game.position.board, 0, NUM_LOCATIONS - 1, side); }

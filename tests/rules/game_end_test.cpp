@@ -1,7 +1,7 @@
 #include "rules/game_end.h"
-#include "game/game.h"
 
 #include "board_fixture.h"
+#include "game/game.h"
 
 using GameEndTest = BoardTest;
 

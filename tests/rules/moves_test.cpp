@@ -1,7 +1,7 @@
 #include "rules/moves.h"
-#include "game/game.h"
 
 #include "board_fixture.h"
+#include "game/game.h"
 
 using MovesTest = BoardTest;
 
@@ -100,19 +100,16 @@ TEST_F(MovesTest, BearingOffGoesToTheTray) {
 
 TEST_F(MovesTest, MoveCheckerHitsCountsAndUndoesToTheBar) {
     Place({{10, 1}, {12, -1}, {1, -14}, {20, 14}});
-    MoveChecker(10, 12);
+    EXPECT_TRUE(MoveChecker(g_game.position, 10, 12).hit);
     EXPECT_EQ(g_game.position[25].count, 1);
     EXPECT_EQ(g_game.position[12].owner, SIDE_HUMAN);
-    EXPECT_EQ(g_game.counters.hitsMade[SIDE_HUMAN], 1);
     EXPECT_EQ(Total(SIDE_HUMAN), 15);
     EXPECT_EQ(Total(SIDE_COMPUTER), 15);
 
     Place({{3, 1}, {1, -15}, {20, 14}});
-    g_undoing = 1;
-    MoveChecker(3, -2);
-    g_undoing = 0;
+    MoveChecker(g_game.position, 3, -2, /*undoing=*/true);
     EXPECT_EQ(g_game.position[0].count, 1);
-    MoveChecker(20, 26);
+    MoveChecker(g_game.position, 20, 26);
     EXPECT_EQ(g_game.position[27].count, 1);
 }
 

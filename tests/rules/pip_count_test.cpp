@@ -1,6 +1,6 @@
 #include "rules/pip_count.h"
-#include "game/game.h"
 
+#include "game/game.h"
 #include "rules/board_fixture.h"
 #include "rules/moves.h"
 
@@ -34,7 +34,7 @@ TEST_F(PipCountTest, EachSideCountsItsOwnWayWithTheBarAt25) {
 
 TEST_F(PipCountTest, AHitSendsTheBlotBackTo25) {
     Place({{1, 2}, {5, -1}, {6, -4}});
-    MoveChecker(1, 5);
+    MoveChecker(g_game.position, 1, 5);
     EXPECT_EQ(PipCount(g_game.position.board, SIDE_HUMAN), 24 + 20);
     EXPECT_EQ(PipCount(g_game.position.board, SIDE_COMPUTER), 25 + 4 * 6);
 }

@@ -1,5 +1,6 @@
 #include "board_fixture.h"
 #include "game/game.h"
+#include "rules/moves.h"
 
 using PositionTest = BoardTest;
 
@@ -14,7 +15,6 @@ TEST_F(PositionTest, StartingPositionAndItsMeasures) {
         {27, 0, SIDE_HUMAN},
     };
     for (const Expect& e : table) {
-        EXPECT_EQ(g_board[e.loc]->number, e.loc);
         EXPECT_EQ(g_game.position[e.loc].count, e.count) << e.loc;
         EXPECT_EQ(g_game.position[e.loc].owner, e.owner) << e.loc;
     }
@@ -55,20 +55,22 @@ TEST_F(PositionTest, NoContact) {
     }
 }
 
-TEST_F(PositionTest, RemoveCheckerKeepsFixedOwners) {
-    Place({{0, 1}, {25, -1}, {5, -1}, {27, 1}});
-    for (int loc : {0, 25, 5, 27}) g_board[loc]->RemoveChecker();
+TEST_F(PositionTest, ALocationLeftEmptyKeepsItsFixedOwner) {
+    Place({{0, 1}, {25, -1}, {5, -1}, {27, 1}, {1, -14}, {20, 13}});
+    for (auto [from, to] : {std::pair{0, 20}, {25, 1}, {5, 1}, {27, 20}}) TransferChecker(g_game.position, from, to);
     EXPECT_EQ(g_game.position[0].owner, SIDE_HUMAN);
     EXPECT_EQ(g_game.position[25].owner, SIDE_COMPUTER);
     EXPECT_EQ(g_game.position[27].owner, SIDE_HUMAN);
     EXPECT_EQ(g_game.position[5].owner, SIDE_NONE);
 }
 
-TEST_F(PositionTest, SaveAndRebuildKeepThePosition) {
+TEST_F(PositionTest, FixedOwnersComeBackAndTheCheckersStay) {
     Place({{0, 2}, {3, 13}, {25, -1}, {26, -4}, {10, -10}});
-    SavePosition();
-    DestroyBoard();
-    BuildBoard(false);
+    Board saved = g_game.position.board;
+    for (int loc : {0, 25, 26, 27}) saved[loc].owner = SIDE_NONE;
+    g_game.position.board = WithFixedOwners(saved);
+    EXPECT_EQ(g_game.position[0].owner, SIDE_HUMAN);
+    EXPECT_EQ(g_game.position[26].owner, SIDE_COMPUTER);
     EXPECT_EQ(g_game.position[0].count, 2);
     EXPECT_EQ(g_game.position[3].owner, SIDE_HUMAN);
     EXPECT_EQ(g_game.position[25].count, 1);
@@ -79,11 +81,9 @@ TEST_F(PositionTest, SaveAndRebuildKeepThePosition) {
 }
 
 TEST_F(PositionTest, MirrorSwapsSidesAndEnds) {
-    SavePosition();
-    Board table{};
-    std::copy(g_game.turnStart, g_game.turnStart + NUM_LOCATIONS, table);
-    table[26] = {3, SIDE_COMPUTER};
-    Mirror(table);
+    Board start = g_game.position.board;
+    start[26] = {3, SIDE_COMPUTER};
+    const Board table = Mirrored(start);
     EXPECT_EQ(table[27].count, 3);
     EXPECT_EQ(table[27].owner, SIDE_HUMAN);
     // The bars trade places and owners, so each keeps its fixed owner.
@@ -91,8 +91,8 @@ TEST_F(PositionTest, MirrorSwapsSidesAndEnds) {
     EXPECT_EQ(table[25].owner, SIDE_COMPUTER);
     // The starting position is its own mirror image.
     for (int p = 1; p <= 24; ++p) {
-        EXPECT_EQ(table[p].count, g_game.turnStart[p].count) << p;
-        EXPECT_EQ(table[p].owner, g_game.turnStart[p].owner) << p;
+        EXPECT_EQ(table[p].count, start[p].count) << p;
+        EXPECT_EQ(table[p].owner, start[p].owner) << p;
     }
 }
 

@@ -1,7 +1,7 @@
 #include "rules/whole_turn.h"
-#include "game/game.h"
 
 #include "board_fixture.h"
+#include "game/game.h"
 
 using WholeTurnTest = BoardTest;
 

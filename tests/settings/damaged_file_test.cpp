@@ -4,8 +4,8 @@
 #include <functional>
 #include <string>
 
-#include "platform/atomic_file.h"
 #include "game/game.h"
+#include "platform/atomic_file.h"
 #include "rules/position.h"
 #include "settings/scheme_file.h"
 #include "stats/stats_record.h"

@@ -3,8 +3,9 @@
 #include <functional>
 #include <string>
 
-#include "platform/atomic_file.h"
 #include "game/game.h"
+#include "game/game_file.h"
+#include "platform/atomic_file.h"
 #include "rules/board_fixture.h"
 #include "settings/position_file.h"
 #include "settings/scheme_file.h"
@@ -32,7 +33,7 @@ TEST_F(InterruptedWriteTest, EveryDataFileKeepsItsLastGoodContent) {
         std::function<void()> change;  // what the next write would record
     };
     const Case cases[] = {
-        {"game.pos", SavePositionFile,
+        {"game.pos", [](const std::string& path) { return SavePositionFile(path, g_game); },
          [] {
              Place({{1, 2}, {6, -5}, {12, 5}, {13, -5}, {17, 3}, {19, 5}, {24, -2}, {26, -3}});
              SavePosition();

@@ -1,11 +1,11 @@
 #include "settings/options.h"
-#include "game/game.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "game/game.h"
 #include "settings/settings_fixture.h"
 
 namespace {

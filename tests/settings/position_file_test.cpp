@@ -1,5 +1,4 @@
 #include "settings/position_file.h"
-#include "game/game.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -9,6 +8,8 @@
 #include <functional>
 #include <string>
 
+#include "game/game.h"
+#include "game/game_file.h"
 #include "options_snapshot.h"
 #include "platform/le_bytes.h"
 #include "rules/board_fixture.h"
@@ -71,8 +72,10 @@ protected:
         g_game.position.cubeOwner = SIDE_COMPUTER;
         g_game.computerMayDouble = 0;
         g_game.race = 0;
-        int32_t* counters[] = {&g_game.counters.thinkTime[1],     &g_game.counters.thinkTime[2],     &g_game.counters.diceTotal[1], &g_game.counters.diceTotal[2],
-                               &g_game.counters.doublesThrown[1], &g_game.counters.doublesThrown[2], &g_game.counters.hitsMade[1],  &g_game.counters.hitsMade[2]};
+        int32_t* counters[] = {&g_game.counters.thinkTime[1],     &g_game.counters.thinkTime[2],
+                               &g_game.counters.diceTotal[1],     &g_game.counters.diceTotal[2],
+                               &g_game.counters.doublesThrown[1], &g_game.counters.doublesThrown[2],
+                               &g_game.counters.hitsMade[1],      &g_game.counters.hitsMade[2]};
         int v = 100;
         for (int32_t* c : counters) *c = v++;
     }
@@ -98,7 +101,7 @@ TEST_F(PositionFileTest, SavedAtTheStartOfAHumanTurnByteForByte) {
     EXPECT_EQ(at(269, 4), (Bytes{1, 0, 0, 0}));
 
     const fs::path path = fs::temp_directory_path() / ("kestro-save-" + std::to_string(::getpid()) + ".pos");
-    ASSERT_TRUE(SavePositionFile(path.string()));
+    ASSERT_TRUE(SavePositionFile(path.string(), g_game));
     EXPECT_EQ(*ReadFileBytes(path.string(), 1000), b);
     fs::remove(path);
 }
@@ -107,10 +110,9 @@ TEST_F(PositionFileTest, OpenRestoresWhatSaveWrote) {
     PlayedGame();
     const GameImage saved = Image();
     const fs::path path = fs::temp_directory_path() / ("kestro-trip-" + std::to_string(::getpid()) + ".pos");
-    ASSERT_TRUE(SavePositionFile(path.string()));
+    ASSERT_TRUE(SavePositionFile(path.string(), g_game));
 
-    DestroyBoard();
-    BuildBoard(true);
+    NewBoard();
     g_game.counters = {};
     SetDice({1, 2});
     g_game.position.cubeValue = 1;
@@ -118,7 +120,7 @@ TEST_F(PositionFileTest, OpenRestoresWhatSaveWrote) {
     g_game.race = 1;
     g_game.runScore[SIDE_HUMAN] = 7;
     g_totalScore[SIDE_HUMAN] = 9;
-    const PosFileRead read = ReadPositionFile(path.string());
+    const PosFileRead read = ReadPositionFile(path.string(), CapturePositionFile(g_game));
     fs::remove(path);
     ASSERT_EQ(read.status, PosFileStatus::Ok);
     ApplyPositionFile(*read.data, g_game);
@@ -129,7 +131,7 @@ TEST_F(PositionFileTest, OpenRestoresWhatSaveWrote) {
     expected.totalScore = 9;
     EXPECT_EQ(Image(), expected);
     EXPECT_EQ(g_game.position[LOC_HUMAN_BAR].owner, SIDE_HUMAN);
-    EXPECT_EQ(ReadPositionFile(path.string()).status, PosFileStatus::Unreadable);
+    EXPECT_EQ(ReadPositionFile(path.string(), CapturePositionFile(g_game)).status, PosFileStatus::Unreadable);
 }
 
 TEST_F(PositionFileTest, BadFilesAreRefusedAndChangeNothing) {
@@ -220,7 +222,7 @@ TEST_F(PositionFileTest, BadFilesAreRefusedAndChangeNothing) {
         Bytes b = good;
         c.edit(b);
         ASSERT_TRUE(WriteFileAtomically(path.string(), b));
-        EXPECT_EQ(ReadPositionFile(path.string()).status, PosFileStatus::Invalid);
+        EXPECT_EQ(ReadPositionFile(path.string(), CapturePositionFile(g_game)).status, PosFileStatus::Invalid);
         EXPECT_EQ(Image(), before);
     }
     fs::remove(path);
@@ -235,16 +237,16 @@ TEST_F(PositionFileTest, AShortFileKeepsTheFieldsItLacks) {
     } cuts[] = {{228, 0}, {232, 0}, {256, 6}, {288, POS_ALL_PRESENT - 1}, {289, POS_ALL_PRESENT}};
     for (const auto& c : cuts) {
         SCOPED_TRACE(c.size);
-        DestroyBoard();
         SetUp();
         const PositionFileData game = CapturePositionFile(g_game);
-        const std::optional<PositionFileData> data = DecodePositionFile(Bytes(played.begin(), played.begin() + c.size), CapturePositionFile(g_game));
+        const std::optional<PositionFileData> data =
+            DecodePositionFile(Bytes(played.begin(), played.begin() + c.size), CapturePositionFile(g_game));
         ASSERT_TRUE(data.has_value());
         EXPECT_EQ(data->present, c.present);
         ApplyPositionFile(*data, g_game);
 
         PositionFileData expected = game;
-        std::memcpy(expected.table, data->table, sizeof expected.table);
+        expected.table = data->table;
         expected.fields[POS_RACE] = NoContact(g_game.position.board);
         if (c.present >= 1) std::memcpy(expected.dice, data->dice, sizeof expected.dice);
         for (int f = 0; f + 1 < c.present; ++f) expected.fields[f] = data->fields[f];
@@ -258,9 +260,9 @@ TEST_F(PositionFileTest, DiceWithoutTheirCountMustFitTheGamesCount) {
     Bytes b = EncodePositionFile(CapturePositionFile(g_game));
     b.resize(233);
     g_game.position.diceLeft = 2;  // the file's four threes need a count of four
-    EXPECT_FALSE(DecodePositionFile(b).has_value(), CapturePositionFile(g_game));
+    EXPECT_FALSE(DecodePositionFile(b, CapturePositionFile(g_game)).has_value());
     g_game.position.diceLeft = 4;
-    EXPECT_TRUE(DecodePositionFile(b).has_value(), CapturePositionFile(g_game));
+    EXPECT_TRUE(DecodePositionFile(b, CapturePositionFile(g_game)).has_value());
 }
 
 TEST_F(PositionFileTest, TheStoredFileReadsBackUnchanged) {
@@ -273,9 +275,9 @@ TEST_F(PositionFileTest, TheStoredFileReadsBackUnchanged) {
 }
 
 TEST_F(PositionFileTest, AFileSavedInANewGamesFirstTurnOpens) {
-    DestroyBoard();
-    BuildBoard(true);  // the saved position as a new game leaves it: bars and trays without owner
-    const std::optional<PositionFileData> data = DecodePositionFile(EncodePositionFile(CapturePositionFile(g_game)), CapturePositionFile(g_game));
+    NewBoard();
+    const std::optional<PositionFileData> data =
+        DecodePositionFile(EncodePositionFile(CapturePositionFile(g_game)), CapturePositionFile(g_game));
     ASSERT_TRUE(data.has_value());
     ApplyPositionFile(*data, g_game);
     EXPECT_EQ(g_game.position[LOC_HUMAN_BAR].owner, SIDE_HUMAN);

@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "options_snapshot.h"
 #include "game/game.h"
+#include "options_snapshot.h"
 #include "platform/atomic_file.h"
 #include "platform/profile.h"
 #include "rules/position.h"

@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "options_snapshot.h"
 #include "game/game.h"
+#include "options_snapshot.h"
 #include "platform/clock.h"
 #include "platform/command_queue.h"
 #include "platform/message_box.h"

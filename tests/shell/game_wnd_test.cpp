@@ -1,10 +1,10 @@
 #include "shell/game_wnd.h"
-#include "game/game.h"
 
 #include <QListWidget>
 #include <QMouseEvent>
 
 #include "display/geometry.h"
+#include "game/game.h"
 #include "platform/canvas.h"
 #include "platform/profile.h"
 #include "resources/command_ids.h"

@@ -1,10 +1,10 @@
 #include "resources/menu.h"
-#include "game/game.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 
+#include "game/game.h"
 #include "resources/accelerators.h"
 #include "resources/command_ids.h"
 #include "resources/commands.h"

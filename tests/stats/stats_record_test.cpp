@@ -1,5 +1,4 @@
 #include "stats/stats_record.h"
-#include "game/game.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -9,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "game/game.h"
 #include "platform/le_bytes.h"
 #include "rules/position.h"
 #include "stats/win_graph.h"

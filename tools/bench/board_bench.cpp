@@ -8,13 +8,12 @@
 #include <cstdlib>
 
 #include "controller/new_game.h"
-#include "game/game.h"
 #include "display/checker_sprite.h"
 #include "display/geometry.h"
+#include "game/game.h"
 #include "platform/modal.h"
 #include "resources/command_ids.h"
 #include "rules/location.h"
-#include "rules/turn_state.h"
 #include "settings/options.h"
 #include "shell/game_wnd.h"
 
@@ -49,7 +48,8 @@ void BM_QuickFinish(benchmark::State& state) {
         QApplication::processEvents();
         const int scored = g_game.runScore[SIDE_HUMAN] + g_game.runScore[SIDE_COMPUTER];
         wnd.RunCommand(ID_FINISH_GAME);
-        if (g_game.runScore[SIDE_HUMAN] + g_game.runScore[SIDE_COMPUTER] == scored) state.SkipWithError("the game did not end");
+        if (g_game.runScore[SIDE_HUMAN] + g_game.runScore[SIDE_COMPUTER] == scored)
+            state.SkipWithError("the game did not end");
     }
 }
 BENCHMARK(BM_QuickFinish)->Unit(benchmark::kMillisecond)->Iterations(5);

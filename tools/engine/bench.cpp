@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "commands.h"
-#include "game/game.h"
 #include "computer/computer_player.h"
 #include "dice/mevra32.h"
+#include "game/game.h"
 #include "self_play.h"
 
 namespace {

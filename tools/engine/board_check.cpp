@@ -1,6 +1,6 @@
 #include "board_check.h"
-#include "game/game.h"
 
+#include "game/game.h"
 #include "rules/position.h"
 
 namespace {

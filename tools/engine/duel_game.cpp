@@ -1,5 +1,4 @@
 #include "duel_game.h"
-#include "game/game.h"
 
 #include <chrono>
 #include <cmath>
@@ -7,6 +6,7 @@
 
 #include "board_check.h"
 #include "computer/computer_player.h"
+#include "game/game.h"
 #include "rules/dice_throw.h"
 #include "rules/moves.h"
 #include "rules/position.h"

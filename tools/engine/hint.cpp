@@ -1,5 +1,4 @@
 #include "hint.h"
-#include "game/game.h"
 
 #include <array>
 #include <istream>
@@ -8,6 +7,7 @@
 
 #include "board_check.h"
 #include "computer/computer_player.h"
+#include "game/game.h"
 #include "position_line.h"
 #include "rules/dice_throw.h"
 #include "rules/moves.h"
@@ -36,8 +36,8 @@ void SetUpPosition(const std::array<int, kFields>& f) {
     for (int i = 0; i < NUM_LOCATIONS; ++i) {
         const int n = f[i];
         g_game.turnStart[i] = {static_cast<int8_t>(n < 0 ? -n : n), n < 0   ? SIDE_COMPUTER
-                                                                   : n > 0 ? SIDE_HUMAN
-                                                                           : SIDE_NONE};
+                                                                    : n > 0 ? SIDE_HUMAN
+                                                                            : SIDE_NONE};
     }
     g_game.position.board = WithFixedOwners(g_game.turnStart);
     g_game.position.sideToMove = SIDE_COMPUTER;

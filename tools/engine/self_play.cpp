@@ -1,11 +1,11 @@
 #include "self_play.h"
-#include "game/game.h"
 
 #include <chrono>
 
 #include "board_check.h"
 #include "computer/computer_player.h"
 #include "computer/suggestion.h"
+#include "game/game.h"
 #include "interchange/game_record.h"
 #include "rules/dice_throw.h"
 #include "rules/moves.h"
@@ -74,7 +74,8 @@ bool PlaySelfGame(int level, GameRecord& record, const BeforeSearch& beforeSearc
         SuggestedMove moves[MAX_DICE];
         const int n = ChooseTurn(level, moves, record, beforeSearch);
         for (int i = 0; i < n; ++i) {
-            const int die = g_game.position.sideToMove == SIDE_HUMAN ? moves[i].to - moves[i].from : moves[i].from - moves[i].to;
+            const int die =
+                g_game.position.sideToMove == SIDE_HUMAN ? moves[i].to - moves[i].from : moves[i].from - moves[i].to;
             if (!IsLegalMove(g_game.position, moves[i].from, die)) {
                 record.fault = Where(record, moves[i]) + "illegal move";
                 return false;

@@ -1,7 +1,7 @@
 #include "game/cube_exchange.h"
-#include "game/game.h"
 
-#include "cube_fixture.h"
+#include "computer/cube_fixture.h"
+#include "game/game.h"
 
 using CubeExchangeTest = CubeTest;
 
@@ -83,7 +83,8 @@ TEST_F(CubeExchangeTest, AnswersToTheComputersResignation) {
         AnswerComputerResign(g_game, accept);
         EXPECT_EQ(g_game.winner, accept ? SIDE_HUMAN : 0);
         EXPECT_EQ(g_game.position.cubeValue, 2);
-        EXPECT_EQ(ComputerCubeOffer(g_game, ComputerPlayerFor(LevelOfPlay), UseCube != 0), accept ? CubeOffer::Resign : CubeOffer::None);
+        EXPECT_EQ(ComputerCubeOffer(g_game, ComputerPlayerFor(LevelOfPlay), UseCube != 0),
+                  accept ? CubeOffer::Resign : CubeOffer::None);
     }
 }
 
@@ -121,7 +122,8 @@ TEST_F(CubeExchangeTest, HumanMayDoubleBeforeTheFirstMove) {
         bool enabled;
     } cases[] = {
         {"cube in the middle", +[] {}, true},
-        {"cube held by the human at 32", +[] { g_game.position.cubeOwner = SIDE_HUMAN, g_game.position.cubeValue = 32; }, true},
+        {"cube held by the human at 32",
+         +[] { g_game.position.cubeOwner = SIDE_HUMAN, g_game.position.cubeValue = 32; }, true},
         {"cube held by the computer", +[] { g_game.position.cubeOwner = SIDE_COMPUTER; }, false},
         {"cube at 64", +[] { g_game.position.cubeOwner = SIDE_HUMAN, g_game.position.cubeValue = 64; }, false},
         {"cube off", +[] { UseCube = 0; }, false},

@@ -1,10 +1,8 @@
-#include "rules/dice_throw.h"
-#include "game/game.h"
+#include "game/turn_dice.h"
 
-#include "board_fixture.h"
 #include "dice/mevra32.h"
-
-using DiceThrowTest = BoardTest;
+#include "rules/board_fixture.h"
+using TurnDiceTest = BoardTest;
 
 namespace {
 // Finds a seed whose first throw is (or is not) a double.
@@ -24,7 +22,7 @@ void ReplaceByThreeAndFive() {
 }
 }  // namespace
 
-TEST_F(DiceThrowTest, DoublesGiveFourDice) {
+TEST_F(TurnDiceTest, DoublesGiveFourDice) {
     for (bool doubles : {false, true}) {
         const int seed = SeedFor(doubles);
         SetSeed(seed);
@@ -40,7 +38,7 @@ TEST_F(DiceThrowTest, DoublesGiveFourDice) {
     }
 }
 
-TEST_F(DiceThrowTest, ValuesAreDiceAndRaceIsRecomputed) {
+TEST_F(TurnDiceTest, ValuesAreDiceAndRaceIsRecomputed) {
     SetSeed(4242);
     Place({{3, -15}, {20, 15}});
     g_game.race = 0;
@@ -54,7 +52,7 @@ TEST_F(DiceThrowTest, ValuesAreDiceAndRaceIsRecomputed) {
     EXPECT_EQ(g_game.race, 1);
 }
 
-TEST_F(DiceThrowTest, ManualDiceHookReplacesTheThrowUnlessFinishing) {
+TEST_F(TurnDiceTest, ManualDiceHookReplacesTheThrowUnlessFinishing) {
     g_hookCalls = 0;
     SetManualDiceHook(nullptr);
     SetSeed(SeedFor(true));
