@@ -6,7 +6,7 @@
 #include <QRadioButton>
 
 #include "dialogs/dialog_builder.h"
-#include "dialogs/settings_sheet.h"
+#include "dialogs/settings_dialog.h"
 #include "platform/number_box.h"
 #include "platform/profile.h"
 #include "settings/options.h"

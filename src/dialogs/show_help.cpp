@@ -23,9 +23,9 @@ struct Topic {
     const char* keyword;
 };
 constexpr Topic kTopics[] = {
-    {"SettingsSheet", HELP_SETTINGS},
-    {"BackgClr", HELP_COLORS},
-    {"GvUpDlg", HELP_DOUBLING},
+    {"SettingsDialog", HELP_SETTINGS},
+    {"ColorSchemeDialog", HELP_COLORS},
+    {"ResignDialog", HELP_DOUBLING},
 };
 
 constexpr int HELP_WIDTH = 560;

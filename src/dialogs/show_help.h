@@ -9,8 +9,8 @@ class QWidget;
 
 // The topic keyword of an active window: the one it was given (a message box
 // is given the topic of the command that raised it), else the one told by its
-// class: "settings" for the Settings sheet (class SettingsSheet), "colors" for
-// the colour dialog (BackgClr), "doubling" for the Resign dialog (GvUpDlg).
+// class: "settings" for the Settings sheet (class SettingsDialog), "colors" for
+// the colour dialog (ColorSchemeDialog), "doubling" for the Resign dialog (ResignDialog).
 // A window without a topic of its own has that of the window it belongs to;
 // empty, meaning the contents, when none has one. Those classes declare
 // Q_OBJECT so that their class is known at run time.

@@ -11,10 +11,10 @@
 
 #include "controller/enable_rules.h"
 #include "controller/new_game.h"
-#include "dialogs/dice_dlg.h"
-#include "dialogs/resign_dlg.h"
+#include "dialogs/manual_dice_dialog.h"
+#include "dialogs/resign_dialog.h"
 #include "dialogs/show_help.h"
-#include "dialogs/stats_dlg.h"
+#include "dialogs/statistics_dialog.h"
 #include "dice/mevra32.h"
 #include "display/board_display.h"
 #include "display/geometry.h"

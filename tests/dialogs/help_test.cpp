@@ -7,9 +7,9 @@
 
 #include "controller/turn_cycle.h"
 #include "controller/turn_moves.h"
-#include "dialogs/resign_dlg.h"
-#include "dialogs/scheme_dlg.h"
-#include "dialogs/settings_sheet.h"
+#include "dialogs/color_scheme_dialog.h"
+#include "dialogs/resign_dialog.h"
+#include "dialogs/settings_dialog.h"
 #include "dialogs/show_help.h"
 #include "resources/command_ids.h"
 #include "shell/game_wnd_fixture.h"
@@ -20,9 +20,9 @@ TEST_F(GameWndTest, HelpOpensAtTheTopicOfTheActiveWindow) {
     using Make = std::function<std::unique_ptr<QWidget>(QWidget*)>;
     const Make none = [](QWidget*) { return nullptr; };
     const Make dialog = [](QWidget* w) { return std::make_unique<QDialog>(w); };
-    const Make colors = [](QWidget* w) { return std::make_unique<BackgClr>(w, ""); };
-    const Make settings = [](QWidget* w) { return std::make_unique<SettingsSheet>(w); };
-    const Make resign = [](QWidget* w) { return std::make_unique<GvUpDlg>(w); };
+    const Make colors = [](QWidget* w) { return std::make_unique<ColorSchemeDialog>(w, ""); };
+    const Make settings = [](QWidget* w) { return std::make_unique<SettingsDialog>(w); };
+    const Make resign = [](QWidget* w) { return std::make_unique<ResignDialog>(w); };
     const struct {
         const char* how;
         Make make;
@@ -93,7 +93,7 @@ TEST_F(GameWndTest, HelpOpensOverTheMainWindowWhollyOnItsScreenAndEscOrCtrlWClos
 
 TEST_F(GameWndTest, F1InAMessageBoxOpensTheTopicOfTheCommandThatRaisedIt) {
     ShowActive();
-    SettingsSheet sheet(wnd.get());
+    SettingsDialog sheet(wnd.get());
     sheet.setWindowModality(Qt::ApplicationModal);
     const struct {
         const char* how;

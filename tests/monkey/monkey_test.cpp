@@ -13,7 +13,7 @@
 
 #include "controller/highlight.h"
 #include "controller/new_game.h"
-#include "dialogs/settings_sheet.h"
+#include "dialogs/settings_dialog.h"
 #include "dialogs/show_help.h"
 #include "dice/mevra32.h"
 #include "monkey/monkey_answers.h"

@@ -3,7 +3,7 @@
 #include <QFontMetrics>
 #include <QTextBrowser>
 
-#include "dialogs/settings_sheet.h"
+#include "dialogs/settings_dialog.h"
 #include "dialogs/show_help.h"
 #include "resources/stored_texts.h"
 #include "shell/game_wnd_fixture.h"
@@ -15,7 +15,7 @@ namespace {
 TEST_F(GameWndTest, ARealBoxIsCentredOverTheDialogInFrontOrTheMainWindowAndShowsItsCaption) {
     ShowActive();
     SetMessageBoxCaption(ProgramTitle());
-    SettingsSheet sheet(wnd.get());
+    SettingsDialog sheet(wnd.get());
     sheet.setWindowModality(Qt::ApplicationModal);
     const struct {
         const char* how;

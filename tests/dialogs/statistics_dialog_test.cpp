@@ -1,4 +1,4 @@
-#include "dialogs/stats_dlg.h"
+#include "dialogs/statistics_dialog.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -11,7 +11,7 @@
 #include "shell/game_wnd_fixture.h"
 
 namespace {
-class StatsDlgTest : public GameWndTest {
+class StatisticsDialogTest : public GameWndTest {
 protected:
     // Ends a game won by the human with `user` acting in the statistics window.
     void EndWith(const std::function<void(QDialog&)>& user) {
@@ -34,7 +34,7 @@ protected:
 void Press(QDialog& dialog, int id) { DialogItemAs<QPushButton>(dialog, id)->click(); }
 }  // namespace
 
-TEST_F(StatsDlgTest, TheGraphPartStaysAsTheUserLeftItForTheNextGame) {
+TEST_F(StatisticsDialogTest, TheGraphPartStaysAsTheUserLeftItForTheNextGame) {
     g_statsExpanded = 1;
     RecordCommands({ID_APP_EXIT});
     EndWith([](QDialog& d) { Press(d, IDOK); });
@@ -52,7 +52,7 @@ TEST_F(StatsDlgTest, TheGraphPartStaysAsTheUserLeftItForTheNextGame) {
     EXPECT_EQ(g_winner, SIDE_NONE) << "the next game has begun";
 }
 
-TEST_F(StatsDlgTest, QuitEscapeAndTheCloseBoxEndTheProgram) {
+TEST_F(StatisticsDialogTest, QuitEscapeAndTheCloseBoxEndTheProgram) {
     const std::function<void(QDialog&)> ways[] = {
         [](QDialog& d) { Press(d, IDCANCEL); },
         [](QDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); },
@@ -66,7 +66,7 @@ TEST_F(StatsDlgTest, QuitEscapeAndTheCloseBoxEndTheProgram) {
     }
 }
 
-TEST_F(StatsDlgTest, ShowsTheGamesCountersAndThinkingTimes) {
+TEST_F(StatisticsDialogTest, ShowsTheGamesCountersAndThinkingTimes) {
     ClearGameStats();
     g_diceTotal[SIDE_HUMAN] = 87;
     g_hitsMade[SIDE_COMPUTER] = 3;
@@ -84,7 +84,7 @@ TEST_F(StatsDlgTest, ShowsTheGamesCountersAndThinkingTimes) {
     EXPECT_EQ(texts[1118], "50");
 }
 
-TEST_F(StatsDlgTest, OpensAtItsTemplatePlaceInTheMainWindowsClientArea) {
+TEST_F(StatisticsDialogTest, OpensAtItsTemplatePlaceInTheMainWindowsClientArea) {
     wnd->show();
     QPoint offset, units;
     EndWith([&](QDialog& d) {
@@ -96,7 +96,7 @@ TEST_F(StatsDlgTest, OpensAtItsTemplatePlaceInTheMainWindowsClientArea) {
     EXPECT_EQ(offset, units);
 }
 
-TEST_F(StatsDlgTest, EnterPressesTheFocusedButtonOrAgainWithTheFocusElsewhere) {
+TEST_F(StatisticsDialogTest, EnterPressesTheFocusedButtonOrAgainWithTheFocusElsewhere) {
     g_statsExpanded = 1;
     const struct {
         const char* how;

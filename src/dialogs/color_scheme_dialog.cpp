@@ -1,4 +1,4 @@
-#include "dialogs/scheme_dlg.h"
+#include "dialogs/color_scheme_dialog.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -38,7 +38,8 @@ constexpr std::array<std::pair<int, int>, NUM_COLOR_SLOTS> kSlotControls = {{
 constexpr COLORREF WHITE = 0x00FFFFFF;
 }  // namespace
 
-BackgClr::BackgClr(QWidget* owner, std::string schemePath) : QDialog(owner), schemePath_(std::move(schemePath)) {
+ColorSchemeDialog::ColorSchemeDialog(QWidget* owner, std::string schemePath)
+    : QDialog(owner), schemePath_(std::move(schemePath)) {
     BuildDialog(*this, *FindDialogTemplate(IDD_COLORS));
     schemes_ = ReadSchemeFile(schemePath_).value_or(kDefaultSchemes);
     if (CurScheme < 0 || CurScheme >= NUM_SCHEMES) CurScheme = 0;
@@ -69,9 +70,9 @@ BackgClr::BackgClr(QWidget* owner, std::string schemePath) : QDialog(owner), sch
     Refresh();
 }
 
-ColorScheme& BackgClr::Current() { return schemes_[static_cast<std::size_t>(CurScheme)]; }
+ColorScheme& ColorSchemeDialog::Current() { return schemes_[static_cast<std::size_t>(CurScheme)]; }
 
-void BackgClr::Refresh() {
+void ColorSchemeDialog::Refresh() {
     const QColor text = palette().color(QPalette::WindowText);
     for (int slot = 0; slot < NUM_COLOR_SLOTS; ++slot) {
         const COLORREF colour = Current()[slot];
@@ -85,14 +86,14 @@ void BackgClr::Refresh() {
     update();
 }
 
-void BackgClr::EditSlot(int slot) {
+void ColorSchemeDialog::EditSlot(int slot) {
     if (const std::optional<COLORREF> chosen = ChooseColor(this, Current()[slot])) {
         Current()[slot] = *chosen;
         Refresh();
     }
 }
 
-bool BackgClr::eventFilter(QObject* watched, QEvent* event) {
+bool ColorSchemeDialog::eventFilter(QObject* watched, QEvent* event) {
     const auto found = std::find(swatches_.begin(), swatches_.end(), watched);
     if (found == swatches_.end()) return QDialog::eventFilter(watched, event);
     QLabel* swatch = *found;
@@ -105,7 +106,7 @@ bool BackgClr::eventFilter(QObject* watched, QEvent* event) {
     return true;
 }
 
-void BackgClr::accept() {
+void ColorSchemeDialog::accept() {
     g_colors = Current();
     // A file that cannot be written costs only the saved schemes; the colours
     // still apply for this run.
@@ -114,7 +115,7 @@ void BackgClr::accept() {
 }
 
 void OnColors() {
-    BackgClr dialog(MainWindow());
+    ColorSchemeDialog dialog(MainWindow());
     if (RunModal(dialog) != QDialog::Accepted) return;
     View().ApplyBackground();
     View().RedrawAll();

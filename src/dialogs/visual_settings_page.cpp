@@ -1,4 +1,4 @@
-#include "dialogs/vis_opts.h"
+#include "dialogs/visual_settings_page.h"
 
 #include "controller/board_orientation.h"
 #include "platform/profile.h"
@@ -22,9 +22,9 @@ constexpr int32_t MIN_SPEED = 1;
 constexpr int32_t MAX_SPEED = 100;
 }  // namespace
 
-VisOpts::VisOpts() : SettingsPage(IDD_SETTINGS_VISUAL, 1) {}
+VisualSettingsPage::VisualSettingsPage() : SettingsPage(IDD_SETTINGS_VISUAL, 1) {}
 
-void VisOpts::InitPage() {
+void VisualSettingsPage::InitPage() {
     pictureDice_ = DiceAsIcons;
     showProgress_ = ShowProgress;
     highlight_ = HighLight;
@@ -36,7 +36,7 @@ void VisOpts::InitPage() {
     showPips_ = ShowPips;
 }
 
-bool VisOpts::Exchange(bool save) {
+bool VisualSettingsPage::Exchange(bool save) {
     if (!ExchangeNumber(save, IDC_SPEED, speed_, MIN_SPEED, MAX_SPEED)) return false;
     ExchangeCheck(save, IDC_SHOW_PROGRESS, showProgress_);
     ExchangeCheck(save, IDC_PICTURE_DICE, pictureDice_);
@@ -48,7 +48,7 @@ bool VisOpts::Exchange(bool save) {
     return true;
 }
 
-FileResult VisOpts::Apply() {
+FileResult VisualSettingsPage::Apply() {
     FileResult saved = StoreOptions({
         {"ShowProgress", ShowProgress, showProgress_},
         {"HitShake", HitShake, shake_},

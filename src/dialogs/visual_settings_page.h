@@ -4,11 +4,11 @@
 
 #include "dialogs/settings_page.h"
 
-class VisOpts : public SettingsPage {
+class VisualSettingsPage : public SettingsPage {
     Q_OBJECT
 
 public:
-    VisOpts();
+    VisualSettingsPage();
     FileResult Apply() override;
 
 protected:

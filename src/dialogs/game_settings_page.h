@@ -6,11 +6,11 @@
 
 class QComboBox;
 
-class PlayOpts : public SettingsPage {
+class GameSettingsPage : public SettingsPage {
     Q_OBJECT
 
 public:
-    PlayOpts();
+    GameSettingsPage();
     FileResult Apply() override;
 
 protected:

@@ -1,4 +1,4 @@
-#include "dialogs/stats_dlg.h"
+#include "dialogs/statistics_dialog.h"
 
 #include <QLabel>
 #include <QMainWindow>
@@ -69,19 +69,19 @@ void DrawHalfLine(QPainter& painter, const QRect& line) {
 }
 }  // namespace
 
-StatsDlg::StatsDlg(QWidget* owner) : QDialog(owner) {
+StatisticsDialog::StatisticsDialog(QWidget* owner) : QDialog(owner) {
     BuildDialog(*this, *FindDialogTemplate(IDD_STATISTICS));
     fullSize_ = size();
     PlaceOnOwner(*this, owner);
     DialogItemAs<QLabel>(*this, IDC_GAMES_END)->setText(QStringLiteral("50"));
-    connect(DialogItemAs<QPushButton>(*this, IDC_MORE), &QPushButton::clicked, this, &StatsDlg::ToggleMore);
+    connect(DialogItemAs<QPushButton>(*this, IDC_MORE), &QPushButton::clicked, this, &StatisticsDialog::ToggleMore);
     ToggleMore();
     ShowNumbers();
 }
 
-StatsDlg::~StatsDlg() { g_statsExpanded = !g_statsExpanded; }
+StatisticsDialog::~StatisticsDialog() { g_statsExpanded = !g_statsExpanded; }
 
-void StatsDlg::ShowNumbers() {
+void StatisticsDialog::ShowNumbers() {
     const NumberRow rows[] = {
         {202, 207, g_diceTotal}, {203, 208, g_doublesThrown}, {204, 209, g_hitsMade},
         {211, 215, g_runScore},  {221, 225, g_totalScore},
@@ -95,7 +95,7 @@ void StatsDlg::ShowNumbers() {
     DialogItemAs<QLabel>(*this, 220)->setText(ThinkingTime(g_thinkTime[SIDE_COMPUTER]));
 }
 
-void StatsDlg::ToggleMore() {
+void StatisticsDialog::ToggleMore() {
     g_statsExpanded = !g_statsExpanded;
     auto* more = DialogItemAs<QPushButton>(*this, IDC_MORE);
     if (g_statsExpanded) {
@@ -108,14 +108,14 @@ void StatsDlg::ToggleMore() {
     }
 }
 
-void StatsDlg::paintEvent(QPaintEvent*) {
+void StatisticsDialog::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), ToQColor(g_colors[SLOT_BACKGROUND]));
     DrawEtchedLines(painter, *this);
     if (g_statsExpanded) DrawWinGraph(painter);
 }
 
-void StatsDlg::DrawWinGraph(QPainter& painter) const {
+void StatisticsDialog::DrawWinGraph(QPainter& painter) const {
     const QRect pct = DialogItem(*this, IDC_PCT_AXIS)->geometry();
     const QRect games = DialogItem(*this, IDC_GAME_AXIS)->geometry();
     const int right = games.x() + games.width();
@@ -129,6 +129,6 @@ void StatsDlg::DrawWinGraph(QPainter& painter) const {
 }
 
 bool ShowStatistics() {
-    StatsDlg dialog(MainWindow());
+    StatisticsDialog dialog(MainWindow());
     return RunModal(dialog) == QDialog::Accepted;
 }

@@ -14,13 +14,13 @@ class SettingsPage;
 // The page last made current: 0 Game, 1 Visual. Kept for the run only.
 extern int g_lastSettingsPage;
 
-class SettingsSheet : public QDialog {
+class SettingsDialog : public QDialog {
     Q_OBJECT
 
 public:
     static constexpr int PAGE_COUNT = 2;
 
-    explicit SettingsSheet(QWidget* owner);
+    explicit SettingsDialog(QWidget* owner);
 
     // Makes a page current as a click on its tab does: refused while the
     // current page holds a value it cannot take.

@@ -1,4 +1,4 @@
-#include "dialogs/settings_sheet.h"
+#include "dialogs/settings_dialog.h"
 
 #include <QBoxLayout>
 #include <QPushButton>
@@ -10,10 +10,10 @@
 #include "controller/file_failure.h"
 #include "controller/game_view.h"
 #include "controller/progress_bar.h"
-#include "dialogs/dice_dlg.h"
-#include "dialogs/play_opts.h"
+#include "dialogs/game_settings_page.h"
+#include "dialogs/manual_dice_dialog.h"
 #include "dialogs/show_help.h"
-#include "dialogs/vis_opts.h"
+#include "dialogs/visual_settings_page.h"
 #include "display/pip_band.h"
 #include "platform/main_window.h"
 #include "platform/modal.h"
@@ -21,9 +21,9 @@
 
 int g_lastSettingsPage = 0;
 
-SettingsSheet::SettingsSheet(QWidget* owner) : QDialog(owner), tabs_(new QTabWidget(this)) {
+SettingsDialog::SettingsDialog(QWidget* owner) : QDialog(owner), tabs_(new QTabWidget(this)) {
     setWindowTitle(QStringLiteral("Settings"));
-    pages_ = {new PlayOpts, new VisOpts};
+    pages_ = {new GameSettingsPage, new VisualSettingsPage};
     for (SettingsPage* page : pages_) tabs_->addTab(page, page->windowTitle());
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
@@ -48,12 +48,12 @@ SettingsSheet::SettingsSheet(QWidget* owner) : QDialog(owner), tabs_(new QTabWid
         tabs_->setCurrentIndex(current_);
     }
     pages_[static_cast<std::size_t>(current_)]->Activate();
-    connect(tabs_, &QTabWidget::currentChanged, this, &SettingsSheet::PageChosen);
+    connect(tabs_, &QTabWidget::currentChanged, this, &SettingsDialog::PageChosen);
 }
 
-void SettingsSheet::SetActivePage(int index) { tabs_->setCurrentIndex(index); }
+void SettingsDialog::SetActivePage(int index) { tabs_->setCurrentIndex(index); }
 
-void SettingsSheet::PageChosen(int index) {
+void SettingsDialog::PageChosen(int index) {
     if (index == current_) return;
     if (!Page(current_)->Deactivate()) {
         const QSignalBlocker quiet(tabs_);
@@ -64,7 +64,7 @@ void SettingsSheet::PageChosen(int index) {
     Page(current_)->Activate();
 }
 
-void SettingsSheet::accept() {
+void SettingsDialog::accept() {
     if (!Page(current_)->Deactivate()) return;
     for (SettingsPage* page : pages_)
         if (page->Shown()) saved_ = FirstFailure(saved_, page->Apply());
@@ -72,7 +72,7 @@ void SettingsSheet::accept() {
 }
 
 void OnSettings() {
-    SettingsSheet sheet(MainWindow());
+    SettingsDialog sheet(MainWindow());
     if (RunModal(sheet) != QDialog::Accepted) return;
     FollowManualDiceOption();
     View().EnableCube(CanDouble());

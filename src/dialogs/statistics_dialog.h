@@ -11,13 +11,13 @@
 // every later one opens as the user left the one before.
 extern int g_statsExpanded;
 
-class StatsDlg : public QDialog {
+class StatisticsDialog : public QDialog {
     Q_OBJECT
 
 public:
     // Books the ended game into the statistics file and fills in the numbers.
-    explicit StatsDlg(QWidget* owner);
-    ~StatsDlg() override;
+    explicit StatisticsDialog(QWidget* owner);
+    ~StatisticsDialog() override;
 
     // Shows or hides the graph part, keeping the window where it is.
     void ToggleMore();

@@ -12,11 +12,11 @@
 class QComboBox;
 class QLabel;
 
-class BackgClr : public QDialog {
+class ColorSchemeDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit BackgClr(QWidget* owner, std::string schemePath = SCHEME_FILE_NAME);
+    explicit ColorSchemeDialog(QWidget* owner, std::string schemePath = SCHEME_FILE_NAME);
 
     // Makes the selected scheme live and writes all four schemes to the file.
     void accept() override;

@@ -1,4 +1,4 @@
-#include "dialogs/play_opts.h"
+#include "dialogs/game_settings_page.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -21,9 +21,10 @@ constexpr int IDC_FIRST_COMPUTER = 1062;
 constexpr int IDC_FIRST_HUMAN = 1063;
 }  // namespace
 
-PlayOpts::PlayOpts() : SettingsPage(IDD_SETTINGS_GAME, 0), skill_(DialogItemAs<QComboBox>(*this, IDC_SKILL)) {}
+GameSettingsPage::GameSettingsPage()
+    : SettingsPage(IDD_SETTINGS_GAME, 0), skill_(DialogItemAs<QComboBox>(*this, IDC_SKILL)) {}
 
-void PlayOpts::InitPage() {
+void GameSettingsPage::InitPage() {
     firstMove_ = FirstMoveBy;
     useCube_ = UseCube;
     autoChangeTurn_ = AutoChangeTurn;
@@ -36,7 +37,7 @@ void PlayOpts::InitPage() {
     skill_->setCurrentIndex(LevelOfPlay);
 }
 
-bool PlayOpts::Exchange(bool save) {
+bool GameSettingsPage::Exchange(bool save) {
     ExchangeCheck(save, IDC_AUTO_CHANGE_TURN, autoChangeTurn_);
     ExchangeCheck(save, IDC_AUTO_FORCED, autoForced_);
     ExchangeCheck(save, IDC_USE_CUBE, useCube_);
@@ -51,7 +52,7 @@ bool PlayOpts::Exchange(bool save) {
     return true;
 }
 
-FileResult PlayOpts::Apply() {
+FileResult GameSettingsPage::Apply() {
     // FirstMoveBy acts at the next start only: the game in play keeps its starter.
     return StoreOptions({
         {"FirstMoveBy", FirstMoveBy, firstMove_},
