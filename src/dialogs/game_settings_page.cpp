@@ -4,8 +4,7 @@
 #include <QLineEdit>
 
 #include "dialogs/dialog_builder.h"
-#include "rules/location.h"
-#include "settings/options.h"
+#include "resources/dialog_templates.h"
 
 namespace {
 constexpr int IDC_SKILL = 1056;
@@ -21,46 +20,29 @@ constexpr int IDC_FIRST_COMPUTER = 1062;
 constexpr int IDC_FIRST_HUMAN = 1063;
 }  // namespace
 
-GameSettingsPage::GameSettingsPage()
-    : SettingsPage(IDD_SETTINGS_GAME, 0), skill_(DialogItemAs<QComboBox>(*this, IDC_SKILL)) {}
-
-void GameSettingsPage::InitPage() {
-    firstMove_ = FirstMoveBy;
-    useCube_ = UseCube;
-    autoChangeTurn_ = AutoChangeTurn;
-    autoForced_ = AutoForcedMoves;
-    intelMoves_ = IntelMoves;
-    manualDice_ = ManualDice;
-    humanScore_ = g_totalScore[SIDE_HUMAN];
-    computerScore_ = g_totalScore[SIDE_COMPUTER];
-    if (skill_->count() == 0) skill_->addItems({"Poor", "Moderate", "Good", "Expert"});
-    skill_->setCurrentIndex(LevelOfPlay);
+GameSettingsPage::GameSettingsPage(const GameSettings& shown, int32_t humanScore, int32_t computerScore)
+    : SettingsPage(IDD_SETTINGS_GAME),
+      skill_(DialogItemAs<QComboBox>(*this, IDC_SKILL)),
+      settings_(shown),
+      humanScore_(humanScore),
+      computerScore_(computerScore) {
+    skill_->addItems({"Poor", "Moderate", "Good", "Expert"});
 }
 
 bool GameSettingsPage::Exchange(bool save) {
-    ExchangeCheck(save, IDC_AUTO_CHANGE_TURN, autoChangeTurn_);
-    ExchangeCheck(save, IDC_AUTO_FORCED, autoForced_);
-    ExchangeCheck(save, IDC_USE_CUBE, useCube_);
-    ExchangeCheck(save, IDC_INTEL_MOVES, intelMoves_);
-    ExchangeCheck(save, IDC_MANUAL_DICE, manualDice_);
-    ExchangeRadio(save, {IDC_FIRST_RANDOM, IDC_FIRST_COMPUTER, IDC_FIRST_HUMAN}, firstMove_);
-    // The scores are only shown: play and Reset scores change them.
-    if (!save) {
-        DialogItemAs<QLineEdit>(*this, IDC_HUMAN_SCORE)->setText(QString::number(humanScore_));
-        DialogItemAs<QLineEdit>(*this, IDC_COMPUTER_SCORE)->setText(QString::number(computerScore_));
+    ExchangeCheck(save, IDC_AUTO_CHANGE_TURN, settings_.autoChangeTurn);
+    ExchangeCheck(save, IDC_AUTO_FORCED, settings_.autoForced);
+    ExchangeCheck(save, IDC_USE_CUBE, settings_.useCube);
+    ExchangeCheck(save, IDC_INTEL_MOVES, settings_.intelMoves);
+    ExchangeCheck(save, IDC_MANUAL_DICE, settings_.manualDice);
+    ExchangeRadio(save, {IDC_FIRST_RANDOM, IDC_FIRST_COMPUTER, IDC_FIRST_HUMAN}, settings_.firstMove);
+    if (save) {
+        settings_.level = skill_->currentIndex();
+        return true;
     }
+    skill_->setCurrentIndex(settings_.level);
+    // The scores are only shown: play and Reset scores change them.
+    DialogItemAs<QLineEdit>(*this, IDC_HUMAN_SCORE)->setText(QString::number(humanScore_));
+    DialogItemAs<QLineEdit>(*this, IDC_COMPUTER_SCORE)->setText(QString::number(computerScore_));
     return true;
-}
-
-FileResult GameSettingsPage::Apply() {
-    // FirstMoveBy acts at the next start only: the game in play keeps its starter.
-    return StoreOptions({
-        {"FirstMoveBy", FirstMoveBy, firstMove_},
-        {"UseCube", UseCube, useCube_},
-        {"AutoChangeTurn", AutoChangeTurn, autoChangeTurn_},
-        {"AutoForcedMoves", AutoForcedMoves, autoForced_},
-        {"IntelMoves", IntelMoves, intelMoves_},
-        {"ManualDice", ManualDice, manualDice_},
-        {"LevelOfPlay", LevelOfPlay, skill_->currentIndex()},
-    });
 }

@@ -2,6 +2,7 @@
 // who starts the first game, beside the all-time score, which it only shows.
 #pragma once
 
+#include "dialogs/settings_choice.h"
 #include "dialogs/settings_page.h"
 
 class QComboBox;
@@ -10,21 +11,16 @@ class GameSettingsPage : public SettingsPage {
     Q_OBJECT
 
 public:
-    GameSettingsPage();
-    FileResult Apply() override;
+    GameSettingsPage(const GameSettings& shown, int32_t humanScore, int32_t computerScore);
+    // The values as the page was last left.
+    const GameSettings& Chosen() const { return settings_; }
 
 protected:
-    void InitPage() override;
     bool Exchange(bool save) override;
 
 private:
     QComboBox* skill_;
-    int32_t firstMove_ = 0;
-    int32_t useCube_ = 0;
-    int32_t autoChangeTurn_ = 0;
-    int32_t autoForced_ = 0;
-    int32_t intelMoves_ = 0;
-    int32_t computerScore_ = 0;
-    int32_t humanScore_ = 0;
-    int32_t manualDice_ = 0;
+    GameSettings settings_;
+    int32_t humanScore_;
+    int32_t computerScore_;
 };

@@ -5,26 +5,17 @@
 #include <QSignalBlocker>
 #include <QTabWidget>
 
-#include "controller/dice_display.h"
-#include "controller/enable_rules.h"
-#include "controller/file_failure.h"
-#include "controller/game_view.h"
-#include "controller/progress_bar.h"
 #include "dialogs/game_settings_page.h"
-#include "dialogs/manual_dice_dialog.h"
-#include "dialogs/show_help.h"
 #include "dialogs/visual_settings_page.h"
-#include "display/pip_band.h"
-#include "platform/main_window.h"
-#include "platform/modal.h"
-#include "platform/profile.h"
 
-int g_lastSettingsPage = 0;
-
-SettingsDialog::SettingsDialog(QWidget* owner) : QDialog(owner), tabs_(new QTabWidget(this)) {
+SettingsDialog::SettingsDialog(QWidget* owner, const SettingsShown& shown, int page)
+    : QDialog(owner),
+      tabs_(new QTabWidget(this)),
+      game_(new GameSettingsPage(shown.game, shown.humanScore, shown.computerScore)),
+      visual_(new VisualSettingsPage(shown.visual)) {
     setWindowTitle(QStringLiteral("Settings"));
-    pages_ = {new GameSettingsPage, new VisualSettingsPage};
-    for (SettingsPage* page : pages_) tabs_->addTab(page, page->windowTitle());
+    pages_ = {game_, visual_};
+    for (SettingsPage* p : pages_) tabs_->addTab(p, p->windowTitle());
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
@@ -32,7 +23,7 @@ SettingsDialog::SettingsDialog(QWidget* owner) : QDialog(owner), tabs_(new QTabW
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, ShowHelp);
+    connect(help, &QPushButton::clicked, this, &SettingsDialog::HelpRequested);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -42,12 +33,12 @@ SettingsDialog::SettingsDialog(QWidget* owner) : QDialog(owner), tabs_(new QTabW
     layout->addWidget(tabs_);
     layout->addLayout(buttons);
 
-    current_ = g_lastSettingsPage >= 0 && g_lastSettingsPage < PAGE_COUNT ? g_lastSettingsPage : 0;
+    current_ = page >= 0 && page < PAGE_COUNT ? page : 0;
     {
         const QSignalBlocker quiet(tabs_);
         tabs_->setCurrentIndex(current_);
     }
-    pages_[static_cast<std::size_t>(current_)]->Activate();
+    Page(current_)->Activate();
     connect(tabs_, &QTabWidget::currentChanged, this, &SettingsDialog::PageChosen);
 }
 
@@ -65,22 +56,12 @@ void SettingsDialog::PageChosen(int index) {
 }
 
 void SettingsDialog::accept() {
-    if (!Page(current_)->Deactivate()) return;
-    for (SettingsPage* page : pages_)
-        if (page->Shown()) saved_ = FirstFailure(saved_, page->Apply());
-    QDialog::accept();
+    if (Page(current_)->Deactivate()) QDialog::accept();
 }
 
-void OnSettings() {
-    SettingsDialog sheet(MainWindow());
-    if (RunModal(sheet) != QDialog::Accepted) return;
-    FollowManualDiceOption();
-    View().EnableCube(CanDouble());
-    ShowDice();
-    // The bar and the pip counts follow their options at once, also when
-    // they were switched off.
-    DrawProgressBar();
-    DrawPipBand();
-    // The options are in force for this run all the same.
-    ShowSaveFailure({{g_profile.Path(), sheet.Saved()}});
+SettingsChosen SettingsDialog::Chosen() const {
+    SettingsChosen chosen;
+    if (game_->Shown()) chosen.game = game_->Chosen();
+    if (visual_->Shown()) chosen.visual = visual_->Chosen();
+    return chosen;
 }

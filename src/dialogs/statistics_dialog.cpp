@@ -10,8 +10,6 @@
 #include "dialogs/etched_line.h"
 #include "platform/canvas.h"
 #include "platform/device_pixels.h"
-#include "platform/main_window.h"
-#include "platform/modal.h"
 #include "resources/dialog_templates.h"
 #include "resources/strings.h"
 #include "rules/game_stats.h"
@@ -21,8 +19,6 @@
 #include "settings/options.h"
 #include "stats/stats_record.h"
 #include "stats/win_graph.h"
-
-int g_statsExpanded = 1;
 
 namespace {
 constexpr int IDC_MORE = 3;
@@ -69,17 +65,15 @@ void DrawHalfLine(QPainter& painter, const QRect& line) {
 }
 }  // namespace
 
-StatisticsDialog::StatisticsDialog(QWidget* owner) : QDialog(owner) {
+StatisticsDialog::StatisticsDialog(QWidget* owner, bool expanded) : QDialog(owner) {
     BuildDialog(*this, *FindDialogTemplate(IDD_STATISTICS));
     fullSize_ = size();
     PlaceOnOwner(*this, owner);
     DialogItemAs<QLabel>(*this, IDC_GAMES_END)->setText(QStringLiteral("50"));
-    connect(DialogItemAs<QPushButton>(*this, IDC_MORE), &QPushButton::clicked, this, &StatisticsDialog::ToggleMore);
-    ToggleMore();
+    connect(DialogItemAs<QPushButton>(*this, IDC_MORE), &QPushButton::clicked, this, [this] { ShowGraph(!expanded_); });
+    ShowGraph(expanded);
     ShowNumbers();
 }
-
-StatisticsDialog::~StatisticsDialog() { g_statsExpanded = !g_statsExpanded; }
 
 void StatisticsDialog::ShowNumbers() {
     const NumberRow rows[] = {
@@ -95,10 +89,10 @@ void StatisticsDialog::ShowNumbers() {
     DialogItemAs<QLabel>(*this, 220)->setText(ThinkingTime(g_thinkTime[SIDE_COMPUTER]));
 }
 
-void StatisticsDialog::ToggleMore() {
-    g_statsExpanded = !g_statsExpanded;
+void StatisticsDialog::ShowGraph(bool shown) {
+    expanded_ = shown;
     auto* more = DialogItemAs<QPushButton>(*this, IDC_MORE);
-    if (g_statsExpanded) {
+    if (expanded_) {
         more->setText(QStringLiteral("<< &More"));
         setFixedSize(fullSize_);
     } else {
@@ -112,7 +106,7 @@ void StatisticsDialog::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), ToQColor(g_colors[SLOT_BACKGROUND]));
     DrawEtchedLines(painter, *this);
-    if (g_statsExpanded) DrawWinGraph(painter);
+    if (expanded_) DrawWinGraph(painter);
 }
 
 void StatisticsDialog::DrawWinGraph(QPainter& painter) const {
@@ -126,9 +120,4 @@ void StatisticsDialog::DrawWinGraph(QPainter& painter) const {
     const std::vector<GraphPoint> points = WinGraphPoints(g_statsRecord, frame);
     for (std::size_t i = 1; i < points.size(); ++i)
         painter.drawLine(points[i - 1].x, points[i - 1].y, points[i].x, points[i].y);
-}
-
-bool ShowStatistics() {
-    StatisticsDialog dialog(MainWindow());
-    return RunModal(dialog) == QDialog::Accepted;
 }

@@ -6,21 +6,17 @@
 #include <QDialog>
 #include <QSize>
 
-// Whether the graph part is shown. It starts at 1 and each opening flips it,
-// each closing flips it back, so a run's first window opens collapsed and
-// every later one opens as the user left the one before.
-extern int g_statsExpanded;
-
 class StatisticsDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // Books the ended game into the statistics file and fills in the numbers.
-    explicit StatisticsDialog(QWidget* owner);
-    ~StatisticsDialog() override;
+    // Fills in the numbers of the game just ended; the graph part is shown
+    // when `expanded`.
+    StatisticsDialog(QWidget* owner, bool expanded);
 
-    // Shows or hides the graph part, keeping the window where it is.
-    void ToggleMore();
+    // Whether the graph part is shown now; the next window opens as the user
+    // left this one.
+    bool Expanded() const { return expanded_; }
 
 protected:
     // The window wears the board's background, read at every paint so that a
@@ -30,9 +26,9 @@ protected:
 private:
     void DrawWinGraph(QPainter& painter) const;
     void ShowNumbers();
+    // Shows or hides the graph part, keeping the window where it is.
+    void ShowGraph(bool shown);
 
     QSize fullSize_;
+    bool expanded_ = false;
 };
-
-// Shows the window for the game just ended; true when the user chose "Again".
-bool ShowStatistics();

@@ -1,9 +1,6 @@
 #include "dialogs/visual_settings_page.h"
 
-#include "controller/board_orientation.h"
-#include "platform/profile.h"
 #include "resources/dialog_templates.h"
-#include "settings/options.h"
 
 namespace {
 constexpr int IDC_SPEED = 203;
@@ -22,44 +19,18 @@ constexpr int32_t MIN_SPEED = 1;
 constexpr int32_t MAX_SPEED = 100;
 }  // namespace
 
-VisualSettingsPage::VisualSettingsPage() : SettingsPage(IDD_SETTINGS_VISUAL, 1) {}
+VisualSettingsPage::VisualSettingsPage(const VisualSettings& shown)
+    : SettingsPage(IDD_SETTINGS_VISUAL), settings_(shown) {}
 
-void VisualSettingsPage::InitPage() {
-    pictureDice_ = DiceAsIcons;
-    showProgress_ = ShowProgress;
-    highlight_ = HighLight;
-    autoFinish_ = AutoFinish;
-    shake_ = HitShake;
-    // A stored speed of 0 is shown as it is; OK then asks for one in range.
-    speed_ = 100 - g_moveDelay;
-    clockwise_ = ClockWise;
-    showPips_ = ShowPips;
-}
-
+// A speed of 0 from the profile is shown as it is; OK then asks for one in range.
 bool VisualSettingsPage::Exchange(bool save) {
-    if (!ExchangeNumber(save, IDC_SPEED, speed_, MIN_SPEED, MAX_SPEED)) return false;
-    ExchangeCheck(save, IDC_SHOW_PROGRESS, showProgress_);
-    ExchangeCheck(save, IDC_PICTURE_DICE, pictureDice_);
-    ExchangeCheck(save, IDC_SHAKE, shake_);
-    ExchangeCheck(save, IDC_CLOCKWISE, clockwise_);
-    ExchangeCheck(save, IDC_SHOW_PIPS, showPips_);
-    ExchangeRadio(save, {IDC_FINISH_QUICK, IDC_FINISH_SLOW, IDC_FINISH_ASK}, autoFinish_);
-    ExchangeRadio(save, {IDC_HIGHLIGHT_NONE, IDC_HIGHLIGHT_SELECTED, IDC_HIGHLIGHT_MOVES}, highlight_);
+    if (!ExchangeNumber(save, IDC_SPEED, settings_.speed, MIN_SPEED, MAX_SPEED)) return false;
+    ExchangeCheck(save, IDC_SHOW_PROGRESS, settings_.showProgress);
+    ExchangeCheck(save, IDC_PICTURE_DICE, settings_.pictureDice);
+    ExchangeCheck(save, IDC_SHAKE, settings_.shake);
+    ExchangeCheck(save, IDC_CLOCKWISE, settings_.clockwise);
+    ExchangeCheck(save, IDC_SHOW_PIPS, settings_.showPips);
+    ExchangeRadio(save, {IDC_FINISH_QUICK, IDC_FINISH_SLOW, IDC_FINISH_ASK}, settings_.autoFinish);
+    ExchangeRadio(save, {IDC_HIGHLIGHT_NONE, IDC_HIGHLIGHT_SELECTED, IDC_HIGHLIGHT_MOVES}, settings_.highlight);
     return true;
-}
-
-FileResult VisualSettingsPage::Apply() {
-    FileResult saved = StoreOptions({
-        {"ShowProgress", ShowProgress, showProgress_},
-        {"HitShake", HitShake, shake_},
-        {"DiceAsIcons", DiceAsIcons, pictureDice_},
-        {"HighLight", HighLight, highlight_},
-        {"AutoFinish", AutoFinish, autoFinish_},
-    });
-    saved = FirstFailure(saved, WriteProfileInt(OPTIONS_SECTION, "speed", speed_));
-    g_moveDelay = 100 - speed_;
-    if (clockwise_ != ClockWise) saved = FirstFailure(saved, TurnBoard(clockwise_));
-    // A key of the program's own: written only once the player has changed it.
-    if (showPips_ != ShowPips) saved = FirstFailure(saved, StoreOptions({{"ShowPips", ShowPips, showPips_}}));
-    return saved;
 }

@@ -6,7 +6,6 @@
 #include "controller/game_fixture.h"
 #include "dialogs/dialog_builder.h"
 #include "dialogs/resign_dialog.h"
-#include "dialogs/show_help.h"
 #include "display/control_layout.h"
 #include "resources/command_ids.h"
 #include "resources/strings.h"

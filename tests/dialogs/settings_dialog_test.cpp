@@ -20,6 +20,7 @@
 #include "resources/command_ids.h"
 #include "resources/strings.h"
 #include "settings/position_file.h"
+#include "shell/apply_settings.h"
 #include "temp_dir.h"
 
 namespace {
@@ -44,7 +45,6 @@ protected:
     void SetUp() override {
         oldProfile_ = std::exchange(g_profile, Profile(dir_.File(INI_FILE_NAME)));
         GameTest::SetUp();
-        g_lastSettingsPage = GAME;
     }
     void TearDown() override {
         SetModalHook({});
@@ -52,14 +52,21 @@ protected:
         g_profile = oldProfile_;
     }
 
-    // The Settings command opened on `page`, with `user` acting in the sheet.
-    void RunSettings(int page, const User& user) {
-        g_lastSettingsPage = page;
+    // The Settings command, with `user` acting in the sheet.
+    void OpenSettings(const User& user) {
         SetModalHook([&](QDialog& dialog) {
             user(static_cast<SettingsDialog&>(dialog));
             return dialog.result();
         });
         wnd->RunCommand(ID_SETTINGS);
+    }
+    // The same opened on `page`: the sheet opens on the page it was left on.
+    void RunSettings(int page, const User& user) {
+        OpenSettings([page](SettingsDialog& s) {
+            s.SetActivePage(page);
+            Press(s, "Cancel");
+        });
+        OpenSettings(user);
     }
 
     // The profile's keys in file order.
@@ -89,15 +96,17 @@ TEST_F(SettingsDialogTest, OpensOnThePageShownLastAndShowsTheScoresReadOnly) {
         const char* button;
         int opensOnNext;
     } steps[] = {{VISUAL, "Cancel", VISUAL}, {GAME, "Cancel", GAME}, {VISUAL, "OK", VISUAL}};
+    int opensOn = GAME;
     for (const auto& s : steps) {
-        RunSettings(g_lastSettingsPage, [&](SettingsDialog& sheet) {
+        OpenSettings([&](SettingsDialog& sheet) {
+            EXPECT_EQ(sheet.ActiveIndex(), opensOn);
             EXPECT_FALSE(sheet.Page(s.goTo)->Shown());
             sheet.SetActivePage(s.goTo);
             Press(sheet, s.button);
         });
-        SettingsDialog next(wnd.get());
-        EXPECT_EQ(next.ActiveIndex(), s.opensOnNext);
+        opensOn = s.opensOnNext;
     }
+    OpenSettings([&](SettingsDialog& sheet) { EXPECT_EQ(sheet.ActiveIndex(), opensOn); });
 }
 
 TEST_F(SettingsDialogTest, OkWritesTheKeysOfThePagesShownInOrder) {
@@ -278,8 +287,8 @@ TEST_F(SettingsDialogTest, GroupBoxMnemonicsMoveTheFocusToTheFirstControlAfterTh
     FirstMoveBy = 2;
     AutoFinish = 1;
     HighLight = 2;
-    SettingsDialog sheet(wnd.get());
-    ColorSchemeDialog colours(wnd.get(), "");
+    SettingsDialog sheet(wnd.get(), CurrentSettings(), GAME);
+    ColorSchemeDialog colours(wnd.get(), CurScheme, "");
     // Into a radio group the focus goes to the checked button, as with Tab.
     const struct {
         const char* group;
