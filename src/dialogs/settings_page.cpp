@@ -6,37 +6,16 @@
 #include <QRadioButton>
 
 #include "dialogs/dialog_builder.h"
-#include "dialogs/settings_sheet.h"
 #include "platform/number_box.h"
-#include "platform/profile.h"
-#include "settings/options.h"
 
-SettingsPage::SettingsPage(int templateId, int index) : index_(index) {
-    BuildDialog(*this, *FindDialogTemplate(templateId));
-}
+SettingsPage::SettingsPage(int templateId) { BuildDialog(*this, *FindDialogTemplate(templateId)); }
 
 void SettingsPage::Activate() {
-    if (!shown_) {
-        shown_ = true;
-        InitPage();
-        Exchange(false);
-    }
-    g_lastSettingsPage = index_;
-    // The first entry follows the initialisation, which has just filled the controls.
-    if (entered_) Exchange(false);
-    entered_ = true;
+    shown_ = true;
+    Exchange(false);
 }
 
 bool SettingsPage::Deactivate() { return Exchange(true); }
-
-FileResult SettingsPage::StoreOptions(std::initializer_list<StoredOption> options) {
-    FileResult saved;
-    for (const StoredOption& o : options) {
-        o.option = o.value;
-        saved = FirstFailure(saved, WriteProfileInt(OPTIONS_SECTION, o.key, o.value));
-    }
-    return saved;
-}
 
 void SettingsPage::ExchangeCheck(bool save, int id, int32_t& value) const {
     auto* box = DialogItemAs<QCheckBox>(*this, id);

@@ -1,48 +1,31 @@
-// A page of the Settings sheet, built from its dialog template. Its members
-// stand between the controls and the options: they are filled from the options
-// when the page is first shown, exchanged with the controls whenever the page
-// is entered or left, and copied into the options when the sheet ends with OK.
+// A page of the Settings sheet, built from its dialog template. The page's
+// values stand between the controls and what the sheet brings back: they are
+// moved into the controls whenever the page is entered and read back from
+// them when it is left.
 #pragma once
 
 #include <QDialog>
 #include <cstdint>
 #include <initializer_list>
 
-#include "platform/atomic_file.h"
-
 class SettingsPage : public QDialog {
     Q_OBJECT
 
 public:
-    // `index` is the page's place in the sheet, remembered in g_lastSettingsPage.
-    SettingsPage(int templateId, int index);
+    explicit SettingsPage(int templateId);
 
-    // The page becomes current: the first time it is also initialised.
+    // The page becomes current.
     void Activate();
     // The page is left, or OK is pressed: false when a value is refused, and
     // the page must stay current.
     bool Deactivate();
-    // Whether the page has been shown, and so has options to apply.
+    // Whether the page has been shown, and so has values to bring back.
     bool Shown() const { return shown_; }
-    // OK: copies the members into the options and writes them to the profile;
-    // says why when the profile could not be written.
-    virtual FileResult Apply() = 0;
 
 protected:
-    // Fills the members from the options, and whatever the exchange leaves out.
-    virtual void InitPage() = 0;
-    // Moves the members into the controls, or with `save` back from them;
+    // Moves the values into the controls, or with `save` back from them;
     // false when a value is refused.
     virtual bool Exchange(bool save) = 0;
-
-    struct StoredOption {
-        const char* key;
-        int32_t& option;
-        int32_t value;
-    };
-    // Copies each value into its option and writes it to the profile, in
-    // order; the first write that failed is returned.
-    static FileResult StoreOptions(std::initializer_list<StoredOption> options);
 
     // A check box as 0 or 1.
     void ExchangeCheck(bool save, int id, int32_t& value) const;
@@ -56,7 +39,5 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    int index_;
     bool shown_ = false;
-    bool entered_ = false;
 };

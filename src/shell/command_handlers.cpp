@@ -12,10 +12,7 @@
 #include "controller/position_text_commands.h"
 #include "controller/turn_cycle.h"
 #include "controller/undo.h"
-#include "dialogs/about_dlg.h"
-#include "dialogs/scheme_dlg.h"
-#include "dialogs/settings_sheet.h"
-#include "dialogs/show_help.h"
+#include "dialogs/about_dialog.h"
 #include "platform/main_window.h"
 #include "platform/message_box.h"
 #include "platform/profile.h"
@@ -24,6 +21,7 @@
 #include "resources/strings.h"
 #include "settings/options.h"
 #include "shell/board_size.h"
+#include "shell/window_dialogs.h"
 
 namespace {
 // A command id without a handler of its own does nothing.
@@ -46,7 +44,6 @@ const std::map<int, void (*)()> kHandlers = {
     {ID_FILE_EXPORT, ExportGames},
     {ID_EDIT_COPY, CopyPosition},
     {ID_EDIT_PASTE, PastePosition},
-    {ID_SETTINGS, OnSettings},
     {ID_RESET_SCORES, ResetScores},
     {ID_APP_EXIT, OnExit},
     {ID_SHOW_PROGRESS, OnShowProgress},
@@ -57,23 +54,30 @@ const std::map<int, void (*)()> kHandlers = {
     {ID_SUGGEST_MOVE, OnSuggestMove},
     {ID_SWITCH_SIDES, OnSwitchSides},
     {ID_FINISH_GAME, FinishGame},
-    {ID_COLORS, OnColors},
     {ID_REDRAW, OnRedraw},
     {ID_BOARD_SIZE_100, [] { ChooseBoardSize(100); }},
     {ID_BOARD_SIZE_125, [] { ChooseBoardSize(125); }},
     {ID_BOARD_SIZE_150, [] { ChooseBoardSize(150); }},
     {ID_BOARD_SIZE_200, [] { ChooseBoardSize(200); }},
-    {ID_HELP, ShowHelp},
     {ID_APP_ABOUT, OnAbout},
     {ID_COMPUTER_TURN, OnComputerTurn},
     {ID_AUTO_FORCED, PlayForcedMoves},
 };
 
+// The commands of the window's own dialogs, which remember things between openings.
+const std::map<int, void (WindowDialogs::*)()> kDialogCommands = {
+    {ID_SETTINGS, &WindowDialogs::Settings},
+    {ID_COLORS, &WindowDialogs::Colors},
+    {ID_HELP, &WindowDialogs::Help},
+};
+
 std::map<int, CommandHandler> g_overrides;
 }  // namespace
 
-CommandHandler HandlerOf(int id) {
+CommandHandler HandlerOf(int id, WindowDialogs& dialogs) {
     if (auto it = g_overrides.find(id); it != g_overrides.end()) return it->second;
+    if (auto it = kDialogCommands.find(id); it != kDialogCommands.end())
+        return [&dialogs, command = it->second] { (dialogs.*command)(); };
     auto it = kHandlers.find(id);
     return it != kHandlers.end() ? it->second : NoHandler;
 }

@@ -6,8 +6,11 @@
 
 using CommandHandler = std::function<void()>;
 
-// The handler of a command id; a do-nothing handler for unknown ids.
-CommandHandler HandlerOf(int id);
+class WindowDialogs;
+
+// The handler of a command id; a do-nothing handler for unknown ids. The
+// commands of the window's own dialogs run on `dialogs`.
+CommandHandler HandlerOf(int id, WindowDialogs& dialogs);
 
 // Replaces one command's handler (tests record what reaches a command);
 // an empty handler restores the program's own.

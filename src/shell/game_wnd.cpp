@@ -12,10 +12,8 @@
 #include "controller/enable_rules.h"
 #include "controller/live_board.h"
 #include "controller/new_game.h"
-#include "dialogs/dice_dlg.h"
-#include "dialogs/resign_dlg.h"
-#include "dialogs/show_help.h"
-#include "dialogs/stats_dlg.h"
+#include "dialogs/manual_dice_dialog.h"
+#include "dialogs/resign_dialog.h"
 #include "dice/mevra32.h"
 #include "display/board_display.h"
 #include "display/geometry.h"
@@ -40,6 +38,7 @@
 #include "shell/menu_bar.h"
 #include "shell/message_list.h"
 #include "shell/progress_pane.h"
+#include "shell/window_dialogs.h"
 #include "shell/window_handlers.h"
 
 namespace {
@@ -106,7 +105,7 @@ GameWnd::GameWnd(int screenWidth) {
     blinkTimer_ = startTimer(BLINK_INTERVAL_MS);
     commands_ = std::make_unique<CommandQueue>([this](int id) { RunCommand(id); });
     InstallInputFilter();
-    InstallHelpKey();
+    dialogs_ = std::make_unique<WindowDialogs>(*this);
     FollowManualDiceOption();
 
     // The keyboard always stays with the board, whatever was clicked.
@@ -158,7 +157,7 @@ void GameWnd::RunCommand(int id) {
 
 void GameWnd::RunHandler(int id) {
     CommandQueue::Busy busy(*commands_);
-    HandlerOf(id)();
+    HandlerOf(id, *dialogs_)();
 }
 
 void GameWnd::PostCommand(int id) { commands_->Post(id); }
@@ -342,7 +341,7 @@ Canvas& GameWnd::GetCanvas() { return *board_->GetCanvas(); }
 
 std::optional<WinKind> GameWnd::AskResign() { return RunResignDialog(); }
 
-bool GameWnd::ShowStatistics() { return ::ShowStatistics(); }
+bool GameWnd::ShowStatistics() { return dialogs_->Statistics(); }
 
 void GameWnd::RedrawAll() {
     PaintBoard();

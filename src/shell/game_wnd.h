@@ -23,6 +23,7 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 class ProgressPane;
+class WindowDialogs;
 
 class GameWnd : public QMainWindow, public GameView {
 public:
@@ -76,6 +77,7 @@ public:
 
     std::optional<WinKind> AskResign() override;
     bool ShowStatistics() override;
+    WindowDialogs& Dialogs() { return *dialogs_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -95,6 +97,7 @@ private:
     ProgressPane* progress_;
     QLabel* mark_;
     std::unique_ptr<CommandQueue> commands_;
+    std::unique_ptr<WindowDialogs> dialogs_;
     QMetaObject::Connection focusWatch_;
     int blinkTimer_ = 0;
     bool laidOut_ = false;

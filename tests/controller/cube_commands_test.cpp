@@ -5,8 +5,7 @@
 
 #include "controller/game_fixture.h"
 #include "dialogs/dialog_builder.h"
-#include "dialogs/resign_dlg.h"
-#include "dialogs/show_help.h"
+#include "dialogs/resign_dialog.h"
 #include "display/control_layout.h"
 #include "game/game.h"
 #include "resources/command_ids.h"
@@ -216,7 +215,7 @@ TEST_F(CubeCommandsTest, ResigningMultipliesTheStakeOrIsRefused) {
         const int before = Score(SIDE_COMPUTER);
         SetModalHook([&](QDialog& dialog) {
             // The statistics window at the game's end plays on.
-            if (!qobject_cast<GvUpDlg*>(&dialog)) return int{QDialog::Accepted};
+            if (!qobject_cast<ResignDialog*>(&dialog)) return int{QDialog::Accepted};
             if (c.kind == QDialog::Rejected) return int{QDialog::Rejected};
             EXPECT_TRUE(DialogItemAs<QRadioButton>(dialog, IDC_RESIGN_NORMAL)->isChecked());
             DialogItemAs<QRadioButton>(dialog, c.kind)->setChecked(true);

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "controller/game_fixture.h"
-#include "dialogs/stats_dlg.h"
+#include "dialogs/statistics_dialog.h"
 #include "game/game.h"
 #include "platform/modal.h"
 #include "resources/command_ids.h"
@@ -121,7 +121,7 @@ TEST_F(FinishGameTest, TheSpeedComesFromTheOptionOrTheQuestionAndTheGamePlaysToI
     AutoForcedMoves = 1;
     int statistics = 0;
     SetModalHook([&statistics](QDialog& dialog) {
-        statistics += qobject_cast<StatsDlg*>(&dialog) != nullptr;
+        statistics += qobject_cast<StatisticsDialog*>(&dialog) != nullptr;
         return int{QDialog::Accepted};
     });
     for (const Case& c : cases) {

@@ -1,7 +1,7 @@
 // Many whole games in a row, played by quick Finish game: every game must end
 // in the statistics window and leave exactly the objects it started with.
 #include "controller/game_fixture.h"
-#include "dialogs/stats_dlg.h"
+#include "dialogs/statistics_dialog.h"
 #include "display/board_display.h"
 #include "display/checker_sprite.h"
 #include "game/game.h"
@@ -32,7 +32,7 @@ TEST_F(SoakTest, FiftyQuickFinishedGamesLeaveNothingBehind) {
     constexpr int kGames = 50;
     int finished = 0;
     SetModalHook([&finished](QDialog& dialog) {
-        finished += qobject_cast<StatsDlg*>(&dialog) != nullptr;
+        finished += qobject_cast<StatisticsDialog*>(&dialog) != nullptr;
         return int{QDialog::Accepted};
     });
     Start(SIDE_NONE, {});

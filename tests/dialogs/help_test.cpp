@@ -7,12 +7,12 @@
 
 #include "controller/turn_cycle.h"
 #include "controller/turn_moves.h"
-#include "dialogs/resign_dlg.h"
-#include "dialogs/scheme_dlg.h"
-#include "dialogs/settings_sheet.h"
-#include "dialogs/show_help.h"
+#include "dialogs/color_scheme_dialog.h"
+#include "dialogs/resign_dialog.h"
+#include "dialogs/settings_dialog.h"
 #include "game/game.h"
 #include "resources/command_ids.h"
+#include "shell/apply_settings.h"
 #include "shell/game_wnd_fixture.h"
 
 namespace {
@@ -21,9 +21,9 @@ TEST_F(GameWndTest, HelpOpensAtTheTopicOfTheActiveWindow) {
     using Make = std::function<std::unique_ptr<QWidget>(QWidget*)>;
     const Make none = [](QWidget*) { return nullptr; };
     const Make dialog = [](QWidget* w) { return std::make_unique<QDialog>(w); };
-    const Make colors = [](QWidget* w) { return std::make_unique<BackgClr>(w, ""); };
-    const Make settings = [](QWidget* w) { return std::make_unique<SettingsSheet>(w); };
-    const Make resign = [](QWidget* w) { return std::make_unique<GvUpDlg>(w); };
+    const Make colors = [](QWidget* w) { return std::make_unique<ColorSchemeDialog>(w, CurScheme, ""); };
+    const Make settings = [](QWidget* w) { return std::make_unique<SettingsDialog>(w, CurrentSettings(), 0); };
+    const Make resign = [](QWidget* w) { return std::make_unique<ResignDialog>(w); };
     const struct {
         const char* how;
         Make make;
@@ -94,7 +94,7 @@ TEST_F(GameWndTest, HelpOpensOverTheMainWindowWhollyOnItsScreenAndEscOrCtrlWClos
 
 TEST_F(GameWndTest, F1InAMessageBoxOpensTheTopicOfTheCommandThatRaisedIt) {
     ShowActive();
-    SettingsSheet sheet(wnd.get());
+    SettingsDialog sheet(wnd.get(), CurrentSettings(), 0);
     sheet.setWindowModality(Qt::ApplicationModal);
     const struct {
         const char* how;
@@ -121,7 +121,7 @@ TEST_F(GameWndTest, F1InAMessageBoxOpensTheTopicOfTheCommandThatRaisedIt) {
     };
     for (const auto& c : cases) {
         std::string page = "none";
-        const int boxes = WithRealBoxes(c.raise, [&page](QMessageBox& box) {
+        const int boxes = WithRealBoxes(c.raise, [this, &page](QMessageBox& box) {
             QTest::keyClick(&box, Qt::Key_F1);
             if (HelpWindow()) page = HelpWindow()->source().fileName().toStdString();
         });
@@ -133,7 +133,7 @@ TEST_F(GameWndTest, F1InAMessageBoxOpensTheTopicOfTheCommandThatRaisedIt) {
 }
 
 TEST_F(GameWndTest, EveryHelpLinkLeadsToAPageAndAnchorThatExist) {
-    ShowHelp();
+    wnd->Dialogs().Help();
     delete HelpWindow();
     const QDir pages(QStringLiteral(":/help"));
     ASSERT_GE(pages.count(), 6u);

@@ -4,19 +4,19 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 
 #include "fuzz_check.h"
 #include "game/game.h"
 #include "game/game_file.h"
-#include "rules/game_stats.h"
 #include "rules/moves.h"
 #include "settings/position_file.h"
 
 namespace {
 // The start of a human turn in a new game, as when the user opens a file.
 void StartGame() {
-    NewBoard();
-    SavePosition();
+    g_game.turnStart = WithFixedOwners(StartingBoard());
+    g_game.position.board = g_game.turnStart;
     g_game.counters = {};
     g_game.position.sideToMove = SIDE_HUMAN;
     const uint8_t dice[MAX_DICE + 1] = {6, 4, DICE_END, DICE_END, DICE_END};
@@ -31,9 +31,9 @@ void StartGame() {
 
 void CheckCheckers() {
     int total[3] = {0, 0, 0};
-    for (const CLocation* l : g_board) {
-        FUZZ_CHECK(l->count >= 0 && l->owner >= SIDE_NONE && l->owner <= SIDE_HUMAN);
-        total[l->owner] += l->count;
+    for (const Checkers& l : g_game.position.board) {
+        FUZZ_CHECK(l.count >= 0 && l.owner >= SIDE_NONE && l.owner <= SIDE_HUMAN);
+        total[l.owner] += l.count;
     }
     FUZZ_CHECK(total[SIDE_COMPUTER] == CHECKERS_PER_SIDE && total[SIDE_HUMAN] == CHECKERS_PER_SIDE);
 }
@@ -83,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     CheckCheckers();
     const PositionFileData loaded = CapturePositionFile(g_game);
     for (int side : {SIDE_HUMAN, SIDE_COMPUTER}) {
-        std::copy(loaded.dice, loaded.dice + MAX_DICE + 1, g_game.position.dice);
+        std::copy(std::begin(loaded.dice), std::end(loaded.dice), g_game.position.dice);
         g_game.position.diceLeft = loaded.fields[POS_DICE_LEFT];
         PlayDice(side);
     }

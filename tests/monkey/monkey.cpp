@@ -9,7 +9,6 @@
 #include <QThread>
 
 #include "controller/turn_moves.h"
-#include "dialogs/show_help.h"
 #include "display/geometry.h"
 #include "game/game.h"
 #include "monkey/monkey_invariants.h"
@@ -21,6 +20,7 @@
 #include "rules/position.h"
 #include "shell/die_face.h"
 #include "shell/game_wnd.h"
+#include "shell/window_dialogs.h"
 
 namespace {
 const QEvent::Type kTick = static_cast<QEvent::Type>(QEvent::registerEventType());
@@ -147,7 +147,7 @@ void Monkey::Act() {
         case 18:
             return RunCommand();
         default:
-            if (QTextBrowser* help = HelpWindow(); help && help->isVisible()) {
+            if (QTextBrowser* help = wnd_.Dialogs().HelpWindow(); help && help->isVisible()) {
                 history_.Note("close the help");
                 help->close();
                 return;

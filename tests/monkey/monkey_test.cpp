@@ -13,8 +13,6 @@
 
 #include "controller/highlight.h"
 #include "controller/new_game.h"
-#include "dialogs/settings_sheet.h"
-#include "dialogs/show_help.h"
 #include "dice/mevra32.h"
 #include "game/game.h"
 #include "monkey/monkey_answers.h"
@@ -104,8 +102,6 @@ protected:
         g_game.runScore[SIDE_HUMAN] = g_game.runScore[SIDE_COMPUTER] = 0;
         g_game.finishMode = g_game.quickFinish = 0;
         g_hoverLoc = 0;
-        g_lastSettingsPage = 0;
-        if (QWidget* help = HelpWindow()) help->close();
         MonkeyAnswers answers(chance, history, "monkey-files", KESTRO_FIXTURES "/start-6-4-cube2-human.pos");
         wnd = std::make_unique<GameWnd>(1024);
         ShowActive();

@@ -3,9 +3,9 @@
 #include <QFontMetrics>
 #include <QTextBrowser>
 
-#include "dialogs/settings_sheet.h"
-#include "dialogs/show_help.h"
+#include "dialogs/settings_dialog.h"
 #include "resources/stored_texts.h"
+#include "shell/apply_settings.h"
 #include "shell/game_wnd_fixture.h"
 
 namespace {
@@ -15,7 +15,7 @@ namespace {
 TEST_F(GameWndTest, ARealBoxIsCentredOverTheDialogInFrontOrTheMainWindowAndShowsItsCaption) {
     ShowActive();
     SetMessageBoxCaption(ProgramTitle());
-    SettingsSheet sheet(wnd.get());
+    SettingsDialog sheet(wnd.get(), CurrentSettings(), 0);
     sheet.setWindowModality(Qt::ApplicationModal);
     const struct {
         const char* how;
@@ -24,11 +24,11 @@ TEST_F(GameWndTest, ARealBoxIsCentredOverTheDialogInFrontOrTheMainWindowAndShows
     } cases[] = {
         {"the main window active", [] {}, [] {}, wnd.get()},
         {"the help active",
-         [] {
-             ShowHelp();
+         [this] {
+             wnd->Dialogs().Help();
              ASSERT_TRUE(Activate(HelpWindow()));
          },
-         [] { delete HelpWindow(); }, wnd.get()},
+         [this] { delete HelpWindow(); }, wnd.get()},
         {"the Settings sheet in front", [&sheet] { sheet.show(); }, [&sheet] { sheet.hide(); }, &sheet},
     };
     for (const auto& c : cases) {

@@ -86,7 +86,7 @@ private:
 TEST_F(BoardSizeTest, TheChoiceIsKeptForTheNextStartAndSizesTooLargeAreGreyed) {
     Zoom = 100;
     EXPECT_EQ(Offered(), (std::pair<std::vector<int>, std::vector<int>>{{100}, {100}}));
-    HandlerOf(ID_BOARD_SIZE_150)();
+    HandlerOf(ID_BOARD_SIZE_150, wnd->Dialogs())();
     EXPECT_EQ(Zoom, 150);
     EXPECT_EQ(GetProfileInt(OPTIONS_SECTION, "Zoom", 0), 150);
     EXPECT_EQ(wnd->PaneText(2), ResString(IDS_BOARD_SIZE_CHOSEN));

@@ -24,6 +24,7 @@
 #include "settings/options.h"
 #include "shell/command_handlers.h"
 #include "shell/game_wnd.h"
+#include "shell/window_dialogs.h"
 #include "shell/window_handlers.h"
 
 class GameWndTest : public ::testing::Test {
@@ -110,6 +111,9 @@ protected:
         ScriptBoxes();
         return boxes;
     }
+
+    // The open help window, or nullptr.
+    QTextBrowser* HelpWindow() const { return wnd->Dialogs().HelpWindow(); }
 
     static void Drain() {
         for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();

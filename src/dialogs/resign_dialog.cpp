@@ -1,4 +1,4 @@
-#include "dialogs/resign_dlg.h"
+#include "dialogs/resign_dialog.h"
 
 #include <QRadioButton>
 
@@ -11,19 +11,19 @@ namespace {
 constexpr int kKinds[] = {IDC_RESIGN_NORMAL, IDC_RESIGN_GAMMON, IDC_RESIGN_BACKGAMMON};
 }
 
-GvUpDlg::GvUpDlg(QWidget* owner) : QDialog(owner) {
+ResignDialog::ResignDialog(QWidget* owner) : QDialog(owner) {
     BuildDialog(*this, *FindDialogTemplate(IDD_RESIGN));
     DialogItemAs<QRadioButton>(*this, IDC_RESIGN_NORMAL)->setChecked(true);
 }
 
-void GvUpDlg::accept() {
+void ResignDialog::accept() {
     for (int id : kKinds) {
         if (DialogItemAs<QRadioButton>(*this, id)->isChecked()) return done(id);
     }
 }
 
 std::optional<WinKind> RunResignDialog() {
-    GvUpDlg dialog(MainWindow());
+    ResignDialog dialog(MainWindow());
     switch (RunModal(dialog)) {
         case IDC_RESIGN_NORMAL:
             return WinKind::Normal;

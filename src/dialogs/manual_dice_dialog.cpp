@@ -1,4 +1,4 @@
-#include "dialogs/dice_dlg.h"
+#include "dialogs/manual_dice_dialog.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -25,7 +25,7 @@ void SelectBox(QLineEdit* box) {
 }
 }  // namespace
 
-DiceDlg::DiceDlg(QWidget* owner) : QDialog(owner) {
+ManualDiceDialog::ManualDiceDialog(QWidget* owner) : QDialog(owner) {
     BuildDialog(*this, *FindDialogTemplate(IDD_MANUAL_DICE));
     m_die1 = {DialogItemAs<QLineEdit>(*this, IDC_DIE1), DialogItemAs<QLabel>(*this, IDC_DIE1_PICTURE),
               g_game.position.dice[0]};
@@ -41,11 +41,11 @@ DiceDlg::DiceDlg(QWidget* owner) : QDialog(owner) {
     SelectBox(m_die1.box);
 }
 
-void DiceDlg::ShowPicture(const Die& die) {
+void ManualDiceDialog::ShowPicture(const Die& die) {
     die.picture->setPixmap(QPixmap::fromImage(DieFaceIcon(die.value, die.picture->devicePixelRatioF())));
 }
 
-void DiceDlg::Typed(Die& die, Die& other) {
+void ManualDiceDialog::Typed(Die& die, Die& other) {
     const QString text = die.box->text();
     if (text.isEmpty()) return;
     bool isNumber = false;
@@ -62,7 +62,7 @@ void DiceDlg::Typed(Die& die, Die& other) {
     SelectBox(die.box);
 }
 
-void DiceDlg::accept() {
+void ManualDiceDialog::accept() {
     const bool read = ReadNumberBox(*m_die1.box, kLowest, kHighest, m_die1.value) &&
                       ReadNumberBox(*m_die2.box, kLowest, kHighest, m_die2.value);
     // The throw that opens a game decides who starts, so it is never a double.
@@ -73,7 +73,7 @@ void DiceDlg::accept() {
 }
 
 void RunManualDiceDialog() {
-    DiceDlg dialog(MainWindow());
+    ManualDiceDialog dialog(MainWindow());
     RunModal(dialog);
 }
 

@@ -12,13 +12,13 @@ inline constexpr int IDC_DIE2 = 1122;
 inline constexpr int IDC_DIE1_PICTURE = 1126;
 inline constexpr int IDC_DIE2_PICTURE = 1127;
 
-class DiceDlg : public QDialog {
+class ManualDiceDialog : public QDialog {
     Q_OBJECT
 
 public:
     // Offers the throw in entries 0 and 1 of g_game.position.dice, the first box focused
     // with its digit selected.
-    explicit DiceDlg(QWidget* owner);
+    explicit ManualDiceDialog(QWidget* owner);
 
     // Stores the two dice into g_game.position.dice; a box that is empty or out of range,
     // or a double at a game's opening throw, keeps the dialog open.

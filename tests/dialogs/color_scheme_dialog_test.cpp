@@ -25,7 +25,7 @@ QColor Swatch(QDialog& d, int id, QPalette::ColorRole role) { return DialogItem(
 
 // The main window in a folder of its own, where the program keeps its files;
 // the test picks the colours.
-class BackgClrTest : public GameWndTest {
+class ColorSchemeDialogTest : public GameWndTest {
 protected:
     void SetUp() override {
         oldDir_ = std::filesystem::current_path();
@@ -58,7 +58,7 @@ protected:
     Profile oldProfile_{""};
 };
 
-TEST_F(BackgClrTest, SchemeCWithOkPaintsSavesAllSchemesAndRemembersIt) {
+TEST_F(ColorSchemeDialogTest, SchemeCWithOkPaintsSavesAllSchemesAndRemembersIt) {
     RunColors([](QDialog& d) {
         Choose(d, 2);
         Press(d, IDOK);
@@ -70,7 +70,7 @@ TEST_F(BackgClrTest, SchemeCWithOkPaintsSavesAllSchemesAndRemembersIt) {
     EXPECT_EQ(SavedScheme(), 2);
 }
 
-TEST_F(BackgClrTest, DefaultIsEnabledExactlyWhileTheSchemeDiffersFromItsBuiltInColours) {
+TEST_F(ColorSchemeDialogTest, DefaultIsEnabledExactlyWhileTheSchemeDiffersFromItsBuiltInColours) {
     const struct {
         const char* step;
         std::function<void(QDialog&)> act;
@@ -96,7 +96,7 @@ TEST_F(BackgClrTest, DefaultIsEnabledExactlyWhileTheSchemeDiffersFromItsBuiltInC
     });
 }
 
-TEST_F(BackgClrTest, OkAppliesTheChosenSchemeAndSavesEditsOfAnother) {
+TEST_F(ColorSchemeDialogTest, OkAppliesTheChosenSchemeAndSavesEditsOfAnother) {
     RunColors([](QDialog& d) {
         Choose(d, 1);
         Press(d, 1020);
@@ -111,7 +111,7 @@ TEST_F(BackgClrTest, OkAppliesTheChosenSchemeAndSavesEditsOfAnother) {
     EXPECT_EQ(ReadSchemeFile(), expected);
 }
 
-TEST_F(BackgClrTest, CancelKeepsTheColoursButReopensOnTheChosenScheme) {
+TEST_F(ColorSchemeDialogTest, CancelKeepsTheColoursButReopensOnTheChosenScheme) {
     RunColors([](QDialog& d) {
         Choose(d, 2);
         Press(d, 1017);
@@ -126,7 +126,7 @@ TEST_F(BackgClrTest, CancelKeepsTheColoursButReopensOnTheChosenScheme) {
     });
 }
 
-TEST_F(BackgClrTest, OkWithAFileThatCannotBeWrittenAppliesAndSaysSoOnce) {
+TEST_F(ColorSchemeDialogTest, OkWithAFileThatCannotBeWrittenAppliesAndSaysSoOnce) {
     // A folder with the file's name cannot be replaced by a file.
     for (const char* blocked : {SCHEME_FILE_NAME, INI_FILE_NAME}) {
         SCOPED_TRACE(blocked);

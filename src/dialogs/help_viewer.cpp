@@ -1,15 +1,13 @@
-#include "dialogs/show_help.h"
+#include "dialogs/help_viewer.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
-#include <QPointer>
 #include <QScreen>
 #include <QShortcut>
 #include <QTextBrowser>
 #include <algorithm>
 
-#include "platform/main_window.h"
 #include "platform/message_box.h"
 #include "resources/help_topics.h"
 #include "resources/stored_texts.h"
@@ -23,15 +21,13 @@ struct Topic {
     const char* keyword;
 };
 constexpr Topic kTopics[] = {
-    {"SettingsSheet", HELP_SETTINGS},
-    {"BackgClr", HELP_COLORS},
-    {"GvUpDlg", HELP_DOUBLING},
+    {"SettingsDialog", HELP_SETTINGS},
+    {"ColorSchemeDialog", HELP_COLORS},
+    {"ResignDialog", HELP_DOUBLING},
 };
 
 constexpr int HELP_WIDTH = 560;
 constexpr int HELP_HEIGHT = 480;
-
-QPointer<QTextBrowser> g_help;
 
 QUrl PageOf(const std::string& keyword) {
     const QString page = keyword.empty() ? QStringLiteral("index") : QString::fromStdString(keyword);
@@ -41,14 +37,12 @@ QUrl PageOf(const std::string& keyword) {
 // Over the main window and wholly on its screen, however small the screen:
 // the window manager would put it wherever it finds room, even half off-screen.
 // Its frame is taken to be as wide as the main window's.
-void PlaceOverMainWindow(QWidget& help) {
-    const QWidget* wnd = MainWindow();
-    if (!wnd) return;
-    const QRect main = wnd->frameGeometry();
-    const QRect inner = wnd->geometry();
+void PlaceOver(const QWidget& wnd, QWidget& help) {
+    const QRect main = wnd.frameGeometry();
+    const QRect inner = wnd.geometry();
     const QMargins frame(inner.left() - main.left(), inner.top() - main.top(), main.right() - inner.right(),
                          main.bottom() - inner.bottom());
-    const QRect screen = wnd->screen()->availableGeometry();
+    const QRect screen = wnd.screen()->availableGeometry();
     QRect placed(QPoint(), QSize(HELP_WIDTH, HELP_HEIGHT).grownBy(frame).boundedTo(screen.size()));
     placed.moveCenter(main.center());
     placed.moveLeft(std::clamp(placed.left(), screen.left(), screen.right() + 1 - placed.width()));
@@ -56,37 +50,6 @@ void PlaceOverMainWindow(QWidget& help) {
     help.resize(placed.size().shrunkBy(frame));
     help.move(placed.topLeft());
 }
-
-// One help window at a time; it belongs to the window it was asked from.
-QTextBrowser* HelpWindowOwnedBy(QWidget* owner) {
-    if (g_help && g_help->parentWidget() != owner) delete g_help;
-    if (!g_help) {
-        LoadHelpPages();
-        auto* help = new QTextBrowser(owner);
-        help->setWindowFlag(Qt::Window);
-        help->setAttribute(Qt::WA_DeleteOnClose);
-        help->setWindowTitle(QString::fromStdString(ProgramTitle() + " Help"));
-        PlaceOverMainWindow(*help);
-        // Without a window manager there is no close box.
-        for (const QKeySequence& key : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
-            new QShortcut(key, help, help, &QWidget::close);
-        g_help = help;
-    }
-    return g_help;
-}
-
-class HelpKey : public QObject {
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::KeyPress) return false;
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const auto modifiers = key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
-        auto* widget = qobject_cast<QWidget*>(watched);
-        if (key->key() != Qt::Key_F1 || modifiers || !widget || !qobject_cast<QDialog*>(widget->window())) return false;
-        ShowHelp();
-        return true;
-    }
-};
 }  // namespace
 
 std::string HelpTopicFor(const QWidget* active) {
@@ -99,24 +62,48 @@ std::string HelpTopicFor(const QWidget* active) {
     return {};
 }
 
-void ShowHelp() {
+HelpViewer::HelpViewer(QWidget& mainWindow) : mainWindow_(mainWindow) { qApp->installEventFilter(this); }
+
+HelpViewer::~HelpViewer() { qApp->removeEventFilter(this); }
+
+QTextBrowser* HelpViewer::Window() const { return help_; }
+
+void HelpViewer::Show() {
     QWidget* active = QApplication::activeWindow();
     const std::string keyword = HelpTopicFor(active);
     // Over any dialog the help belongs to the dialog: a modal dialog blocks
     // every other window, and so would block a help owned by the main window.
     const bool overDialog = !keyword.empty() || qobject_cast<QDialog*>(active);
-    QTextBrowser* help = HelpWindowOwnedBy(overDialog ? active : MainWindow());
+    QTextBrowser* help = WindowOwnedBy(overDialog ? active : &mainWindow_);
     help->setSource(PageOf(keyword));
     help->show();
     help->activateWindow();
 }
 
-void InstallHelpKey() {
-    static HelpKey* filter = nullptr;
-    if (filter) return;
-    filter = new HelpKey;
-    filter->setParent(qApp);
-    qApp->installEventFilter(filter);
+// One help window at a time; it belongs to the window it was asked from.
+QTextBrowser* HelpViewer::WindowOwnedBy(QWidget* owner) {
+    if (help_ && help_->parentWidget() != owner) delete help_;
+    if (!help_) {
+        LoadHelpPages();
+        auto* help = new QTextBrowser(owner);
+        help->setWindowFlag(Qt::Window);
+        help->setAttribute(Qt::WA_DeleteOnClose);
+        help->setWindowTitle(QString::fromStdString(ProgramTitle() + " Help"));
+        PlaceOver(mainWindow_, *help);
+        // Without a window manager there is no close box.
+        for (const QKeySequence& key : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+            new QShortcut(key, help, help, &QWidget::close);
+        help_ = help;
+    }
+    return help_;
 }
 
-QTextBrowser* HelpWindow() { return g_help; }
+bool HelpViewer::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const auto modifiers = key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (key->key() != Qt::Key_F1 || modifiers || !widget || !qobject_cast<QDialog*>(widget->window())) return false;
+    Show();
+    return true;
+}

@@ -1,4 +1,4 @@
-#include "dialogs/stats_dlg.h"
+#include "dialogs/statistics_dialog.h"
 
 #include <QLabel>
 #include <QMainWindow>
@@ -11,8 +11,6 @@
 #include "game/game.h"
 #include "platform/canvas.h"
 #include "platform/device_pixels.h"
-#include "platform/main_window.h"
-#include "platform/modal.h"
 #include "resources/dialog_templates.h"
 #include "resources/strings.h"
 #include "rules/location.h"
@@ -20,8 +18,6 @@
 #include "settings/options.h"
 #include "stats/stats_record.h"
 #include "stats/win_graph.h"
-
-int g_statsExpanded = 1;
 
 namespace {
 constexpr int IDC_MORE = 3;
@@ -68,19 +64,17 @@ void DrawHalfLine(QPainter& painter, const QRect& line) {
 }
 }  // namespace
 
-StatsDlg::StatsDlg(QWidget* owner) : QDialog(owner) {
+StatisticsDialog::StatisticsDialog(QWidget* owner, bool expanded) : QDialog(owner) {
     BuildDialog(*this, *FindDialogTemplate(IDD_STATISTICS));
     fullSize_ = size();
     PlaceOnOwner(*this, owner);
     DialogItemAs<QLabel>(*this, IDC_GAMES_END)->setText(QStringLiteral("50"));
-    connect(DialogItemAs<QPushButton>(*this, IDC_MORE), &QPushButton::clicked, this, &StatsDlg::ToggleMore);
-    ToggleMore();
+    connect(DialogItemAs<QPushButton>(*this, IDC_MORE), &QPushButton::clicked, this, [this] { ShowGraph(!expanded_); });
+    ShowGraph(expanded);
     ShowNumbers();
 }
 
-StatsDlg::~StatsDlg() { g_statsExpanded = !g_statsExpanded; }
-
-void StatsDlg::ShowNumbers() {
+void StatisticsDialog::ShowNumbers() {
     const NumberRow rows[] = {
         {202, 207, g_game.counters.diceTotal},
         {203, 208, g_game.counters.doublesThrown},
@@ -97,10 +91,10 @@ void StatsDlg::ShowNumbers() {
     DialogItemAs<QLabel>(*this, 220)->setText(ThinkingTime(g_game.counters.thinkTime[SIDE_COMPUTER]));
 }
 
-void StatsDlg::ToggleMore() {
-    g_statsExpanded = !g_statsExpanded;
+void StatisticsDialog::ShowGraph(bool shown) {
+    expanded_ = shown;
     auto* more = DialogItemAs<QPushButton>(*this, IDC_MORE);
-    if (g_statsExpanded) {
+    if (expanded_) {
         more->setText(QStringLiteral("<< &More"));
         setFixedSize(fullSize_);
     } else {
@@ -110,14 +104,14 @@ void StatsDlg::ToggleMore() {
     }
 }
 
-void StatsDlg::paintEvent(QPaintEvent*) {
+void StatisticsDialog::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), ToQColor(g_colors[SLOT_BACKGROUND]));
     DrawEtchedLines(painter, *this);
-    if (g_statsExpanded) DrawWinGraph(painter);
+    if (expanded_) DrawWinGraph(painter);
 }
 
-void StatsDlg::DrawWinGraph(QPainter& painter) const {
+void StatisticsDialog::DrawWinGraph(QPainter& painter) const {
     const QRect pct = DialogItem(*this, IDC_PCT_AXIS)->geometry();
     const QRect games = DialogItem(*this, IDC_GAME_AXIS)->geometry();
     const int right = games.x() + games.width();
@@ -128,9 +122,4 @@ void StatsDlg::DrawWinGraph(QPainter& painter) const {
     const std::vector<GraphPoint> points = WinGraphPoints(g_statsRecord, frame);
     for (std::size_t i = 1; i < points.size(); ++i)
         painter.drawLine(points[i - 1].x, points[i - 1].y, points[i].x, points[i].y);
-}
-
-bool ShowStatistics() {
-    StatsDlg dialog(MainWindow());
-    return RunModal(dialog) == QDialog::Accepted;
 }

@@ -1,4 +1,4 @@
-#include "dialogs/settings_sheet.h"
+#include "dialogs/settings_dialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,9 +10,9 @@
 
 #include "controller/file_failure.h"
 #include "controller/game_fixture.h"
+#include "dialogs/color_scheme_dialog.h"
 #include "dialogs/dialog_builder.h"
-#include "dialogs/dice_dlg.h"
-#include "dialogs/scheme_dlg.h"
+#include "dialogs/manual_dice_dialog.h"
 #include "dialogs/settings_page.h"
 #include "game/game_file.h"
 #include "platform/canvas.h"
@@ -21,6 +21,7 @@
 #include "resources/command_ids.h"
 #include "resources/strings.h"
 #include "settings/position_file.h"
+#include "shell/apply_settings.h"
 #include "temp_dir.h"
 
 namespace {
@@ -28,24 +29,23 @@ constexpr int GAME = 0;
 constexpr int VISUAL = 1;
 constexpr int IDC_MANUAL_DICE = 1128;
 
-using User = std::function<void(SettingsSheet&)>;
-void Press(SettingsSheet& sheet, const char* text) {
+using User = std::function<void(SettingsDialog&)>;
+void Press(SettingsDialog& sheet, const char* text) {
     for (auto* button : sheet.findChildren<QPushButton*>())
         if (button->text() == text) button->click();
 }
 User Check(int page, int id, bool on) {
-    return [=](SettingsSheet& s) { DialogItemAs<QCheckBox>(*s.Page(page), id)->setChecked(on); };
+    return [=](SettingsDialog& s) { DialogItemAs<QCheckBox>(*s.Page(page), id)->setChecked(on); };
 }
-QLineEdit* Edit(SettingsSheet& sheet, int page, int id) { return DialogItemAs<QLineEdit>(*sheet.Page(page), id); }
+QLineEdit* Edit(SettingsDialog& sheet, int page, int id) { return DialogItemAs<QLineEdit>(*sheet.Page(page), id); }
 
 // The real window with the profile in a folder of the test's own; every
 // option the sheet may change is put back afterwards.
-class SettingsSheetTest : public GameTest {
+class SettingsDialogTest : public GameTest {
 protected:
     void SetUp() override {
         oldProfile_ = std::exchange(g_profile, Profile(dir_.File(INI_FILE_NAME)));
         GameTest::SetUp();
-        g_lastSettingsPage = GAME;
     }
     void TearDown() override {
         SetModalHook({});
@@ -53,14 +53,21 @@ protected:
         g_profile = oldProfile_;
     }
 
-    // The Settings command opened on `page`, with `user` acting in the sheet.
-    void RunSettings(int page, const User& user) {
-        g_lastSettingsPage = page;
+    // The Settings command, with `user` acting in the sheet.
+    void OpenSettings(const User& user) {
         SetModalHook([&](QDialog& dialog) {
-            user(static_cast<SettingsSheet&>(dialog));
+            user(static_cast<SettingsDialog&>(dialog));
             return dialog.result();
         });
         wnd->RunCommand(ID_SETTINGS);
+    }
+    // The same opened on `page`: the sheet opens on the page it was left on.
+    void RunSettings(int page, const User& user) {
+        OpenSettings([page](SettingsDialog& s) {
+            s.SetActivePage(page);
+            Press(s, "Cancel");
+        });
+        OpenSettings(user);
     }
 
     // The profile's keys in file order.
@@ -77,10 +84,10 @@ protected:
     Profile oldProfile_{""};
 };
 
-TEST_F(SettingsSheetTest, OpensOnThePageShownLastAndShowsTheScoresReadOnly) {
+TEST_F(SettingsDialogTest, OpensOnThePageShownLastAndShowsTheScoresReadOnly) {
     g_totalScore[SIDE_HUMAN] = 12;
     g_totalScore[SIDE_COMPUTER] = 7;
-    RunSettings(GAME, [](SettingsSheet& s) {
+    RunSettings(GAME, [](SettingsDialog& s) {
         EXPECT_EQ(Edit(s, GAME, 1113)->text(), "12");
         EXPECT_EQ(Edit(s, GAME, 1114)->text(), "7");
         EXPECT_TRUE(Edit(s, GAME, 1113)->isReadOnly() && Edit(s, GAME, 1114)->isReadOnly());
@@ -90,18 +97,20 @@ TEST_F(SettingsSheetTest, OpensOnThePageShownLastAndShowsTheScoresReadOnly) {
         const char* button;
         int opensOnNext;
     } steps[] = {{VISUAL, "Cancel", VISUAL}, {GAME, "Cancel", GAME}, {VISUAL, "OK", VISUAL}};
+    int opensOn = GAME;
     for (const auto& s : steps) {
-        RunSettings(g_lastSettingsPage, [&](SettingsSheet& sheet) {
+        OpenSettings([&](SettingsDialog& sheet) {
+            EXPECT_EQ(sheet.ActiveIndex(), opensOn);
             EXPECT_FALSE(sheet.Page(s.goTo)->Shown());
             sheet.SetActivePage(s.goTo);
             Press(sheet, s.button);
         });
-        SettingsSheet next(wnd.get());
-        EXPECT_EQ(next.ActiveIndex(), s.opensOnNext);
+        opensOn = s.opensOnNext;
     }
+    OpenSettings([&](SettingsDialog& sheet) { EXPECT_EQ(sheet.ActiveIndex(), opensOn); });
 }
 
-TEST_F(SettingsSheetTest, OkWritesTheKeysOfThePagesShownInOrder) {
+TEST_F(SettingsDialogTest, OkWritesTheKeysOfThePagesShownInOrder) {
     const std::vector<std::string> game = {"FirstMoveBy", "UseCube",    "AutoChangeTurn", "AutoForcedMoves",
                                            "IntelMoves",  "ManualDice", "LevelOfPlay"};
     const std::vector<std::string> visual = {"ShowProgress", "HitShake",   "DiceAsIcons",
@@ -118,16 +127,16 @@ TEST_F(SettingsSheetTest, OkWritesTheKeysOfThePagesShownInOrder) {
         const char* button;
         std::vector<std::string> keys;
     } cases[] = {
-        {"Game only", GAME, [](SettingsSheet&) {}, "OK", game},
-        {"Game, then Visual", GAME, [](SettingsSheet& s) { s.SetActivePage(VISUAL); }, "OK", both},
-        {"Visual only", VISUAL, [](SettingsSheet&) {}, "OK", visual},
+        {"Game only", GAME, [](SettingsDialog&) {}, "OK", game},
+        {"Game, then Visual", GAME, [](SettingsDialog& s) { s.SetActivePage(VISUAL); }, "OK", both},
+        {"Visual only", VISUAL, [](SettingsDialog&) {}, "OK", visual},
         {"clockwise turned", VISUAL, Check(VISUAL, 1070, true), "OK", turned},
         {"pip count shown", VISUAL, Check(VISUAL, 1071, true), "OK", pips},
         {"Cancel", GAME, Check(GAME, 1049, true), "Cancel", {}},
     };
     for (const auto& c : cases) {
         std::filesystem::remove(g_profile.Path());
-        RunSettings(c.page, [&](SettingsSheet& s) {
+        RunSettings(c.page, [&](SettingsDialog& s) {
             c.act(s);
             Press(s, c.button);
         });
@@ -136,9 +145,9 @@ TEST_F(SettingsSheetTest, OkWritesTheKeysOfThePagesShownInOrder) {
     EXPECT_EQ(UseCube, 0);
 }
 
-TEST_F(SettingsSheetTest, TheSkillListOffersTheExpertAndKeepsIt) {
+TEST_F(SettingsDialogTest, TheSkillListOffersTheExpertAndKeepsIt) {
     constexpr int IDC_SKILL = 1056;
-    RunSettings(GAME, [](SettingsSheet& s) {
+    RunSettings(GAME, [](SettingsDialog& s) {
         auto* skill = DialogItemAs<QComboBox>(*s.Page(GAME), IDC_SKILL);
         ASSERT_EQ(skill->count(), 4);
         EXPECT_EQ(skill->itemText(3), "Expert");
@@ -147,17 +156,17 @@ TEST_F(SettingsSheetTest, TheSkillListOffersTheExpertAndKeepsIt) {
     });
     EXPECT_EQ(LevelOfPlay, 3);
     EXPECT_EQ(GetProfileInt(OPTIONS_SECTION, "LevelOfPlay", -1), 3);
-    RunSettings(GAME, [](SettingsSheet& s) {
+    RunSettings(GAME, [](SettingsDialog& s) {
         EXPECT_EQ(DialogItemAs<QComboBox>(*s.Page(GAME), IDC_SKILL)->currentIndex(), 3);
         Press(s, "Cancel");
     });
 }
 
-TEST_F(SettingsSheetTest, SpeedOutsideOneToHundredIsRefusedAndTheSheetStaysOpen) {
+TEST_F(SettingsDialogTest, SpeedOutsideOneToHundredIsRefusedAndTheSheetStaysOpen) {
     ASSERT_TRUE(WriteFileAtomically(g_profile.Path(), "[options]\nspeed=0\n", 18));
     LoadSettings();
     // Never shown, the Visual page checks nothing.
-    RunSettings(GAME, [](SettingsSheet& s) { Press(s, "OK"); });
+    RunSettings(GAME, [](SettingsDialog& s) { Press(s, "OK"); });
     EXPECT_EQ(g_moveDelay, 100);
 
     const struct {
@@ -165,7 +174,7 @@ TEST_F(SettingsSheetTest, SpeedOutsideOneToHundredIsRefusedAndTheSheetStaysOpen)
         const char* shown;
         bool refused;
     } steps[] = {{nullptr, "0", true}, {"", "", true}, {"101", "101", true}, {"-5x", "5", false}};
-    RunSettings(VISUAL, [&](SettingsSheet& sheet) {
+    RunSettings(VISUAL, [&](SettingsDialog& sheet) {
         QLineEdit* speed = Edit(sheet, VISUAL, 203);
         for (const auto& s : steps) {
             if (s.typed) {
@@ -186,7 +195,7 @@ TEST_F(SettingsSheetTest, SpeedOutsideOneToHundredIsRefusedAndTheSheetStaysOpen)
     EXPECT_EQ(GetProfileInt(OPTIONS_SECTION, "speed", -1), 5);
 }
 
-TEST_F(SettingsSheetTest, ClockwiseMidTurnKeepsTheCheckersAndTheTurnStart) {
+TEST_F(SettingsDialogTest, ClockwiseMidTurnKeepsTheCheckersAndTheTurnStart) {
     ShowActive();
     Setup({{1, 2}, {12, 13}, {4, -1}, {24, -14}}, {3, 5});
     std::vector<int> start, moved, turned, undone;
@@ -200,7 +209,7 @@ TEST_F(SettingsSheetTest, ClockwiseMidTurnKeepsTheCheckersAndTheTurnStart) {
     const Bytes saved = EncodePositionFile(CapturePositionFile(g_game));
     const QImage before = wnd->GetCanvas().Image().copy();
 
-    RunSettings(VISUAL, [](SettingsSheet& s) {
+    RunSettings(VISUAL, [](SettingsDialog& s) {
         Check(VISUAL, 1070, true)(s);
         Press(s, "OK");
     });
@@ -215,12 +224,12 @@ TEST_F(SettingsSheetTest, ClockwiseMidTurnKeepsTheCheckersAndTheTurnStart) {
     EXPECT_EQ(undone, start);
 }
 
-TEST_F(SettingsSheetTest, TheManualDiceDialogFollowsTheOptionFromTheStartAndMidGame) {
+TEST_F(SettingsDialogTest, TheManualDiceDialogFollowsTheOptionFromTheStartAndMidGame) {
     int dialogs = 0;
     const auto countDialogs = [&dialogs] {
         dialogs = 0;
         SetModalHook([&dialogs](QDialog& dialog) {
-            dialogs += qobject_cast<DiceDlg*>(&dialog) != nullptr;
+            dialogs += qobject_cast<ManualDiceDialog*>(&dialog) != nullptr;
             return int{QDialog::Accepted};
         });
     };
@@ -233,7 +242,7 @@ TEST_F(SettingsSheetTest, TheManualDiceDialogFollowsTheOptionFromTheStartAndMidG
         FlushInput();
         EXPECT_EQ(dialogs > 0, on) << on;
         // Turned the other way in the sheet, in the middle of the game.
-        RunSettings(GAME, [&](SettingsSheet& s) {
+        RunSettings(GAME, [&](SettingsDialog& s) {
             Check(GAME, IDC_MANUAL_DICE, !on)(s);
             Press(s, "OK");
         });
@@ -243,7 +252,7 @@ TEST_F(SettingsSheetTest, TheManualDiceDialogFollowsTheOptionFromTheStartAndMidG
     }
 }
 
-TEST_F(SettingsSheetTest, OkShowsTheDiceTheCubeAndTheProgressBarAtOnce) {
+TEST_F(SettingsDialogTest, OkShowsTheDiceTheCubeAndTheProgressBarAtOnce) {
     ShowActive();
     Setup({{1, 2}, {12, 13}, {24, -15}}, {3, 5});
     const struct {
@@ -264,7 +273,7 @@ TEST_F(SettingsSheetTest, OkShowsTheDiceTheCubeAndTheProgressBarAtOnce) {
     };
     ShowProgress = 1;
     for (const auto& c : cases) {
-        RunSettings(c.page, [&](SettingsSheet& s) {
+        RunSettings(c.page, [&](SettingsDialog& s) {
             Check(c.page, c.id, c.on)(s);
             Press(s, "OK");
         });
@@ -275,12 +284,12 @@ TEST_F(SettingsSheetTest, OkShowsTheDiceTheCubeAndTheProgressBarAtOnce) {
 }
 }  // namespace
 
-TEST_F(SettingsSheetTest, GroupBoxMnemonicsMoveTheFocusToTheFirstControlAfterThem) {
+TEST_F(SettingsDialogTest, GroupBoxMnemonicsMoveTheFocusToTheFirstControlAfterThem) {
     FirstMoveBy = 2;
     AutoFinish = 1;
     HighLight = 2;
-    SettingsSheet sheet(wnd.get());
-    BackgClr colours(wnd.get(), "");
+    SettingsDialog sheet(wnd.get(), CurrentSettings(), GAME);
+    ColorSchemeDialog colours(wnd.get(), CurScheme, "");
     // Into a radio group the focus goes to the checked button, as with Tab.
     const struct {
         const char* group;
@@ -312,10 +321,10 @@ TEST_F(SettingsSheetTest, GroupBoxMnemonicsMoveTheFocusToTheFirstControlAfterThe
     }
 }
 
-TEST_F(SettingsSheetTest, OkWithAProfileThatCannotBeWrittenAppliesAndSaysSoOnce) {
+TEST_F(SettingsDialogTest, OkWithAProfileThatCannotBeWrittenAppliesAndSaysSoOnce) {
     std::filesystem::remove(g_profile.Path());
     std::filesystem::create_directory(g_profile.Path());
-    RunSettings(GAME, [](SettingsSheet& s) {
+    RunSettings(GAME, [](SettingsDialog& s) {
         Check(GAME, 1049, true)(s);
         s.SetActivePage(VISUAL);
         Check(VISUAL, 1070, true)(s);

@@ -1,11 +1,11 @@
-#include "dialogs/dice_dlg.h"
+#include "dialogs/manual_dice_dialog.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 
 #include "dialogs/dialog_builder.h"
-#include "dialogs/resign_dlg.h"
+#include "dialogs/resign_dialog.h"
 #include "game/game.h"
 #include "game/turn_dice.h"
 #include "resources/icons.h"
@@ -13,7 +13,7 @@
 #include "shell/game_wnd_fixture.h"
 
 namespace {
-class DiceDlgTest : public GameWndTest {
+class ManualDiceDialogTest : public GameWndTest {
 protected:
     void SetUp() override {
         GameWndTest::SetUp();
@@ -30,9 +30,9 @@ protected:
         g_game.position.dice[0] = static_cast<uint8_t>(first);
         g_game.position.dice[1] = static_cast<uint8_t>(second);
     }
-    static QLineEdit* Box(const DiceDlg& d, int id) { return DialogItemAs<QLineEdit>(d, id); }
+    static QLineEdit* Box(const ManualDiceDialog& d, int id) { return DialogItemAs<QLineEdit>(d, id); }
     // The die face a picture shows, or 0.
-    static int Pips(const DiceDlg& d, int id) {
+    static int Pips(const ManualDiceDialog& d, int id) {
         const QImage shown = DialogItemAs<QLabel>(d, id)->pixmap().toImage();
         for (int pips = 1; pips <= 6; ++pips)
             if (shown == DieFaceIcon(pips).convertToFormat(shown.format())) return pips;
@@ -48,9 +48,9 @@ private:
     int savedOpening_ = 0;
 };
 
-TEST_F(DiceDlgTest, ResignOpensOnNormalAndAnswersWithTheCheckedKind) {
+TEST_F(ManualDiceDialogTest, ResignOpensOnNormalAndAnswersWithTheCheckedKind) {
     for (int kind : {IDC_RESIGN_NORMAL, IDC_RESIGN_GAMMON, IDC_RESIGN_BACKGAMMON}) {
-        GvUpDlg dialog(wnd.get());
+        ResignDialog dialog(wnd.get());
         EXPECT_TRUE(DialogItemAs<QRadioButton>(dialog, IDC_RESIGN_NORMAL)->isChecked());
         if (kind != IDC_RESIGN_NORMAL) DialogItemAs<QRadioButton>(dialog, kind)->click();
         dialog.accept();
@@ -58,8 +58,8 @@ TEST_F(DiceDlgTest, ResignOpensOnNormalAndAnswersWithTheCheckedKind) {
     }
 }
 
-TEST_F(DiceDlgTest, OpensOnTheOfferedThrowWithTheFirstBoxSelected) {
-    DiceDlg dialog(wnd.get());
+TEST_F(ManualDiceDialogTest, OpensOnTheOfferedThrowWithTheFirstBoxSelected) {
+    ManualDiceDialog dialog(wnd.get());
     EXPECT_EQ(Box(dialog, IDC_DIE1)->text(), "3");
     EXPECT_EQ(Box(dialog, IDC_DIE2)->text(), "5");
     EXPECT_EQ(Pips(dialog, IDC_DIE1_PICTURE), 3);
@@ -68,7 +68,7 @@ TEST_F(DiceDlgTest, OpensOnTheOfferedThrowWithTheFirstBoxSelected) {
     EXPECT_TRUE(Selected(Box(dialog, IDC_DIE1)));
 }
 
-TEST_F(DiceDlgTest, TypingADieMovesOnAndAnythingElseIsUndone) {
+TEST_F(ManualDiceDialogTest, TypingADieMovesOnAndAnythingElseIsUndone) {
     const struct {
         const char* keys;
         const char* first;
@@ -82,7 +82,7 @@ TEST_F(DiceDlgTest, TypingADieMovesOnAndAnythingElseIsUndone) {
     };
     for (const auto& c : cases) {
         beeps = 0;
-        DiceDlg dialog(wnd.get());
+        ManualDiceDialog dialog(wnd.get());
         Type(dialog, c.keys);
         EXPECT_EQ(Box(dialog, IDC_DIE1)->text(), c.first) << c.keys;
         EXPECT_EQ(Box(dialog, IDC_DIE2)->text(), c.second) << c.keys;
@@ -94,7 +94,7 @@ TEST_F(DiceDlgTest, TypingADieMovesOnAndAnythingElseIsUndone) {
     }
 }
 
-TEST_F(DiceDlgTest, OkStoresTheDiceButNeverADoubleToOpenAGame) {
+TEST_F(ManualDiceDialogTest, OkStoresTheDiceButNeverADoubleToOpenAGame) {
     const struct {
         const char* name;
         int opening;
@@ -113,7 +113,7 @@ TEST_F(DiceDlgTest, OkStoresTheDiceButNeverADoubleToOpenAGame) {
         beeps = 0;
         questions.clear();
         g_game.openingThrow = c.opening;
-        DiceDlg dialog(wnd.get());
+        ManualDiceDialog dialog(wnd.get());
         if (*c.keys)
             Type(dialog, c.keys);
         else
@@ -127,7 +127,7 @@ TEST_F(DiceDlgTest, OkStoresTheDiceButNeverADoubleToOpenAGame) {
     }
 }
 
-TEST_F(DiceDlgTest, ADoubleTypedLaterInTheGameGivesFourDice) {
+TEST_F(ManualDiceDialogTest, ADoubleTypedLaterInTheGameGivesFourDice) {
     const int32_t saved = ManualDice;
     ManualDice = 1;
     SetManualDiceHook(RunManualDiceDialog);

@@ -1,27 +1,32 @@
 // The colour scheme dialog: pick one of the four schemes and edit its
 // colours. It works on its own copy of the schemes, read from the scheme file
-// each time it opens; only OK makes them live and writes them back.
+// each time it opens, and brings back the schemes and the one selected;
+// making them live and writing them back is the caller's.
 #pragma once
 
 #include <QDialog>
 #include <string>
 
-#include "platform/atomic_file.h"
 #include "settings/color_scheme.h"
 
 class QComboBox;
 class QLabel;
 
-class BackgClr : public QDialog {
+class ColorSchemeDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit BackgClr(QWidget* owner, std::string schemePath = SCHEME_FILE_NAME);
+    // Opens on scheme `scheme`, or on the first when there is no such scheme.
+    ColorSchemeDialog(QWidget* owner, int scheme, const std::string& schemePath = SCHEME_FILE_NAME);
 
-    // Makes the selected scheme live and writes all four schemes to the file.
-    void accept() override;
-    // After OK: whether the scheme file was written, and if not why.
-    FileResult Saved() const { return saved_; }
+    // The scheme selected in the list, whether the dialog ended with OK or Cancel.
+    int Scheme() const { return scheme_; }
+    // All four schemes with the player's edits.
+    const SchemeSet& Schemes() const { return schemes_; }
+
+signals:
+    // The Help button.
+    void HelpRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -34,12 +39,7 @@ private:
     void Refresh();
 
     SchemeSet schemes_;
-    std::string schemePath_;
-    FileResult saved_;
+    int scheme_;
     QComboBox* list_;
     std::array<QLabel*, NUM_COLOR_SLOTS> swatches_{};
 };
-
-// The Colors command: runs the dialog and, after OK, repaints every window in
-// the new colours and remembers the scheme in the profile.
-void OnColors();

@@ -1,4 +1,4 @@
-#include "dialogs/stats_dlg.h"
+#include "dialogs/statistics_dialog.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -12,7 +12,7 @@
 #include "shell/game_wnd_fixture.h"
 
 namespace {
-class StatsDlgTest : public GameWndTest {
+class StatisticsDialogTest : public GameWndTest {
 protected:
     // Ends a game won by the human with `user` acting in the statistics window.
     void EndWith(const std::function<void(QDialog&)>& user) {
@@ -35,8 +35,7 @@ protected:
 void Press(QDialog& dialog, int id) { DialogItemAs<QPushButton>(dialog, id)->click(); }
 }  // namespace
 
-TEST_F(StatsDlgTest, TheGraphPartStaysAsTheUserLeftItForTheNextGame) {
-    g_statsExpanded = 1;
+TEST_F(StatisticsDialogTest, TheGraphPartStaysAsTheUserLeftItForTheNextGame) {
     RecordCommands({ID_APP_EXIT});
     EndWith([](QDialog& d) { Press(d, IDOK); });
     EndWith([](QDialog& d) {
@@ -53,7 +52,7 @@ TEST_F(StatsDlgTest, TheGraphPartStaysAsTheUserLeftItForTheNextGame) {
     EXPECT_EQ(g_game.winner, SIDE_NONE) << "the next game has begun";
 }
 
-TEST_F(StatsDlgTest, QuitEscapeAndTheCloseBoxEndTheProgram) {
+TEST_F(StatisticsDialogTest, QuitEscapeAndTheCloseBoxEndTheProgram) {
     const std::function<void(QDialog&)> ways[] = {
         [](QDialog& d) { Press(d, IDCANCEL); },
         [](QDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); },
@@ -67,7 +66,7 @@ TEST_F(StatsDlgTest, QuitEscapeAndTheCloseBoxEndTheProgram) {
     }
 }
 
-TEST_F(StatsDlgTest, ShowsTheGamesCountersAndThinkingTimes) {
+TEST_F(StatisticsDialogTest, ShowsTheGamesCountersAndThinkingTimes) {
     g_game.counters = {};
     g_game.counters.diceTotal[SIDE_HUMAN] = 87;
     g_game.counters.hitsMade[SIDE_COMPUTER] = 3;
@@ -85,7 +84,7 @@ TEST_F(StatsDlgTest, ShowsTheGamesCountersAndThinkingTimes) {
     EXPECT_EQ(texts[1118], "50");
 }
 
-TEST_F(StatsDlgTest, OpensAtItsTemplatePlaceInTheMainWindowsClientArea) {
+TEST_F(StatisticsDialogTest, OpensAtItsTemplatePlaceInTheMainWindowsClientArea) {
     wnd->show();
     QPoint offset, units;
     EndWith([&](QDialog& d) {
@@ -97,8 +96,7 @@ TEST_F(StatsDlgTest, OpensAtItsTemplatePlaceInTheMainWindowsClientArea) {
     EXPECT_EQ(offset, units);
 }
 
-TEST_F(StatsDlgTest, EnterPressesTheFocusedButtonOrAgainWithTheFocusElsewhere) {
-    g_statsExpanded = 1;
+TEST_F(StatisticsDialogTest, EnterPressesTheFocusedButtonOrAgainWithTheFocusElsewhere) {
     const struct {
         const char* how;
         int focused;  // 0: no control has the focus
@@ -126,13 +124,13 @@ TEST_F(StatsDlgTest, EnterPressesTheFocusedButtonOrAgainWithTheFocusElsewhere) {
             closed = !d.isVisible();
             more = DialogItemAs<QPushButton>(d, 3)->text().toStdString();
             for (auto* button : d.findChildren<QPushButton*>()) drawnDefault |= button->isDefault();
+            // More leaves the window as it found it for the next case.
+            if (c.focused == 3) Press(d, 3);
             if (d.isVisible()) Press(d, IDOK);
         });
         EXPECT_EQ(closed, c.closes) << c.how;
         EXPECT_EQ(more, c.more) << c.how;
         EXPECT_EQ(ran.empty(), !c.quits) << c.how;
         EXPECT_FALSE(drawnDefault) << c.how;
-        // More leaves the window as it found it for the next case.
-        if (c.focused == 3) g_statsExpanded = 1;
     }
 }

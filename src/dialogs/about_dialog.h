@@ -4,11 +4,11 @@
 
 #include <QDialog>
 
-class AboutDlg : public QDialog {
+class AboutDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit AboutDlg(QWidget* owner);
+    explicit AboutDialog(QWidget* owner);
 };
 
 // The About command: shows the box until Enter, Esc or OK.

@@ -11,12 +11,12 @@ inline constexpr int IDC_RESIGN_NORMAL = 1087;
 inline constexpr int IDC_RESIGN_GAMMON = 1088;
 inline constexpr int IDC_RESIGN_BACKGAMMON = 1097;
 
-class GvUpDlg : public QDialog {
+class ResignDialog : public QDialog {
     Q_OBJECT
 
 public:
     // Opens with "Normal" checked.
-    explicit GvUpDlg(QWidget* owner);
+    explicit ResignDialog(QWidget* owner);
 
     // OK ends the dialog with the id of the checked kind.
     void accept() override;

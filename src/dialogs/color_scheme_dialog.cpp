@@ -1,24 +1,16 @@
-#include "dialogs/scheme_dlg.h"
+#include "dialogs/color_scheme_dialog.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <algorithm>
 
-#include "controller/file_failure.h"
-#include "controller/game_view.h"
 #include "dialogs/dialog_builder.h"
-#include "dialogs/show_help.h"
 #include "platform/canvas.h"
 #include "platform/color_chooser.h"
-#include "platform/main_window.h"
-#include "platform/modal.h"
-#include "platform/profile.h"
 #include "resources/command_ids.h"
 #include "resources/dialog_templates.h"
-#include "settings/options.h"
 #include "settings/scheme_file.h"
 
 namespace {
@@ -38,16 +30,16 @@ constexpr std::array<std::pair<int, int>, NUM_COLOR_SLOTS> kSlotControls = {{
 constexpr COLORREF WHITE = 0x00FFFFFF;
 }  // namespace
 
-BackgClr::BackgClr(QWidget* owner, std::string schemePath) : QDialog(owner), schemePath_(std::move(schemePath)) {
+ColorSchemeDialog::ColorSchemeDialog(QWidget* owner, int scheme, const std::string& schemePath)
+    : QDialog(owner), scheme_(scheme >= 0 && scheme < NUM_SCHEMES ? scheme : 0) {
     BuildDialog(*this, *FindDialogTemplate(IDD_COLORS));
-    schemes_ = ReadSchemeFile(schemePath_).value_or(kDefaultSchemes);
-    if (CurScheme < 0 || CurScheme >= NUM_SCHEMES) CurScheme = 0;
+    schemes_ = ReadSchemeFile(schemePath).value_or(kDefaultSchemes);
 
     list_ = DialogItemAs<QComboBox>(*this, IDC_SCHEME_LIST);
     for (int s = 0; s < NUM_SCHEMES; ++s) list_->addItem(QStringLiteral("Scheme %1").arg(QChar('A' + s)));
-    list_->setCurrentIndex(CurScheme);
+    list_->setCurrentIndex(scheme_);
     connect(list_, &QComboBox::currentIndexChanged, this, [this](int index) {
-        CurScheme = index;
+        scheme_ = index;
         Refresh();
     });
 
@@ -62,16 +54,16 @@ BackgClr::BackgClr(QWidget* owner, std::string schemePath) : QDialog(owner), sch
         connect(edit, &QPushButton::clicked, this, [this, slot] { EditSlot(slot); });
     }
     connect(DialogItemAs<QPushButton>(*this, IDC_DEFAULT), &QPushButton::clicked, this, [this] {
-        Current() = kDefaultSchemes[static_cast<std::size_t>(CurScheme)];
+        Current() = kDefaultSchemes[static_cast<std::size_t>(scheme_)];
         Refresh();
     });
-    connect(DialogItemAs<QPushButton>(*this, ID_HELP), &QPushButton::clicked, this, ShowHelp);
+    connect(DialogItemAs<QPushButton>(*this, ID_HELP), &QPushButton::clicked, this, &ColorSchemeDialog::HelpRequested);
     Refresh();
 }
 
-ColorScheme& BackgClr::Current() { return schemes_[static_cast<std::size_t>(CurScheme)]; }
+ColorScheme& ColorSchemeDialog::Current() { return schemes_[static_cast<std::size_t>(scheme_)]; }
 
-void BackgClr::Refresh() {
+void ColorSchemeDialog::Refresh() {
     const QColor text = palette().color(QPalette::WindowText);
     for (int slot = 0; slot < NUM_COLOR_SLOTS; ++slot) {
         const COLORREF colour = Current()[slot];
@@ -81,18 +73,18 @@ void BackgClr::Refresh() {
         palette.setColor(QPalette::WindowText, colour == 0 ? ToQColor(WHITE) : text);
         swatches_[slot]->setPalette(palette);
     }
-    DialogItem(*this, IDC_DEFAULT)->setEnabled(Current() != kDefaultSchemes[static_cast<std::size_t>(CurScheme)]);
+    DialogItem(*this, IDC_DEFAULT)->setEnabled(Current() != kDefaultSchemes[static_cast<std::size_t>(scheme_)]);
     update();
 }
 
-void BackgClr::EditSlot(int slot) {
+void ColorSchemeDialog::EditSlot(int slot) {
     if (const std::optional<COLORREF> chosen = ChooseColor(this, Current()[slot])) {
         Current()[slot] = *chosen;
         Refresh();
     }
 }
 
-bool BackgClr::eventFilter(QObject* watched, QEvent* event) {
+bool ColorSchemeDialog::eventFilter(QObject* watched, QEvent* event) {
     const auto found = std::find(swatches_.begin(), swatches_.end(), watched);
     if (found == swatches_.end()) return QDialog::eventFilter(watched, event);
     QLabel* swatch = *found;
@@ -103,24 +95,4 @@ bool BackgClr::eventFilter(QObject* watched, QEvent* event) {
     if (mouse->button() == Qt::LeftButton && swatch->rect().contains(mouse->position().toPoint()))
         EditSlot(static_cast<int>(found - swatches_.begin()));
     return true;
-}
-
-void BackgClr::accept() {
-    g_colors = Current();
-    // A file that cannot be written costs only the saved schemes; the colours
-    // still apply for this run.
-    saved_ = WriteSchemeFile(schemes_, schemePath_);
-    QDialog::accept();
-}
-
-void OnColors() {
-    BackgClr dialog(MainWindow());
-    if (RunModal(dialog) != QDialog::Accepted) return;
-    View().ApplyBackground();
-    View().RedrawAll();
-    // Other windows, such as the statistics window, read the colours when they paint.
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window != MainWindow() && window->isVisible()) window->update();
-    const FileResult choiceSaved = WriteProfileInt(OPTIONS_SECTION, "CurScheme", CurScheme);
-    ShowSaveFailure({{SCHEME_FILE_NAME, dialog.Saved()}, {g_profile.Path(), choiceSaved}});
 }

@@ -1,4 +1,4 @@
-#include "dialogs/about_dlg.h"
+#include "dialogs/about_dialog.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -34,7 +34,7 @@ void SetFieldText(QWidget* field, const QString& text) {
 }
 }  // namespace
 
-AboutDlg::AboutDlg(QWidget* owner) : QDialog(owner) {
+AboutDialog::AboutDialog(QWidget* owner) : QDialog(owner) {
     BuildDialog(*this, *FindDialogTemplate(IDD_ABOUT));
     auto* title = DialogItemAs<QLabel>(*this, IDC_TITLE);
     title->setText(QString::fromStdString(ProgramTitle()));
@@ -52,6 +52,6 @@ AboutDlg::AboutDlg(QWidget* owner) : QDialog(owner) {
 }
 
 void OnAbout() {
-    AboutDlg dialog(MainWindow());
+    AboutDialog dialog(MainWindow());
     RunModal(dialog);
 }

@@ -1,7 +1,8 @@
+#include "dialogs/about_dialog.h"
+
 #include <QLabel>
 #include <QPushButton>
 
-#include "dialogs/about_dlg.h"
 #include "dialogs/dialog_builder.h"
 #include "shell/game_wnd_fixture.h"
 
@@ -17,7 +18,7 @@ TEST_F(GameWndTest, AboutShowsItsTitleInBoldAndClosesOnEnterEscapeAndOk) {
         {"OK", [](QWidget& ok) { static_cast<QPushButton&>(ok).click(); }},
     };
     for (const auto& c : cases) {
-        AboutDlg about(wnd.get());
+        AboutDialog about(wnd.get());
         EXPECT_TRUE(DialogItem(about, 204)->font().bold());
         about.show();
         about.activateWindow();

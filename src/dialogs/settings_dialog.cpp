@@ -1,0 +1,67 @@
+#include "dialogs/settings_dialog.h"
+
+#include <QBoxLayout>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
+
+#include "dialogs/game_settings_page.h"
+#include "dialogs/visual_settings_page.h"
+
+SettingsDialog::SettingsDialog(QWidget* owner, const SettingsShown& shown, int page)
+    : QDialog(owner),
+      tabs_(new QTabWidget(this)),
+      game_(new GameSettingsPage(shown.game, shown.humanScore, shown.computerScore)),
+      visual_(new VisualSettingsPage(shown.visual)) {
+    setWindowTitle(QStringLiteral("Settings"));
+    pages_ = {game_, visual_};
+    for (SettingsPage* p : pages_) tabs_->addTab(p, p->windowTitle());
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* help = new QPushButton(QStringLiteral("Help"), this);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(help, &QPushButton::clicked, this, &SettingsDialog::HelpRequested);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QPushButton* button : {ok, cancel, help}) buttons->addWidget(button);
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(tabs_);
+    layout->addLayout(buttons);
+
+    current_ = page >= 0 && page < PAGE_COUNT ? page : 0;
+    {
+        const QSignalBlocker quiet(tabs_);
+        tabs_->setCurrentIndex(current_);
+    }
+    Page(current_)->Activate();
+    connect(tabs_, &QTabWidget::currentChanged, this, &SettingsDialog::PageChosen);
+}
+
+void SettingsDialog::SetActivePage(int index) { tabs_->setCurrentIndex(index); }
+
+void SettingsDialog::PageChosen(int index) {
+    if (index == current_) return;
+    if (!Page(current_)->Deactivate()) {
+        const QSignalBlocker quiet(tabs_);
+        tabs_->setCurrentIndex(current_);
+        return;
+    }
+    current_ = index;
+    Page(current_)->Activate();
+}
+
+void SettingsDialog::accept() {
+    if (Page(current_)->Deactivate()) QDialog::accept();
+}
+
+SettingsChosen SettingsDialog::Chosen() const {
+    SettingsChosen chosen;
+    if (game_->Shown()) chosen.game = game_->Chosen();
+    if (visual_->Shown()) chosen.visual = visual_->Chosen();
+    return chosen;
+}

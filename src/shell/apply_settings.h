@@ -1,0 +1,16 @@
+// What the Settings sheet opens with, and putting in force what the player
+// chose there.
+#pragma once
+
+#include "dialogs/settings_choice.h"
+
+// The options in force and the all-time score.
+SettingsShown CurrentSettings();
+
+// Copies the values of each page shown into the options and writes them to
+// the profile, the Game page's first, each in the order of the page; turns
+// the board at once when its orientation changed; then brings the manual
+// dice, the cube button, the dice, the progress bar and the pip counts in
+// line. A profile that cannot be written is reported once, and the options
+// are in force for this run all the same.
+void ApplySettings(const SettingsChosen& chosen);

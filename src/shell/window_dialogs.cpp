@@ -1,0 +1,34 @@
+#include "shell/window_dialogs.h"
+
+#include "dialogs/color_scheme_dialog.h"
+#include "dialogs/settings_dialog.h"
+#include "dialogs/statistics_dialog.h"
+#include "platform/modal.h"
+#include "settings/options.h"
+#include "shell/apply_color_scheme.h"
+#include "shell/apply_settings.h"
+
+WindowDialogs::WindowDialogs(QWidget& window) : window_(window), help_(window) {}
+
+void WindowDialogs::Settings() {
+    SettingsDialog sheet(&window_, CurrentSettings(), settingsPage_);
+    QObject::connect(&sheet, &SettingsDialog::HelpRequested, [this] { Help(); });
+    const bool ok = RunModal(sheet) == QDialog::Accepted;
+    settingsPage_ = sheet.ActiveIndex();
+    if (ok) ApplySettings(sheet.Chosen());
+}
+
+void WindowDialogs::Colors() {
+    ColorSchemeDialog dialog(&window_, CurScheme);
+    QObject::connect(&dialog, &ColorSchemeDialog::HelpRequested, [this] { Help(); });
+    const bool ok = RunModal(dialog) == QDialog::Accepted;
+    CurScheme = dialog.Scheme();
+    if (ok) ApplyColorScheme(dialog.Schemes(), CurScheme);
+}
+
+bool WindowDialogs::Statistics() {
+    StatisticsDialog dialog(&window_, statisticsExpanded_);
+    const bool again = RunModal(dialog) == QDialog::Accepted;
+    statisticsExpanded_ = dialog.Expanded();
+    return again;
+}
