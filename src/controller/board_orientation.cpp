@@ -14,10 +14,10 @@ FileResult TurnBoard(int32_t clockwise) {
     const Board turnStart = g_game.turnStart;
     // The rebuild starts from the saved position, so for a moment it holds the live board.
     SavePosition();
-    ClockWise = clockwise;
+    g_game.options.clockWise = clockwise;
     DestroyBoard();
     BuildBoard(false);
-    const FileResult saved = WriteProfileInt(OPTIONS_SECTION, "ClockWise", ClockWise);
+    const FileResult saved = WriteProfileInt(OPTIONS_SECTION, "ClockWise", g_game.options.clockWise);
     View().RedrawAll();
     g_game.turnStart = turnStart;
     return saved;

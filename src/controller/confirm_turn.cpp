@@ -51,7 +51,7 @@ bool PutOffUntilWaitEnds(int id) {
 }
 
 int ConfirmTurn() {
-    const bool skip = g_game.race == 1 || AutoChangeTurn == 1 || g_game.finishMode == 1;
+    const bool skip = g_game.race == 1 || g_game.options.autoChangeTurn == 1 || g_game.finishMode == 1;
     const int undo = skip ? 0 : WaitForAnswer();
     // An undo leaves the human in the same turn, the opening one included.
     if (undo == 0) g_game.openingThrow = 0;

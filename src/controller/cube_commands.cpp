@@ -35,7 +35,7 @@ void OfferHumanDouble() {
     View().SetWaitCursor(true);
     Pause(kAnswerPauseMs);
     View().SetWaitCursor(false);
-    if (HumanDoubles(g_game, ComputerPlayerFor(LevelOfPlay))) {
+    if (HumanDoubles(g_game, ComputerPlayerFor(g_game.options.levelOfPlay))) {
         RecordDouble(SIDE_HUMAN, g_game.position.cubeValue, true);
         return ShowDoubledCube();
     }
@@ -84,7 +84,7 @@ void ShowCube() {
 
 void CubeDecisions() {
     if (g_game.position.sideToMove == SIDE_HUMAN) return OfferHumanDouble();
-    switch (ComputerCubeOffer(g_game, ComputerPlayerFor(LevelOfPlay), UseCube != 0)) {
+    switch (ComputerCubeOffer(g_game, ComputerPlayerFor(g_game.options.levelOfPlay), g_game.options.useCube != 0)) {
         case CubeOffer::Double:
             return ComputerDoubles();
         case CubeOffer::Resign:
@@ -100,7 +100,7 @@ void ResignCommand() {
     if (PutOffUntilWaitEnds(ID_RESIGN)) return;
     const std::optional<WinKind> kind = View().AskResign();
     if (!kind) return;
-    if (!HumanResigns(g_game, ComputerPlayerFor(LevelOfPlay), *kind)) {
+    if (!HumanResigns(g_game, ComputerPlayerFor(g_game.options.levelOfPlay), *kind)) {
         MessageBox(ResString(IDS_COMPUTER_REFUSES), MB_OK, MB_ICONEXCLAMATION, HELP_DOUBLING);
         return;
     }

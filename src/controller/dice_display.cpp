@@ -21,10 +21,10 @@ std::string FormatDice(int book) {
 
 void ShowDice() {
     const DieGroup own = g_game.position.sideToMove == SIDE_HUMAN ? DIE_GROUP_HUMAN : DIE_GROUP_COMPUTER;
-    const bool opening = g_game.openingThrow == 1 && g_firstStarterFixed == 0;
+    const bool opening = g_game.openingThrow == 1 && g_game.firstStarterFixed == 0;
     for (int k = 0; k < DIE_WINDOWS_PER_GROUP; ++k) {
         const DieGroup group = opening ? (k == 0 ? DIE_GROUP_COMPUTER : DIE_GROUP_HUMAN) : own;
-        if (k < g_game.position.diceLeft && DiceAsIcons == 1)
+        if (k < g_game.position.diceLeft && g_game.options.diceAsIcons == 1)
             View().ShowDieWindow(group, k, g_game.position.dice[k]);
         else
             View().HideDieWindow(group, k);

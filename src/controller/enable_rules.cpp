@@ -15,7 +15,7 @@ bool CanSave() { return NoMoveMadeYet(); }
 
 bool CanUndo() { return g_game.moveOrdinal > 1; }
 
-bool CanDouble() { return HumanMayDouble(g_game, UseCube != 0); }
+bool CanDouble() { return HumanMayDouble(g_game, g_game.options.useCube != 0); }
 
 bool CanPass() { return NoMovePossible(g_game.position); }
 

@@ -41,7 +41,7 @@ int ForcedFrom(int dieIndex) {
 
 // 1 quick, 0 slow, -1 when the user cancelled.
 int ChooseSpeed() {
-    switch (AutoFinish) {
+    switch (g_game.options.autoFinish) {
         case 0:
             return 1;
         case 1:
@@ -65,7 +65,7 @@ void StopIfEscapeHeld() {
 }  // namespace
 
 void PlayForcedMoves() {
-    if (AutoForcedMoves != 1 || g_game.finishMode != 0 || g_game.position.sideToMove != SIDE_HUMAN ||
+    if (g_game.options.autoForcedMoves != 1 || g_game.finishMode != 0 || g_game.position.sideToMove != SIDE_HUMAN ||
         g_game.position.diceLeft == 0)
         return;
     // A move half entered is the human's own choice already.

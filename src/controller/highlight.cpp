@@ -41,7 +41,8 @@ void ShowTargets(int loc, int on) {
     if (loc < 0 || loc > 24) return;
     if (loc != LOC_HUMAN_BAR) DrawPointLabel(loc, on);
     const Checkers& from = g_game.position[loc];
-    if (HighLight != 2 || from.owner != SIDE_HUMAN || from.count <= 0 || g_game.position.diceLeft == 0) return;
+    if (g_game.options.highLight != 2 || from.owner != SIDE_HUMAN || from.count <= 0 || g_game.position.diceLeft == 0)
+        return;
     // A first step the rules refuse is not offered; clearing takes every
     // chain, whatever may be played now.
     const auto offered = [&](int first) { return !on || !Refused(loc, g_game.position.dice[first]); };
@@ -50,8 +51,9 @@ void ShowTargets(int loc, int on) {
 }
 
 void OnMouseMove(int x, int y) {
-    if (HighLight == 0 || g_game.position.diceLeft == 0) return;
-    if (HighLight == 2 && (g_game.position.sideToMove != SIDE_HUMAN || g_curMove->from != NO_LOCATION)) return;
+    if (g_game.options.highLight == 0 || g_game.position.diceLeft == 0) return;
+    if (g_game.options.highLight == 2 && (g_game.position.sideToMove != SIDE_HUMAN || g_curMove->from != NO_LOCATION))
+        return;
     const int n = LocationUnder(x, y);
     if (n == g_hoverLoc) return;
     ShowTargets(g_hoverLoc, 0);

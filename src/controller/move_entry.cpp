@@ -138,7 +138,7 @@ int AutoTarget(int from) {
         const int d = BearOffDie(g_game.position, from);
         if (d >= 0 && from + d >= 25) return from + d;
     }
-    if (IntelMoves == 1)
+    if (g_game.options.intelMoves == 1)
         for (int i = 0; i < g_game.position.diceLeft; ++i)
             if (!HumanMayPlay(g_game.position, from, g_game.position.dice[i]))
                 return from + g_game.position.dice[std::abs(i - 1)];

@@ -23,7 +23,7 @@ std::string Plain(StoredText which) { return Unscramble(ScrambledText(which)); }
 void OpeningThrow() {
     do ThrowTurnDice(g_game);
     while (g_game.position.diceLeft == MAX_DICE);
-    if (g_firstStarterFixed == 0)
+    if (g_game.firstStarterFixed == 0)
         g_game.position.sideToMove = g_game.position.dice[0] < g_game.position.dice[1] ? SIDE_HUMAN : SIDE_COMPUTER;
 }
 }  // namespace

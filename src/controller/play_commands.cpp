@@ -44,7 +44,7 @@ void OnSuggestMove() {
     if (g_game.position.sideToMove != SIDE_HUMAN || g_game.awaitingConfirm != 0 || g_game.position.diceLeft == 0)
         return;
     SuggestedMove moves[MAX_DICE];
-    const int n = SuggestHumanMove(g_game.position, g_game.race != 0, AdviserFor(LevelOfPlay), moves);
+    const int n = SuggestHumanMove(g_game.position, g_game.race != 0, AdviserFor(g_game.options.levelOfPlay), moves);
     for (int i = 0; i < n; ++i) {
         if (PlayForHuman(moves[i].from, moves[i].to) == 0) return;
     }

@@ -20,7 +20,7 @@ ProgressBar SplitProgress(int paneWidth, int paneHeight, int humanToGo, int comp
 }
 
 void DrawProgressBar() {
-    if (ShowProgress == 0) {
+    if (g_game.options.showProgress == 0) {
         View().SetProgressBar({});
         return;
     }

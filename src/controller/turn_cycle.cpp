@@ -50,7 +50,8 @@ bool PlayComputerMove() {
     View().SetWaitCursor(true);
     StartClock(g_game.position.sideToMove);
     if (g_game.race != 1 && g_game.position.diceLeft != MAX_DICE && g_game.finishMode != 1) Pause(kThinkPauseMs);
-    const ComputerPlay play = ComputerPlayerFor(LevelOfPlay).ChoosePlay(g_game.position, g_game.race != 0);
+    const ComputerPlay play =
+        ComputerPlayerFor(g_game.options.levelOfPlay).ChoosePlay(g_game.position, g_game.race != 0);
     StopClock(g_game.position.sideToMove);
     AddSeparator();
     ShowStatus(IDS_MOVING);
@@ -98,7 +99,7 @@ void PlayComputerTurn() {
     SavePosition();
     AddSeparator();
     g_game.openingThrow = 0;
-    g_firstStarterFixed = 0;
+    g_game.firstStarterFixed = 0;
     BeginTurn();
 }
 

@@ -77,4 +77,4 @@ void RunManualDiceDialog() {
     RunModal(dialog);
 }
 
-void FollowManualDiceOption() { SetManualDiceHook(ManualDice ? RunManualDiceDialog : nullptr); }
+void FollowManualDiceOption() { SetManualDiceHook(g_game.options.manualDice ? RunManualDiceDialog : nullptr); }

@@ -76,11 +76,9 @@ StatisticsDialog::StatisticsDialog(QWidget* owner, bool expanded) : QDialog(owne
 
 void StatisticsDialog::ShowNumbers() {
     const NumberRow rows[] = {
-        {202, 207, g_game.counters.diceTotal},
-        {203, 208, g_game.counters.doublesThrown},
-        {204, 209, g_game.counters.hitsMade},
-        {211, 215, g_game.runScore},
-        {221, 225, g_totalScore},
+        {202, 207, g_game.counters.diceTotal}, {203, 208, g_game.counters.doublesThrown},
+        {204, 209, g_game.counters.hitsMade},  {211, 215, g_game.runScore},
+        {221, 225, g_game.totalScore},
     };
     for (const NumberRow& row : rows) {
         DialogItemAs<QLabel>(*this, row.human)->setText(QString::number(static_cast<uint32_t>(row.values[SIDE_HUMAN])));
@@ -106,7 +104,7 @@ void StatisticsDialog::ShowGraph(bool shown) {
 
 void StatisticsDialog::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), ToQColor(g_colors[SLOT_BACKGROUND]));
+    painter.fillRect(rect(), ToQColor(g_game.options.colors[SLOT_BACKGROUND]));
     DrawEtchedLines(painter, *this);
     if (expanded_) DrawWinGraph(painter);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "game/game.h"
 #include "rules/location.h"
 #include "settings/options.h"
 
@@ -22,7 +23,7 @@ bool InBottomRow(int loc) { return loc == LOC_COMPUTER_BAR || (loc >= 13 && loc 
 
 int TopPointX(int p) {
     const int u = g_unit;
-    if (ClockWise == 1) return (p - 1) * Column() + (p > 6 ? 3 * u : 0);
+    if (g_game.options.clockWise == 1) return (p - 1) * Column() + (p > 6 ? 3 * u : 0);
     return (12 - p) * Column() + (p < 7 ? 3 * u : 0);
 }
 
@@ -44,7 +45,8 @@ LocationGeometry HumanBar() {
     const int u = g_unit;
     const LocationGeometry one = TopPoint(1);
     const LocationGeometry twelve = TopPoint(12);
-    const int x = ClockWise == 1 ? (twelve.originX - one.originX) >> 1 : (one.originX - twelve.originX) >> 1;
+    const int x =
+        g_game.options.clockWise == 1 ? (twelve.originX - one.originX) >> 1 : (one.originX - twelve.originX) >> 1;
     const int y = one.originY + u;
     return {x, y, {x, y - u, x + 2 * u, BottomPoint(16).originY}};
 }
@@ -60,7 +62,7 @@ LocationGeometry ComputerBar() {
 // on the side of both home boards.
 LocationGeometry Tray(int loc) {
     const int u = g_unit;
-    const int x = ClockWise == 1 ? u >> 1 : TopPoint(1).originX - u;
+    const int x = g_game.options.clockWise == 1 ? u >> 1 : TopPoint(1).originX - u;
     int y = (g_clientHeight >> 1) - (u >> 1);
     if (loc == LOC_COMPUTER_OFF) y -= u;
     return {x, y, {x, y, x + 2 * u, y + u}};

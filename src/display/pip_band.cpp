@@ -5,6 +5,7 @@
 
 #include "display/board_display.h"
 #include "display/geometry.h"
+#include "game/game.h"
 #include "platform/canvas.h"
 #include "resources/strings.h"
 #include "rules/pip_count.h"
@@ -34,8 +35,8 @@ Rect PipBandRect() {
 void DrawPipBand() {
     Canvas& canvas = BoardCanvas();
     const Rect band = PipBandRect();
-    canvas.FillRect(band, g_colors[SLOT_BACKGROUND]);
-    if (ShowPips != 0) {
+    canvas.FillRect(band, g_game.options.colors[SLOT_BACKGROUND]);
+    if (g_game.options.showPips != 0) {
         // The human's count under its home board, the computer's under the other half.
         DrawCount(canvas, HalfLeft(19, 24), band.top, IDS_PIPS_HUMAN, SIDE_HUMAN);
         DrawCount(canvas, HalfLeft(13, 18), band.top, IDS_PIPS_COMPUTER, SIDE_COMPUTER);
@@ -44,5 +45,5 @@ void DrawPipBand() {
 }
 
 void FollowPipCounts() {
-    if (ShowPips != 0) DrawPipBand();
+    if (g_game.options.showPips != 0) DrawPipBand();
 }

@@ -3,6 +3,7 @@
 #include "display/board_display.h"
 #include "display/geometry.h"
 #include "display/pip_band.h"
+#include "game/game.h"
 #include "rules/position.h"
 #include "settings/options.h"
 
@@ -13,7 +14,7 @@ int TrayNumber(int side) { return side == SIDE_COMPUTER ? LOC_COMPUTER_OFF : LOC
 CTray::CTray(int side, int count)
     : DrawnLocation(TrayNumber(side), count, side),
       rect_(GeometryOf(number).rect),
-      label_(BoardCanvas(), rect_, ClockWise == 1 ? StaticText::LEFT : StaticText::RIGHT) {
+      label_(BoardCanvas(), rect_, g_game.options.clockWise == 1 ? StaticText::LEFT : StaticText::RIGHT) {
     Draw();
     label_.Show();
 }

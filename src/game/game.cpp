@@ -5,8 +5,8 @@
 Game g_game;
 
 void ApplyFirstMoveBy(Game& game) {
-    if (FirstMoveBy == 0)
-        g_firstStarterFixed = 0;
+    if (g_game.options.firstMoveBy == 0)
+        g_game.firstStarterFixed = 0;
     else
-        game.position.sideToMove = FirstMoveBy;
+        game.position.sideToMove = g_game.options.firstMoveBy;
 }

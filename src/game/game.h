@@ -1,5 +1,5 @@
 // The game being played, as one value: the position, the turn, the game's
-// counters and flags. The controller plays on it; the files, the texts and
+// counters and flags, the scores, and the options it is played by. The controller plays on it; the files, the texts and
 // the statistics read and write it.
 #pragma once
 
@@ -7,6 +7,7 @@
 
 #include "rules/game_stats.h"
 #include "rules/position.h"
+#include "settings/options.h"
 
 struct Game {
     Position position;
@@ -31,6 +32,12 @@ struct Game {
     int32_t awaitingConfirm = 0;
     // Points won since the program started, by side; entry 0 unused.
     int32_t runScore[3] = {};
+    TotalScores totalScore = {};
+    // While set, a new game's starter is the side to move instead of the opening throw.
+    int32_t firstStarterFixed = 1;
+
+    // The options the game is played and shown by.
+    Options options;
 };
 
 // The one game of the run. The controller plays on it; while the move to

@@ -1,5 +1,4 @@
-// The six colours the board is drawn in, the four built-in schemes, and the
-// live colours of the scheme in use.
+// The six colours the board is drawn in and the four built-in schemes.
 #pragma once
 
 #include <array>
@@ -33,11 +32,9 @@ inline constexpr SchemeSet kDefaultSchemes = {{
     {0x0055B6D2, 0x00C0C0C0, 0x00008080, 0x000080FF, 0x00FFFFFF, 0x00C0C0C0},
 }};
 
-// The colours of scheme "CurScheme", read at every paint; black until the
-// start-up load.
-extern ColorScheme g_colors;
+struct Options;
 
-// Fills g_colors at start-up from scheme `scheme` of the scheme file. Without
-// a file, or for a number that names no scheme, scheme A's built-in colours
-// are used and "CurScheme" becomes 0.
-void LoadCurrentScheme(int scheme, const std::string& path = SCHEME_FILE_NAME);
+// Fills the options' colours at start-up from scheme `scheme` of the scheme
+// file. Without a file, or for a number that names no scheme, scheme A's
+// built-in colours are used and "CurScheme" becomes 0.
+void LoadCurrentScheme(Options& options, int scheme, const std::string& path = SCHEME_FILE_NAME);

@@ -5,13 +5,14 @@
 
 #include "controller/file_failure.h"
 #include "controller/game_view.h"
+#include "game/game.h"
 #include "platform/main_window.h"
 #include "platform/profile.h"
 #include "settings/options.h"
 #include "settings/scheme_file.h"
 
 void ApplyColorScheme(const SchemeSet& schemes, int scheme) {
-    g_colors = schemes[static_cast<std::size_t>(scheme)];
+    g_game.options.colors = schemes[static_cast<std::size_t>(scheme)];
     // A file that cannot be written costs only the saved schemes.
     const FileResult schemesSaved = WriteSchemeFile(schemes);
     View().ApplyBackground();

@@ -10,6 +10,7 @@
 #include "controller/progress_bar.h"
 #include "dialogs/manual_dice_dialog.h"
 #include "display/pip_band.h"
+#include "game/game.h"
 #include "platform/profile.h"
 #include "rules/location.h"
 #include "settings/options.h"
@@ -35,53 +36,53 @@ FileResult StoreOptions(std::initializer_list<StoredOption> options) {
 FileResult ApplyGameSettings(const GameSettings& chosen) {
     // FirstMoveBy acts at the next start only: the game in play keeps its starter.
     return StoreOptions({
-        {"FirstMoveBy", FirstMoveBy, chosen.firstMove},
-        {"UseCube", UseCube, chosen.useCube},
-        {"AutoChangeTurn", AutoChangeTurn, chosen.autoChangeTurn},
-        {"AutoForcedMoves", AutoForcedMoves, chosen.autoForced},
-        {"IntelMoves", IntelMoves, chosen.intelMoves},
-        {"ManualDice", ManualDice, chosen.manualDice},
-        {"LevelOfPlay", LevelOfPlay, chosen.level},
+        {"FirstMoveBy", g_game.options.firstMoveBy, chosen.firstMove},
+        {"UseCube", g_game.options.useCube, chosen.useCube},
+        {"AutoChangeTurn", g_game.options.autoChangeTurn, chosen.autoChangeTurn},
+        {"AutoForcedMoves", g_game.options.autoForcedMoves, chosen.autoForced},
+        {"IntelMoves", g_game.options.intelMoves, chosen.intelMoves},
+        {"ManualDice", g_game.options.manualDice, chosen.manualDice},
+        {"LevelOfPlay", g_game.options.levelOfPlay, chosen.level},
     });
 }
 
 FileResult ApplyVisualSettings(const VisualSettings& chosen) {
     FileResult saved = StoreOptions({
-        {"ShowProgress", ShowProgress, chosen.showProgress},
-        {"HitShake", HitShake, chosen.shake},
-        {"DiceAsIcons", DiceAsIcons, chosen.pictureDice},
-        {"HighLight", HighLight, chosen.highlight},
-        {"AutoFinish", AutoFinish, chosen.autoFinish},
+        {"ShowProgress", g_game.options.showProgress, chosen.showProgress},
+        {"HitShake", g_game.options.hitShake, chosen.shake},
+        {"DiceAsIcons", g_game.options.diceAsIcons, chosen.pictureDice},
+        {"HighLight", g_game.options.highLight, chosen.highlight},
+        {"AutoFinish", g_game.options.autoFinish, chosen.autoFinish},
     });
     saved = FirstFailure(saved, WriteProfileInt(OPTIONS_SECTION, "speed", chosen.speed));
-    g_moveDelay = 100 - chosen.speed;
-    if (chosen.clockwise != ClockWise) saved = FirstFailure(saved, TurnBoard(chosen.clockwise));
+    g_game.options.moveDelay = 100 - chosen.speed;
+    if (chosen.clockwise != g_game.options.clockWise) saved = FirstFailure(saved, TurnBoard(chosen.clockwise));
     // A key of the program's own: written only once the player has changed it.
-    if (chosen.showPips != ShowPips)
-        saved = FirstFailure(saved, StoreOptions({{"ShowPips", ShowPips, chosen.showPips}}));
+    if (chosen.showPips != g_game.options.showPips)
+        saved = FirstFailure(saved, StoreOptions({{"ShowPips", g_game.options.showPips, chosen.showPips}}));
     return saved;
 }
 }  // namespace
 
 SettingsShown CurrentSettings() {
     return {
-        .game = {.firstMove = FirstMoveBy,
-                 .useCube = UseCube,
-                 .autoChangeTurn = AutoChangeTurn,
-                 .autoForced = AutoForcedMoves,
-                 .intelMoves = IntelMoves,
-                 .manualDice = ManualDice,
-                 .level = LevelOfPlay},
-        .visual = {.speed = 100 - g_moveDelay,
-                   .showProgress = ShowProgress,
-                   .pictureDice = DiceAsIcons,
-                   .shake = HitShake,
-                   .clockwise = ClockWise,
-                   .showPips = ShowPips,
-                   .autoFinish = AutoFinish,
-                   .highlight = HighLight},
-        .humanScore = g_totalScore[SIDE_HUMAN],
-        .computerScore = g_totalScore[SIDE_COMPUTER],
+        .game = {.firstMove = g_game.options.firstMoveBy,
+                 .useCube = g_game.options.useCube,
+                 .autoChangeTurn = g_game.options.autoChangeTurn,
+                 .autoForced = g_game.options.autoForcedMoves,
+                 .intelMoves = g_game.options.intelMoves,
+                 .manualDice = g_game.options.manualDice,
+                 .level = g_game.options.levelOfPlay},
+        .visual = {.speed = 100 - g_game.options.moveDelay,
+                   .showProgress = g_game.options.showProgress,
+                   .pictureDice = g_game.options.diceAsIcons,
+                   .shake = g_game.options.hitShake,
+                   .clockwise = g_game.options.clockWise,
+                   .showPips = g_game.options.showPips,
+                   .autoFinish = g_game.options.autoFinish,
+                   .highlight = g_game.options.highLight},
+        .humanScore = g_game.totalScore[SIDE_HUMAN],
+        .computerScore = g_game.totalScore[SIDE_COMPUTER],
     };
 }
 

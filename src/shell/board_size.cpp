@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "controller/narration.h"
+#include "game/game.h"
 #include "platform/profile.h"
 #include "resources/command_ids.h"
 #include "resources/strings.h"
@@ -104,7 +105,7 @@ bool BoardSizeOffered(const QWidget& window, int percent) {
 }
 
 void ChooseBoardSize(int percent) {
-    Zoom = percent;
+    g_game.options.zoom = percent;
     WriteProfileInt(OPTIONS_SECTION, "Zoom", percent);
     ShowNote(percent != g_inEffect ? ResString(IDS_BOARD_SIZE_CHOSEN) : "");
 }

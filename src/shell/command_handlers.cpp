@@ -13,6 +13,7 @@
 #include "controller/turn_cycle.h"
 #include "controller/undo.h"
 #include "dialogs/about_dialog.h"
+#include "game/game.h"
 #include "platform/main_window.h"
 #include "platform/message_box.h"
 #include "platform/profile.h"
@@ -34,7 +35,7 @@ void OnExit() {
 
 void ResetScores() {
     if (MessageBox(ResString(IDS_RESET_SCORES), MB_YESNO, MB_ICONQUESTION, HELP_COMMANDS) != IDYES) return;
-    ShowSaveFailure({{g_profile.Path(), ClearTotalScores()}});
+    ShowSaveFailure({{g_profile.Path(), ClearTotalScores(g_game.totalScore)}});
 }
 
 const std::map<int, void (*)()> kHandlers = {

@@ -71,8 +71,8 @@ GameWnd::GameWnd(int screenWidth) {
 
     // Settings and the resources the window needs come first: the size and
     // the colours depend on them.
-    LoadSettings();
-    LoadCurrentScheme(CurScheme);
+    LoadSettings(g_game.options, g_game.totalScore);
+    LoadCurrentScheme(g_game.options, g_game.options.curScheme);
     ApplyFirstMoveBy(g_game);
 
     // Minimisable, but neither resizable nor maximisable.
@@ -88,7 +88,7 @@ GameWnd::GameWnd(int screenWidth) {
     BuildMenuBar(*this,
                  {[this](int id) { RunCommand(id); }, [this](int id) { return RuleAllows(id); },
                   [this](int id) { SetPaneText(0, ResString(id)); }, [this] { SetPaneText(0, ResString(IDS_IDLE)); },
-                  [](int id) { return BoardSizeOf(id) == Zoom; }});
+                  [](int id) { return BoardSizeOf(id) == g_game.options.zoom; }});
     SetPaneText(0, ResString(IDS_IDLE));
     layout()->activate();
     SetClientSize(board_->width(), board_->height());
@@ -129,7 +129,7 @@ GameWnd::~GameWnd() {
 }
 
 void GameWnd::ApplyBackground() {
-    const QColor background = ToQColor(g_colors[SLOT_BACKGROUND]);
+    const QColor background = ToQColor(g_game.options.colors[SLOT_BACKGROUND]);
     QPalette palette = board_->palette();
     palette.setColor(QPalette::Window, background);
     palette.setColor(QPalette::Base, background);
@@ -137,7 +137,7 @@ void GameWnd::ApplyBackground() {
     palette.setColor(QPalette::WindowText, Qt::black);
     board_->setPalette(palette);
     Canvas& canvas = GetCanvas();
-    canvas.SetBackground(g_colors[SLOT_BACKGROUND]);
+    canvas.SetBackground(g_game.options.colors[SLOT_BACKGROUND]);
     canvas.SetTextColor(0);
 }
 

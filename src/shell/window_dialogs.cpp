@@ -3,6 +3,7 @@
 #include "dialogs/color_scheme_dialog.h"
 #include "dialogs/settings_dialog.h"
 #include "dialogs/statistics_dialog.h"
+#include "game/game.h"
 #include "platform/modal.h"
 #include "settings/options.h"
 #include "shell/apply_color_scheme.h"
@@ -19,11 +20,11 @@ void WindowDialogs::Settings() {
 }
 
 void WindowDialogs::Colors() {
-    ColorSchemeDialog dialog(&window_, CurScheme);
+    ColorSchemeDialog dialog(&window_, g_game.options.curScheme);
     QObject::connect(&dialog, &ColorSchemeDialog::HelpRequested, [this] { Help(); });
     const bool ok = RunModal(dialog) == QDialog::Accepted;
-    CurScheme = dialog.Scheme();
-    if (ok) ApplyColorScheme(dialog.Schemes(), CurScheme);
+    g_game.options.curScheme = dialog.Scheme();
+    if (ok) ApplyColorScheme(dialog.Schemes(), g_game.options.curScheme);
 }
 
 bool WindowDialogs::Statistics() {

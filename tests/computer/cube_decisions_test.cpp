@@ -65,7 +65,7 @@ TEST_F(CubeDecisionsTest, ComputerDoublesOnlyWithTheCubeAvailable) {
          +[] { g_game.position.cubeOwner = SIDE_COMPUTER, g_game.position.cubeValue = 32; }, true},
         {"cube held by the human", +[] { g_game.position.cubeOwner = SIDE_HUMAN; }, false},
         {"cube at 64", +[] { g_game.position.cubeOwner = SIDE_COMPUTER, g_game.position.cubeValue = 64; }, false},
-        {"cube off", +[] { UseCube = 0; }, false},
+        {"cube off", +[] { g_game.options.useCube = 0; }, false},
         {"doubles stopped for this game", +[] { g_game.computerMayDouble = 0; }, false},
         {"finishing", +[] { g_game.finishMode = 1; }, false},
     };
@@ -111,7 +111,7 @@ TEST_F(CubeDecisionsTest, ComputerOffersToResignOnlyInALostRace) {
         {"race, behind by 5, the human 12 off", {-5, false, 12, 5}, +[] {}, false},
         {"race, behind by 5, the human 13 off", {-5, false, 13, 5}, +[] {}, true},
         {"contact, behind by 10", {-10, true}, +[] {}, false},
-        {"cube off", {-6, false}, +[] { UseCube = 0; }, true},
+        {"cube off", {-6, false}, +[] { g_game.options.useCube = 0; }, true},
         {"offers stopped for this game", {-6, false}, +[] { g_game.computerMayResign = 0; }, false},
         {"finishing", {-6, false}, +[] { g_game.finishMode = 1; }, false},
     };

@@ -19,21 +19,21 @@ class CubeTest : public BoardTest {
 protected:
     void SetUp() override {
         BoardTest::SetUp();
-        savedUseCube_ = UseCube;
+        savedUseCube_ = g_game.options.useCube;
         savedMoveOrdinal_ = g_game.moveOrdinal;
         FreshGame();
     }
     void TearDown() override {
         FreshGame();
-        UseCube = savedUseCube_;
+        g_game.options.useCube = savedUseCube_;
         g_game.moveOrdinal = savedMoveOrdinal_;
         BoardTest::TearDown();
     }
 
     // The game's gate and the hand-made rule together, as the computer's turn asks them.
     static bool WantsToDouble() {
-        return ComputerMayDouble(g_game, UseCube != 0) &&
-               (ComputerMayDouble(g_game, UseCube != 0) &&
+        return ComputerMayDouble(g_game, g_game.options.useCube != 0) &&
+               (ComputerMayDouble(g_game, g_game.options.useCube != 0) &&
                 ComputerWantsToDouble(g_game.position.board, g_game.race != 0));
     }
     static bool WantsToResign() {
@@ -43,7 +43,7 @@ protected:
 
     // The cube and flags of a new game with the cube on, before the first move.
     static void FreshGame() {
-        UseCube = 1;
+        g_game.options.useCube = 1;
         g_game.moveOrdinal = 1;
         g_game.finishMode = 0;
         g_game.winner = 0;

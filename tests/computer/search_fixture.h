@@ -20,11 +20,11 @@ class SearchTest : public BoardTest {
 protected:
     void SetUp() override {
         BoardTest::SetUp();
-        savedLevel_ = LevelOfPlay;
+        savedLevel_ = g_game.options.levelOfPlay;
         g_game.position.sideToMove = SIDE_COMPUTER;
     }
     void TearDown() override {
-        LevelOfPlay = savedLevel_;
+        g_game.options.levelOfPlay = savedLevel_;
         BoardTest::TearDown();
     }
 

@@ -27,13 +27,13 @@ TEST_F(SuggestionTest, MirrorsTheComputersGoodMove) {
 
             g_game.position.board = Mirrored(g_game.position.board);
             g_game.position.sideToMove = SIDE_HUMAN;
-            LevelOfPlay = 0;
+            g_game.options.levelOfPlay = 0;
             Throw(d1, d2);
             const Board before = g_game.position.board;
             SuggestedMove moves[MAX_DICE];
             const int n = SuggestHumanMove(g_game.position, g_game.race != 0, AdviserFor(2), moves);
 
-            EXPECT_EQ(LevelOfPlay, 0);
+            EXPECT_EQ(g_game.options.levelOfPlay, 0);
             EXPECT_EQ(g_game.position.sideToMove, SIDE_HUMAN);
             ExpectBoardIs(before);
             std::string human;
@@ -52,12 +52,12 @@ TEST_F(SuggestionTest, MirrorsTheComputersGoodMove) {
 TEST_F(SuggestionTest, HumanOnTheBarAgainstAClosedBoard) {
     Place({{0, 1}, {24, 14}, {1, -2}, {2, -2}, {3, -2}, {4, -2}, {5, -2}, {6, -2}, {13, -3}});
     g_game.position.sideToMove = SIDE_HUMAN;
-    LevelOfPlay = 1;
+    g_game.options.levelOfPlay = 1;
     Throw(6, 6);
     const Board before = g_game.position.board;
     SuggestedMove moves[MAX_DICE];
     EXPECT_EQ(SuggestHumanMove(g_game.position, g_game.race != 0, AdviserFor(2), moves), 0);
     EXPECT_EQ(g_game.position.diceLeft, 0);
-    EXPECT_EQ(LevelOfPlay, 1);
+    EXPECT_EQ(g_game.options.levelOfPlay, 1);
     ExpectBoardIs(before);
 }

@@ -28,7 +28,7 @@ class CubeCommandsTest : public GameTest {
 protected:
     void SetUp() override {
         GameTest::SetUp();
-        UseCube = 1;
+        g_game.options.useCube = 1;
     }
 
     // The cube as a game left it, then the position with the human to move.
@@ -181,13 +181,13 @@ TEST_F(CubeCommandsTest, TheDoubleCommandAndTheCubeButtonFollowTheEnableRule) {
         {"cube off", 0, 1, SIDE_NONE, false},
     };
     for (const auto& c : cases) {
-        UseCube = c.useCube;
+        g_game.options.useCube = c.useCube;
         SetupCube(kStart, c.value, c.owner);
         EXPECT_EQ(wnd->CubeEnabled(), c.enabled) << c.name;
         wnd->RunCommand(ID_DOUBLE);
         EXPECT_EQ(g_game.position.cubeValue, c.enabled ? 2 * c.value : c.value) << c.name;
     }
-    UseCube = 1;
+    g_game.options.useCube = 1;
     SetupCube(kStart, 1, SIDE_NONE);
     Click(17);
     Click(20);

@@ -14,10 +14,10 @@ protected:
         g_game.moveOrdinal = 1;
         g_game.position.cubeOwner = SIDE_NONE;
         g_game.position.cubeValue = 1;
-        UseCube = 1;
+        g_game.options.useCube = 1;
     }
     void TearDown() override {
-        UseCube = 0;
+        g_game.options.useCube = 0;
         g_game.moveOrdinal = 0;
         BoardTest::TearDown();
     }
@@ -49,7 +49,7 @@ TEST_F(EnableRulesTest, DoubleNeedsTheCubeUsableAndNoMoveMade) {
         {1, 1, SIDE_HUMAN, 32, true},
     };
     for (const Case& c : cases) {
-        UseCube = c.useCube;
+        g_game.options.useCube = c.useCube;
         g_game.moveOrdinal = c.ordinal;
         g_game.position.cubeOwner = c.owner;
         g_game.position.cubeValue = c.value;
@@ -69,7 +69,7 @@ TEST_F(EnableRulesTest, PassOnlyWhenNoMoveIsPossible) {
 
 TEST_F(EnableRulesTest, CommandsWithoutARuleAreAlwaysEnabled) {
     g_game.moveOrdinal = 3;
-    UseCube = 0;
+    g_game.options.useCube = 0;
     for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_SETTINGS, ID_RESET_SCORES, ID_APP_EXIT, ID_SHOW_PROGRESS, ID_RESIGN,
                    ID_SUGGEST_MOVE, ID_FINISH_GAME, ID_COLORS, ID_REDRAW, ID_HELP, ID_APP_ABOUT, ID_COMPUTER_TURN,
                    ID_AUTO_FORCED})

@@ -15,10 +15,10 @@ class FinishGameTest : public GameTest {
 protected:
     void SetUp() override {
         GameTest::SetUp();
-        saved_ = {AutoForcedMoves, AutoFinish};
+        saved_ = {g_game.options.autoForcedMoves, g_game.options.autoFinish};
     }
     void TearDown() override {
-        std::tie(AutoForcedMoves, AutoFinish) = saved_;
+        std::tie(g_game.options.autoForcedMoves, g_game.options.autoFinish) = saved_;
         g_game.finishMode = g_game.quickFinish = 0;
         GameTest::TearDown();
     }
@@ -52,7 +52,7 @@ TEST_F(FinishGameTest, ADieWithOneStartingPointPlaysItselfUnlessTheHumanMayChoos
         {"either die but not both: the larger", {{15, 1}, {27, 14}, {23, -2}, {1, -13}}, {3, 5}, 0, {{15, 20}}},
         {"while finishing", {{1, 1}, {24, -1}}, {3, 4}, 1, {}},
     };
-    AutoForcedMoves = 1;
+    g_game.options.autoForcedMoves = 1;
     RecordCommands({ID_COMPUTER_TURN});
     for (const Case& c : cases) {
         Setup(c.checkers, c.dice);
@@ -65,7 +65,7 @@ TEST_F(FinishGameTest, ADieWithOneStartingPointPlaysItselfUnlessTheHumanMayChoos
 }
 
 TEST_F(FinishGameTest, EscapeHeldAtTheStartPlaysNothing) {
-    AutoFinish = 0;
+    g_game.options.autoFinish = 0;
     Start(SIDE_HUMAN, {{6, 1}});
     const std::vector<std::string> lines = Lines();
     QTest::keyPress(wnd->centralWidget(), Qt::Key_Escape);
@@ -86,7 +86,7 @@ TEST_F(FinishGameTest, EscapePressedMidwayStopsAfterTheComputersTurn) {
         }
     } escapeClock;
     escapeClock.board = wnd->centralWidget();
-    AutoFinish = 1;
+    g_game.options.autoFinish = 1;
     Start(SIDE_HUMAN, {{6, 1}});
     const auto diceLines = [this] {
         const std::vector<std::string> lines = Lines();
@@ -117,8 +117,8 @@ TEST_F(FinishGameTest, TheSpeedComesFromTheOptionOrTheQuestionAndTheGamePlaysToI
                           {1, IDYES, false, true, 0},
                           {2, IDNO, true, true, 0},
                           {2, IDCANCEL, true, false, 0}};
-    ManualDice = 0;
-    AutoForcedMoves = 1;
+    g_game.options.manualDice = 0;
+    g_game.options.autoForcedMoves = 1;
     int statistics = 0;
     SetModalHook([&statistics](QDialog& dialog) {
         statistics += qobject_cast<StatisticsDialog*>(&dialog) != nullptr;
@@ -126,7 +126,7 @@ TEST_F(FinishGameTest, TheSpeedComesFromTheOptionOrTheQuestionAndTheGamePlaysToI
     });
     for (const Case& c : cases) {
         statistics = 0;
-        AutoFinish = c.autoFinish;
+        g_game.options.autoFinish = c.autoFinish;
         answer = c.answer;
         questions.clear();
         Start(SIDE_HUMAN, {});

@@ -27,11 +27,11 @@ protected:
 
     void SetUp() override {
         GameWndTest::SetUp();
-        AutoChangeTurn = 1;
-        HighLight = 0;
-        IntelMoves = 0;
-        g_moveDelay = 0;
-        ManualDice = 1;
+        g_game.options.autoChangeTurn = 1;
+        g_game.options.highLight = 0;
+        g_game.options.intelMoves = 0;
+        g_game.options.moveDelay = 0;
+        g_game.options.manualDice = 1;
         SetManualDiceHook(ScriptedDice);
         SetSeed(20261208);
     }
@@ -57,7 +57,7 @@ protected:
     // A new game whose starter is `starter` (0: the opening throw decides).
     void Start(int starter, std::initializer_list<Throw> throws) {
         Script().assign(throws);
-        g_firstStarterFixed = starter != SIDE_NONE;
+        g_game.firstStarterFixed = starter != SIDE_NONE;
         if (starter != SIDE_NONE) g_game.position.sideToMove = starter;
         NewGame();
         Drain();

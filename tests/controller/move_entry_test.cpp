@@ -38,7 +38,7 @@ protected:
 constexpr std::initializer_list<std::pair<int, int>> kHoverBoard = {{1, 2}, {12, 13}, {2, -2}, {3, -2}, {13, -11}};
 
 TEST_F(MoveEntryTest, HoverShowsTheTargetsAndTheSecondClickDecides) {
-    HighLight = 2;
+    g_game.options.highLight = 2;
     struct Case {
         int target;
         bool plays;
@@ -77,7 +77,7 @@ TEST_F(MoveEntryTest, OneClickPlaysWhenTheTargetFollowsFromTheDice) {
         {{3, 5}, 1, 12, "1st  from  "},
     };
     for (const Case& c : cases) {
-        IntelMoves = c.intelMoves;
+        g_game.options.intelMoves = c.intelMoves;
         Setup(board, c.dice);
         Click(c.from);
         EXPECT_EQ(Lines()[0], c.line) << c.from << " " << c.intelMoves;
@@ -117,7 +117,7 @@ TEST_F(MoveEntryTest, BearingOffByClicks) {
 
 TEST_F(MoveEntryTest, OfTwoDiceThatCannotBothPlayOnlyTheLargerIsOfferedAndPlayed) {
     ShowActive();
-    HighLight = 2;
+    g_game.options.highLight = 2;
     RecordCommands({ID_COMPUTER_TURN});
     // The last checker outside the tray on 15: 18 or 20, and 23 shut behind both.
     for (const std::initializer_list<int> dice : {std::initializer_list<int>{3, 5}, {5, 3}}) {

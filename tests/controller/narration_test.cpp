@@ -84,12 +84,12 @@ TEST_F(NarrationTest, DieWindowsOfTheSideToMoveAndTheOpeningLayout) {
         {SIDE_HUMAN, 0, 0, 0, {}},
     };
     wnd->show();
-    const int savedIcons = DiceAsIcons, savedFixed = g_firstStarterFixed;
+    const int savedIcons = g_game.options.diceAsIcons, savedFixed = g_game.firstStarterFixed;
     for (const Case& c : cases) {
         g_game.position.sideToMove = c.side;
         g_game.openingThrow = c.opening;
-        g_firstStarterFixed = c.starterFixed;
-        DiceAsIcons = c.icons;
+        g_game.firstStarterFixed = c.starterFixed;
+        g_game.options.diceAsIcons = c.icons;
         g_game.position.dice[0] = 2, g_game.position.dice[1] = 5, g_game.position.dice[2] = DICE_END,
         g_game.position.diceLeft = 2;
         HideDice();
@@ -100,7 +100,7 @@ TEST_F(NarrationTest, DieWindowsOfTheSideToMoveAndTheOpeningLayout) {
                 if (wnd->DieWindowShown(g, k)) shown.emplace_back(g, k);
         EXPECT_EQ(shown, c.shown) << c.side << c.opening << c.starterFixed << c.icons;
     }
-    DiceAsIcons = savedIcons;
-    g_firstStarterFixed = savedFixed;
+    g_game.options.diceAsIcons = savedIcons;
+    g_game.firstStarterFixed = savedFixed;
 }
 }  // namespace

@@ -16,11 +16,11 @@ class PlayCommandsTest : public GameTest {
 protected:
     void SetUp() override {
         GameTest::SetUp();
-        savedShowProgress_ = ShowProgress;
+        savedShowProgress_ = g_game.options.showProgress;
         RecordCommands({ID_COMPUTER_TURN});
     }
     void TearDown() override {
-        ShowProgress = savedShowProgress_;
+        g_game.options.showProgress = savedShowProgress_;
         GameTest::TearDown();
     }
 
@@ -51,8 +51,8 @@ TEST_F(PlayCommandsTest, NewGameAnsweredNoChangesNothingAndYesStartsAfreshWithou
 
 TEST_F(PlayCommandsTest, ANewGameChosenInTheWaitKeepsItsFirstTurn) {
     ShowActive();
-    AutoChangeTurn = 0;
-    g_firstStarterFixed = 0;
+    g_game.options.autoChangeTurn = 0;
+    g_game.firstStarterFixed = 0;
     Setup(kStart, {3, 1});
     Script().assign({{2, 5}});
     Click(17);
@@ -132,7 +132,7 @@ TEST_F(PlayCommandsTest, ProgressInWordsAndAsABar) {
         {{{1, 2}, {6, -1}}, "= Computer leads by 7 =", 1, 8, 9},
         {{{LOC_HUMAN_OFF, 15}, {6, -1}}, "= You lead by 1 =", 1, 0, 1},
     };
-    ShowProgress = 1;
+    g_game.options.showProgress = 1;
     const Rect pane = wnd->PaneRect(1);
     for (const Case& c : cases) {
         Setup(c.checkers, {6, 1});
@@ -144,7 +144,7 @@ TEST_F(PlayCommandsTest, ProgressInWordsAndAsABar) {
         EXPECT_EQ(bar.computer.left, pane.Width() - pane.Width() * c.computerPart / c.whole) << c.note;
         EXPECT_EQ(bar.computer.right, pane.Width());
     }
-    ShowProgress = 0;
+    g_game.options.showProgress = 0;
     wnd->RunCommand(ID_REDRAW);
     EXPECT_FALSE(wnd->GetProgressBar().shown);
 }

@@ -74,10 +74,10 @@ TEST_F(PositionCommandsTest, OpenRestoresTheSavedGameButNotTheScores) {
     g_game.position.cubeValue = 8;
     g_game.position.cubeOwner = SIDE_COMPUTER;
     wnd->SetCubeText("8");
-    DiceAsIcons = 1;
+    g_game.options.diceAsIcons = 1;
     wnd->show();
     g_game.runScore[SIDE_HUMAN] = 7;
-    g_totalScore[SIDE_HUMAN] = 11;
+    g_game.totalScore[SIDE_HUMAN] = 11;
     Run(ID_FILE_OPEN, "game.pos");
 
     EXPECT_EQ(asked, (std::vector{FileDialogKind::Save, FileDialogKind::Save, FileDialogKind::Open}));
@@ -87,7 +87,7 @@ TEST_F(PositionCommandsTest, OpenRestoresTheSavedGameButNotTheScores) {
     EXPECT_EQ(g_game.counters.hitsMade[SIDE_COMPUTER], 105);
     EXPECT_EQ(g_game.counters.thinkTime[SIDE_COMPUTER], 100);
     EXPECT_EQ(g_game.runScore[SIDE_HUMAN], 7);
-    EXPECT_EQ(g_totalScore[SIDE_HUMAN], 11);
+    EXPECT_EQ(g_game.totalScore[SIDE_HUMAN], 11);
     EXPECT_EQ(wnd->CubeText(), "64");
     EXPECT_EQ(wnd->windowTitle().toStdString(), ProgramTitle() + " - game.pos");
     EXPECT_EQ(wnd->ListLine(wnd->ListCount() - 2), "Dice: 6+4");
@@ -99,7 +99,7 @@ TEST_F(PositionCommandsTest, AFileOpenedInTheEndOfTurnWaitKeepsItsTurnForTheHuma
     Setup(kBoard, {6, 4});
     Run(ID_FILE_SAVE, "game.pos");
     ShowActive();
-    AutoChangeTurn = 0;
+    g_game.options.autoChangeTurn = 0;
     Setup(kBoard, {3, 1});
     Script().assign({{2, 5}});
     Click(17);

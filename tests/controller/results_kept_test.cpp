@@ -2,6 +2,7 @@
 
 #include "controller/end_game.h"
 #include "controller/file_failure.h"
+#include "game/game.h"
 #include "platform/profile.h"
 #include "resources/command_ids.h"
 #include "resources/strings.h"
@@ -38,7 +39,7 @@ TEST_F(ResultsKeptTest, TheFirstFailureOfARunIsToldOnceAfterTheStatisticsWindow)
             toldBeforeStatistics.push_back(questions.size());
             return int{QDialog::Accepted};
         });
-        const int32_t total = g_totalScore[SIDE_HUMAN];
+        const int32_t total = g_game.totalScore[SIDE_HUMAN];
         for (int game = 0; game < 2; ++game) {
             EndGame(SIDE_HUMAN, 0);
             Drain();
@@ -47,7 +48,7 @@ TEST_F(ResultsKeptTest, TheFirstFailureOfARunIsToldOnceAfterTheStatisticsWindow)
         ASSERT_EQ(questions.size(), 1u);
         EXPECT_EQ(questions[0].text,
                   FileFailureText(IDS_SAVE_FAILED, blocked, {EISDIR}) + "\n\n" + ResString(IDS_RESULTS_NOT_KEPT));
-        EXPECT_EQ(g_totalScore[SIDE_HUMAN], total + 2) << "the scores count on for the run";
+        EXPECT_EQ(g_game.totalScore[SIDE_HUMAN], total + 2) << "the scores count on for the run";
         std::filesystem::remove(blocked);
     }
 }
@@ -55,10 +56,10 @@ TEST_F(ResultsKeptTest, TheFirstFailureOfARunIsToldOnceAfterTheStatisticsWindow)
 TEST_F(ResultsKeptTest, ResetScoresThatCannotBeSavedSaysSo) {
     std::filesystem::remove(g_profile.Path());
     std::filesystem::create_directory(g_profile.Path());
-    g_totalScore[SIDE_HUMAN] = 5;
+    g_game.totalScore[SIDE_HUMAN] = 5;
     answer = IDYES;
     wnd->RunCommand(ID_RESET_SCORES);
-    EXPECT_EQ(g_totalScore[SIDE_HUMAN], 0);
+    EXPECT_EQ(g_game.totalScore[SIDE_HUMAN], 0);
     ASSERT_EQ(questions.size(), 2u);
     EXPECT_EQ(questions[1].text, FileFailureText(IDS_SAVE_FAILED, g_profile.Path(), {EISDIR}));
 }

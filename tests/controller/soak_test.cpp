@@ -14,12 +14,12 @@ class SoakTest : public GameTest {
 protected:
     void SetUp() override {
         GameTest::SetUp();
-        saved_ = {AutoForcedMoves, AutoFinish};
-        AutoFinish = 0;
-        ManualDice = 0;
+        saved_ = {g_game.options.autoForcedMoves, g_game.options.autoFinish};
+        g_game.options.autoFinish = 0;
+        g_game.options.manualDice = 0;
     }
     void TearDown() override {
-        std::tie(AutoForcedMoves, AutoFinish) = saved_;
+        std::tie(g_game.options.autoForcedMoves, g_game.options.autoFinish) = saved_;
         g_game.finishMode = g_game.quickFinish = 0;
         GameTest::TearDown();
     }

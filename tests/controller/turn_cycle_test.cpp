@@ -46,11 +46,11 @@ TEST_F(TurnCycleTest, AFixedStarterHoldsUntilTheFirstComputerTurnEnds) {
     EXPECT_EQ(g_game.counters.diceTotal[SIDE_HUMAN], 7);
     Start(SIDE_HUMAN, {{6, 1}});  // a new game before any computer turn
     EXPECT_EQ(g_game.counters.diceTotal[SIDE_HUMAN], 7);
-    EXPECT_EQ(g_firstStarterFixed, 1);
+    EXPECT_EQ(g_game.firstStarterFixed, 1);
 
     Start(SIDE_COMPUTER, {{1, 6}, {2, 3}});
     EXPECT_EQ(g_game.counters.diceTotal[SIDE_COMPUTER], 7) << "the computer plays the opening throw";
-    EXPECT_EQ(g_firstStarterFixed, 0);
+    EXPECT_EQ(g_game.firstStarterFixed, 0);
     EXPECT_EQ(g_game.openingThrow, 0);
     // From now on the throw decides.
     Script().assign({{1, 6}});
@@ -85,7 +85,8 @@ TEST_F(TurnCycleTest, AComputerTurnLogsItsMovesOnTheSeparatorsLine) {
         Position before = g_game.position;
         before.sideToMove = SIDE_COMPUTER;
         SetThrownDice(before, c.thrown.first, c.thrown.second);
-        const ComputerPlay play = ComputerPlayerFor(LevelOfPlay).ChoosePlay(before, NoContact(before.board));
+        const ComputerPlay play =
+            ComputerPlayerFor(g_game.options.levelOfPlay).ChoosePlay(before, NoContact(before.board));
         ASSERT_EQ(play.count, c.moves);
         Script().assign({c.thrown, {2, 1}});
         wnd->PostCommand(ID_COMPUTER_TURN);
@@ -101,8 +102,8 @@ TEST_F(TurnCycleTest, AComputerTurnLogsItsMovesOnTheSeparatorsLine) {
 
 TEST_F(TurnCycleTest, AnUndoInTheOpeningTurnKeepsTheOpeningDiceLayout) {
     ShowActive();
-    AutoChangeTurn = 0;
-    DiceAsIcons = 1;
+    g_game.options.autoChangeTurn = 0;
+    g_game.options.diceAsIcons = 1;
     Start(SIDE_NONE, {{2, 5}});
     Click(1);
     Click(3);  // the computer's die, 2: the 5 moves to entry 0
@@ -183,7 +184,7 @@ TEST_F(TurnCycleTest, TheComputerThinksFor1500msExceptWithADoubleOrInARace) {
 
 TEST_F(TurnCycleTest, EscapeOrTheRightButtonInTheWaitTakesTheLastMoveBack) {
     ShowActive();
-    AutoChangeTurn = 0;
+    g_game.options.autoChangeTurn = 0;
     for (bool byEscape : {true, false}) {
         Setup({{1, 2}, {12, 5}, {17, 3}, {19, 5}, {24, -2}, {13, -5}, {8, -3}, {6, -5}}, {3, 1});
         g_game.counters = {};
@@ -213,7 +214,7 @@ TEST_F(TurnCycleTest, EscapeOrTheRightButtonInTheWaitTakesTheLastMoveBack) {
 
 TEST_F(TurnCycleTest, SpaceInTheWaitGivesExactlyOneComputerTurn) {
     ShowActive();
-    AutoChangeTurn = 0;
+    g_game.options.autoChangeTurn = 0;
     Setup({{1, 2}, {12, 5}, {17, 3}, {19, 5}, {24, -2}, {13, -5}, {8, -3}, {6, -5}}, {3, 1});
     g_game.counters = {};
     Script().assign({{2, 1}, {6, 5}});
@@ -229,7 +230,7 @@ TEST_F(TurnCycleTest, SpaceInTheWaitGivesExactlyOneComputerTurn) {
 }
 
 TEST_F(TurnCycleTest, InARaceTheTurnPassesWithoutTheWait) {
-    AutoChangeTurn = 0;
+    g_game.options.autoChangeTurn = 0;
     Setup({{19, 8}, {20, 7}, {6, -8}, {5, -7}}, {3, 1});
     g_game.counters = {};
     Script().assign({{2, 1}});
@@ -244,10 +245,10 @@ TEST_F(TurnCycleTest, InARaceTheTurnPassesWithoutTheWait) {
 TEST_F(TurnCycleTest, AGammonAtCube4AddsEightToBothScoresAndWritesThem) {
     Setup(kLastChecker, {6, 2});
     g_game.position.cubeValue = 4;
-    const int run = g_game.runScore[SIDE_HUMAN], total = g_totalScore[SIDE_HUMAN];
+    const int run = g_game.runScore[SIDE_HUMAN], total = g_game.totalScore[SIDE_HUMAN];
     Click(24);
     EXPECT_EQ(g_game.runScore[SIDE_HUMAN], run + 8);
-    EXPECT_EQ(g_totalScore[SIDE_HUMAN], total + 8);
+    EXPECT_EQ(g_game.totalScore[SIDE_HUMAN], total + 8);
     EXPECT_EQ(GetProfileInt("game", "wit", -1), total + 8);
     EXPECT_EQ(g_game.position.cubeValue, 1) << "the next game has begun";
 }

@@ -29,8 +29,8 @@ protected:
 
 TEST_F(WholeGameTest, GamesPlayedByClicksRunToTheirEnd) {
     for (int autoChange : {1, 0}) {
-        AutoChangeTurn = autoChange;
-        ManualDice = 0;
+        g_game.options.autoChangeTurn = autoChange;
+        g_game.options.manualDice = 0;
         Start(SIDE_NONE, {});
         const int before = g_game.runScore[SIDE_HUMAN] + g_game.runScore[SIDE_COMPUTER];
         int clicks = 0;

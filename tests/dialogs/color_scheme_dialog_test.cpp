@@ -6,6 +6,7 @@
 
 #include "controller/file_failure.h"
 #include "dialogs/dialog_builder.h"
+#include "game/game.h"
 #include "platform/canvas.h"
 #include "platform/color_chooser.h"
 #include "platform/modal.h"
@@ -38,7 +39,7 @@ protected:
         GameWndTest::TearDown();
         SetModalHook({});
         SetColorChooserHook({});
-        LoadCurrentScheme(CurScheme = 0, "");
+        LoadCurrentScheme(g_game.options, g_game.options.curScheme = 0, "");
         g_profile = oldProfile_;
         std::filesystem::current_path(oldDir_);
     }
@@ -66,7 +67,7 @@ TEST_F(ColorSchemeDialogTest, SchemeCWithOkPaintsSavesAllSchemesAndRemembersIt) 
     EXPECT_EQ(BoardBackground(), QColor(179, 177, 207));
     EXPECT_EQ(wnd->findChild<QListWidget*>()->palette().color(QPalette::Base), QColor(179, 177, 207));
     EXPECT_EQ(ReadFileBytes(SCHEME_FILE_NAME, 1000), EncodeSchemes(kDefaultSchemes));
-    EXPECT_EQ(CurScheme, 2);
+    EXPECT_EQ(g_game.options.curScheme, 2);
     EXPECT_EQ(SavedScheme(), 2);
 }
 
@@ -104,7 +105,7 @@ TEST_F(ColorSchemeDialogTest, OkAppliesTheChosenSchemeAndSavesEditsOfAnother) {
         Choose(d, 0);
         Press(d, IDOK);
     });
-    EXPECT_EQ(g_colors, kDefaultSchemes[0]);
+    EXPECT_EQ(g_game.options.colors, kDefaultSchemes[0]);
     EXPECT_EQ(BoardBackground(), QColor(0, 192, 192));
     SchemeSet expected = kDefaultSchemes;
     expected[1][SLOT_COMPUTER_PIECE] = expected[1][SLOT_HUMAN_PIECE] = PICKED;

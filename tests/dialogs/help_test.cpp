@@ -21,7 +21,7 @@ TEST_F(GameWndTest, HelpOpensAtTheTopicOfTheActiveWindow) {
     using Make = std::function<std::unique_ptr<QWidget>(QWidget*)>;
     const Make none = [](QWidget*) { return nullptr; };
     const Make dialog = [](QWidget* w) { return std::make_unique<QDialog>(w); };
-    const Make colors = [](QWidget* w) { return std::make_unique<ColorSchemeDialog>(w, CurScheme, ""); };
+    const Make colors = [](QWidget* w) { return std::make_unique<ColorSchemeDialog>(w, g_game.options.curScheme, ""); };
     const Make settings = [](QWidget* w) { return std::make_unique<SettingsDialog>(w, CurrentSettings(), 0); };
     const Make resign = [](QWidget* w) { return std::make_unique<ResignDialog>(w); };
     const struct {

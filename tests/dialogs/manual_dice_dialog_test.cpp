@@ -128,8 +128,8 @@ TEST_F(ManualDiceDialogTest, OkStoresTheDiceButNeverADoubleToOpenAGame) {
 }
 
 TEST_F(ManualDiceDialogTest, ADoubleTypedLaterInTheGameGivesFourDice) {
-    const int32_t saved = ManualDice;
-    ManualDice = 1;
+    const int32_t saved = g_game.options.manualDice;
+    g_game.options.manualDice = 1;
     SetManualDiceHook(RunManualDiceDialog);
     SetModalHook([](QDialog& dialog) {
         Type(dialog, "44");
@@ -137,7 +137,7 @@ TEST_F(ManualDiceDialogTest, ADoubleTypedLaterInTheGameGivesFourDice) {
         return dialog.result();
     });
     ThrowTurnDice(g_game);
-    ManualDice = saved;
+    g_game.options.manualDice = saved;
     EXPECT_EQ(g_game.position.diceLeft, 4);
     for (int i = 0; i < 4; ++i) EXPECT_EQ(g_game.position.dice[i], 4);
 }

@@ -14,6 +14,7 @@
 #include "dialogs/dialog_builder.h"
 #include "dialogs/manual_dice_dialog.h"
 #include "dialogs/settings_page.h"
+#include "game/game.h"
 #include "game/game_file.h"
 #include "platform/canvas.h"
 #include "platform/modal.h"
@@ -85,8 +86,8 @@ protected:
 };
 
 TEST_F(SettingsDialogTest, OpensOnThePageShownLastAndShowsTheScoresReadOnly) {
-    g_totalScore[SIDE_HUMAN] = 12;
-    g_totalScore[SIDE_COMPUTER] = 7;
+    g_game.totalScore[SIDE_HUMAN] = 12;
+    g_game.totalScore[SIDE_COMPUTER] = 7;
     RunSettings(GAME, [](SettingsDialog& s) {
         EXPECT_EQ(Edit(s, GAME, 1113)->text(), "12");
         EXPECT_EQ(Edit(s, GAME, 1114)->text(), "7");
@@ -142,7 +143,7 @@ TEST_F(SettingsDialogTest, OkWritesTheKeysOfThePagesShownInOrder) {
         });
         EXPECT_EQ(Keys(), c.keys) << c.name;
     }
-    EXPECT_EQ(UseCube, 0);
+    EXPECT_EQ(g_game.options.useCube, 0);
 }
 
 TEST_F(SettingsDialogTest, TheSkillListOffersTheExpertAndKeepsIt) {
@@ -154,7 +155,7 @@ TEST_F(SettingsDialogTest, TheSkillListOffersTheExpertAndKeepsIt) {
         skill->setCurrentIndex(3);
         Press(s, "OK");
     });
-    EXPECT_EQ(LevelOfPlay, 3);
+    EXPECT_EQ(g_game.options.levelOfPlay, 3);
     EXPECT_EQ(GetProfileInt(OPTIONS_SECTION, "LevelOfPlay", -1), 3);
     RunSettings(GAME, [](SettingsDialog& s) {
         EXPECT_EQ(DialogItemAs<QComboBox>(*s.Page(GAME), IDC_SKILL)->currentIndex(), 3);
@@ -164,10 +165,10 @@ TEST_F(SettingsDialogTest, TheSkillListOffersTheExpertAndKeepsIt) {
 
 TEST_F(SettingsDialogTest, SpeedOutsideOneToHundredIsRefusedAndTheSheetStaysOpen) {
     ASSERT_TRUE(WriteFileAtomically(g_profile.Path(), "[options]\nspeed=0\n", 18));
-    LoadSettings();
+    LoadSettings(g_game.options, g_game.totalScore);
     // Never shown, the Visual page checks nothing.
     RunSettings(GAME, [](SettingsDialog& s) { Press(s, "OK"); });
-    EXPECT_EQ(g_moveDelay, 100);
+    EXPECT_EQ(g_game.options.moveDelay, 100);
 
     const struct {
         const char* typed;  // nullptr: as the page shows it
@@ -191,7 +192,7 @@ TEST_F(SettingsDialogTest, SpeedOutsideOneToHundredIsRefusedAndTheSheetStaysOpen
             EXPECT_EQ(questions.size(), s.refused ? 2u : 0u) << s.shown;
         }
     });
-    EXPECT_EQ(g_moveDelay, 95);
+    EXPECT_EQ(g_game.options.moveDelay, 95);
     EXPECT_EQ(GetProfileInt(OPTIONS_SECTION, "speed", -1), 5);
 }
 
@@ -213,7 +214,7 @@ TEST_F(SettingsDialogTest, ClockwiseMidTurnKeepsTheCheckersAndTheTurnStart) {
         Check(VISUAL, 1070, true)(s);
         Press(s, "OK");
     });
-    EXPECT_EQ(ClockWise, 1);
+    EXPECT_EQ(g_game.options.clockWise, 1);
     EXPECT_NE(wnd->GetCanvas().Image(), before);
     counts(turned);
     EXPECT_EQ(turned, moved);
@@ -271,7 +272,7 @@ TEST_F(SettingsDialogTest, OkShowsTheDiceTheCubeAndTheProgressBarAtOnce) {
         {"progress bar off", VISUAL, 1064, false, true, false, false},
         {"progress bar on", VISUAL, 1064, true, true, false, true},
     };
-    ShowProgress = 1;
+    g_game.options.showProgress = 1;
     for (const auto& c : cases) {
         RunSettings(c.page, [&](SettingsDialog& s) {
             Check(c.page, c.id, c.on)(s);
@@ -285,11 +286,11 @@ TEST_F(SettingsDialogTest, OkShowsTheDiceTheCubeAndTheProgressBarAtOnce) {
 }  // namespace
 
 TEST_F(SettingsDialogTest, GroupBoxMnemonicsMoveTheFocusToTheFirstControlAfterThem) {
-    FirstMoveBy = 2;
-    AutoFinish = 1;
-    HighLight = 2;
+    g_game.options.firstMoveBy = 2;
+    g_game.options.autoFinish = 1;
+    g_game.options.highLight = 2;
     SettingsDialog sheet(wnd.get(), CurrentSettings(), GAME);
-    ColorSchemeDialog colours(wnd.get(), CurScheme, "");
+    ColorSchemeDialog colours(wnd.get(), g_game.options.curScheme, "");
     // Into a radio group the focus goes to the checked button, as with Tab.
     const struct {
         const char* group;
@@ -330,8 +331,8 @@ TEST_F(SettingsDialogTest, OkWithAProfileThatCannotBeWrittenAppliesAndSaysSoOnce
         Check(VISUAL, 1070, true)(s);
         Press(s, "OK");
     });
-    EXPECT_EQ(UseCube, 1);
-    EXPECT_EQ(ClockWise, 1);
+    EXPECT_EQ(g_game.options.useCube, 1);
+    EXPECT_EQ(g_game.options.clockWise, 1);
     ASSERT_EQ(questions.size(), 1u) << "one message for all the keys";
     EXPECT_EQ(questions[0].text, FileFailureText(IDS_SAVE_FAILED, g_profile.Path(), {EISDIR}));
     EXPECT_EQ(questions[0].icon, MB_ICONEXCLAMATION);

@@ -44,9 +44,9 @@ protected:
     void TearDown() override {
         wnd.reset();
         SetClock(nullptr);
-        ClockWise = 0;
-        HitShake = 1;
-        g_moveDelay = 100 - DEFAULT_SPEED;
+        g_game.options.clockWise = 0;
+        g_game.options.hitShake = 1;
+        g_game.options.moveDelay = 100 - DEFAULT_SPEED;
     }
 
     // Rebuilds the board with only these checkers: negative counts are the

@@ -6,6 +6,7 @@
 #include "display/board_canvas_fixture.h"
 #include "display/board_display.h"
 #include "display/board_points.h"
+#include "game/game.h"
 
 namespace {
 const QColor kBackground(0, 192, 192);
@@ -119,7 +120,7 @@ TEST_F(BoardCanvasTest, StacksFromEightShowTheirSizeOnTheSeventhPlace) {
 TEST_F(BoardCanvasTest, TrayCountsAreWrittenFromTheTopTowardsTheBoardsEdge) {
     for (int clockwise : {0, 1}) {
         SCOPED_TRACE(clockwise);
-        ClockWise = clockwise;
+        g_game.options.clockWise = clockwise;
         SetUpBoard({{LOC_COMPUTER_OFF, -12}, {LOC_HUMAN_OFF, 12}});
         for (int tray : {LOC_COMPUTER_OFF, LOC_HUMAN_OFF}) {
             const Rect r = GeometryOf(tray).rect;

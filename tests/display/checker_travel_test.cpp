@@ -163,7 +163,7 @@ TEST_F(CheckerTravelTest, EachStepMovesOneUnitUntilItsBound) {
 // The blot on point 12 stands left of the band, so its shake must step
 // right and often retries.
 TEST_F(CheckerTravelTest, AHitSendsTheBlotShakingToItsBarAndCountsIt) {
-    g_moveDelay = 5;
+    g_game.options.moveDelay = 5;
     for (int seed : {1, 2, 3, 4, 5, 6}) {
         SCOPED_TRACE(seed);
         SetSeed(seed);
@@ -178,8 +178,8 @@ TEST_F(CheckerTravelTest, AHitSendsTheBlotShakingToItsBarAndCountsIt) {
         // The blot rests until the first shake's pause; that pause still
         // shows it at rest.
         std::size_t first = 0;
-        while (first < pauses.size() && pauses[first] != 2 * g_moveDelay) ++first;
-        EXPECT_EQ(std::count(pauses.begin(), pauses.end(), 2 * g_moveDelay), 5);
+        while (first < pauses.size() && pauses[first] != 2 * g_game.options.moveDelay) ++first;
+        EXPECT_EQ(std::count(pauses.begin(), pauses.end(), 2 * g_game.options.moveDelay), 5);
         ASSERT_GT(frames.size(), first + 5);
         for (std::size_t i = first + 1; i < frames.size(); ++i) {
             EXPECT_GE(frames[i].left(), g_unit) << i;
@@ -224,7 +224,7 @@ void ExpectPlayLeavesAFreshBoard(Canvas& canvas, qreal ratio) {
 TEST_F(CheckerTravelTest, AfterMovesHitsAndMovesBackTheCanvasIsAFreshBoard) {
     for (int clockwise : {0, 1}) {
         SCOPED_TRACE(clockwise);
-        ClockWise = clockwise;
+        g_game.options.clockWise = clockwise;
         ExpectPlayLeavesAFreshBoard(wnd->GetCanvas(), 1);
     }
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "display/geometry.h"
+#include "game/game.h"
 #include "settings/options.h"
 
 class GeometryTest : public ::testing::Test {
@@ -12,7 +13,7 @@ protected:
     static void UseWindow(int width, int height, int clockwise, int clientHeight = 500) {
         SetWindowMetrics({width, height});
         SetClientSize(width, clientHeight);
-        ClockWise = clockwise;
+        g_game.options.clockWise = clockwise;
     }
-    void TearDown() override { ClockWise = 0; }
+    void TearDown() override { g_game.options.clockWise = 0; }
 };

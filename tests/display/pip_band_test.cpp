@@ -16,12 +16,12 @@ class PipBandTest : public GameTest {
 protected:
     void SetUp() override {
         GameTest::SetUp();
-        ShowPips = 1;
+        g_game.options.showPips = 1;
         SetFileDialogHook([this](const FileDialogSpec&) { return std::optional<std::string>(file); });
     }
     void TearDown() override {
         SetFileDialogHook({});
-        ShowPips = 0;
+        g_game.options.showPips = 0;
         GameTest::TearDown();
     }
 
@@ -30,7 +30,7 @@ protected:
         return canvas.Image().copy(canvas.DeviceRect(PipBandRect()));
     }
     static bool Blank(const QImage& band) {
-        const QRgb background = ToQColor(g_colors[SLOT_BACKGROUND]).rgb();
+        const QRgb background = ToQColor(g_game.options.colors[SLOT_BACKGROUND]).rgb();
         for (int y = 0; y < band.height(); ++y)
             for (int x = 0; x < band.width(); ++x)
                 if (band.pixel(x, y) != background) return false;
@@ -95,7 +95,7 @@ TEST_F(PipBandTest, TheCountsFollowWhenTheLastChangeEmptiesALocation) {
 TEST_F(PipBandTest, OffTheBandIsBare) {
     DrawPipBand();
     EXPECT_FALSE(Blank(Band()));
-    ShowPips = 0;
+    g_game.options.showPips = 0;
     DrawPipBand();
     EXPECT_TRUE(Blank(Band()));
     Start(SIDE_HUMAN, {{3, 1}});

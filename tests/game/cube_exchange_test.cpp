@@ -20,7 +20,7 @@ TEST_F(CubeExchangeTest, HumanDoubleTakenOrRefused) {
         g_game.position.cubeValue = 2;
         g_game.position.sideToMove = SIDE_HUMAN;
         PlaceLead(c.pos);
-        EXPECT_EQ(HumanDoubles(g_game, ComputerPlayerFor(LevelOfPlay)), c.taken) << c.name;
+        EXPECT_EQ(HumanDoubles(g_game, ComputerPlayerFor(g_game.options.levelOfPlay)), c.taken) << c.name;
         EXPECT_EQ(g_game.position.cubeValue, c.value) << c.name;
         EXPECT_EQ(g_game.position.cubeOwner, c.owner) << c.name;
         EXPECT_EQ(g_game.winner, 0) << c.name;
@@ -42,9 +42,11 @@ TEST_F(CubeExchangeTest, ComputerOffers) {
     };
     for (const auto& c : cases) {
         FreshGame();
-        UseCube = c.useCube;
+        g_game.options.useCube = c.useCube;
         PlaceLead(c.pos);
-        EXPECT_EQ(ComputerCubeOffer(g_game, ComputerPlayerFor(LevelOfPlay), UseCube != 0), c.offer) << c.name;
+        EXPECT_EQ(ComputerCubeOffer(g_game, ComputerPlayerFor(g_game.options.levelOfPlay), g_game.options.useCube != 0),
+                  c.offer)
+            << c.name;
     }
 }
 
@@ -66,12 +68,15 @@ TEST_F(CubeExchangeTest, AnswersToTheComputersDouble) {
         g_game.position.cubeOwner = SIDE_COMPUTER;
         g_game.position.sideToMove = SIDE_COMPUTER;
         PlaceLead({8, false, 1, 0});
-        ASSERT_EQ(ComputerCubeOffer(g_game, ComputerPlayerFor(LevelOfPlay), UseCube != 0), CubeOffer::Double);
+        ASSERT_EQ(ComputerCubeOffer(g_game, ComputerPlayerFor(g_game.options.levelOfPlay), g_game.options.useCube != 0),
+                  CubeOffer::Double);
         AnswerComputerDouble(g_game, c.answer);
         EXPECT_EQ(g_game.position.cubeValue, c.value) << c.name;
         EXPECT_EQ(g_game.position.cubeOwner, c.owner) << c.name;
         EXPECT_EQ(g_game.winner, c.winner) << c.name;
-        EXPECT_EQ(ComputerCubeOffer(g_game, ComputerPlayerFor(LevelOfPlay), UseCube != 0), c.nextOffer) << c.name;
+        EXPECT_EQ(ComputerCubeOffer(g_game, ComputerPlayerFor(g_game.options.levelOfPlay), g_game.options.useCube != 0),
+                  c.nextOffer)
+            << c.name;
     }
 }
 
@@ -83,7 +88,7 @@ TEST_F(CubeExchangeTest, AnswersToTheComputersResignation) {
         AnswerComputerResign(g_game, accept);
         EXPECT_EQ(g_game.winner, accept ? SIDE_HUMAN : 0);
         EXPECT_EQ(g_game.position.cubeValue, 2);
-        EXPECT_EQ(ComputerCubeOffer(g_game, ComputerPlayerFor(LevelOfPlay), UseCube != 0),
+        EXPECT_EQ(ComputerCubeOffer(g_game, ComputerPlayerFor(g_game.options.levelOfPlay), g_game.options.useCube != 0),
                   accept ? CubeOffer::Resign : CubeOffer::None);
     }
 }
@@ -109,7 +114,7 @@ TEST_F(CubeExchangeTest, HumanResigns) {
         g_game.position.cubeValue = 2;
         Place(c.checkers);
         g_game.race = NoContact(g_game.position.board);
-        EXPECT_EQ(HumanResigns(g_game, ComputerPlayerFor(LevelOfPlay), c.kind), c.accepted) << c.name;
+        EXPECT_EQ(HumanResigns(g_game, ComputerPlayerFor(g_game.options.levelOfPlay), c.kind), c.accepted) << c.name;
         EXPECT_EQ(g_game.winner, c.accepted ? SIDE_COMPUTER : 0) << c.name;
         EXPECT_EQ(g_game.position.cubeValue, c.value) << c.name;
     }
@@ -126,12 +131,12 @@ TEST_F(CubeExchangeTest, HumanMayDoubleBeforeTheFirstMove) {
          +[] { g_game.position.cubeOwner = SIDE_HUMAN, g_game.position.cubeValue = 32; }, true},
         {"cube held by the computer", +[] { g_game.position.cubeOwner = SIDE_COMPUTER; }, false},
         {"cube at 64", +[] { g_game.position.cubeOwner = SIDE_HUMAN, g_game.position.cubeValue = 64; }, false},
-        {"cube off", +[] { UseCube = 0; }, false},
+        {"cube off", +[] { g_game.options.useCube = 0; }, false},
         {"a move made", +[] { g_game.moveOrdinal = 2; }, false},
     };
     for (const auto& c : cases) {
         FreshGame();
         c.set();
-        EXPECT_EQ(HumanMayDouble(g_game, UseCube != 0), c.enabled) << c.name;
+        EXPECT_EQ(HumanMayDouble(g_game, g_game.options.useCube != 0), c.enabled) << c.name;
     }
 }

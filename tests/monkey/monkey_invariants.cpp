@@ -10,7 +10,6 @@
 #include "display/checker_sprite.h"
 #include "display/geometry.h"
 #include "game/game.h"
-#include "options_snapshot.h"
 #include "platform/canvas.h"
 #include "platform/nested_wait.h"
 #include "platform/profile.h"
@@ -79,17 +78,17 @@ std::string BrokenSettingsFile() {
     std::error_code ec;
     if (!std::filesystem::exists(g_profile.Path(), ec)) return {};
     if (std::filesystem::file_size(g_profile.Path(), ec) > MAX_PROFILE_BYTES) return "the settings file is too large";
-    const OptionsSnapshot inForce;
-    const int32_t scheme = CurScheme;
-    LoadSettings();
+    Options stored = g_game.options;
+    TotalScores storedTotals = {g_game.totalScore[0], g_game.totalScore[1], g_game.totalScore[2]};
+    LoadSettings(stored, storedTotals);
     // The stored scheme number is the scheme loader's to judge: one that names
     // no stored scheme leaves the built-in colours, and 0, in force.
-    CurScheme = scheme;
-    const OptionsSnapshot stored;
-    inForce.Restore();
-    for (std::size_t i = 0; i < inForce.Saved().size(); ++i)
-        if (inForce.Saved()[i] != stored.Saved()[i])
-            return Say("option ", i, " is ", inForce.Saved()[i], " but the settings file gives ", stored.Saved()[i]);
+    stored.curScheme = g_game.options.curScheme;
+    if (!(stored == g_game.options)) return "the options in force are not those the settings file gives";
+    for (int side : {SIDE_COMPUTER, SIDE_HUMAN})
+        if (storedTotals[side] != g_game.totalScore[side])
+            return Say("side ", side, "'s total is ", g_game.totalScore[side], " but the settings file gives ",
+                       storedTotals[side]);
     return {};
 }
 
@@ -158,7 +157,7 @@ std::string BrokenCanvas(GameWnd& wnd) {
     if (after.size() != before.size()) return "the canvas changed its size in a redraw";
     // The letters under the pointer's location may be lit; a redraw leaves
     // that to the pointer's next move.
-    const QImage seen = HighLight != 0 ? WithPlainLetters(before, wnd.GetCanvas()) : before;
+    const QImage seen = g_game.options.highLight != 0 ? WithPlainLetters(before, wnd.GetCanvas()) : before;
     if (after == seen) return {};
     for (int y = 0; y < after.height(); ++y)
         for (int x = 0; x < after.width(); ++x)

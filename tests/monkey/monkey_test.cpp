@@ -93,7 +93,7 @@ protected:
     std::string RunSeed(uint32_t seed, long steps, Watchdog& watchdog) {
         wnd.reset();
         for (const char* file : {INI_FILE_NAME, STATS_FILE_NAME, SCHEME_FILE_NAME}) std::filesystem::remove(file);
-        options.Restore();
+        g_game = savedGame;
         Chance chance(seed);
         History history;
         watchdog.Watch(seed, &history);

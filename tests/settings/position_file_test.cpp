@@ -10,7 +10,6 @@
 
 #include "game/game.h"
 #include "game/game_file.h"
-#include "options_snapshot.h"
 #include "platform/le_bytes.h"
 #include "rules/board_fixture.h"
 #include "settings/options.h"
@@ -32,7 +31,7 @@ GameImage Image() {
                 {},
                 g_game.openingThrow,
                 g_game.runScore[SIDE_HUMAN],
-                g_totalScore[SIDE_HUMAN]};
+                g_game.totalScore[SIDE_HUMAN]};
     for (int i = 0; i < NUM_LOCATIONS; ++i) {
         g.board[i][0] = g_game.position[i].count;
         g.board[i][1] = g_game.position[i].owner;
@@ -80,9 +79,11 @@ protected:
         for (int32_t* c : counters) *c = v++;
     }
 
+    void TearDown() override { g_game = savedGame_; }
+
 private:
     // Open sets the all-time scores.
-    OptionsSnapshot options_;
+    const Game savedGame_ = g_game;
 };
 
 TEST_F(PositionFileTest, SavedAtTheStartOfAHumanTurnByteForByte) {
@@ -119,7 +120,7 @@ TEST_F(PositionFileTest, OpenRestoresWhatSaveWrote) {
     g_game.position.cubeOwner = 0;
     g_game.race = 1;
     g_game.runScore[SIDE_HUMAN] = 7;
-    g_totalScore[SIDE_HUMAN] = 9;
+    g_game.totalScore[SIDE_HUMAN] = 9;
     const PosFileRead read = ReadPositionFile(path.string(), CapturePositionFile(g_game));
     fs::remove(path);
     ASSERT_EQ(read.status, PosFileStatus::Ok);

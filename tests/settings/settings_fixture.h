@@ -7,7 +7,6 @@
 #include <string>
 
 #include "game/game.h"
-#include "options_snapshot.h"
 #include "platform/atomic_file.h"
 #include "platform/profile.h"
 #include "rules/position.h"
@@ -27,8 +26,7 @@ protected:
     }
     // Every setting as it was before the test, and no INI file.
     void RestoreSettings() {
-        options_.Restore();
-        g_game.position.sideToMove = savedSideToMove_;
+        g_game = savedGame_;
         std::filesystem::remove(g_profile.Path());
     }
 
@@ -44,8 +42,7 @@ protected:
     TempDir dir{"settings"};
 
 private:
-    OptionsSnapshot options_;
     // Loading the settings may name the first game's starter.
-    int32_t savedSideToMove_ = g_game.position.sideToMove;
+    const Game savedGame_ = g_game;
     Profile savedProfile_{""};
 };

@@ -15,7 +15,6 @@
 #include <vector>
 
 #include "game/game.h"
-#include "options_snapshot.h"
 #include "platform/clock.h"
 #include "platform/command_queue.h"
 #include "platform/message_box.h"
@@ -58,8 +57,7 @@ protected:
         SetBeepHook({});
         SetModalHook({});
         SetClock(nullptr);
-        g_game.awaitingConfirm = 0;
-        g_game.moveOrdinal = 0;
+        g_game = savedGame;
     }
 
     // Message boxes are answered with `answer` and noted in `questions`.
@@ -119,7 +117,8 @@ protected:
         for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
     }
 
-    OptionsSnapshot options;
+    // The game as it was before the test, put back after it.
+    const Game savedGame = g_game;
     VirtualClock clock;
     std::unique_ptr<GameWnd> wnd;
     std::vector<Question> questions;

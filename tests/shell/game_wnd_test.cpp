@@ -77,7 +77,7 @@ TEST_F(GameWndTest, ResetScoresAsksFirst) {
         int expected;
     };
     for (const Case c : {Case{IDNO, 7}, Case{IDYES, 0}}) {
-        g_totalScore[SIDE_HUMAN] = g_totalScore[SIDE_COMPUTER] = 7;
+        g_game.totalScore[SIDE_HUMAN] = g_game.totalScore[SIDE_COMPUTER] = 7;
         questions.clear();
         answer = c.answer;
         wnd->RunCommand(ID_RESET_SCORES);
@@ -85,8 +85,8 @@ TEST_F(GameWndTest, ResetScoresAsksFirst) {
         EXPECT_EQ(questions[0].text, "Reset all scores to 0 ?");
         EXPECT_EQ(questions[0].buttons, MB_YESNO);
         EXPECT_EQ(questions[0].icon, MB_ICONQUESTION);
-        EXPECT_EQ(g_totalScore[SIDE_HUMAN], c.expected);
-        EXPECT_EQ(g_totalScore[SIDE_COMPUTER], c.expected);
+        EXPECT_EQ(g_game.totalScore[SIDE_HUMAN], c.expected);
+        EXPECT_EQ(g_game.totalScore[SIDE_COMPUTER], c.expected);
     }
     EXPECT_EQ(GetProfileInt("game", "wit", -1), 0);
     EXPECT_EQ(GetProfileInt("game", "zwart", -1), 0);
@@ -111,10 +111,10 @@ TEST_F(GameWndTest, DisabledCommandsAreDroppedWhenTheyWouldRun) {
 TEST_F(GameWndTest, TheDoubleRuleAlsoSetsTheCubeButton) {
     RecordCommands({ID_DOUBLE});
     g_game.moveOrdinal = 1;
-    UseCube = 0;
+    g_game.options.useCube = 0;
     wnd->RunCommand(ID_DOUBLE);
     EXPECT_FALSE(wnd->CubeEnabled());
-    UseCube = 1;
+    g_game.options.useCube = 1;
     wnd->RunCommand(ID_DOUBLE);
     EXPECT_TRUE(wnd->CubeEnabled());
     EXPECT_EQ(ran, (std::vector<int>{ID_DOUBLE}));

@@ -97,7 +97,7 @@ TEST_F(GameWndTest, OpeningAMenuGreysTheItemsWhoseRuleIsFalse) {
     };
     for (const Case& c : cases) {
         g_game.moveOrdinal = c.ordinal;
-        UseCube = c.useCube;
+        g_game.options.useCube = c.useCube;
         emit file->aboutToShow();
         emit action->aboutToShow();
         for (QMenu* menu : {file, action})
@@ -120,7 +120,7 @@ TEST_F(GameWndTest, EveryAcceleratorReachesItsCommand) {
     std::vector<int> ids;
     for (const CommandInfo& c : CommandTable()) ids.push_back(c.id);
     RecordCommands(ids);
-    UseCube = 1;
+    g_game.options.useCube = 1;
     ShowActive();
     struct Key {
         Qt::Key key;

@@ -40,9 +40,9 @@ void BM_QuickFinish(benchmark::State& state) {
     GameWnd wnd(1024);
     wnd.show();
     QApplication::processEvents();
-    g_moveDelay = 0;
-    AutoFinish = 0;
-    ManualDice = 0;
+    g_game.options.moveDelay = 0;
+    g_game.options.autoFinish = 0;
+    g_game.options.manualDice = 0;
     for (auto _ : state) {
         NewGame();
         QApplication::processEvents();

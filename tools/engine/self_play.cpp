@@ -59,7 +59,7 @@ void SetUpCubelessGame() {
     g_game.position.cubeOwner = SIDE_NONE;
     g_game.winner = 0;
     g_game.computerMayDouble = g_game.computerMayResign = 0;
-    UseCube = 0;
+    g_game.options.useCube = 0;
 }
 
 bool PlaySelfGame(int level, GameRecord& record, const BeforeSearch& beforeSearch) {
