@@ -49,9 +49,9 @@ void CommandItems(std::span<const MenuItem> items, std::vector<const MenuItem*>&
 TEST(MainMenu, PopupsItemsAndSeparatorsInOrder) {
     std::vector<std::string> expected = {
         "&File:&New game\tCtrl+N=57600|-|&Open\tCtrl+O=57601|&Save\tCtrl+S=57603|"
-        "&Export games...=32781|-|S&ettings...\tCtrl+E=229|-|&Reset scores=226|-|E&xit=205|",
+        "Expor&t games...=32781|-|S&ettings...\tCtrl+E=229|-|&Reset scores=226|-|E&xit=205|",
         "&Edit:&Copy position\tCtrl+Shift+C=57634|&Paste position\tCtrl+V=57637|",
-        "&Action:Show &progress\t?=209|&Undo\tEsc=216|&Double\tCtrl+D=227|"
+        "&Action:&Show progress\t?=209|&Undo\tEsc=216|&Double\tCtrl+D=227|"
         "&Pass\tSpace=218|&Resign\tCtrl+Space=32774|-|"
         "Suggest &move\tCtrl+M=32773|-|S&witch sides\tCtrl+W=32771|"
         "&Finish game\tCtrl+F=32772|",
