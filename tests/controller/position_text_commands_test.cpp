@@ -93,6 +93,7 @@ TEST_F(PositionTextCommandsTest, ARefusedTextLeavesTheGameAsItWasAndSaysWhy) {
         {"XGID=-b----E-C---eE---c-e----B-:7:1:1:31:0:0:0:0:10", "the cube is above 64"},
         {"XGID=-b----E-C---eE---c-e----B-:0:0:1:31:0:0:0:7:10", "only money play"},
         {"4HPwATDgc/ABMA:cIkF", "the text cannot be read"},
+        {"XGID=-b----E-C---eE---c-e----B-:1:-1:-1:D:0:0:3:0:10", "a double is waiting for an answer"},
     };
     for (const auto& [text, reason] : cases) {
         questions.clear();
