@@ -117,6 +117,7 @@ TEST_F(PositionTextCommandsTest, ExportWritesTheFinishedGamesAndCountsTheOthers)
     ClearGameRecord();
     RecordNewGame(true);
     RecordThrow(SIDE_HUMAN, 2, 1);
+    RecordDoublePlayedOn(SIDE_COMPUTER);
     RecordResign(SIDE_HUMAN, WinKind::Normal);
     RecordWin(SIDE_COMPUTER, 1);
     RecordNewGame(true);
@@ -131,6 +132,7 @@ TEST_F(PositionTextCommandsTest, ExportWritesTheFinishedGamesAndCountsTheOthers)
     ASSERT_EQ(questions.size(), 1u);
     EXPECT_EQ(questions[0].text.substr(0, questions[0].text.find("\n")), "Games saved in 'games.mat': 1.");
     EXPECT_NE(questions[0].text.find("Games left out: 1."), std::string::npos);
+    EXPECT_NE(questions[0].text.find("Doubles left out: 1."), std::string::npos);
 
     questions.clear();
     chosen = dir.File("gone/games.mat");
