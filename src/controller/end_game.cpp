@@ -2,6 +2,7 @@
 
 #include "controller/clocks.h"
 #include "controller/file_failure.h"
+#include "controller/finish_game.h"
 #include "controller/game_view.h"
 #include "controller/new_game.h"
 #include "interchange/game_record.h"
@@ -16,7 +17,7 @@
 
 void EndGame(int winner, int scoreKind) {
     StopClock(SIDE_HUMAN);
-    g_finishMode = 0;
+    StopFinishing();
     g_winner = winner;
     if (scoreKind == 1) g_cubeValue *= static_cast<int>(ClassifyWin());
     g_totalScore[winner] += g_cubeValue;

@@ -61,9 +61,15 @@ int ChooseSpeed() {
 }
 
 void StopIfEscapeHeld() {
-    if (KeyIsDown(VK_ESCAPE)) g_finishMode = 0;
+    if (KeyIsDown(VK_ESCAPE)) StopFinishing();
 }
 }  // namespace
+
+void StopFinishing() {
+    if (g_finishMode != 1) return;
+    g_finishMode = 0;
+    ShowStatus(IDS_IDLE);
+}
 
 void PlayForcedMoves() {
     if (AutoForcedMoves != 1 || g_finishMode != 0 || g_sideToMove != SIDE_HUMAN || g_diceLeft == 0) return;

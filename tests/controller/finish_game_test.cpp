@@ -119,8 +119,10 @@ TEST_F(FinishGameTest, TheSpeedComesFromTheOptionOrTheQuestionAndTheGamePlaysToI
     ManualDice = 0;
     AutoForcedMoves = 1;
     int statistics = 0;
-    SetModalHook([&statistics](QDialog& dialog) {
+    std::string status;  // under the statistics window
+    SetModalHook([&, this](QDialog& dialog) {
         statistics += qobject_cast<StatsDlg*>(&dialog) != nullptr;
+        status = wnd->PaneText(0);
         return int{QDialog::Accepted};
     });
     for (const Case& c : cases) {
@@ -140,6 +142,7 @@ TEST_F(FinishGameTest, TheSpeedComesFromTheOptionOrTheQuestionAndTheGamePlaysToI
             EXPECT_EQ(g_quickFinish, c.quick);
             EXPECT_EQ(g_finishMode, 0);
             EXPECT_EQ(statistics, 1);
+            EXPECT_EQ(status, ResString(IDS_IDLE)) << "the finish ended with the game";
             EXPECT_EQ(g_winner, SIDE_NONE) << "the next game has begun";
         } else {
             EXPECT_EQ(g_moveOrdinal, 1);
