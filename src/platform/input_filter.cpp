@@ -61,7 +61,7 @@ protected:
                 old = heldOver[VirtualKeyIndex(static_cast<QShortcutEvent*>(event)->key()[0].key())];
                 break;
             case QEvent::Show:
-                if (qobject_cast<QDialog*>(watched)) HoldOver();
+                if (const auto* dialog = qobject_cast<QDialog*>(watched); dialog && dialog->isWindow()) HoldOver();
                 break;
             case QEvent::ApplicationDeactivate:
                 down.reset();
