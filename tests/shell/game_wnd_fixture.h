@@ -59,6 +59,9 @@ protected:
         SetClock(nullptr);
         g_awaitingConfirm = 0;
         g_moveOrdinal = 0;
+        // A key a test left down would be held over into the next test's dialogs.
+        QEvent away(QEvent::ApplicationDeactivate);
+        QCoreApplication::sendEvent(qApp, &away);
     }
 
     // Message boxes are answered with `answer` and noted in `questions`.
