@@ -40,7 +40,8 @@ void OfferHumanDouble() {
         return ShowDoubledCube();
     }
     // Playing on after the refusal is no double at all.
-    if (MessageBox(ResString(IDS_COMPUTER_REFUSES), MB_OKCANCEL, MB_ICONASTERISK, HELP_DOUBLING) != IDOK) return;
+    if (MessageBox(ResString(IDS_COMPUTER_REFUSES), MB_OKCANCEL, MB_ICONASTERISK, HELP_DOUBLING) != IDOK)
+        return RecordDoublePlayedOn(SIDE_HUMAN);
     RecordDouble(SIDE_HUMAN, g_game.position.cubeValue * 2, false);
     EndGame(SIDE_HUMAN, 0);
 }
@@ -61,8 +62,10 @@ void ComputerDoubles() {
     OnShowProgress();
     const DoubleAnswer answer =
         AnswerOf(MessageBox(ResString(IDS_COMPUTER_DOUBLES), MB_YESNOCANCEL, MB_ICONQUESTION, HELP_DOUBLING));
-    // A cancelled double changes nothing and is not recorded.
-    if (answer != DoubleAnswer::Cancel)
+    // A cancelled double changes nothing on the board.
+    if (answer == DoubleAnswer::Cancel)
+        RecordDoublePlayedOn(SIDE_COMPUTER);
+    else
         RecordDouble(SIDE_COMPUTER, g_game.position.cubeValue * 2, answer == DoubleAnswer::Take);
     AnswerComputerDouble(g_game, answer);
     if (answer == DoubleAnswer::Take) ShowDoubledCube();

@@ -2,6 +2,7 @@
 
 #include "controller/clocks.h"
 #include "controller/file_failure.h"
+#include "controller/finish_game.h"
 #include "controller/game_view.h"
 #include "controller/new_game.h"
 #include "game/game.h"
@@ -15,7 +16,7 @@
 
 void EndGame(int winner, int scoreKind) {
     StopClock(SIDE_HUMAN);
-    g_game.finishMode = 0;
+    StopFinishing();
     g_game.winner = winner;
     if (scoreKind == 1) g_game.position.cubeValue *= static_cast<int>(ClassifyWin(g_game.position.board));
     g_game.totalScore[winner] += g_game.position.cubeValue;

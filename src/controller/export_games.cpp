@@ -29,11 +29,16 @@ std::string Formatted(int textId, const std::string& text, int number) {
     return out;
 }
 
-std::string LeftOutText(const MatchTextWriter& writer) {
-    if (writer.LeftOut() == 0) return {};
+// A paragraph of its own, for a count that is not 0.
+std::string CountText(int textId, int count) {
+    if (count == 0) return {};
     char out[512];
-    std::snprintf(out, sizeof out, ResString(IDS_GAMES_LEFT_OUT), writer.LeftOut());
+    std::snprintf(out, sizeof out, ResString(textId), count);
     return std::string("\n\n") + out;
+}
+
+std::string LeftOutText(const MatchTextWriter& writer) {
+    return CountText(IDS_GAMES_LEFT_OUT, writer.LeftOut()) + CountText(IDS_DOUBLES_LEFT_OUT, writer.DoublesLeftOut());
 }
 }  // namespace
 

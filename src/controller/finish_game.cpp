@@ -60,9 +60,15 @@ int ChooseSpeed() {
 }
 
 void StopIfEscapeHeld() {
-    if (KeyIsDown(VK_ESCAPE)) g_game.finishMode = 0;
+    if (KeyIsDown(VK_ESCAPE)) StopFinishing();
 }
 }  // namespace
+
+void StopFinishing() {
+    if (g_game.finishMode != 1) return;
+    g_game.finishMode = 0;
+    ShowStatus(IDS_IDLE);
+}
 
 void PlayForcedMoves() {
     if (g_game.options.autoForcedMoves != 1 || g_game.finishMode != 0 || g_game.position.sideToMove != SIDE_HUMAN ||

@@ -8,3 +8,6 @@ void PlayForcedMoves();
 // Plays whole turns of both sides until the game ends or Escape is held
 // down between two turns.
 void FinishGame();
+
+// Ends a running finish and takes its "hold Esc" text away with it.
+void StopFinishing();

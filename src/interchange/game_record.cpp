@@ -51,6 +51,8 @@ void RecordDouble(int doubler, int newStake, bool taken) {
     Add({taken ? GameAction::Take : GameAction::Drop, MirrorSide(doubler)});
 }
 
+void RecordDoublePlayedOn(int doubler) { Add({GameAction::DoublePlayedOn, doubler}); }
+
 void RecordResign(int side, WinKind kind) { Add({GameAction::Resign, side, static_cast<int>(kind)}); }
 
 void RecordWin(int winner, int points) {

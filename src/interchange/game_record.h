@@ -9,14 +9,16 @@
 #include "rules/game_end.h"
 #include "rules/position.h"
 
-enum class GameAction { Throw, Step, Double, Take, Drop, Resign, Win };
+// DoublePlayedOn: a double refused, and the game played on as if it had not
+// been offered, which a match file has no way to say.
+enum class GameAction { Throw, Step, Double, Take, Drop, Resign, Win, DoublePlayedOn };
 
 struct GameEvent {
     GameAction action;
     int side;  // the side that acts
     // Throw: the two dice. Step: the locations left and reached (a tray for
     // a checker borne off). Double: the new stake. Resign: the WinKind.
-    // Win: the points.
+    // Win: the points. DoublePlayedOn: nothing.
     int a = 0, b = 0;
     bool hit = false;  // Step: a blot was sent to the bar
 };
@@ -45,6 +47,8 @@ void RecordStepBefore(const Position& p, int from, int to);
 void RecordStepTakenBack();
 // A double taken, or declined: the game then ends with RecordWin.
 void RecordDouble(int doubler, int newStake, bool taken);
+// A double refused, after which the game went on without it.
+void RecordDoublePlayedOn(int doubler);
 void RecordResign(int side, WinKind kind);
 void RecordWin(int winner, int points);
 

@@ -126,6 +126,9 @@ std::string MatchTextWriter::Game(const RecordedGame& game) {
             case GameAction::Resign:
                 turn.reset();
                 break;
+            case GameAction::DoublePlayedOn:
+                ++doublesLeftOut_;
+                break;
             case GameAction::Win:
                 closeTurn();
                 if (dropped)

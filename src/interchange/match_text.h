@@ -14,12 +14,16 @@ public:
     static std::string Header();
     // The game's block; empty when the format cannot hold it (set up from a
     // position, sides switched, or not over), which is counted as left out.
+    // A double played on after its refusal is left out of a game written, and
+    // counted too.
     std::string Game(const RecordedGame& game);
     int Written() const { return written_; }
     int LeftOut() const { return leftOut_; }
+    int DoublesLeftOut() const { return doublesLeftOut_; }
 
 private:
     int score_[3] = {0, 0, 0};
     int written_ = 0;
     int leftOut_ = 0;
+    int doublesLeftOut_ = 0;
 };

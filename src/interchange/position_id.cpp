@@ -94,10 +94,9 @@ std::optional<TextError> ReadMatchId(std::string_view id, TextPosition& p) {
     if (state != kPlaying) return TextError::GameOver;
     if (length != 0) return TextError::MatchPlay;
     if (power > 6) return TextError::CubeTooHigh;
+    if (doubleOffered) return TextError::DoubleOffered;
     p.cubeValue = 1 << power;
     p.cubeOwner = holder == kCentred ? SIDE_NONE : SideOf(holder);
-    // The side to answer a double has not thrown: that turn starts with a throw.
-    if (doubleOffered) p.dice[0] = p.dice[1] = 0;
     return std::nullopt;
 }
 }  // namespace

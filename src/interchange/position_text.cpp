@@ -29,7 +29,10 @@ bool TextPosition::operator==(const TextPosition& other) const {
            cubeOwner == other.cubeOwner;
 }
 
-int TextErrorString(TextError error) { return IDS_TEXT_NOT_FOUND + static_cast<int>(error); }
+int TextErrorString(TextError error) {
+    if (error == TextError::DoubleOffered) return IDS_TEXT_DOUBLE_OFFERED;
+    return IDS_TEXT_NOT_FOUND + static_cast<int>(error);
+}
 
 TextPosition TextPositionOf(const Position& p) {
     TextPosition position;

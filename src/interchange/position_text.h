@@ -33,6 +33,9 @@ enum class TextError {
     CubeHolder,  // a cube at 1 with a holder, or a doubled one without
     Dice,
     MatchPlay,  // a match length other than 0
+    // A double offered and not yet answered: the game has no place to stand
+    // between the offer and the answer.
+    DoubleOffered,
 };
 // The string-table id of the reason, to be shown in a sentence.
 int TextErrorString(TextError error);

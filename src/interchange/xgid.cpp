@@ -60,8 +60,10 @@ bool ReadBoard(std::string_view board, TextPosition& p) {
     return true;
 }
 
-// "00" or letters (a double offered, a beaver…) are no throw.
+// "00" or letters are no throw; a double offered, beavered or raccooned
+// waits for its answer.
 std::optional<TextError> ReadDice(std::string_view text, TextPosition& p) {
+    if (text == "D" || text == "B" || text == "R") return TextError::DoubleOffered;
     if (!text.empty() &&
         std::all_of(text.begin(), text.end(), [](char c) { return std::isalpha(static_cast<unsigned char>(c)); }))
         return std::nullopt;

@@ -1,5 +1,7 @@
 // One application-wide event filter that keeps a table of the keys held down
-// and, while input is being flushed, swallows key and mouse input.
+// and, while input is being flushed, swallows key and mouse input. A key
+// already down when a dialog opens reaches no widget until it goes up: a
+// dialog answers only keys pressed for it.
 #pragma once
 
 // Installs the filter on the application; later calls do nothing.

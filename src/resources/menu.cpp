@@ -11,7 +11,7 @@ constexpr MenuItem kFile[] = {
     kSeparator,
     {"&Open\tCtrl+O", ID_FILE_OPEN},
     {"&Save\tCtrl+S", ID_FILE_SAVE},
-    {"&Export games...", ID_FILE_EXPORT},
+    {"Expor&t games...", ID_FILE_EXPORT},
     kSeparator,
     {"S&ettings...\tCtrl+E", ID_SETTINGS},
     kSeparator,
@@ -26,7 +26,7 @@ constexpr MenuItem kEdit[] = {
 };
 
 constexpr MenuItem kAction[] = {
-    {"Show &progress\t?", ID_SHOW_PROGRESS},
+    {"&Show progress\t?", ID_SHOW_PROGRESS},
     {"&Undo\tEsc", ID_UNDO},
     {"&Double\tCtrl+D", ID_DOUBLE},
     {"&Pass\tSpace", ID_PASS},

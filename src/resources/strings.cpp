@@ -66,6 +66,10 @@ constexpr StringEntry kStrings[] = {
     {IDS_NOTHING_TO_EXPORT,
      "No game of this run can be saved yet: only finished games that began "
      "from the starting position can be written in this format."},
+    {IDS_TEXT_DOUBLE_OFFERED,
+     "a double is waiting for an answer; paste the position before the double or after the answer"},
+    {IDS_DOUBLES_LEFT_OUT,
+     "Doubles left out: %d. A double refused and then played on cannot be written in this format."},
     {IDS_MUST_USE_BOTH,
      "If there is ANY way to use both dice, NEITHER die can be passed.\n\n"
      "Undo your move and try again."},

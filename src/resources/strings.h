@@ -50,7 +50,7 @@ enum StringId : int {
     IDS_BOARD_SIZE_CHOSEN = 251,
     IDS_USE_BOTH_DICE = 252,
     IDS_USE_MOST_DICE = 253,
-    // Why a position text was refused, in TextError order.
+    // Why a position text was refused, in TextError order (one more below).
     IDS_TEXT_NOT_FOUND = 254,
     IDS_TEXT_UNREADABLE = 255,
     IDS_TEXT_CHECKER_COUNT = 256,
@@ -66,6 +66,8 @@ enum StringId : int {
     IDS_GAMES_EXPORTED = 266,     // the file's name, the number of games
     IDS_GAMES_LEFT_OUT = 267,     // the number of games
     IDS_NOTHING_TO_EXPORT = 268,
+    IDS_TEXT_DOUBLE_OFFERED = 269,
+    IDS_DOUBLES_LEFT_OUT = 270,  // the number of doubles
     IDS_MUST_USE_BOTH = 1047,
     IDS_IDLE = 57345,  // pane 0 when no menu is open
 };

@@ -69,9 +69,12 @@ void FitScaleToScreen(int argc, char** argv) {
 }
 
 double FittingScale(double scale, QSize window, QSize frame, QSize available) {
+    // At scale 1 the size rule itself fits the window to a narrow screen, in
+    // whole pixels; a fraction below 1 would only draw it soft.
+    if (scale <= 1.0) return scale;
     const double across = static_cast<double>(available.width() - frame.width()) / window.width();
     const double down = static_cast<double>(available.height() - frame.height()) / window.height();
-    return std::min({scale, across, down});
+    return std::clamp(std::min(across, down), 1.0, scale);
 }
 
 QPoint StartPosition(const QWidget& window) {

@@ -18,10 +18,12 @@ int BoardSizeOf(int command);
 void ScaleForBoardSize();
 // Before the application exists, after ScaleForBoardSize: where the whole
 // window would not fit the primary screen at that scale, lowers the scale to
-// the largest at which it does. The chosen size stays the chosen one.
+// the largest at which it does, down to 1 at most. The chosen size stays the
+// chosen one.
 void FitScaleToScreen(int argc, char** argv);
 // The largest scale up to `scale` at which a window of `window` pixels at
-// scale 1, with `frame` screen pixels around it, fits `available` ones.
+// scale 1, with `frame` screen pixels around it, fits `available` ones; never
+// below 1, and `scale` itself when that is 1 or less.
 double FittingScale(double scale, QSize window, QSize frame, QSize available);
 // Where the window starts: 10 pixels in from the screen's corner, or, at a
 // scale lowered to fit, the work area's own corner.

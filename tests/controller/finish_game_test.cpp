@@ -120,8 +120,10 @@ TEST_F(FinishGameTest, TheSpeedComesFromTheOptionOrTheQuestionAndTheGamePlaysToI
     g_game.options.manualDice = 0;
     g_game.options.autoForcedMoves = 1;
     int statistics = 0;
-    SetModalHook([&statistics](QDialog& dialog) {
+    std::string status;  // under the statistics window
+    SetModalHook([&, this](QDialog& dialog) {
         statistics += qobject_cast<StatisticsDialog*>(&dialog) != nullptr;
+        status = wnd->PaneText(0);
         return int{QDialog::Accepted};
     });
     for (const Case& c : cases) {
@@ -141,6 +143,7 @@ TEST_F(FinishGameTest, TheSpeedComesFromTheOptionOrTheQuestionAndTheGamePlaysToI
             EXPECT_EQ(g_game.quickFinish, c.quick);
             EXPECT_EQ(g_game.finishMode, 0);
             EXPECT_EQ(statistics, 1);
+            EXPECT_EQ(status, ResString(IDS_IDLE)) << "the finish ended with the game";
             EXPECT_EQ(g_game.winner, SIDE_NONE) << "the next game has begun";
         } else {
             EXPECT_EQ(g_game.moveOrdinal, 1);

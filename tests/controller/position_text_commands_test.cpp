@@ -94,6 +94,7 @@ TEST_F(PositionTextCommandsTest, ARefusedTextLeavesTheGameAsItWasAndSaysWhy) {
         {"XGID=-b----E-C---eE---c-e----B-:7:1:1:31:0:0:0:0:10", "the cube is above 64"},
         {"XGID=-b----E-C---eE---c-e----B-:0:0:1:31:0:0:0:7:10", "only money play"},
         {"4HPwATDgc/ABMA:cIkF", "the text cannot be read"},
+        {"XGID=-b----E-C---eE---c-e----B-:1:-1:-1:D:0:0:3:0:10", "a double is waiting for an answer"},
     };
     for (const auto& [text, reason] : cases) {
         questions.clear();
@@ -117,6 +118,7 @@ TEST_F(PositionTextCommandsTest, ExportWritesTheFinishedGamesAndCountsTheOthers)
     ClearGameRecord();
     RecordNewGame(true);
     RecordThrow(SIDE_HUMAN, 2, 1);
+    RecordDoublePlayedOn(SIDE_COMPUTER);
     RecordResign(SIDE_HUMAN, WinKind::Normal);
     RecordWin(SIDE_COMPUTER, 1);
     RecordNewGame(true);
@@ -131,6 +133,7 @@ TEST_F(PositionTextCommandsTest, ExportWritesTheFinishedGamesAndCountsTheOthers)
     ASSERT_EQ(questions.size(), 1u);
     EXPECT_EQ(questions[0].text.substr(0, questions[0].text.find("\n")), "Games saved in 'games.mat': 1.");
     EXPECT_NE(questions[0].text.find("Games left out: 1."), std::string::npos);
+    EXPECT_NE(questions[0].text.find("Doubles left out: 1."), std::string::npos);
 
     questions.clear();
     chosen = dir.File("gone/games.mat");

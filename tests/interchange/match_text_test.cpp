@@ -18,12 +18,14 @@ std::string WriteAll() {
     MatchTextWriter writer;
     std::string text = MatchTextWriter::Header();
     for (const RecordedGame& game : RecordedGames()) text += writer.Game(game);
-    return text + "left out " + std::to_string(writer.LeftOut());
+    return text + "left out " + std::to_string(writer.LeftOut()) + ", doubles " +
+           std::to_string(writer.DoublesLeftOut());
 }
 }  // namespace
 
-// A hit, a dance, a double taken, a resignation; then a double dropped; a
-// game set up from a position and the game in progress are left out.
+// A hit, a dance, a double played on, a double taken, a resignation; then a
+// double dropped; a game set up from a position and the game in progress are
+// left out. Only the written game's double played on is counted.
 TEST(MatchTextTest, GamesAreWrittenTurnByTurnInTwoColumns) {
     ClearGameRecord();
     RecordNewGame(true);
@@ -39,6 +41,7 @@ TEST(MatchTextTest, GamesAreWrittenTurnByTurnInTwoColumns) {
     RecordStep(C, 13, 7, true);
     RecordStep(C, 13, 11, false);
     RecordThrow(H, 5, 5);
+    RecordDoublePlayedOn(C);
     RecordThrow(C, 4, 3);
     RecordDouble(C, 2, true);
     RecordStep(C, 24, 20, false);
@@ -49,6 +52,7 @@ TEST(MatchTextTest, GamesAreWrittenTurnByTurnInTwoColumns) {
 
     RecordNewGame(false);
     RecordThrow(H, 6, 5);
+    RecordDoublePlayedOn(H);
     RecordWin(H, 1);
 
     RecordNewGame(true);
@@ -72,7 +76,7 @@ TEST(MatchTextTest, GamesAreWrittenTurnByTurnInTwoColumns) {
         Line("  4) ", "43: 24/20 24/21", "") +  //
         Line("     ", "Wins 4 points", "") + "\n Game 2\n Computer : 4                  You : 0\n" +
         Line("  1) ", "", "65: 24/18 18/13") + Line("  2) ", "21: 13/11 6/0", "Doubles => 2") +
-        Line("  3) ", "Drops", "Wins 1 point") + "left out 2";
+        Line("  3) ", "Drops", "Wins 1 point") + "left out 2, doubles 1";
     EXPECT_EQ(WriteAll(), expected);
     ClearGameRecord();
 }

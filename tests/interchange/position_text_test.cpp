@@ -82,9 +82,9 @@ TEST_F(PositionTextTest, RandomPositionsComeBackFromBothTexts) {
     }
 }
 
-TEST_F(PositionTextTest, TheFirstPositionLineIsReadAndLettersForDiceMeanNoThrow) {
+TEST_F(PositionTextTest, TheFirstPositionLineIsRead) {
     const TextPosition p = Read(
-        "Position from the forum:\r\n\n  XGID=-b----E-C---eE---c-e----B-:1:-1:-1:D:2:0:3:0:10  \n"
+        "Position from the forum:\r\n\n  XGID=-b----E-C---eE---c-e----B-:1:-1:-1:00:2:0:3:0:10  \n"
         "4HPwATDgc/ABMA:cIkFAAAAAAAE\n");
     EXPECT_EQ(p.side, SIDE_COMPUTER);
     EXPECT_FALSE(p.DiceThrown());
@@ -123,6 +123,12 @@ TEST_F(PositionTextTest, BadTextsAreRefusedWithTheirReason) {
         {"4HPwATDgc/ABMA:R4kFAAAAAAAE", TextError::CubeTooHigh},
         {"4HPwATDgc/ABMA:cIoFAAAAAAAE", TextError::GameOver},
         {"AAAAAAAAAAAAAA:cIkFAAAAAAAE", TextError::GameOver},
+        {board + ":1:-1:-1:D:2:0:3:0:10", TextError::DoubleOffered},
+        {board + ":0:0:1:D:0:0:3:0:10", TextError::DoubleOffered},
+        {board + ":2:1:-1:B:0:0:3:0:10", TextError::DoubleOffered},
+        {board + ":3:-1:1:R:0:0:3:0:10", TextError::DoubleOffered},
+        {"4HPwATDgc/ABMA:cBkAAAAAAAAE", TextError::DoubleOffered},
+        {"4HPwATDgc/ABMA:cJkFAAAAAAAE", TextError::DoubleOffered},
     };
     for (const auto& c : cases) {
         const TextRead read = ReadPositionText(c.text);

@@ -99,6 +99,26 @@ TEST_F(GameWndTest, KeyStateFollowsPressAndRelease) {
     EXPECT_EQ(KeyIsDown(VK_ESCAPE), 0);
 }
 
+// Esc held to stop Finish game as the game ends and its statistics open.
+TEST_F(GameWndTest, AKeyDownBeforeADialogOpenedAnswersItOnlyOncePressedAgain) {
+    ShowActive();
+    QTest::keyPress(wnd->centralWidget(), Qt::Key_Escape);
+    QDialog dialog(wnd.get());
+    dialog.show();
+    ASSERT_TRUE(Activate(&dialog));
+    const auto press = [&](bool repeat) {
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier, QString(), repeat);
+        QCoreApplication::sendEvent(&dialog, &key);
+    };
+    press(true);
+    press(false);  // the first press, delivered only now
+    EXPECT_TRUE(dialog.isVisible());
+    QTest::keyRelease(&dialog, Qt::Key_Escape);
+    press(false);
+    EXPECT_FALSE(dialog.isVisible());
+    QTest::keyRelease(&dialog, Qt::Key_Escape);
+}
+
 TEST(VirtualClockTest, SleepingAdvancesTheTickCountAtOnce) {
     VirtualClock clock;
     SetClock(&clock);

@@ -2,14 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
+#include <map>
 #include <set>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "resources/accelerators.h"
 #include "resources/command_ids.h"
 #include "resources/commands.h"
+#include "resources/dialog_templates.h"
 
 namespace {
 
@@ -46,12 +51,26 @@ void CommandItems(std::span<const MenuItem> items, std::vector<const MenuItem*>&
     }
 }
 
+// The letters marked with "&", by the menu or dialog they answer in.
+void AddLetters(std::map<std::string, std::string>& places, const std::string& place, std::string_view text) {
+    const std::size_t at = text.find('&');
+    if (at != std::string_view::npos && at + 1 < text.size())
+        places[place] += static_cast<char>(std::toupper(static_cast<unsigned char>(text[at + 1])));
+}
+
+void AddLetters(std::map<std::string, std::string>& places, const char* title, std::span<const MenuItem> items) {
+    for (const MenuItem& item : items) {
+        if (item.text) AddLetters(places, title, item.text);
+        if (!item.popup.empty()) AddLetters(places, item.text, item.popup);
+    }
+}
+
 TEST(MainMenu, PopupsItemsAndSeparatorsInOrder) {
     std::vector<std::string> expected = {
         "&File:&New game\tCtrl+N=57600|-|&Open\tCtrl+O=57601|&Save\tCtrl+S=57603|"
-        "&Export games...=32781|-|S&ettings...\tCtrl+E=229|-|&Reset scores=226|-|E&xit=205|",
+        "Expor&t games...=32781|-|S&ettings...\tCtrl+E=229|-|&Reset scores=226|-|E&xit=205|",
         "&Edit:&Copy position\tCtrl+Shift+C=57634|&Paste position\tCtrl+V=57637|",
-        "&Action:Show &progress\t?=209|&Undo\tEsc=216|&Double\tCtrl+D=227|"
+        "&Action:&Show progress\t?=209|&Undo\tEsc=216|&Double\tCtrl+D=227|"
         "&Pass\tSpace=218|&Resign\tCtrl+Space=32774|-|"
         "Suggest &move\tCtrl+M=32773|-|S&witch sides\tCtrl+W=32771|"
         "&Finish game\tCtrl+F=32772|",
@@ -69,6 +88,21 @@ TEST(MainMenu, EveryMenuCommandIsInTheCommandTable) {
     for (const MenuPopup& popup : MainMenu()) CommandItems(popup.items, items);
     for (const MenuItem* item : items) EXPECT_TRUE(known.count(item->command)) << item->text;
     EXPECT_EQ(items.size() + 2, CommandTable().size());  // plus the two internal ones
+}
+
+// A letter marked twice in one place only moves between the two.
+TEST(MainMenu, NoTwoTextsOfAMenuOrDialogShareALetter) {
+    std::map<std::string, std::string> places;
+    for (const MenuPopup& popup : MainMenu()) {
+        AddLetters(places, "menu bar", popup.title);
+        AddLetters(places, popup.title, popup.items);
+    }
+    for (const DialogTemplate* dialog : AllDialogTemplates())
+        for (const DialogControl& c : dialog->controls) AddLetters(places, dialog->title, c.text);
+    for (auto [place, letters] : places) {
+        std::sort(letters.begin(), letters.end());
+        EXPECT_EQ(std::adjacent_find(letters.begin(), letters.end()), letters.end()) << place << ": " << letters;
+    }
 }
 
 TEST(Accelerators, TableMatchesTheKeyList) {

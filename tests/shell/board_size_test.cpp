@@ -2,8 +2,10 @@
 
 #include <QAction>
 #include <QMenu>
+#include <cmath>
 #include <utility>
 
+#include "display/geometry.h"
 #include "game/game.h"
 #include "platform/profile.h"
 #include "resources/command_ids.h"
@@ -45,10 +47,26 @@ TEST(BoardSize, TheStartScaleMultipliesTheDesktops) {
         EXPECT_DOUBLE_EQ(ScaleFactorFor(c.desktop, c.percent), c.factor) << (c.desktop ? c.desktop : "none");
 }
 
-TEST(BoardSize, AWindowTooLargeForTheScreenStartsAtTheLargestScaleThatFits) {
-    EXPECT_DOUBLE_EQ(FittingScale(1.0, {800, 560}, {16, 48}, {1280, 1024}), 1.0);
-    EXPECT_DOUBLE_EQ(FittingScale(2.0, {800, 560}, {16, 48}, {1280, 1024}), 1.58);
-    EXPECT_DOUBLE_EQ(FittingScale(1.5, {800, 560}, {16, 48}, {1366, 768}), 720 / 560.0);
+// The window as the screen shows it: scaled down to fit only from above
+// scale 1 and never below it, where the size rule fits it in whole pixels.
+TEST(BoardSize, AWindowTooLargeForTheScreenStartsAtTheLargestScaleThatFitsButNotBelowOne) {
+    const struct {
+        QSize screen;
+        double scale;
+        QSize window;
+    } cases[] = {
+        {{800, 600}, 1.0, {775, 542}},    {{640, 480}, 1.0, {630, 453}},   {{1920, 1080}, 1.0, {800, 560}},
+        {{1280, 1024}, 2.0, {1264, 885}}, {{1366, 768}, 1.5, {1029, 720}}, {{1024, 768}, 1.25, {1000, 700}},
+        {{800, 600}, 1.25, {775, 542}},   {{640, 480}, 2.0, {630, 453}},   {{2560, 1440}, 2.0, {1600, 1120}},
+    };
+    for (const auto& c : cases) {
+        const double fit = FittingScale(c.scale, {800, 560}, {16, 48}, c.screen);
+        const WindowSize size = WindowSizeFor(static_cast<int>(c.screen.width() / fit));
+        EXPECT_EQ(
+            QSize(static_cast<int>(std::lround(size.width * fit)), static_cast<int>(std::lround(size.height * fit))),
+            c.window)
+            << c.screen.width() << "x" << c.screen.height() << " at " << c.scale;
+    }
 }
 
 class BoardSizeTest : public GameWndTest {

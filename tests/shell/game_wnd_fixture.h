@@ -58,6 +58,9 @@ protected:
         SetModalHook({});
         SetClock(nullptr);
         g_game = savedGame;
+        // A key a test left down would be held over into the next test's dialogs.
+        QEvent away(QEvent::ApplicationDeactivate);
+        QCoreApplication::sendEvent(qApp, &away);
     }
 
     // Message boxes are answered with `answer` and noted in `questions`.
