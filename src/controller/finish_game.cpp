@@ -75,7 +75,7 @@ void PlayForcedMoves() {
         g_game.position.diceLeft == 0)
         return;
     // A move half entered is the human's own choice already.
-    if (g_curMove->from != NO_LOCATION) return;
+    if (CurrentMove().from != NO_LOCATION) return;
     for (int i = 0; i < g_game.position.diceLeft; ++i) {
         const int from = ForcedFrom(i);
         if (from < 0) continue;

@@ -52,7 +52,8 @@ void ShowTargets(int loc, int on) {
 
 void OnMouseMove(int x, int y) {
     if (g_game.options.highLight == 0 || g_game.position.diceLeft == 0) return;
-    if (g_game.options.highLight == 2 && (g_game.position.sideToMove != SIDE_HUMAN || g_curMove->from != NO_LOCATION))
+    if (g_game.options.highLight == 2 &&
+        (g_game.position.sideToMove != SIDE_HUMAN || CurrentMove().from != NO_LOCATION))
         return;
     const int n = LocationUnder(x, y);
     if (n == g_hoverLoc) return;

@@ -64,7 +64,7 @@ void PointAtLocation(int loc) {
 bool ChooseFrom(int letter) {
     AppendToLastLine(ResString(IDS_TO));
     const int from = LetterLocation(letter);
-    g_curMove->from = static_cast<uint8_t>(from);
+    CurrentMove().from = static_cast<uint8_t>(from);
     if (!AcceptableFrom(from)) {
         if (g_game.position[LOC_HUMAN_BAR].count > 0) {
             ShowNote(ResString(IDS_BAR_FIRST));
@@ -74,24 +74,24 @@ bool ChooseFrom(int letter) {
         PromptMove(1);
         return false;
     }
-    g_curMove->to = static_cast<uint8_t>(AutoTarget(from));
-    if (g_curMove->to == NO_LOCATION) {
+    CurrentMove().to = static_cast<uint8_t>(AutoTarget(from));
+    if (CurrentMove().to == NO_LOCATION) {
         ShowStatus(IDS_PROMPT_TO);
         return false;
     }
-    AppendToLastLine(std::string(1, LocationLetter(g_curMove->to)));
+    AppendToLastLine(std::string(1, LocationLetter(CurrentMove().to)));
     return true;
 }
 
 // Plays the move entered, or drops it; false when the game is over.
 bool PlayEnteredMove() {
-    const int from = g_curMove->from;
+    const int from = CurrentMove().from;
     // A bar, a tray or the key 0 as the target bears off.
-    if (g_curMove->to == 0 || g_curMove->to >= 25)
-        g_curMove->to = static_cast<uint8_t>(from + BearOffDie(g_game.position, from));
-    const int die = g_curMove->to - from;
+    if (CurrentMove().to == 0 || CurrentMove().to >= 25)
+        CurrentMove().to = static_cast<uint8_t>(from + BearOffDie(g_game.position, from));
+    const int die = CurrentMove().to - from;
     if (g_game.position.FindDie(die) >= 0 && IsLegalMove(g_game.position, from, die)) {
-        if (HumanMayPlay(g_game.position, from, die)) return PlayMove(from, g_curMove->to) != 0;
+        if (HumanMayPlay(g_game.position, from, die)) return PlayMove(from, CurrentMove().to) != 0;
         ShowRefusalNote();
     }
     PromptMove(1);
@@ -101,7 +101,7 @@ bool PlayEnteredMove() {
 
 void PromptMove(int reset) {
     if (reset == 1) {
-        ShowTargets(g_curMove->from, 0);
+        ShowTargets(CurrentMove().from, 0);
         Pause(kDropPauseMs);
         DeleteLastLine();
     }
@@ -110,8 +110,8 @@ void PromptMove(int reset) {
     View().EnableCube(CanDouble());
     ShowStatus(NoMovePossible(g_game.position) ? IDS_CANNOT_MOVE : IDS_PROMPT_FROM);
     AddListLine(PromptLine());
-    g_curMove->from = g_curMove->to = NO_LOCATION;
-    if (g_game.moveOrdinal == 1) g_mustUseBoth = BothDicePossible(g_game.position) ? 1 : 0;
+    CurrentMove().from = CurrentMove().to = NO_LOCATION;
+    if (g_game.moveOrdinal == 1) g_game.mustUseBoth = BothDicePossible(g_game.position) ? 1 : 0;
     View().PostCommand(ID_AUTO_FORCED);
     StartClock(SIDE_HUMAN);
 }
@@ -123,10 +123,10 @@ void EnterLocation(int letter, int, int flags) {
     if (g_game.position.sideToMove != SIDE_HUMAN || g_game.position.diceLeft == 0) return;
     AppendToLastLine(std::string(1, static_cast<char>(letter)));
     if (flags != 0) PointAtLocation(LetterLocation(letter));
-    if (g_curMove->from == NO_LOCATION) {
+    if (CurrentMove().from == NO_LOCATION) {
         if (!ChooseFrom(letter)) return;
     } else {
-        g_curMove->to = static_cast<uint8_t>(LetterLocation(letter));
+        CurrentMove().to = static_cast<uint8_t>(LetterLocation(letter));
     }
     PlayEnteredMove();
 }

@@ -33,8 +33,8 @@ void OnNewGame() {
 }
 
 int PlayForHuman(int from, int to) {
-    g_curMove->from = static_cast<uint8_t>(from);
-    g_curMove->to = static_cast<uint8_t>(to);
+    CurrentMove().from = static_cast<uint8_t>(from);
+    CurrentMove().to = static_cast<uint8_t>(to);
     AppendToLastLine(std::string(1, LocationLetter(from)) + ResText(IDS_TO) + LocationLetter(to));
     FlushInput();
     return PlayMove(from, to);

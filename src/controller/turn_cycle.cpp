@@ -110,7 +110,7 @@ int PlayMove(int from, int to) {
     ShowTargets(from, 0);
     const bool human = g_game.position.sideToMove == SIDE_HUMAN;
     if (human)
-        g_turnHits[g_game.moveOrdinal] =
+        g_game.turnHits[g_game.moveOrdinal] =
             IsPoint(to) && g_game.position[to].count == 1 && g_game.position[to].owner == SIDE_COMPUTER;
     RecordStepBefore(g_game.position, from, to);
     PlayChecker(from, to);
@@ -122,7 +122,6 @@ int PlayMove(int from, int to) {
     if (!human) return 1;
 
     ++g_game.moveOrdinal;
-    g_curMove = &g_turnMoves[g_game.moveOrdinal];
     g_game.position.RemoveDie(g_game.position.FindDie(to - from));
     // The tray's corner lies on no location: the hover highlight goes.
     const Rect tray = GeometryOf(LOC_HUMAN_OFF).rect;
@@ -137,7 +136,7 @@ int PlayMove(int from, int to) {
 }
 
 void OnPass() {
-    if (g_game.position.diceLeft > 0 && g_mustUseBoth == 1) {
+    if (g_game.position.diceLeft > 0 && g_game.mustUseBoth == 1) {
         MessageBox(ResString(IDS_MUST_USE_BOTH), MB_OK, MB_ICONEXCLAMATION, HELP_PLAYING);
         return;
     }

@@ -15,16 +15,15 @@ namespace {
 // Takes the last move of the turn back: its die, its checker and any blot it hit.
 void TakeBackLastMove() {
     --g_game.moveOrdinal;
-    g_curMove = &g_turnMoves[g_game.moveOrdinal];
-    const int from = g_curMove->from;
-    g_game.position.dice[g_game.position.diceLeft] = static_cast<uint8_t>(g_curMove->to - from);
+    const int from = CurrentMove().from;
+    g_game.position.dice[g_game.position.diceLeft] = static_cast<uint8_t>(CurrentMove().to - from);
     ++g_game.position.diceLeft;
     ShowDice();
 
-    if (g_curMove->to >= 25) g_curMove->to = LOC_HUMAN_OFF;
-    const int to = g_curMove->to;
+    if (CurrentMove().to >= 25) CurrentMove().to = LOC_HUMAN_OFF;
+    const int to = CurrentMove().to;
     PlayChecker(to, from, /*undoing=*/true);
-    bool& hit = g_turnHits[g_game.moveOrdinal];
+    bool& hit = g_game.turnHits[g_game.moveOrdinal];
     if (hit && g_game.position[LOC_COMPUTER_BAR].count > 0 && g_game.position[to].count == 0) {
         --g_game.counters.hitsMade[SIDE_HUMAN];
         CarryCheckerBack(LOC_COMPUTER_BAR, to);
@@ -42,5 +41,5 @@ void OnUndo() {
     EraseInputMark();
     if (g_game.position.sideToMove != SIDE_HUMAN) return;
     if (g_game.moveOrdinal > 1) TakeBackLastMove();
-    PromptMove(g_curMove->to == NO_LOCATION ? 1 : 0);
+    PromptMove(CurrentMove().to == NO_LOCATION ? 1 : 0);
 }

@@ -9,6 +9,14 @@
 #include "rules/position.h"
 #include "settings/options.h"
 
+constexpr uint8_t NO_LOCATION = 0xFF;
+
+// One human move of the turn: the location it leaves and the one it reaches.
+struct TurnMove {
+    uint8_t from;
+    uint8_t to;
+};
+
 struct Game {
     Position position;
     // The checkers at the start of the turn: what files, texts and Undo's
@@ -30,6 +38,16 @@ struct Game {
     int32_t openingThrow = 1;
     // 1 while the end-of-turn confirmation waits for the human.
     int32_t awaitingConfirm = 0;
+    // The human's moves of the turn being played, kept so that they can be
+    // taken back one at a time: entry k (1..4) is the k-th move of the turn,
+    // entry moveOrdinal the one being entered; entry 0 is never used.
+    TurnMove turnMoves[6] = {};
+    // Whether the k-th move of the turn hit a blot. The undo relies on this,
+    // not on the position saved after the computer's turn, which a switch of
+    // sides leaves stale.
+    bool turnHits[6] = {};
+    // Set at the turn's first move when a die must not be passed.
+    int32_t mustUseBoth = 0;
     // Points won since the program started, by side; entry 0 unused.
     int32_t runScore[3] = {};
     TotalScores totalScore = {};

@@ -25,7 +25,8 @@ protected:
 
     std::vector<std::pair<int, int>> MovesPlayed() const {
         std::vector<std::pair<int, int>> moves;
-        for (int k = 1; k < g_game.moveOrdinal; ++k) moves.emplace_back(g_turnMoves[k].from, g_turnMoves[k].to);
+        for (int k = 1; k < g_game.moveOrdinal; ++k)
+            moves.emplace_back(g_game.turnMoves[k].from, g_game.turnMoves[k].to);
         return moves;
     }
 

@@ -89,7 +89,7 @@ TEST_F(PlayCommandsTest, SuggestMovePlaysWhatCanBePlayedEachOnItsOwnLine) {
         g_game.awaitingConfirm = 0;
         EXPECT_EQ(g_game.moveOrdinal, c.moves + 1) << c.name;
         if (c.firstFrom >= 0) {
-            EXPECT_EQ(g_turnMoves[1].from, c.firstFrom) << c.name;
+            EXPECT_EQ(g_game.turnMoves[1].from, c.firstFrom) << c.name;
         }
         if (c.moves == 0) continue;
         const std::vector<std::string> lines = Lines();

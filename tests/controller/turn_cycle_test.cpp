@@ -127,7 +127,7 @@ TEST_F(TurnCycleTest, AHumanClosedOutPassesWithSpaceOrAClickBesideTheBoard) {
         EXPECT_EQ(wnd->PaneText(0), ResString(IDS_CANNOT_MOVE));
         EXPECT_EQ(Lines(), (std::vector<std::string>{"1st  from  "}));
         EXPECT_FALSE(wnd->DieWindowShown(DIE_GROUP_HUMAN, 0));
-        EXPECT_EQ(g_mustUseBoth, 0);
+        EXPECT_EQ(g_game.mustUseBoth, 0);
         if (bySpace)
             Key(' ');
         else
@@ -142,7 +142,7 @@ TEST_F(TurnCycleTest, AMoveThatWouldStrandADieIsRefusedAndTheDieCannotBePassed) 
     ShowActive();
     // The 6 plays only after the 1 from point 1; moving 10 to 11 would block it.
     Setup({{1, 1}, {10, 1}, {24, 13}, {7, -2}, {16, -2}, {17, -2}, {3, -9}}, {6, 1});
-    EXPECT_EQ(g_mustUseBoth, 1);
+    EXPECT_EQ(g_game.mustUseBoth, 1);
     Click(10);
     Click(11);
     EXPECT_EQ(Count(11), 0);

@@ -22,7 +22,8 @@ protected:
         g_game.position.diceLeft = left;
         const int ordinal = g_game.moveOrdinal;
         Click(moves[0].from);
-        if (g_game.moveOrdinal == ordinal && g_game.position.sideToMove == SIDE_HUMAN && g_curMove->from != NO_LOCATION)
+        if (g_game.moveOrdinal == ordinal && g_game.position.sideToMove == SIDE_HUMAN &&
+            CurrentMove().from != NO_LOCATION)
             Click(moves[0].to >= 25 ? LOC_HUMAN_OFF : moves[0].to);
     }
 };

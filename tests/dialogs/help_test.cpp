@@ -105,9 +105,9 @@ TEST_F(GameWndTest, F1InAMessageBoxOpensTheTopicOfTheCommandThatRaisedIt) {
         {"Pass while both dice must be used",
          [] {
              g_game.position.diceLeft = 2;
-             g_mustUseBoth = 1;
+             g_game.mustUseBoth = 1;
              OnPass();
-             g_mustUseBoth = 0;
+             g_game.mustUseBoth = 0;
          },
          "playing"},
         {"a box without a topic over the main window", [] { MessageBox("?", MB_OK, MB_ICONQUESTION); }, "index"},
