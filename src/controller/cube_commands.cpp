@@ -36,13 +36,13 @@ void OfferHumanDouble() {
     Pause(kAnswerPauseMs);
     View().SetWaitCursor(false);
     if (HumanDoubles(g_game, ComputerPlayerFor(g_game.options.levelOfPlay))) {
-        RecordDouble(SIDE_HUMAN, g_game.position.cubeValue, true);
+        g_game.record.Double(SIDE_HUMAN, g_game.position.cubeValue, true);
         return ShowDoubledCube();
     }
     // Playing on after the refusal is no double at all.
     if (MessageBox(ResString(IDS_COMPUTER_REFUSES), MB_OKCANCEL, MB_ICONASTERISK, HELP_DOUBLING) != IDOK)
-        return RecordDoublePlayedOn(SIDE_HUMAN);
-    RecordDouble(SIDE_HUMAN, g_game.position.cubeValue * 2, false);
+        return g_game.record.DoublePlayedOn(SIDE_HUMAN);
+    g_game.record.Double(SIDE_HUMAN, g_game.position.cubeValue * 2, false);
     EndGame(SIDE_HUMAN, 0);
 }
 
@@ -64,9 +64,9 @@ void ComputerDoubles() {
         AnswerOf(MessageBox(ResString(IDS_COMPUTER_DOUBLES), MB_YESNOCANCEL, MB_ICONQUESTION, HELP_DOUBLING));
     // A cancelled double changes nothing on the board.
     if (answer == DoubleAnswer::Cancel)
-        RecordDoublePlayedOn(SIDE_COMPUTER);
+        g_game.record.DoublePlayedOn(SIDE_COMPUTER);
     else
-        RecordDouble(SIDE_COMPUTER, g_game.position.cubeValue * 2, answer == DoubleAnswer::Take);
+        g_game.record.Double(SIDE_COMPUTER, g_game.position.cubeValue * 2, answer == DoubleAnswer::Take);
     AnswerComputerDouble(g_game, answer);
     if (answer == DoubleAnswer::Take) ShowDoubledCube();
     ShowNote("");
@@ -75,7 +75,7 @@ void ComputerDoubles() {
 void ComputerResigns() {
     const bool accepted =
         MessageBox(ResString(IDS_COMPUTER_RESIGNS), MB_YESNO, MB_ICONQUESTION, HELP_DOUBLING) == IDYES;
-    if (accepted) RecordResign(SIDE_COMPUTER, WinKind::Normal);
+    if (accepted) g_game.record.Resign(SIDE_COMPUTER, WinKind::Normal);
     AnswerComputerResign(g_game, accepted);
 }
 }  // namespace
@@ -107,6 +107,6 @@ void ResignCommand() {
         MessageBox(ResString(IDS_COMPUTER_REFUSES), MB_OK, MB_ICONEXCLAMATION, HELP_DOUBLING);
         return;
     }
-    RecordResign(SIDE_HUMAN, *kind);
+    g_game.record.Resign(SIDE_HUMAN, *kind);
     EndGame(g_game.winner, 0);
 }

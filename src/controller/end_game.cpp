@@ -21,7 +21,7 @@ void EndGame(int winner, int scoreKind) {
     if (scoreKind == 1) g_game.position.cubeValue *= static_cast<int>(ClassifyWin(g_game.position.board));
     g_game.totalScore[winner] += g_game.position.cubeValue;
     g_game.runScore[winner] += g_game.position.cubeValue;
-    RecordWin(winner, g_game.position.cubeValue);
+    g_game.record.Win(winner, g_game.position.cubeValue);
     const FileResult scores = SaveScores(g_game.totalScore);
     // The statistics window shows the history with this game booked.
     const FileResult history = UpdateStatsFile(winner);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "controller/file_failure.h"
+#include "game/game.h"
 #include "interchange/match_text.h"
 #include "platform/file_dialog.h"
 #include "platform/main_window.h"
@@ -45,7 +46,7 @@ std::string LeftOutText(const MatchTextWriter& writer) {
 void ExportGames() {
     MatchTextWriter writer;
     std::string text = MatchTextWriter::Header();
-    for (const RecordedGame& game : RecordedGames()) text += writer.Game(game);
+    for (const RecordedGame& game : g_game.record.Games()) text += writer.Game(game);
     if (writer.Written() == 0) {
         MessageBox(ResString(IDS_NOTHING_TO_EXPORT) + LeftOutText(writer), MB_OK, MB_ICONASTERISK, HELP_FILES);
         return;

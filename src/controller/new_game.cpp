@@ -42,7 +42,7 @@ void NewGame() {
     ClearRuleNote();
     DestroyBoard();
     BuildBoard(true);
-    RecordNewGame(true);
+    g_game.record.NewGame(true);
     g_game.counters = {};
     g_game.position.cubeOwner = SIDE_NONE;
     g_game.winner = SIDE_NONE;

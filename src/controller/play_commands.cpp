@@ -56,7 +56,7 @@ void OnSwitchSides() {
         const int loc = MirrorLocation(i);
         SetLocation(loc, {before[i].count, MirrorSide(before[i].owner)});
     }
-    RecordSidesSwitched();
+    g_game.record.SidesSwitched();
     // The counts follow arrivals; a location emptied after the last one left them stale.
     FollowPipCounts();
     PromptMove(1);

@@ -82,7 +82,7 @@ void OpenPositionFile() {
     LoadPosition(*read.data);
     // The moves of the turn before belong to another position: Undo must not reach them.
     ClearTurnMoves();
-    RecordSetUpGame(g_game.position);
+    g_game.record.SetUpGame(g_game.position);
     ShowLoadedTurn(ProgramTitle() + " - " + std::filesystem::path(*path).filename().string());
     // Held until the wait ended, Open runs before the computer's turn that
     // the wait posted; the loaded turn is the human's all the same.

@@ -53,7 +53,7 @@ void SetUpPosition(const TextPosition& p) {
     g_game.race = NoContact(g_game.position.board);
     g_game.position.sideToMove = p.side;
     ClearTurnMoves();
-    RecordSetUpGame(g_game.position);
+    g_game.record.SetUpGame(g_game.position);
     // Put off until the end-of-turn wait ended, Paste runs before the
     // computer's turn that the wait posted, which belongs to the old position.
     FlushInput();
@@ -73,7 +73,7 @@ void SetUpPosition(const TextPosition& p) {
 }  // namespace
 
 void CopyPosition() {
-    const TextPosition p = TurnStartPosition(g_game.position);
+    const TextPosition p = TurnStartPosition(g_game.position, g_game.record);
     SetClipboardText(EncodeXgid(p) + "\n" + EncodeGnuIds(p) + "\n");
     ShowNote(ResString(IDS_POSITION_COPIED));
 }

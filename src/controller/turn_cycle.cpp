@@ -75,7 +75,7 @@ void BeginTurn() {
         g_game.position.sideToMove = g_game.position.Opponent();
         ThrowTurnDice(g_game);
     }
-    RecordTurnThrow(g_game.position);
+    g_game.record.TurnThrow(g_game.position);
     // A side closed out on the bar throws for nothing: no display, no booking.
     if (EntryOpen(g_game.position, g_game.position.sideToMove)) {
         ShowDice();
@@ -112,7 +112,7 @@ int PlayMove(int from, int to) {
     if (human)
         g_game.turnHits[g_game.moveOrdinal] =
             IsPoint(to) && g_game.position[to].count == 1 && g_game.position[to].owner == SIDE_COMPUTER;
-    RecordStepBefore(g_game.position, from, to);
+    g_game.record.StepBefore(g_game.position, from, to);
     PlayChecker(from, to);
     DrawProgressBar();
     if (const int winner = TrayWinner(g_game.position.board); winner != SIDE_NONE) {

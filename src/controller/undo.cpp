@@ -29,7 +29,7 @@ void TakeBackLastMove() {
         CarryCheckerBack(LOC_COMPUTER_BAR, to);
     }
     hit = false;
-    RecordStepTakenBack();
+    g_game.record.StepTakenBack();
 
     // The undone move's line, and the prompt that followed it when dice were left.
     DeleteLastLine();

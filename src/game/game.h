@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "interchange/game_record.h"
 #include "rules/game_stats.h"
 #include "rules/position.h"
 #include "settings/options.h"
@@ -53,6 +54,9 @@ struct Game {
     TotalScores totalScore = {};
     // While set, a new game's starter is the side to move instead of the opening throw.
     int32_t firstStarterFixed = 1;
+
+    // Every game of the run as it was played, for the match text.
+    RunRecord record;
 
     // The options the game is played and shown by.
     Options options;

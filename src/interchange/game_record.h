@@ -30,33 +30,43 @@ struct RecordedGame {
     std::vector<GameEvent> events;
 };
 
-// A game begins; `fromStart` false for a position set up from a file or a text.
-void RecordNewGame(bool fromStart);
-// A game set up from a file or a text, with its throw when the dice were given.
-void RecordSetUpGame(const Position& p);
-// The side has switched sides with the other: the game can no longer be written.
-void RecordSidesSwitched();
-void RecordThrow(int side, int die1, int die2);
-void RecordStep(int side, int from, int to, bool hit);
-// The throw of the side to move, from the position's dice.
-void RecordTurnThrow(const Position& p);
-// The step the side to move is about to play from `from` towards `to` (past
-// the board for a bear-off), with the hit the position shows.
-void RecordStepBefore(const Position& p, int from, int to);
-// Undo took the last step back.
-void RecordStepTakenBack();
-// A double taken, or declined: the game then ends with RecordWin.
-void RecordDouble(int doubler, int newStake, bool taken);
-// A double refused, after which the game went on without it.
-void RecordDoublePlayedOn(int doubler);
-void RecordResign(int side, WinKind kind);
-void RecordWin(int winner, int points);
-
 // The run's games, the one in progress last.
-const std::vector<RecordedGame>& RecordedGames();
-// Forgets every game, as at the start of a run.
-void ClearGameRecord();
+class RunRecord {
+public:
+    // A game begins; `fromStart` false for a position set up from a file or a text.
+    void NewGame(bool fromStart);
+    // A game set up from a file or a text, with its throw when the dice were given.
+    void SetUpGame(const Position& p);
+    // The side has switched sides with the other: the game can no longer be written.
+    void SidesSwitched();
+    void Throw(int side, int die1, int die2);
+    void Step(int side, int from, int to, bool hit);
+    // The throw of the side to move, from the position's dice.
+    void TurnThrow(const Position& p);
+    // The step the side to move is about to play from `from` towards `to` (past
+    // the board for a bear-off), with the hit the position shows.
+    void StepBefore(const Position& p, int from, int to);
+    // Undo took the last step back.
+    void StepTakenBack();
+    // A double taken, or declined: the game then ends with Win.
+    void Double(int doubler, int newStake, bool taken);
+    // A double refused, after which the game went on without it.
+    void DoublePlayedOn(int doubler);
+    void Resign(int side, WinKind kind);
+    void Win(int winner, int points);
 
-// The steps played since the current game's last throw, and that throw;
-// nullptr when the game has none.
-const GameEvent* LastThrow(std::vector<GameEvent>* stepsSince);
+    const std::vector<RecordedGame>& Games() const { return games_; }
+    // Forgets every game, as at the start of a run.
+    void Clear() { games_.clear(); }
+
+    // The steps played since the current game's last throw, and that throw;
+    // nullptr when the game has none.
+    const GameEvent* LastThrow(std::vector<GameEvent>* stepsSince) const;
+
+private:
+    // Events before the first game of a run (a position opened at once) start a game of their own.
+    RecordedGame& Current();
+    void Add(const GameEvent& event);
+
+    std::vector<RecordedGame> games_;
+};

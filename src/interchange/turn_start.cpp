@@ -14,10 +14,10 @@ void Move(TextPosition& p, int from, int to, int side) {
 }
 }  // namespace
 
-TextPosition TurnStartPosition(const Position& live) {
+TextPosition TurnStartPosition(const Position& live, const RunRecord& record) {
     TextPosition p = TextPositionOf(live);
     std::vector<GameEvent> steps;
-    const GameEvent* thrown = LastThrow(&steps);
+    const GameEvent* thrown = record.LastThrow(&steps);
     if (!thrown || thrown->side != p.side) return p;
     for (auto step = steps.rbegin(); step != steps.rend(); ++step) {
         const int side = step->side;

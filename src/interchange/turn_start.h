@@ -2,8 +2,9 @@
 // played, as Copy hands it to analysis programs.
 #pragma once
 
+#include "interchange/game_record.h"
 #include "interchange/position_text.h"
 
 // The position with the recorded steps of the turn taken back, the turn's
 // throw when it is the side to move's, the cube and the side to move.
-TextPosition TurnStartPosition(const Position& live);
+TextPosition TurnStartPosition(const Position& live, const RunRecord& record);

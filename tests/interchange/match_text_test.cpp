@@ -14,10 +14,10 @@ std::string Line(const char* lead, const std::string& left, const std::string& r
     return lead + padded + " " + right + "\n";
 }
 
-std::string WriteAll() {
+std::string WriteAll(const RunRecord& record) {
     MatchTextWriter writer;
     std::string text = MatchTextWriter::Header();
-    for (const RecordedGame& game : RecordedGames()) text += writer.Game(game);
+    for (const RecordedGame& game : record.Games()) text += writer.Game(game);
     return text + "left out " + std::to_string(writer.LeftOut()) + ", doubles " +
            std::to_string(writer.DoublesLeftOut());
 }
@@ -27,47 +27,47 @@ std::string WriteAll() {
 // double dropped; a game set up from a position and the game in progress are
 // left out. Only the written game's double played on is counted.
 TEST(MatchTextTest, GamesAreWrittenTurnByTurnInTwoColumns) {
-    ClearGameRecord();
-    RecordNewGame(true);
-    RecordThrow(C, 3, 1);
-    RecordStep(C, 8, 5, false);
-    RecordStep(C, 6, 5, false);
-    RecordThrow(H, 6, 4);
-    RecordStep(H, 1, 7, false);
-    RecordStep(H, 12, 16, false);
-    RecordStep(H, 16, 20, false);
-    RecordStepTakenBack();
-    RecordThrow(C, 6, 2);
-    RecordStep(C, 13, 7, true);
-    RecordStep(C, 13, 11, false);
-    RecordThrow(H, 5, 5);
-    RecordDoublePlayedOn(C);
-    RecordThrow(C, 4, 3);
-    RecordDouble(C, 2, true);
-    RecordStep(C, 24, 20, false);
-    RecordStep(C, 24, 21, false);
-    RecordThrow(H, 2, 1);
-    RecordResign(H, WinKind::Gammon);
-    RecordWin(C, 4);
+    RunRecord record;
+    record.NewGame(true);
+    record.Throw(C, 3, 1);
+    record.Step(C, 8, 5, false);
+    record.Step(C, 6, 5, false);
+    record.Throw(H, 6, 4);
+    record.Step(H, 1, 7, false);
+    record.Step(H, 12, 16, false);
+    record.Step(H, 16, 20, false);
+    record.StepTakenBack();
+    record.Throw(C, 6, 2);
+    record.Step(C, 13, 7, true);
+    record.Step(C, 13, 11, false);
+    record.Throw(H, 5, 5);
+    record.DoublePlayedOn(C);
+    record.Throw(C, 4, 3);
+    record.Double(C, 2, true);
+    record.Step(C, 24, 20, false);
+    record.Step(C, 24, 21, false);
+    record.Throw(H, 2, 1);
+    record.Resign(H, WinKind::Gammon);
+    record.Win(C, 4);
 
-    RecordNewGame(false);
-    RecordThrow(H, 6, 5);
-    RecordDoublePlayedOn(H);
-    RecordWin(H, 1);
+    record.NewGame(false);
+    record.Throw(H, 6, 5);
+    record.DoublePlayedOn(H);
+    record.Win(H, 1);
 
-    RecordNewGame(true);
-    RecordThrow(H, 6, 5);
-    RecordStep(H, 1, 7, false);
-    RecordStep(H, 7, 12, false);
-    RecordThrow(C, 2, 1);
-    RecordStep(C, 13, 11, false);
-    RecordStep(C, 6, LOC_COMPUTER_OFF, false);
-    RecordThrow(H, 3, 3);
-    RecordDouble(H, 2, false);
-    RecordWin(H, 1);
+    record.NewGame(true);
+    record.Throw(H, 6, 5);
+    record.Step(H, 1, 7, false);
+    record.Step(H, 7, 12, false);
+    record.Throw(C, 2, 1);
+    record.Step(C, 13, 11, false);
+    record.Step(C, 6, LOC_COMPUTER_OFF, false);
+    record.Throw(H, 3, 3);
+    record.Double(H, 2, false);
+    record.Win(H, 1);
 
-    RecordNewGame(true);
-    RecordThrow(H, 6, 5);
+    record.NewGame(true);
+    record.Throw(H, 6, 5);
 
     const std::string expected =
         std::string(" 0 point match\n") +  //
@@ -77,6 +77,6 @@ TEST(MatchTextTest, GamesAreWrittenTurnByTurnInTwoColumns) {
         Line("     ", "Wins 4 points", "") + "\n Game 2\n Computer : 4                  You : 0\n" +
         Line("  1) ", "", "65: 24/18 18/13") + Line("  2) ", "21: 13/11 6/0", "Doubles => 2") +
         Line("  3) ", "Drops", "Wins 1 point") + "left out 2, doubles 1";
-    EXPECT_EQ(WriteAll(), expected);
-    ClearGameRecord();
+    EXPECT_EQ(WriteAll(record), expected);
+    record.Clear();
 }

@@ -19,8 +19,8 @@ constexpr int kMaxTurns = 5000;
 void NewSelfGame() {
     SetUpCubelessGame();
     // Only the game being played is kept: long runs would pile up records.
-    ClearGameRecord();
-    RecordNewGame(true);
+    g_game.record.Clear();
+    g_game.record.NewGame(true);
     // The opening throw is never a double; entry 0 is the computer's die.
     do ThrowDice(g_game.position);
     while (g_game.position.diceLeft == MAX_DICE);
@@ -70,7 +70,7 @@ bool PlaySelfGame(int level, GameRecord& record, const BeforeSearch& beforeSearc
             ThrowDice(g_game.position);
         }
         g_game.race = NoContact(g_game.position.board);
-        RecordTurnThrow(g_game.position);
+        g_game.record.TurnThrow(g_game.position);
         SuggestedMove moves[MAX_DICE];
         const int n = ChooseTurn(level, moves, record, beforeSearch);
         for (int i = 0; i < n; ++i) {
@@ -80,7 +80,7 @@ bool PlaySelfGame(int level, GameRecord& record, const BeforeSearch& beforeSearc
                 record.fault = Where(record, moves[i]) + "illegal move";
                 return false;
             }
-            RecordStepBefore(g_game.position, moves[i].from, moves[i].to);
+            g_game.record.StepBefore(g_game.position, moves[i].from, moves[i].to);
             MoveChecker(g_game.position, moves[i].from, moves[i].to);
             g_game.race = NoContact(g_game.position.board);
             ++record.moves;
@@ -92,7 +92,7 @@ bool PlaySelfGame(int level, GameRecord& record, const BeforeSearch& beforeSearc
             record.winner = TrayWinner(g_game.position.board);
             if (record.winner != SIDE_NONE) {
                 record.kind = ClassifyWin(g_game.position.board);
-                RecordWin(record.winner, static_cast<int>(record.kind));
+                g_game.record.Win(record.winner, static_cast<int>(record.kind));
                 return true;
             }
         }

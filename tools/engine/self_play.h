@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "game/game.h"
 #include "rules/game_end.h"
 
 struct GameRecord {
@@ -26,6 +27,6 @@ using BeforeSearch = std::function<void()>;
 void SetUpCubelessGame();
 
 // Plays a game from the starting position with the dice library as it is
-// seeded, kept as the last of RecordedGames(). Returns false, with
+// seeded, kept as the last of g_game.record.Games(). Returns false, with
 // record.fault set, when an invariant broke.
 bool PlaySelfGame(int level, GameRecord& record, const BeforeSearch& beforeSearch = {});

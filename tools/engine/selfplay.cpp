@@ -10,6 +10,7 @@
 
 #include "commands.h"
 #include "dice/mevra32.h"
+#include "game/game.h"
 #include "interchange/match_text.h"
 #include "self_play.h"
 
@@ -64,7 +65,7 @@ int RunSelfplay(const Arguments& given) {
             std::cerr << "kestro-engine selfplay: game " << g << ", " << record.fault << "\n";
             return 1;
         }
-        if (exported.is_open()) exported << writer.Game(RecordedGames().back());
+        if (exported.is_open()) exported << writer.Game(g_game.record.Games().back());
         ++wins[record.winner];
         gammons += record.kind == WinKind::Gammon;
         backgammons += record.kind == WinKind::Backgammon;
