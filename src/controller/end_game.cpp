@@ -24,7 +24,7 @@ void EndGame(int winner, int scoreKind) {
     g_game.record.Win(winner, g_game.position.cubeValue);
     const FileResult scores = SaveScores(g_game.totalScore);
     // The statistics window shows the history with this game booked.
-    const FileResult history = UpdateStatsFile(winner);
+    const FileResult history = UpdateStatsFile(g_game.history, winner);
     const bool again = View().ShowStatistics();
     // Told once the statistics window is gone: over it, the message would hide
     // the numbers and take the keys meant for Again and Quit.

@@ -117,7 +117,7 @@ void StatisticsDialog::DrawWinGraph(QPainter& painter) const {
     const int half = pct.y() + frame.height / 2;
     DrawHalfLine(painter, QRect(frame.left, half, right - frame.left + 1, 1));
     painter.setPen(Qt::white);
-    const std::vector<GraphPoint> points = WinGraphPoints(g_statsRecord, frame);
+    const std::vector<GraphPoint> points = WinGraphPoints(g_game.history, frame);
     for (std::size_t i = 1; i < points.size(); ++i)
         painter.drawLine(points[i - 1].x, points[i - 1].y, points[i].x, points[i].y);
 }

@@ -9,6 +9,7 @@
 #include "rules/game_stats.h"
 #include "rules/position.h"
 #include "settings/options.h"
+#include "stats/stats_record.h"
 
 constexpr uint8_t NO_LOCATION = 0xFF;
 
@@ -57,6 +58,8 @@ struct Game {
 
     // Every game of the run as it was played, for the match text.
     RunRecord record;
+    // The statistics history as the statistics file held it after the last game.
+    StatsRecord history = FreshStatsRecord();
 
     // The options the game is played and shown by.
     Options options;

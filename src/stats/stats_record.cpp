@@ -7,8 +7,6 @@
 #include "rules/location.h"
 #include "rules/position.h"
 
-StatsRecord g_statsRecord = FreshStatsRecord();
-
 StatsRecord FreshStatsRecord() {
     StatsRecord record{};
     record.games = 2;
@@ -59,14 +57,14 @@ void AddGameToRecord(StatsRecord& record, bool humanWon) {
     record.pct[last + 1] = static_cast<int32_t>(int64_t{record.wins} * 100 / record.games);
 }
 
-FileResult UpdateStatsFile(int winner, const std::string& path) {
+FileResult UpdateStatsFile(StatsRecord& record, int winner, const std::string& path) {
     const std::optional<Bytes> bytes = ReadFileBytes(path, STATS_FILE_SIZE + 1);
     const std::optional<StatsRecord> stored = bytes ? DecodeStatsRecord(*bytes) : std::nullopt;
-    g_statsRecord = stored.value_or(FreshStatsRecord());
-    AddGameToRecord(g_statsRecord, winner == SIDE_HUMAN);
+    record = stored.value_or(FreshStatsRecord());
+    AddGameToRecord(record, winner == SIDE_HUMAN);
     // The history of a damaged file must not vanish under a fresh record, nor
     // what a longer one holds beyond the record.
     if (!stored || bytes->size() != STATS_FILE_SIZE)
         if (const FileResult kept = KeepRefusedFile(path); !kept) return kept;
-    return WriteFileAtomically(path, EncodeStatsRecord(g_statsRecord));
+    return WriteFileAtomically(path, EncodeStatsRecord(record));
 }

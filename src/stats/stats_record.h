@@ -20,8 +20,6 @@ struct StatsRecord {
     int32_t pct[STATS_HISTORY];  // oldest first; 0 is an empty slot
 };
 
-extern StatsRecord g_statsRecord;
-
 // An even score over two games, so the first real game does not swing the
 // graph to 0 or 100.
 StatsRecord FreshStatsRecord();
@@ -35,8 +33,8 @@ std::optional<StatsRecord> DecodeStatsRecord(const Bytes& bytes);
 void AddGameToRecord(StatsRecord& record, bool humanWon);
 
 // Reads the file (a missing or unusable one counts as the fresh record),
-// books the game that `winner` won into g_statsRecord and writes the file
+// books the game that `winner` won into `record` and writes the file
 // whole. A file of another size or refused by its checks is kept aside first
 // (see KeepRefusedFile), and is not replaced when that fails. Says why when
 // the file could not be written; the record is updated anyway.
-FileResult UpdateStatsFile(int winner, const std::string& path = STATS_FILE_NAME);
+FileResult UpdateStatsFile(StatsRecord& record, int winner, const std::string& path = STATS_FILE_NAME);

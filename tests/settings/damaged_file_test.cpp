@@ -22,7 +22,7 @@ protected:
     void SetUp() override { g_game.winner = SIDE_HUMAN; }
     void TearDown() override {
         g_game.winner = SIDE_NONE;
-        g_statsRecord = FreshStatsRecord();
+        g_game.history = FreshStatsRecord();
     }
 
     struct DataFile {
@@ -32,7 +32,7 @@ protected:
     };
     const DataFile files_[2] = {
         {STATS_FILE_NAME, EncodeStatsRecord(StatsRecord{9, 5, {50, 66, 50, 60, 50, 57, 50, 55}}),
-         [](const std::string& path) { return UpdateStatsFile(g_game.winner, path); }},
+         [](const std::string& path) { return UpdateStatsFile(g_game.history, g_game.winner, path); }},
         {SCHEME_FILE_NAME, EncodeSchemes(kDefaultSchemes),
          [](const std::string& path) { return WriteSchemeFile(kDefaultSchemes, path); }},
     };
@@ -91,7 +91,7 @@ TEST_F(DamagedFileTest, WhatCannotBeKeptIsNotReplaced) {
     {
         OrdinaryUser user;
         if (OrdinaryUser::CanWriteIn(readOnly.File(""))) GTEST_SKIP() << "these rights ignore file permissions";
-        EXPECT_EQ(UpdateStatsFile(g_game.winner, path).error, EACCES);
+        EXPECT_EQ(UpdateStatsFile(g_game.history, g_game.winner, path).error, EACCES);
     }
     EXPECT_EQ(ReadFileBytes(path, 1000), cut);
     EXPECT_FALSE(fs::exists(path + ".bad"));

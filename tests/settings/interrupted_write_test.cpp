@@ -19,7 +19,7 @@ class InterruptedWriteTest : public BoardTest {
 protected:
     void TearDown() override {
         g_game.winner = SIDE_NONE;
-        g_statsRecord = FreshStatsRecord();
+        g_game.history = FreshStatsRecord();
         BoardTest::TearDown();
     }
     TempDir dir{"interrupted"};
@@ -40,7 +40,7 @@ TEST_F(InterruptedWriteTest, EveryDataFileKeepsItsLastGoodContent) {
          }},
         {SCHEME_FILE_NAME, [&](const std::string& path) { return WriteSchemeFile(schemes, path); },
          [&] { schemes[1][SLOT_BAR] = MakeColorRef(1, 2, 3); }},
-        {STATS_FILE_NAME, [](const std::string& path) { return UpdateStatsFile(g_game.winner, path); },
+        {STATS_FILE_NAME, [](const std::string& path) { return UpdateStatsFile(g_game.history, g_game.winner, path); },
          [] { g_game.winner = SIDE_COMPUTER; }},
     };
     for (const Case& c : cases) {

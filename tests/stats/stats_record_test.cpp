@@ -134,9 +134,9 @@ TEST_F(StatsFileTest, MissingShortOrBadFilesStartAfresh) {
         if (start) {
             ASSERT_TRUE(WriteFileAtomically(path, *start));
         }
-        ASSERT_TRUE(UpdateStatsFile(g_game.winner, path));
-        EXPECT_EQ(g_statsRecord.games, 3);
-        EXPECT_EQ(g_statsRecord.wins, 2);
+        ASSERT_TRUE(UpdateStatsFile(g_game.history, g_game.winner, path));
+        EXPECT_EQ(g_game.history.games, 3);
+        EXPECT_EQ(g_game.history.wins, 2);
         EXPECT_EQ(*ReadFileBytes(path, 1000), EncodeStatsRecord(Record(3, 2, {50, 66})));
     }
 }
@@ -146,7 +146,7 @@ TEST_F(StatsFileTest, ALongerFileIsReadAndRewrittenWhole) {
     start.resize(300, 0xAB);
     ASSERT_TRUE(WriteFileAtomically(path, start));
     g_game.winner = 1;
-    ASSERT_TRUE(UpdateStatsFile(g_game.winner, path));
+    ASSERT_TRUE(UpdateStatsFile(g_game.history, g_game.winner, path));
     EXPECT_EQ(*ReadFileBytes(path, 1000), EncodeStatsRecord(Record(4, 1, {50, 33, 25})));
 }
 
