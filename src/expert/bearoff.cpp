@@ -84,34 +84,26 @@ Moves AllMoves() {
     return m;
 }
 
-// The best way found to play some dice: the average rolls still needed
-// after it, and the board it leaves.
-struct Choice {
-    float rolls;
-    uint16_t board;
-};
-
 // The chances of needing each number of rolls to reach `goal` (of the
 // number of checkers left) from every board, each roll played to need the
 // fewest on average. Doubles are played one checker at a time: best[k][die]
-// is the best play of k more steps of `die` from a board.
+// is the board the best play of k more steps of `die` leaves.
 template <typename Goal>
 std::vector<uint16_t> RollsToReach(const Moves& m, const Goal& goal) {
     std::vector<float> mean(kHomePositions);
     std::vector<uint16_t> chances(static_cast<size_t>(kHomePositions) * kMaxRolls);
-    std::vector<Choice> best[4][7];
+    std::vector<uint16_t> best[4][7];
     for (int k = 1; k < 4; ++k)
         for (int d = 1; d <= 6; ++d) best[k][d].resize(kHomePositions);
-    // The best play of `die` and then `stepsAfter` steps of `then`.
+    // The board the best play of `die` and then `stepsAfter` steps of `then` leaves.
     const auto play = [&](int board, int die, int then, int stepsAfter) {
-        Choice c{1e9f, 0};
+        int chosen = -1;
         const uint16_t* next = &m.next[board][(die - 1) * kHomePoints];
         for (int i = 0; i < m.count[board][die - 1]; ++i) {
-            const int at = next[i];
-            const Choice option = stepsAfter ? best[stepsAfter][then][at] : Choice{mean[at], static_cast<uint16_t>(at)};
-            if (option.rolls < c.rolls) c = option;
+            const int option = stepsAfter ? best[stepsAfter][then][next[i]] : next[i];
+            if (chosen < 0 || mean[option] < mean[chosen]) chosen = option;
         }
-        return c;
+        return chosen;
     };
     for (const int at : m.order) {
         uint16_t* row = &chances[static_cast<size_t>(at) * kMaxRolls];
@@ -119,23 +111,23 @@ std::vector<uint16_t> RollsToReach(const Moves& m, const Goal& goal) {
             mean[at] = 0;
             row[0] = 65535;
             for (int k = 1; k < 4; ++k)
-                for (int d = 1; d <= 6; ++d) best[k][d][at] = {0, static_cast<uint16_t>(at)};
+                for (int d = 1; d <= 6; ++d) best[k][d][at] = static_cast<uint16_t>(at);
             continue;
         }
         for (int k = 1; k < 4; ++k)
-            for (int d = 1; d <= 6; ++d) best[k][d][at] = play(at, d, d, k - 1);
+            for (int d = 1; d <= 6; ++d) best[k][d][at] = static_cast<uint16_t>(play(at, d, d, k - 1));
         float sum = 0;
         std::array<float, kMaxRolls> mix{};
         for (int d1 = 1; d1 <= 6; ++d1)
             for (int d2 = d1; d2 <= 6; ++d2) {
-                Choice c = play(at, d1, d2, d1 == d2 ? 3 : 1);
+                int chosen = play(at, d1, d2, d1 == d2 ? 3 : 1);
                 if (d1 != d2) {
-                    const Choice other = play(at, d2, d1, 1);
-                    if (other.rolls < c.rolls) c = other;
+                    const int other = play(at, d2, d1, 1);
+                    if (mean[other] < mean[chosen]) chosen = other;
                 }
                 const float weight = d1 == d2 ? 1 / 36.0f : 2 / 36.0f;
-                sum += weight * c.rolls;
-                const uint16_t* after = &chances[static_cast<size_t>(c.board) * kMaxRolls];
+                sum += weight * mean[chosen];
+                const uint16_t* after = &chances[static_cast<size_t>(chosen) * kMaxRolls];
                 for (int n = 0; n + 1 < kMaxRolls; ++n) mix[n + 1] += weight * after[n];
                 mix[kMaxRolls - 1] += weight * after[kMaxRolls - 1];
             }
@@ -183,8 +175,8 @@ int HomeIndex(const Home& home) {
 BearoffTable::BearoffTable() {
     const Moves moves = AllMoves();
     finish_ = RollsToReach(moves, [](int checkers) { return checkers == 0; });
-    firstOff_ = RollsToReach(moves, [](int checkers) { return checkers < kCheckers; });
-    firstOff_.erase(firstOff_.begin(), firstOff_.begin() + static_cast<size_t>(kFirstFullBoard) * kMaxRolls);
+    const std::vector<uint16_t> firstOff = RollsToReach(moves, [](int checkers) { return checkers < kCheckers; });
+    firstOff_.assign(firstOff.begin() + static_cast<size_t>(kFirstFullBoard) * kMaxRolls, firstOff.end());
 }
 
 RollChances BearoffTable::RollsToFinish(const Home& home) const { return Unpack(finish_, HomeIndex(home)); }

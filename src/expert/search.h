@@ -15,8 +15,8 @@ struct SearchLimits {
     int candidates = 8;    // plays looked at one roll deeper, at most
     float window = 0.16f;  // ... and only those this close to the best
     bool lookahead = true;
-    int deepest = 0;          // plays then looked at two rolls deeper, at most
-    float deepWindow = 0.0f;  // ... and only those this close to the best one roll deeper
+    int deepest = 2;           // plays then looked at two rolls deeper, at most
+    float deepWindow = 0.10f;  // ... and only those this close to the best one roll deeper
 };
 
 struct Judged {
