@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Trains the Expert's networks by self-play from scratch, with the seed and
 # settings the built-in weights were trained with, and puts the result in
-# data/expert.weights (rebuild to play it). Hours of work on two cores: run it
+# data/expert.weights (rebuild to play it). The built-in weights were made by
+# the trainer of commit d5ec230; run this script from that commit to rebuild
+# them bit for bit (later trainers judge bear-offs exactly and round
+# differently, and so end at other weights of the same kind). Hours of work on two cores: run it
 # in the background. It saves as it goes; run it again with the same folder
 # to go on where it stopped.
 #   scripts/train.sh [folder]    checkpoints and train.log (default ./train-run)

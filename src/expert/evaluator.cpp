@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "bearoff.h"
+
 namespace expert {
 namespace {
 
@@ -36,6 +38,7 @@ const Network& NetworkFor(const Brain& brain, const Position& p) { return IsRace
 Network& NetworkFor(Brain& brain, const Position& p) { return IsRace(p) ? brain.race : brain.contact; }
 
 Outcome EvaluateBeforeRoll(const Brain& brain, const Position& p) {
+    if (IsBearoffRace(p)) return BearoffOutcome(Bearoff(), p);
     SparseInputs in;
     EncodeInputs(p, in);
     return Consistent(Forward(NetworkFor(brain, p), in), p);
@@ -44,6 +47,26 @@ Outcome EvaluateBeforeRoll(const Brain& brain, const Position& p) {
 Outcome EvaluateAfterPlay(const Brain& brain, const Position& p) {
     if (Off(p, 0) == kCheckers) return Won(p);
     return Flipped(EvaluateBeforeRoll(brain, Swapped(p)));
+}
+
+namespace {
+SparseInputs InputsOf(const Position& p) {
+    SparseInputs in;
+    EncodeInputs(p, in);
+    return in;
+}
+}  // namespace
+
+PlayJudge::PlayJudge(const Brain& brain, const Position& before)
+    : brain_(brain),
+      network_(NetworkFor(brain, Swapped(before))),
+      near_(SumsFor(network_, InputsOf(Swapped(before)))) {}
+
+Outcome PlayJudge::AfterPlay(const Position& after) const {
+    const Position next = Swapped(after);
+    if (Off(after, 0) == kCheckers || IsBearoffRace(next) || &NetworkFor(brain_, next) != &network_)
+        return EvaluateAfterPlay(brain_, after);
+    return Flipped(Consistent(ForwardFrom(network_, near_, InputsOf(next)), next));
 }
 
 }  // namespace expert

@@ -1,11 +1,37 @@
 #include "network.h"
 
+#include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 namespace expert {
 namespace {
 
-float Sigmoid(float x) { return 1.0f / (1.0f + std::exp(-x)); }
+// e^x to within a few parts in ten million, in plain arithmetic the
+// compiler can run on several units at once, unlike the library's exp.
+inline float Exp(float x) {
+    x = x < -80.0f ? -80.0f : x;
+    x = x > 80.0f ? 80.0f : x;
+    const float t = x * 1.44269504f;                      // in powers of two
+    const float whole = (t + 12582912.0f) - 12582912.0f;  // rounded to the nearest
+    const float y = (t - whole) * 0.693147181f;           // |y| <= ln 2 / 2
+    const float fraction =
+        1 + y * (1 + y * (0.5f + y * (1 / 6.0f + y * (1 / 24.0f + y * (1 / 120.0f + y * (1 / 720.0f))))));
+    return fraction * std::bit_cast<float>((static_cast<int32_t>(whole) + 127) << 23);
+}
+
+float Sigmoid(float x) { return 1.0f / (1.0f + Exp(-x)); }
+
+// A dot product in eight running sums, so that it runs vectorised.
+float Dot(const float* a, const float* b, int n) {
+    float sums[8] = {};
+    int j = 0;
+    for (; j + 8 <= n; j += 8)
+        for (int k = 0; k < 8; ++k) sums[k] += a[j + k] * b[j + k];
+    for (; j < n; ++j) sums[0] += a[j] * b[j];
+    return ((sums[0] + sums[1]) + (sums[2] + sums[3])) + ((sums[4] + sums[5]) + (sums[6] + sums[7]));
+}
 
 void EncodeSide(const std::array<uint8_t, kBar + 1>& side, int base, SparseInputs& in) {
     auto add = [&](int index, float value) {
@@ -29,15 +55,20 @@ void EncodeSide(const std::array<uint8_t, kBar + 1>& side, int base, SparseInput
     if (off) add(base + kPoints * 4 + 1, off / static_cast<float>(kCheckers));
 }
 
+void AddInputs(const Network& net, const uint16_t* index, const float* value, int count, float* h) {
+    const int n = net.hidden;
+    for (int k = 0; k < count; ++k) {
+        const float* row = &net.inputWeights[static_cast<size_t>(index[k]) * n];
+        const float v = value[k];
+        for (int j = 0; j < n; ++j) h[j] += v * row[j];
+    }
+}
+
 // The hidden layer's activations.
 void HiddenLayer(const Network& net, const SparseInputs& in, float* h) {
     const int n = net.hidden;
     for (int j = 0; j < n; ++j) h[j] = net.hiddenBias[j];
-    for (int k = 0; k < in.count; ++k) {
-        const float* row = &net.inputWeights[static_cast<size_t>(in.index[k]) * n];
-        const float v = in.value[k];
-        for (int j = 0; j < n; ++j) h[j] += v * row[j];
-    }
+    AddInputs(net, in.index.data(), in.value.data(), in.count, h);
     for (int j = 0; j < n; ++j) h[j] = Sigmoid(h[j]);
 }
 
@@ -45,9 +76,7 @@ Outcome OutputLayer(const Network& net, const float* h) {
     Outcome out;
     for (int o = 0; o < kOutcomes; ++o) {
         const float* row = &net.outputWeights[static_cast<size_t>(o) * net.hidden];
-        float sum = net.outputBias[o];
-        for (int j = 0; j < net.hidden; ++j) sum += row[j] * h[j];
-        out[o] = Sigmoid(sum);
+        out[o] = Sigmoid(net.outputBias[o] + Dot(row, h, net.hidden));
     }
     return out;
 }
@@ -77,6 +106,34 @@ Network RandomNetwork(int hidden, std::mt19937& random) {
 Outcome Forward(const Network& net, const SparseInputs& in) {
     float h[kMaxHidden];
     HiddenLayer(net, in, h);
+    return OutputLayer(net, h);
+}
+
+HiddenSums SumsFor(const Network& net, const SparseInputs& in) {
+    HiddenSums s{in, net.hiddenBias};
+    AddInputs(net, in.index.data(), in.value.data(), in.count, s.sums.data());
+    return s;
+}
+
+Outcome ForwardFrom(const Network& net, const HiddenSums& near, const SparseInputs& in) {
+    // Both lists run in increasing order of input: what differs, merged.
+    SparseInputs change;
+    int a = 0, b = 0;
+    const SparseInputs& from = near.in;
+    while (a < from.count || b < in.count) {
+        const int ia = a < from.count ? from.index[a] : kInputs, ib = b < in.count ? in.index[b] : kInputs;
+        const int at = std::min(ia, ib);
+        const float v = (ib == at ? in.value[b++] : 0.0f) - (ia == at ? from.value[a++] : 0.0f);
+        if (v != 0) {
+            change.index[change.count] = static_cast<uint16_t>(at);
+            change.value[change.count++] = v;
+        }
+    }
+    if (change.count >= in.count) return Forward(net, in);
+    float h[kMaxHidden];
+    std::copy(near.sums.begin(), near.sums.end(), h);
+    AddInputs(net, change.index.data(), change.value.data(), change.count, h);
+    for (int j = 0; j < net.hidden; ++j) h[j] = Sigmoid(h[j]);
     return OutputLayer(net, h);
 }
 

@@ -39,6 +39,16 @@ Network RandomNetwork(int hidden, std::mt19937& random);
 // The raw outputs, each a sigmoid in 0..1 (not yet made consistent).
 Outcome Forward(const Network& net, const SparseInputs& in);
 
+// The network half-way for one position, to judge others that differ from
+// it in a few inputs (the positions plays from it lead to) from there.
+struct HiddenSums {
+    SparseInputs in;
+    std::vector<float> sums;  // each hidden unit's input, not yet squashed
+};
+HiddenSums SumsFor(const Network& net, const SparseInputs& in);
+// The same as Forward(net, in), from the sums of a position near `in`.
+Outcome ForwardFrom(const Network& net, const HiddenSums& near, const SparseInputs& in);
+
 // One gradient step of the cross-entropy between the outputs and `target`.
 void Learn(Network& net, const SparseInputs& in, const Outcome& target, float rate);
 

@@ -4,12 +4,13 @@
 
 namespace expert {
 
-int BestPlayIndex(const Brain& brain, const std::vector<Play>& plays, Outcome* outcome) {
+int BestPlayIndex(const Brain& brain, const Position& before, const std::vector<Play>& plays, Outcome* outcome) {
+    const PlayJudge judge(brain, before);
     int best = 0;
     float bestEquity = -1e9f;
     Outcome bestOutcome{};
     for (size_t i = 0; i < plays.size(); ++i) {
-        const Outcome o = EvaluateAfterPlay(brain, plays[i].after);
+        const Outcome o = judge.AfterPlay(plays[i].after);
         const float e = Equity(o);
         if (e > bestEquity) {
             bestEquity = e;
@@ -21,14 +22,16 @@ int BestPlayIndex(const Brain& brain, const std::vector<Play>& plays, Outcome* o
     return best;
 }
 
-Outcome AverageOverRolls(const Brain& brain, const Position& p) {
+Outcome AverageOverRolls(const Brain& brain, const Position& p, int depth) {
     Outcome sum{};
     std::vector<Play> plays;
     for (int d1 = 1; d1 <= 6; ++d1)
         for (int d2 = d1; d2 <= 6; ++d2) {
             GeneratePlays(p, d1, d2, plays);
             Outcome o;
-            BestPlayIndex(brain, plays, &o);
+            const Position& after = plays[BestPlayIndex(brain, p, plays, &o)].after;
+            if (depth > 1 && Off(after, 0) != kCheckers)
+                o = Flipped(AverageOverRolls(brain, Swapped(after), depth - 1));
             const float weight = d1 == d2 ? 1.0f : 2.0f;
             for (int k = 0; k < kOutcomes; ++k) sum[k] += weight * o[k];
         }
@@ -37,12 +40,12 @@ Outcome AverageOverRolls(const Brain& brain, const Position& p) {
 }
 
 Judged ChoosePlay(const Brain& brain, const std::vector<Play>& plays, const SearchLimits& limits) {
+    const auto better = [](const Judged& a, const Judged& b) { return Equity(a.outcome) > Equity(b.outcome); };
     std::vector<Judged> judged;
     judged.reserve(plays.size());
     for (const Play& play : plays) judged.push_back({play, EvaluateAfterPlay(brain, play.after)});
     // Stable, so that equal plays keep the generator's order.
-    std::stable_sort(judged.begin(), judged.end(),
-                     [](const Judged& a, const Judged& b) { return Equity(a.outcome) > Equity(b.outcome); });
+    std::stable_sort(judged.begin(), judged.end(), better);
     if (!limits.lookahead || judged.size() == 1) return judged.front();
     const float floor = Equity(judged.front().outcome) - limits.window;
     size_t deeper = 0;
@@ -54,8 +57,20 @@ Judged ChoosePlay(const Brain& brain, const std::vector<Play>& plays, const Sear
         if (Off(after, 0) == kCheckers) continue;
         judged[i].outcome = Flipped(AverageOverRolls(brain, Swapped(after)));
     }
-    return *std::max_element(judged.begin(), judged.begin() + deeper,
-                             [](const Judged& a, const Judged& b) { return Equity(a.outcome) < Equity(b.outcome); });
+    std::stable_sort(judged.begin(), judged.begin() + deeper, better);
+    // Two rolls deeper only where the choice is close and the checkers can
+    // still meet: a race is judged well enough one roll ahead.
+    const float deepFloor = Equity(judged.front().outcome) - limits.deepWindow;
+    size_t deepest = 0;
+    while (deepest < deeper && deepest < static_cast<size_t>(limits.deepest) &&
+           Equity(judged[deepest].outcome) >= deepFloor)
+        ++deepest;
+    if (deepest < 2 || IsRace(judged.front().play.after)) return judged.front();
+    for (size_t i = 0; i < deepest; ++i) {
+        const Position& after = judged[i].play.after;
+        if (Off(after, 0) != kCheckers) judged[i].outcome = Flipped(AverageOverRolls(brain, Swapped(after), 2));
+    }
+    return *std::min_element(judged.begin(), judged.begin() + deepest, better);
 }
 
 }  // namespace expert

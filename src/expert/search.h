@@ -1,6 +1,7 @@
 // The Expert's choice of play: every legal play judged by the network, then
 // the most promising few judged again one roll deeper, where the opponent's
-// best answer to each of its 21 rolls is averaged.
+// best answer to each of its 21 rolls is averaged, and the closest of those
+// once more two rolls deeper.
 #pragma once
 
 #include <vector>
@@ -14,6 +15,8 @@ struct SearchLimits {
     int candidates = 8;    // plays looked at one roll deeper, at most
     float window = 0.16f;  // ... and only those this close to the best
     bool lookahead = true;
+    int deepest = 2;           // plays then looked at two rolls deeper, at most
+    float deepWindow = 0.10f;  // ... and only those this close to the best one roll deeper
 };
 
 struct Judged {
@@ -21,11 +24,14 @@ struct Judged {
     Outcome outcome;  // for the side that played
 };
 
-// The best play at 0-ply among `plays` (not empty): its index.
-int BestPlayIndex(const Brain& brain, const std::vector<Play>& plays, Outcome* outcome = nullptr);
+// The best play at 0-ply among `plays` (not empty) from `before`: its index.
+int BestPlayIndex(const Brain& brain, const Position& before, const std::vector<Play>& plays,
+                  Outcome* outcome = nullptr);
 // The chances of the side on roll averaged over its 21 rolls, each answered
-// by its best 0-ply play: the side on roll is about to throw.
-Outcome AverageOverRolls(const Brain& brain, const Position& p);
+// by its best 0-ply play: the side on roll is about to throw. With `depth`
+// 2 the position each best play leaves is judged by the other side's 21
+// rolls in turn.
+Outcome AverageOverRolls(const Brain& brain, const Position& p, int depth = 1);
 // The play the Expert makes among the legal `plays` of a roll (not empty).
 Judged ChoosePlay(const Brain& brain, const std::vector<Play>& plays, const SearchLimits& limits = {});
 

@@ -34,7 +34,7 @@ int TdTrainer::PlayGame(int64_t gameNumber) {
         }
         GeneratePlays(p, d1, d2, plays);
         Outcome after;
-        const Play& chosen = plays[BestPlayIndex(brain_, plays, &after)];
+        const Play& chosen = plays[BestPlayIndex(brain_, p, plays, &after)];
         SparseInputs in;
         EncodeInputs(p, in);
         Learn(NetworkFor(brain_, p), in, after, rate);
