@@ -5,20 +5,21 @@
 
 #include "controller/game_view.h"
 #include "controller/live_board.h"
+#include "controller/session.h"
 #include "game/game.h"
 #include "platform/profile.h"
 #include "rules/position.h"
 #include "settings/options.h"
 
-FileResult TurnBoard(int32_t clockwise) {
-    const Board turnStart = g_game.turnStart;
+FileResult TurnBoard(Session& s, int32_t clockwise) {
+    const Board turnStart = s.game.turnStart;
     // The rebuild starts from the saved position, so for a moment it holds the live board.
-    SavePosition();
-    g_game.options.clockWise = clockwise;
-    DestroyBoard();
-    BuildBoard(false);
-    const FileResult saved = WriteProfileInt(OPTIONS_SECTION, "ClockWise", g_game.options.clockWise);
-    View().RedrawAll();
-    g_game.turnStart = turnStart;
+    SavePosition(s);
+    s.game.options.clockWise = clockwise;
+    DestroyBoard(s);
+    BuildBoard(s, false);
+    const FileResult saved = WriteProfileInt(OPTIONS_SECTION, "ClockWise", s.game.options.clockWise);
+    s.view.RedrawAll();
+    s.game.turnStart = turnStart;
     return saved;
 }

@@ -2,5 +2,7 @@
 // minus the tick count at its start, which is negative.
 #pragma once
 
-void StartClock(int side);
-void StopClock(int side);
+struct Session;
+
+void StartClock(Session& s, int side);
+void StopClock(Session& s, int side);

@@ -4,6 +4,7 @@
 
 #include "controller/game_view.h"
 #include "controller/narration.h"
+#include "controller/session.h"
 #include "game/game.h"
 #include "platform/command_queue.h"
 #include "platform/nested_wait.h"
@@ -27,33 +28,30 @@ bool AsksForUndo(const WaitResult& answer) {
     }
 }
 
-// A command put off in the wait; it outlives the input flushed after it.
-int g_putOff = 0;
-
-int WaitForAnswer() {
-    g_game.awaitingConfirm = 1;
-    View().SetUndoCursor(true);
-    ShowStatus(IDS_UNDO_HINT);
-    const WaitResult answer = View().AwaitInput();
-    View().SetUndoCursor(false);
-    View().RedrawAll();
-    g_game.awaitingConfirm = 0;
+int WaitForAnswer(Session& s) {
+    s.game.awaitingConfirm = 1;
+    s.view.SetUndoCursor(true);
+    ShowStatus(s, IDS_UNDO_HINT);
+    const WaitResult answer = s.view.AwaitInput();
+    s.view.SetUndoCursor(false);
+    s.view.RedrawAll();
+    s.game.awaitingConfirm = 0;
     FlushInput();
-    if (g_putOff != 0) View().PostCommand(std::exchange(g_putOff, 0));
+    if (s.input.putOff != 0) s.view.PostCommand(std::exchange(s.input.putOff, 0));
     return AsksForUndo(answer) ? 1 : 0;
 }
 }  // namespace
 
-bool PutOffUntilWaitEnds(int id) {
-    if (g_game.awaitingConfirm != 1) return false;
-    g_putOff = id;
+bool PutOffUntilWaitEnds(Session& s, int id) {
+    if (s.game.awaitingConfirm != 1) return false;
+    s.input.putOff = id;
     return true;
 }
 
-int ConfirmTurn() {
-    const bool skip = g_game.race == 1 || g_game.options.autoChangeTurn == 1 || g_game.finishMode == 1;
-    const int undo = skip ? 0 : WaitForAnswer();
+int ConfirmTurn(Session& s) {
+    const bool skip = s.game.race == 1 || s.game.options.autoChangeTurn == 1 || s.game.finishMode == 1;
+    const int undo = skip ? 0 : WaitForAnswer(s);
     // An undo leaves the human in the same turn, the opening one included.
-    if (undo == 0) g_game.openingThrow = 0;
+    if (undo == 0) s.game.openingThrow = 0;
     return undo;
 }

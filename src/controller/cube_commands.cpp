@@ -8,6 +8,7 @@
 #include "controller/game_view.h"
 #include "controller/narration.h"
 #include "controller/play_commands.h"
+#include "controller/session.h"
 #include "display/control_layout.h"
 #include "display/pause.h"
 #include "game/cube_exchange.h"
@@ -26,24 +27,24 @@ constexpr int kAnswerPauseMs = 1500;
 
 // A double has been taken: the new stake moves to the taker's side, and
 // nobody may double again before the enable rule says so.
-void ShowDoubledCube() {
-    ShowCube();
-    View().EnableCube(false);
+void ShowDoubledCube(Session& s) {
+    ShowCube(s);
+    s.view.EnableCube(false);
 }
 
-void OfferHumanDouble() {
-    View().SetWaitCursor(true);
+void OfferHumanDouble(Session& s) {
+    s.view.SetWaitCursor(true);
     Pause(kAnswerPauseMs);
-    View().SetWaitCursor(false);
-    if (HumanDoubles(g_game, ComputerPlayerFor(g_game.options.levelOfPlay))) {
-        g_game.record.Double(SIDE_HUMAN, g_game.position.cubeValue, true);
-        return ShowDoubledCube();
+    s.view.SetWaitCursor(false);
+    if (HumanDoubles(s.game, ComputerPlayerFor(s.game.options.levelOfPlay))) {
+        s.game.record.Double(SIDE_HUMAN, s.game.position.cubeValue, true);
+        return ShowDoubledCube(s);
     }
     // Playing on after the refusal is no double at all.
     if (MessageBox(ResString(IDS_COMPUTER_REFUSES), MB_OKCANCEL, MB_ICONASTERISK, HELP_DOUBLING) != IDOK)
-        return g_game.record.DoublePlayedOn(SIDE_HUMAN);
-    g_game.record.Double(SIDE_HUMAN, g_game.position.cubeValue * 2, false);
-    EndGame(SIDE_HUMAN, 0);
+        return s.game.record.DoublePlayedOn(SIDE_HUMAN);
+    s.game.record.Double(SIDE_HUMAN, s.game.position.cubeValue * 2, false);
+    EndGame(s, SIDE_HUMAN, 0);
 }
 
 DoubleAnswer AnswerOf(int reply) {
@@ -57,56 +58,56 @@ DoubleAnswer AnswerOf(int reply) {
     }
 }
 
-void ComputerDoubles() {
+void ComputerDoubles(Session& s) {
     // The race standing helps the human answer.
-    OnShowProgress();
+    OnShowProgress(s);
     const DoubleAnswer answer =
         AnswerOf(MessageBox(ResString(IDS_COMPUTER_DOUBLES), MB_YESNOCANCEL, MB_ICONQUESTION, HELP_DOUBLING));
     // A cancelled double changes nothing on the board.
     if (answer == DoubleAnswer::Cancel)
-        g_game.record.DoublePlayedOn(SIDE_COMPUTER);
+        s.game.record.DoublePlayedOn(SIDE_COMPUTER);
     else
-        g_game.record.Double(SIDE_COMPUTER, g_game.position.cubeValue * 2, answer == DoubleAnswer::Take);
-    AnswerComputerDouble(g_game, answer);
-    if (answer == DoubleAnswer::Take) ShowDoubledCube();
-    ShowNote("");
+        s.game.record.Double(SIDE_COMPUTER, s.game.position.cubeValue * 2, answer == DoubleAnswer::Take);
+    AnswerComputerDouble(s.game, answer);
+    if (answer == DoubleAnswer::Take) ShowDoubledCube(s);
+    ShowNote(s, "");
 }
 
-void ComputerResigns() {
+void ComputerResigns(Session& s) {
     const bool accepted =
         MessageBox(ResString(IDS_COMPUTER_RESIGNS), MB_YESNO, MB_ICONQUESTION, HELP_DOUBLING) == IDYES;
-    if (accepted) g_game.record.Resign(SIDE_COMPUTER, WinKind::Normal);
-    AnswerComputerResign(g_game, accepted);
+    if (accepted) s.game.record.Resign(SIDE_COMPUTER, WinKind::Normal);
+    AnswerComputerResign(s.game, accepted);
 }
 }  // namespace
 
-void ShowCube() {
-    View().SetCubeText(g_game.position.cubeValue == 1 ? "64" : std::to_string(g_game.position.cubeValue));
-    View().PlaceCube(CubeRect(g_game.position.cubeOwner));
+void ShowCube(Session& s) {
+    s.view.SetCubeText(s.game.position.cubeValue == 1 ? "64" : std::to_string(s.game.position.cubeValue));
+    s.view.PlaceCube(CubeRect(s.game.position.cubeOwner));
 }
 
-void CubeDecisions() {
-    if (g_game.position.sideToMove == SIDE_HUMAN) return OfferHumanDouble();
-    switch (ComputerCubeOffer(g_game, ComputerPlayerFor(g_game.options.levelOfPlay), g_game.options.useCube != 0)) {
+void CubeDecisions(Session& s) {
+    if (s.game.position.sideToMove == SIDE_HUMAN) return OfferHumanDouble(s);
+    switch (ComputerCubeOffer(s.game, ComputerPlayerFor(s.game.options.levelOfPlay), s.game.options.useCube != 0)) {
         case CubeOffer::Double:
-            return ComputerDoubles();
+            return ComputerDoubles(s);
         case CubeOffer::Resign:
-            return ComputerResigns();
+            return ComputerResigns(s);
         case CubeOffer::None:
             return;
     }
 }
 
-void ResignCommand() {
+void ResignCommand(Session& s) {
     // Ended inside the end-of-turn wait, the game would be followed by the
     // computer's turn that the wait posts as it ends.
-    if (PutOffUntilWaitEnds(ID_RESIGN)) return;
-    const std::optional<WinKind> kind = View().AskResign();
+    if (PutOffUntilWaitEnds(s, ID_RESIGN)) return;
+    const std::optional<WinKind> kind = s.view.AskResign();
     if (!kind) return;
-    if (!HumanResigns(g_game, ComputerPlayerFor(g_game.options.levelOfPlay), *kind)) {
+    if (!HumanResigns(s.game, ComputerPlayerFor(s.game.options.levelOfPlay), *kind)) {
         MessageBox(ResString(IDS_COMPUTER_REFUSES), MB_OK, MB_ICONEXCLAMATION, HELP_DOUBLING);
         return;
     }
-    g_game.record.Resign(SIDE_HUMAN, *kind);
-    EndGame(g_game.winner, 0);
+    s.game.record.Resign(SIDE_HUMAN, *kind);
+    EndGame(s, s.game.winner, 0);
 }

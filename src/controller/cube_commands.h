@@ -3,15 +3,17 @@
 // turn, and the Resign command, each with its questions and the cube button.
 #pragma once
 
+struct Session;
+
 // Shows the stake on the cube button ("64" while nobody has doubled) and
 // moves the button to the side that holds the cube.
-void ShowCube();
+void ShowCube(Session& s);
 
 // The human doubles (the Double command and the cube button), or, on the
 // computer's turn, the computer offers a double or to give up. A refused
 // double accepted as the end of the game ends it here; the computer's offers
-// only set g_game.winner, and its turn ends the game.
-void CubeDecisions();
+// only set s.game.winner, and its turn ends the game.
+void CubeDecisions(Session& s);
 
 // The human gives up a normal game, a gammon or a backgammon.
-void ResignCommand();
+void ResignCommand(Session& s);

@@ -4,10 +4,12 @@
 
 #include <string>
 
+struct Session;
+
 // "Dice: 3+5"; with `book` the throw counts in the side's statistics.
-std::string FormatDice(int book);
+std::string FormatDice(Session& s, int book);
 
 // In the opening turn of a game whose starter came from the throw, each
 // side's die stands in its own group.
-void ShowDice();
-void HideDice();
+void ShowDice(Session& s);
+void HideDice(Session& s);

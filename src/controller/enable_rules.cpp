@@ -1,5 +1,6 @@
 #include "controller/enable_rules.h"
 
+#include "controller/session.h"
 #include "game/cube_exchange.h"
 #include "game/game.h"
 #include "resources/command_ids.h"
@@ -8,31 +9,31 @@
 
 namespace {
 // Before the first move of the human's turn.
-bool NoMoveMadeYet() { return g_game.moveOrdinal == 1; }
+bool NoMoveMadeYet(Session& s) { return s.game.moveOrdinal == 1; }
 }  // namespace
 
-bool CanSave() { return NoMoveMadeYet(); }
+bool CanSave(Session& s) { return NoMoveMadeYet(s); }
 
-bool CanUndo() { return g_game.moveOrdinal > 1; }
+bool CanUndo(Session& s) { return s.game.moveOrdinal > 1; }
 
-bool CanDouble() { return HumanMayDouble(g_game, g_game.options.useCube != 0); }
+bool CanDouble(Session& s) { return HumanMayDouble(s.game, s.game.options.useCube != 0); }
 
-bool CanPass() { return NoMovePossible(g_game.position); }
+bool CanPass(Session& s) { return NoMovePossible(s.game.position); }
 
-bool CanSwitchSides() { return NoMoveMadeYet(); }
+bool CanSwitchSides(Session& s) { return NoMoveMadeYet(s); }
 
-bool CommandEnabled(int id) {
+bool CommandEnabled(Session& s, int id) {
     switch (id) {
         case ID_FILE_SAVE:
-            return CanSave();
+            return CanSave(s);
         case ID_UNDO:
-            return CanUndo();
+            return CanUndo(s);
         case ID_DOUBLE:
-            return CanDouble();
+            return CanDouble(s);
         case ID_PASS:
-            return CanPass();
+            return CanPass(s);
         case ID_SWITCH_SIDES:
-            return CanSwitchSides();
+            return CanSwitchSides(s);
         default:
             return true;
     }

@@ -2,11 +2,13 @@
 // when a menu opens and again just before the command would run.
 #pragma once
 
-bool CanSave();
-bool CanUndo();
-bool CanDouble();
-bool CanPass();
-bool CanSwitchSides();
+struct Session;
+
+bool CanSave(Session& s);
+bool CanUndo(Session& s);
+bool CanDouble(Session& s);
+bool CanPass(Session& s);
+bool CanSwitchSides(Session& s);
 
 // The rule of a command id; commands without a rule are always enabled.
-bool CommandEnabled(int id);
+bool CommandEnabled(Session& s, int id);

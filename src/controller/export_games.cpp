@@ -7,6 +7,7 @@
 #include <string>
 
 #include "controller/file_failure.h"
+#include "controller/session.h"
 #include "game/game.h"
 #include "interchange/match_text.h"
 #include "platform/file_dialog.h"
@@ -43,10 +44,10 @@ std::string LeftOutText(const MatchTextWriter& writer) {
 }
 }  // namespace
 
-void ExportGames() {
+void ExportGames(Session& s) {
     MatchTextWriter writer;
     std::string text = MatchTextWriter::Header();
-    for (const RecordedGame& game : g_game.record.Games()) text += writer.Game(game);
+    for (const RecordedGame& game : s.game.record.Games()) text += writer.Game(game);
     if (writer.Written() == 0) {
         MessageBox(ResString(IDS_NOTHING_TO_EXPORT) + LeftOutText(writer), MB_OK, MB_ICONASTERISK, HELP_FILES);
         return;
@@ -55,7 +56,7 @@ void ExportGames() {
         AskFileName(MainWindow(), {FileDialogKind::Save, ResString(IDS_MATCH_FILE_FILTER), "mat", ProposedName()});
     if (!path) return;
     const FileResult saved = WriteFileAtomically(*path, Bytes(text.begin(), text.end()));
-    if (!saved) return ShowFileFailure(IDS_SAVE_FAILED, *path, saved);
+    if (!saved) return ShowFileFailure(s, IDS_SAVE_FAILED, *path, saved);
     const std::string name = std::filesystem::path(*path).filename().string();
     MessageBox(Formatted(IDS_GAMES_EXPORTED, name, writer.Written()) + LeftOutText(writer), MB_OK, MB_ICONASTERISK,
                HELP_FILES);

@@ -2,4 +2,6 @@
 // programs, in a file the user chooses.
 #pragma once
 
-void ExportGames();
+struct Session;
+
+void ExportGames(Session& s);

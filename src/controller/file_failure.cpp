@@ -6,11 +6,10 @@
 #include <filesystem>
 #include <vector>
 
+#include "controller/session.h"
 #include "platform/message_box.h"
 #include "resources/help_topics.h"
 #include "resources/strings.h"
-
-int g_resultsNotKeptShown = 0;
 
 namespace {
 const FileWrite* FirstFailed(std::initializer_list<FileWrite> writes) {
@@ -18,7 +17,7 @@ const FileWrite* FirstFailed(std::initializer_list<FileWrite> writes) {
     return failed != writes.end() ? failed : nullptr;
 }
 
-void ShowWarning(const std::string& text) { MessageBox(text, MB_OK, MB_ICONEXCLAMATION, HELP_FILES); }
+void ShowWarning(Session& s, const std::string& text) { MessageBox(text, MB_OK, MB_ICONEXCLAMATION, HELP_FILES); }
 }  // namespace
 
 std::string FileFailureText(int textId, const std::string& path, FileResult why) {
@@ -30,18 +29,19 @@ std::string FileFailureText(int textId, const std::string& path, FileResult why)
     return text.data();
 }
 
-void ShowFileFailure(int textId, const std::string& path, FileResult why) {
-    ShowWarning(FileFailureText(textId, path, why));
+void ShowFileFailure(Session& s, int textId, const std::string& path, FileResult why) {
+    ShowWarning(s, FileFailureText(textId, path, why));
 }
 
-void ShowSaveFailure(std::initializer_list<FileWrite> writes) {
-    if (const FileWrite* failed = FirstFailed(writes)) ShowFileFailure(IDS_SAVE_FAILED, failed->path, failed->result);
+void ShowSaveFailure(Session& s, std::initializer_list<FileWrite> writes) {
+    if (const FileWrite* failed = FirstFailed(writes))
+        ShowFileFailure(s, IDS_SAVE_FAILED, failed->path, failed->result);
 }
 
-void ShowResultsNotKept(std::initializer_list<FileWrite> writes) {
+void ShowResultsNotKept(Session& s, std::initializer_list<FileWrite> writes) {
     const FileWrite* failed = FirstFailed(writes);
-    if (!failed || g_resultsNotKeptShown) return;
-    g_resultsNotKeptShown = 1;
-    ShowWarning(FileFailureText(IDS_SAVE_FAILED, failed->path, failed->result) + "\n\n" +
-                ResString(IDS_RESULTS_NOT_KEPT));
+    if (!failed || s.input.resultsNotKeptShown) return;
+    s.input.resultsNotKeptShown = 1;
+    ShowWarning(
+        s, FileFailureText(IDS_SAVE_FAILED, failed->path, failed->result) + "\n\n" + ResString(IDS_RESULTS_NOT_KEPT));
 }

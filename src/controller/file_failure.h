@@ -8,11 +8,13 @@
 
 #include "platform/atomic_file.h"
 
+struct Session;
+
 // The message: `textId` is IDS_SAVE_FAILED or IDS_OPEN_FAILED.
 std::string FileFailureText(int textId, const std::string& path, FileResult why);
 
 // Shows the message in a warning box with OK.
-void ShowFileFailure(int textId, const std::string& path, FileResult why);
+void ShowFileFailure(Session& s, int textId, const std::string& path, FileResult why);
 
 // A write and the file it went to.
 struct FileWrite {
@@ -22,10 +24,9 @@ struct FileWrite {
 
 // Shows the first of the writes that failed, if any: one message for one
 // command, however many of its writes failed.
-void ShowSaveFailure(std::initializer_list<FileWrite> writes);
+void ShowSaveFailure(Session& s, std::initializer_list<FileWrite> writes);
 
 // The same for the writes at the end of a game, with the note that results
 // are not being kept, and only the first time in a run, so that a full disk
 // does not interrupt every game.
-void ShowResultsNotKept(std::initializer_list<FileWrite> writes);
-extern int g_resultsNotKeptShown;
+void ShowResultsNotKept(Session& s, std::initializer_list<FileWrite> writes);

@@ -5,6 +5,7 @@
 #include "controller/move_entry.h"
 #include "controller/narration.h"
 #include "controller/play_commands.h"
+#include "controller/session.h"
 #include "controller/turn_cycle.h"
 #include "controller/turn_moves.h"
 #include "game/game.h"
@@ -21,27 +22,27 @@
 namespace {
 // With more dice than checkers on the bar and another die that enters too,
 // the human decides which die enters.
-bool HumanChoosesEntry(int from, int dieIndex) {
-    if (from != LOC_HUMAN_BAR || (g_game.position.diceLeft != 2 && g_game.position.diceLeft != 3)) return false;
-    if (g_game.position[LOC_HUMAN_BAR].count >= g_game.position.diceLeft) return false;
-    return HumanMayPlay(g_game.position, LOC_HUMAN_BAR, g_game.position.dice[dieIndex == 0 ? 1 : 0]);
+bool HumanChoosesEntry(Session& s, int from, int dieIndex) {
+    if (from != LOC_HUMAN_BAR || (s.game.position.diceLeft != 2 && s.game.position.diceLeft != 3)) return false;
+    if (s.game.position[LOC_HUMAN_BAR].count >= s.game.position.diceLeft) return false;
+    return HumanMayPlay(s.game.position, LOC_HUMAN_BAR, s.game.position.dice[dieIndex == 0 ? 1 : 0]);
 }
 
 // The one location die i can be played from, or -1.
-int ForcedFrom(int dieIndex) {
+int ForcedFrom(Session& s, int dieIndex) {
     int counted = 0;
     int last = -1;
     for (int from = 0; from <= 24; ++from) {
-        if (!HumanMayPlay(g_game.position, from, g_game.position.dice[dieIndex])) continue;
+        if (!HumanMayPlay(s.game.position, from, s.game.position.dice[dieIndex])) continue;
         last = from;
-        if (!HumanChoosesEntry(from, dieIndex)) ++counted;
+        if (!HumanChoosesEntry(s, from, dieIndex)) ++counted;
     }
     return counted == 1 ? last : -1;
 }
 
 // 1 quick, 0 slow, -1 when the user cancelled.
-int ChooseSpeed() {
-    switch (g_game.options.autoFinish) {
+int ChooseSpeed(Session& s) {
+    switch (s.game.options.autoFinish) {
         case 0:
             return 1;
         case 1:
@@ -59,50 +60,50 @@ int ChooseSpeed() {
     }
 }
 
-void StopIfEscapeHeld() {
-    if (KeyIsDown(VK_ESCAPE)) StopFinishing();
+void StopIfEscapeHeld(Session& s) {
+    if (KeyIsDown(VK_ESCAPE)) StopFinishing(s);
 }
 }  // namespace
 
-void StopFinishing() {
-    if (g_game.finishMode != 1) return;
-    g_game.finishMode = 0;
-    ShowStatus(IDS_IDLE);
+void StopFinishing(Session& s) {
+    if (s.game.finishMode != 1) return;
+    s.game.finishMode = 0;
+    ShowStatus(s, IDS_IDLE);
 }
 
-void PlayForcedMoves() {
-    if (g_game.options.autoForcedMoves != 1 || g_game.finishMode != 0 || g_game.position.sideToMove != SIDE_HUMAN ||
-        g_game.position.diceLeft == 0)
+void PlayForcedMoves(Session& s) {
+    if (s.game.options.autoForcedMoves != 1 || s.game.finishMode != 0 || s.game.position.sideToMove != SIDE_HUMAN ||
+        s.game.position.diceLeft == 0)
         return;
     // A move half entered is the human's own choice already.
-    if (CurrentMove().from != NO_LOCATION) return;
-    for (int i = 0; i < g_game.position.diceLeft; ++i) {
-        const int from = ForcedFrom(i);
+    if (CurrentMove(s).from != NO_LOCATION) return;
+    for (int i = 0; i < s.game.position.diceLeft; ++i) {
+        const int from = ForcedFrom(s, i);
         if (from < 0) continue;
-        if (PlayForHuman(from, from + g_game.position.dice[i]) == 0) return;
+        if (PlayForHuman(s, from, from + s.game.position.dice[i]) == 0) return;
     }
 }
 
-void FinishGame() {
+void FinishGame(Session& s) {
     // Run inside the end-of-turn wait, the human's turns would be skipped.
-    if (PutOffUntilWaitEnds(ID_FINISH_GAME)) return;
-    const int quick = ChooseSpeed();
+    if (PutOffUntilWaitEnds(s, ID_FINISH_GAME)) return;
+    const int quick = ChooseSpeed(s);
     if (quick < 0) return;
-    g_game.quickFinish = quick;
-    ShowStatus(IDS_ESC_TO_CANCEL);
-    g_game.finishMode = 1;
-    StopIfEscapeHeld();
-    while (g_game.finishMode == 1) {
+    s.game.quickFinish = quick;
+    ShowStatus(s, IDS_ESC_TO_CANCEL);
+    s.game.finishMode = 1;
+    StopIfEscapeHeld(s);
+    while (s.game.finishMode == 1) {
         // A human turn already played only waits for the computer's.
-        if (g_game.position.sideToMove == SIDE_HUMAN && g_game.position.diceLeft > 0) {
-            PromptMove(1);
-            View().RedrawAll();
-            OnSuggestMove();
+        if (s.game.position.sideToMove == SIDE_HUMAN && s.game.position.diceLeft > 0) {
+            PromptMove(s, 1);
+            s.view.RedrawAll();
+            OnSuggestMove(s);
             // A turn that could not be played passes, the opening one too.
-            if (g_game.finishMode == 1) g_game.openingThrow = 0;
+            if (s.game.finishMode == 1) s.game.openingThrow = 0;
         }
-        if (g_game.finishMode == 1) OnComputerTurn();
-        StopIfEscapeHeld();
+        if (s.game.finishMode == 1) OnComputerTurn(s);
+        StopIfEscapeHeld(s);
     }
-    PromptMove(1);
+    PromptMove(s, 1);
 }

@@ -1,7 +1,7 @@
 // The main window as the game sees it: its status bar, message list, die
 // windows, cube button and modal dialogs, as named operations none of which
-// takes or gives a toolkit type. The window implements it and installs
-// itself; the game reaches it through View().
+// takes or gives a toolkit type. The window implements it; the
+// controller reaches it through its session.
 #pragma once
 
 #include <optional>
@@ -73,11 +73,3 @@ public:
     // The statistics window of the game just ended; true when the user chose "Again".
     virtual bool ShowStatistics() = 0;
 };
-
-// The window the game is shown in. Before there is one and after it is gone
-// this is a view that shows nothing, answers "empty" and cancels every
-// dialog, so no caller needs to ask whether a window exists.
-GameView& View();
-
-// Installs the window; nullptr goes back to the view that shows nothing.
-void SetView(GameView* view);

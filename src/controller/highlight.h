@@ -2,10 +2,9 @@
 // points its checker could reach.
 #pragma once
 
-// The location last highlighted; -1 for none.
-extern int g_hoverLoc;
+struct Session;
 
 // Highlights (on 1) or clears a location 0..24 and, with HighLight 2, its targets.
-void ShowTargets(int loc, int on);
+void ShowTargets(Session& s, int loc, int on);
 
-void OnMouseMove(int x, int y);
+void OnMouseMove(Session& s, int x, int y);

@@ -3,30 +3,26 @@
 #include <string>
 
 #include "controller/game_view.h"
+#include "controller/session.h"
 #include "display/geometry.h"
 #include "game/game.h"
 #include "rules/position.h"
 
-namespace {
-// 1 when the next tick draws the mark, 0 when it takes it away.
-int g_markDue = 1;
-}  // namespace
-
-void BlinkStep() {
-    if (g_game.position.sideToMove != SIDE_HUMAN || g_game.finishMode != 0 || !View().IsActive()) return;
-    const int last = View().ListCount() - 1;
+void BlinkStep(Session& s) {
+    if (s.game.position.sideToMove != SIDE_HUMAN || s.game.finishMode != 0 || !s.view.IsActive()) return;
+    const int last = s.view.ListCount() - 1;
     if (last < 0) return;
-    if (g_markDue == 0) {
-        EraseInputMark();
+    if (s.input.markDue == 0) {
+        EraseInputMark(s);
         return;
     }
-    const Rect line = View().ListLineRect(last);
-    const std::string text = View().ListLine(last).substr(0, 63);
-    View().ShowListMark(line.left + View().ListTextWidth(text) + (g_unit >> 2), line.top);
-    g_markDue = 0;
+    const Rect line = s.view.ListLineRect(last);
+    const std::string text = s.view.ListLine(last).substr(0, 63);
+    s.view.ShowListMark(line.left + s.view.ListTextWidth(text) + (g_unit >> 2), line.top);
+    s.input.markDue = 0;
 }
 
-void EraseInputMark() {
-    View().HideListMark();
-    g_markDue = 1;
+void EraseInputMark(Session& s) {
+    s.view.HideListMark();
+    s.input.markDue = 1;
 }

@@ -1,40 +1,41 @@
 #include "controller/live_board.h"
 
+#include "controller/session.h"
 #include "display/board_display.h"
 #include "game/game.h"
 #include "game/game_file.h"
 
-void SavePosition() { g_game.turnStart = g_game.position.board; }
+void SavePosition(Session& s) { s.game.turnStart = s.game.position.board; }
 
-void BuildBoard(bool reset) {
-    if (reset) g_game.turnStart = StartingBoard();
-    g_game.position.board = WithFixedOwners(g_game.turnStart);
-    BuildDrawnBoard(g_game.turnStart);
+void BuildBoard(Session& s, bool reset) {
+    if (reset) s.game.turnStart = StartingBoard();
+    s.game.position.board = WithFixedOwners(s.game.turnStart);
+    BuildDrawnBoard(s.game.turnStart);
 }
 
-void DestroyBoard() { DestroyDrawnBoard(); }
+void DestroyBoard(Session& s) { DestroyDrawnBoard(); }
 
-CheckerTransfer PlayChecker(int from, int to, bool undoing) {
-    Position& p = g_game.position;
+CheckerTransfer PlayChecker(Session& s, int from, int to, bool undoing) {
+    Position& p = s.game.position;
     const CheckerTransfer t = MoveChecker(p, from, to, undoing);
-    if (t.hit) ++g_game.counters.hitsMade[p.sideToMove];
+    if (t.hit) ++s.game.counters.hitsMade[p.sideToMove];
     ShowCheckerTransfer(t.from, t.to, p.sideToMove, undoing);
-    g_game.race = NoContact(p.board);
+    s.game.race = NoContact(p.board);
     return t;
 }
 
-void CarryCheckerBack(int from, int to) {
-    Position& p = g_game.position;
+void CarryCheckerBack(Session& s, int from, int to) {
+    Position& p = s.game.position;
     TransferChecker(p, from, to);
     ShowCheckerTransfer(from, to, p.sideToMove, true);
 }
 
-void SetLocation(int loc, const Checkers& checkers) {
-    g_game.position[loc] = IsPoint(loc) ? checkers : Checkers{checkers.count, FixedOwner(loc)};
-    ShowLocation(loc, g_game.position[loc]);
+void SetLocation(Session& s, int loc, const Checkers& checkers) {
+    s.game.position[loc] = IsPoint(loc) ? checkers : Checkers{checkers.count, FixedOwner(loc)};
+    ShowLocation(loc, s.game.position[loc]);
 }
 
-void LoadPosition(const PositionFileData& data) {
-    ApplyPositionFile(data, g_game);
-    for (int loc = 0; loc < NUM_LOCATIONS; ++loc) ShowLocation(loc, g_game.position[loc]);
+void LoadPosition(Session& s, const PositionFileData& data) {
+    ApplyPositionFile(data, s.game);
+    for (int loc = 0; loc < NUM_LOCATIONS; ++loc) ShowLocation(loc, s.game.position[loc]);
 }

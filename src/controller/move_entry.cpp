@@ -10,6 +10,7 @@
 #include "controller/location_letters.h"
 #include "controller/narration.h"
 #include "controller/progress_bar.h"
+#include "controller/session.h"
 #include "controller/turn_cycle.h"
 #include "controller/turn_moves.h"
 #include "controller/undo.h"
@@ -31,126 +32,126 @@ namespace {
 constexpr int kDropPauseMs = 200;
 
 // "1st  from  ", "2nd from  ", ...
-std::string PromptLine() {
+std::string PromptLine(Session& s) {
     char text[32];
-    std::snprintf(text, sizeof text, "%d%s ", g_game.moveOrdinal, ResString(IDS_ORDINAL_BASE + g_game.moveOrdinal));
+    std::snprintf(text, sizeof text, "%d%s ", s.game.moveOrdinal, ResString(IDS_ORDINAL_BASE + s.game.moveOrdinal));
     return std::string(text) + ResString(IDS_FROM);
 }
 
 // A human checker on the bar must enter before any other moves.
-bool AcceptableFrom(int from) {
-    return (g_game.position[LOC_HUMAN_BAR].count == 0 || from == LOC_HUMAN_BAR) &&
-           g_game.position[from].owner == g_game.position.sideToMove && g_game.position[from].count >= 1;
+bool AcceptableFrom(Session& s, int from) {
+    return (s.game.position[LOC_HUMAN_BAR].count == 0 || from == LOC_HUMAN_BAR) &&
+           s.game.position[from].owner == s.game.position.sideToMove && s.game.position[from].count >= 1;
 }
 
 // Why a legal move was not played: it would leave the turn fewer dice than
 // it can use, or it is the smaller of two dice of which only one plays.
-void ShowRefusalNote() {
-    const int smaller = RefusedSmallerDie(g_game.position);
+void ShowRefusalNote(Session& s) {
+    const int smaller = RefusedSmallerDie(s.game.position);
     if (smaller < 0)
         return ShowRuleNote(
-            ResText(g_game.position.dice[0] == g_game.position.dice[1] ? IDS_USE_MOST_DICE : IDS_USE_BOTH_DICE));
+            s, ResText(s.game.position.dice[0] == s.game.position.dice[1] ? IDS_USE_MOST_DICE : IDS_USE_BOTH_DICE));
     char text[64];
-    std::snprintf(text, sizeof text, ResText(IDS_LARGER_DIE), g_game.position.dice[1 - smaller]);
-    ShowRuleNote(text);
+    std::snprintf(text, sizeof text, ResText(IDS_LARGER_DIE), s.game.position.dice[1 - smaller]);
+    ShowRuleNote(s, text);
 }
 
-void PointAtLocation(int loc) {
+void PointAtLocation(Session& s, int loc) {
     const Rect r = GeometryOf(loc).rect;
-    OnMouseMove(r.left, r.top);
+    OnMouseMove(s, r.left, r.top);
 }
 
 // Takes the from-location; false when the move goes on without a target yet.
-bool ChooseFrom(int letter) {
-    AppendToLastLine(ResString(IDS_TO));
+bool ChooseFrom(Session& s, int letter) {
+    AppendToLastLine(s, ResString(IDS_TO));
     const int from = LetterLocation(letter);
-    CurrentMove().from = static_cast<uint8_t>(from);
-    if (!AcceptableFrom(from)) {
-        if (g_game.position[LOC_HUMAN_BAR].count > 0) {
-            ShowNote(ResString(IDS_BAR_FIRST));
+    CurrentMove(s).from = static_cast<uint8_t>(from);
+    if (!AcceptableFrom(s, from)) {
+        if (s.game.position[LOC_HUMAN_BAR].count > 0) {
+            ShowNote(s, ResString(IDS_BAR_FIRST));
             // The bar checker stirs in place to show where the move must start.
             ShowCheckerTransfer(LOC_HUMAN_BAR, LOC_HUMAN_BAR, SIDE_HUMAN);
         }
-        PromptMove(1);
+        PromptMove(s, 1);
         return false;
     }
-    CurrentMove().to = static_cast<uint8_t>(AutoTarget(from));
-    if (CurrentMove().to == NO_LOCATION) {
-        ShowStatus(IDS_PROMPT_TO);
+    CurrentMove(s).to = static_cast<uint8_t>(AutoTarget(s, from));
+    if (CurrentMove(s).to == NO_LOCATION) {
+        ShowStatus(s, IDS_PROMPT_TO);
         return false;
     }
-    AppendToLastLine(std::string(1, LocationLetter(CurrentMove().to)));
+    AppendToLastLine(s, std::string(1, LocationLetter(CurrentMove(s).to)));
     return true;
 }
 
 // Plays the move entered, or drops it; false when the game is over.
-bool PlayEnteredMove() {
-    const int from = CurrentMove().from;
+bool PlayEnteredMove(Session& s) {
+    const int from = CurrentMove(s).from;
     // A bar, a tray or the key 0 as the target bears off.
-    if (CurrentMove().to == 0 || CurrentMove().to >= 25)
-        CurrentMove().to = static_cast<uint8_t>(from + BearOffDie(g_game.position, from));
-    const int die = CurrentMove().to - from;
-    if (g_game.position.FindDie(die) >= 0 && IsLegalMove(g_game.position, from, die)) {
-        if (HumanMayPlay(g_game.position, from, die)) return PlayMove(from, CurrentMove().to) != 0;
-        ShowRefusalNote();
+    if (CurrentMove(s).to == 0 || CurrentMove(s).to >= 25)
+        CurrentMove(s).to = static_cast<uint8_t>(from + BearOffDie(s.game.position, from));
+    const int die = CurrentMove(s).to - from;
+    if (s.game.position.FindDie(die) >= 0 && IsLegalMove(s.game.position, from, die)) {
+        if (HumanMayPlay(s.game.position, from, die)) return PlayMove(s, from, CurrentMove(s).to) != 0;
+        ShowRefusalNote(s);
     }
-    PromptMove(1);
+    PromptMove(s, 1);
     return true;
 }
 }  // namespace
 
-void PromptMove(int reset) {
+void PromptMove(Session& s, int reset) {
     if (reset == 1) {
-        ShowTargets(CurrentMove().from, 0);
+        ShowTargets(s, CurrentMove(s).from, 0);
         Pause(kDropPauseMs);
-        DeleteLastLine();
+        DeleteLastLine(s);
     }
-    DrawProgressBar();
-    if (g_game.position.sideToMove != SIDE_HUMAN) return;
-    View().EnableCube(CanDouble());
-    ShowStatus(NoMovePossible(g_game.position) ? IDS_CANNOT_MOVE : IDS_PROMPT_FROM);
-    AddListLine(PromptLine());
-    CurrentMove().from = CurrentMove().to = NO_LOCATION;
-    if (g_game.moveOrdinal == 1) g_game.mustUseBoth = BothDicePossible(g_game.position) ? 1 : 0;
-    View().PostCommand(ID_AUTO_FORCED);
-    StartClock(SIDE_HUMAN);
+    DrawProgressBar(s);
+    if (s.game.position.sideToMove != SIDE_HUMAN) return;
+    s.view.EnableCube(CanDouble(s));
+    ShowStatus(s, NoMovePossible(s.game.position) ? IDS_CANNOT_MOVE : IDS_PROMPT_FROM);
+    AddListLine(s, PromptLine(s));
+    CurrentMove(s).from = CurrentMove(s).to = NO_LOCATION;
+    if (s.game.moveOrdinal == 1) s.game.mustUseBoth = BothDicePossible(s.game.position) ? 1 : 0;
+    s.view.PostCommand(ID_AUTO_FORCED);
+    StartClock(s, SIDE_HUMAN);
 }
 
-void EnterLocation(int letter, int, int flags) {
-    ShowNote("");
-    if (g_game.awaitingConfirm == 1 || KeyIsDown(VK_CONTROL) || !IsLocationLetter(letter)) return;
+void EnterLocation(Session& s, int letter, int, int flags) {
+    ShowNote(s, "");
+    if (s.game.awaitingConfirm == 1 || KeyIsDown(VK_CONTROL) || !IsLocationLetter(letter)) return;
     // Moves are entered only while the human has dice to play.
-    if (g_game.position.sideToMove != SIDE_HUMAN || g_game.position.diceLeft == 0) return;
-    AppendToLastLine(std::string(1, static_cast<char>(letter)));
-    if (flags != 0) PointAtLocation(LetterLocation(letter));
-    if (CurrentMove().from == NO_LOCATION) {
-        if (!ChooseFrom(letter)) return;
+    if (s.game.position.sideToMove != SIDE_HUMAN || s.game.position.diceLeft == 0) return;
+    AppendToLastLine(s, std::string(1, static_cast<char>(letter)));
+    if (flags != 0) PointAtLocation(s, LetterLocation(letter));
+    if (CurrentMove(s).from == NO_LOCATION) {
+        if (!ChooseFrom(s, letter)) return;
     } else {
-        CurrentMove().to = static_cast<uint8_t>(LetterLocation(letter));
+        CurrentMove(s).to = static_cast<uint8_t>(LetterLocation(letter));
     }
-    PlayEnteredMove();
+    PlayEnteredMove(s);
 }
 
-int AutoTarget(int from) {
-    if (g_game.position.diceLeft == 1 || g_game.position.dice[0] == g_game.position.dice[1])
-        return from + g_game.position.dice[0];
-    if (g_game.race == 1 && AllHome(g_game.position)) {
-        const int d = BearOffDie(g_game.position, from);
+int AutoTarget(Session& s, int from) {
+    if (s.game.position.diceLeft == 1 || s.game.position.dice[0] == s.game.position.dice[1])
+        return from + s.game.position.dice[0];
+    if (s.game.race == 1 && AllHome(s.game.position)) {
+        const int d = BearOffDie(s.game.position, from);
         if (d >= 0 && from + d >= 25) return from + d;
     }
-    if (g_game.options.intelMoves == 1)
-        for (int i = 0; i < g_game.position.diceLeft; ++i)
-            if (!HumanMayPlay(g_game.position, from, g_game.position.dice[i]))
-                return from + g_game.position.dice[std::abs(i - 1)];
+    if (s.game.options.intelMoves == 1)
+        for (int i = 0; i < s.game.position.diceLeft; ++i)
+            if (!HumanMayPlay(s.game.position, from, s.game.position.dice[i]))
+                return from + s.game.position.dice[std::abs(i - 1)];
     return NO_LOCATION;
 }
 
-void OnLButtonUp(int x, int y) {
+void OnLButtonUp(Session& s, int x, int y) {
     const int n = LocationAt(x, y);
     if (n >= 0)
-        EnterLocation(LocationLetter(n), 1, 0);
-    else if (NoMovePossible(g_game.position))
-        OnPass();
+        EnterLocation(s, LocationLetter(n), 1, 0);
+    else if (NoMovePossible(s.game.position))
+        OnPass(s);
 }
 
-void OnRButtonDown(int, int) { OnUndo(); }
+void OnRButtonDown(Session& s, int, int) { OnUndo(s); }

@@ -2,16 +2,18 @@
 // a click or by the key of its letter.
 #pragma once
 
+struct Session;
+
 // Asks for the next move; `reset` 1 first drops the move being entered.
-void PromptMove(int reset);
+void PromptMove(Session& s, int reset);
 
 // A key press (virtual key, repeat count, nonzero flags for a real key) or
 // a click on a location (its letter, 1, 0).
-void EnterLocation(int letter, int repeat, int flags);
+void EnterLocation(Session& s, int letter, int repeat, int flags);
 
 // The target found from the from-location alone, or NO_LOCATION when the
 // human has to choose it.
-int AutoTarget(int from);
+int AutoTarget(Session& s, int from);
 
-void OnLButtonUp(int x, int y);
-void OnRButtonDown(int x, int y);
+void OnLButtonUp(Session& s, int x, int y);
+void OnRButtonDown(Session& s, int x, int y);

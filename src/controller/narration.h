@@ -4,20 +4,22 @@
 
 #include <string>
 
+struct Session;
+
 // Pane 0 of the status bar; silent while "Finish game" plays both sides.
-void ShowStatus(int textId);
+void ShowStatus(Session& s, int textId);
 // Pane 2: the short notes (the race standing, the bar warning).
-void ShowNote(const std::string& text);
+void ShowNote(Session& s, const std::string& text);
 // A note on why a move was refused; it stays only until the game goes on:
 // ClearRuleNote takes it away at the next move, turn, new game or opened file.
-void ShowRuleNote(const std::string& text);
-void ClearRuleNote();
+void ShowRuleNote(Session& s, const std::string& text);
+void ClearRuleNote(Session& s);
 
 const char* ResText(int textId);
 
 // Drops the oldest lines until the new one fits.
-void AddListLine(const std::string& text);
+void AddListLine(Session& s, const std::string& text);
 // A line holds 63 characters at most; the rest is cut.
-void AppendToLastLine(const std::string& text);
-void DeleteLastLine();
-void AddSeparator();
+void AppendToLastLine(Session& s, const std::string& text);
+void DeleteLastLine(Session& s);
+void AddSeparator(Session& s);

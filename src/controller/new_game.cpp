@@ -5,6 +5,7 @@
 #include "controller/game_view.h"
 #include "controller/live_board.h"
 #include "controller/narration.h"
+#include "controller/session.h"
 #include "controller/turn_cycle.h"
 #include "game/game.h"
 #include "game/turn_dice.h"
@@ -20,48 +21,48 @@ namespace {
 std::string Plain(StoredText which) { return Unscramble(ScrambledText(which)); }
 
 // The computer's die is entry 0, the human's entry 1; a double is thrown again.
-void OpeningThrow() {
-    do ThrowTurnDice(g_game);
-    while (g_game.position.diceLeft == MAX_DICE);
-    if (g_game.firstStarterFixed == 0)
-        g_game.position.sideToMove = g_game.position.dice[0] < g_game.position.dice[1] ? SIDE_HUMAN : SIDE_COMPUTER;
+void OpeningThrow(Session& s) {
+    do ThrowTurnDice(s.game);
+    while (s.game.position.diceLeft == MAX_DICE);
+    if (s.game.firstStarterFixed == 0)
+        s.game.position.sideToMove = s.game.position.dice[0] < s.game.position.dice[1] ? SIDE_HUMAN : SIDE_COMPUTER;
 }
 }  // namespace
 
-void WriteBanner() {
-    View().ListClear();
-    AddListLine(ProgramTitle());
-    AddListLine(Plain(StoredText::Banner1));
-    AddListLine(Plain(StoredText::Banner2));
-    AppendToLastLine(Plain(StoredText::Banner2Tail));
-    AddListLine(Plain(StoredText::Banner3));
-    AddSeparator();
+void WriteBanner(Session& s) {
+    s.view.ListClear();
+    AddListLine(s, ProgramTitle());
+    AddListLine(s, Plain(StoredText::Banner1));
+    AddListLine(s, Plain(StoredText::Banner2));
+    AppendToLastLine(s, Plain(StoredText::Banner2Tail));
+    AddListLine(s, Plain(StoredText::Banner3));
+    AddSeparator(s);
 }
 
-void NewGame() {
-    ClearRuleNote();
-    DestroyBoard();
-    BuildBoard(true);
-    g_game.record.NewGame(true);
-    g_game.counters = {};
-    g_game.position.cubeOwner = SIDE_NONE;
-    g_game.winner = SIDE_NONE;
-    g_game.position.cubeValue = 1;
-    g_game.computerMayResign = 1;
-    g_game.computerMayDouble = 1;
-    g_game.openingThrow = 1;
-    g_game.finishMode = 0;
+void NewGame(Session& s) {
+    ClearRuleNote(s);
+    DestroyBoard(s);
+    BuildBoard(s, true);
+    s.game.record.NewGame(true);
+    s.game.counters = {};
+    s.game.position.cubeOwner = SIDE_NONE;
+    s.game.winner = SIDE_NONE;
+    s.game.position.cubeValue = 1;
+    s.game.computerMayResign = 1;
+    s.game.computerMayDouble = 1;
+    s.game.openingThrow = 1;
+    s.game.finishMode = 0;
 
-    if (!View().ControlsLaidOut()) View().LayoutControls();
-    View().SetCaption(ProgramTitle());
-    WriteBanner();
-    ShowCube();
+    if (!s.view.ControlsLaidOut()) s.view.LayoutControls();
+    s.view.SetCaption(ProgramTitle());
+    WriteBanner(s);
+    ShowCube(s);
     FlushInput();
-    HideDice();
+    HideDice(s);
 
-    OpeningThrow();
-    if (g_game.position.sideToMove == SIDE_HUMAN)
-        BeginTurn();
+    OpeningThrow(s);
+    if (s.game.position.sideToMove == SIDE_HUMAN)
+        BeginTurn(s);
     else
-        View().PostCommand(ID_COMPUTER_TURN);
+        s.view.PostCommand(ID_COMPUTER_TURN);
 }

@@ -2,7 +2,9 @@
 // middle, and on the first game of the run the window's controls.
 #pragma once
 
-void NewGame();
+struct Session;
+
+void NewGame(Session& s);
 
 // Clears the message list and writes the program's banner into it.
-void WriteBanner();
+void WriteBanner(Session& s);

@@ -12,6 +12,7 @@
 #include "controller/move_entry.h"
 #include "controller/narration.h"
 #include "controller/new_game.h"
+#include "controller/session.h"
 #include "controller/turn_cycle.h"
 #include "controller/turn_moves.h"
 #include "display/pip_band.h"
@@ -25,49 +26,49 @@
 #include "rules/position.h"
 #include "settings/options.h"
 
-void OnNewGame() {
+void OnNewGame(Session& s) {
     // Run inside the end-of-turn wait, the new game would lose its first turn
     // to the computer's turn that the wait posts as it ends.
-    if (PutOffUntilWaitEnds(ID_FILE_NEW)) return;
-    if (MessageBox(ResString(IDS_START_NEW_GAME), MB_YESNO, MB_ICONQUESTION, HELP_COMMANDS) == IDYES) NewGame();
+    if (PutOffUntilWaitEnds(s, ID_FILE_NEW)) return;
+    if (MessageBox(ResString(IDS_START_NEW_GAME), MB_YESNO, MB_ICONQUESTION, HELP_COMMANDS) == IDYES) NewGame(s);
 }
 
-int PlayForHuman(int from, int to) {
-    CurrentMove().from = static_cast<uint8_t>(from);
-    CurrentMove().to = static_cast<uint8_t>(to);
-    AppendToLastLine(std::string(1, LocationLetter(from)) + ResText(IDS_TO) + LocationLetter(to));
+int PlayForHuman(Session& s, int from, int to) {
+    CurrentMove(s).from = static_cast<uint8_t>(from);
+    CurrentMove(s).to = static_cast<uint8_t>(to);
+    AppendToLastLine(s, std::string(1, LocationLetter(from)) + ResText(IDS_TO) + LocationLetter(to));
     FlushInput();
-    return PlayMove(from, to);
+    return PlayMove(s, from, to);
 }
 
-void OnSuggestMove() {
-    if (g_game.position.sideToMove != SIDE_HUMAN || g_game.awaitingConfirm != 0 || g_game.position.diceLeft == 0)
+void OnSuggestMove(Session& s) {
+    if (s.game.position.sideToMove != SIDE_HUMAN || s.game.awaitingConfirm != 0 || s.game.position.diceLeft == 0)
         return;
     SuggestedMove moves[MAX_DICE];
-    const int n = SuggestHumanMove(g_game.position, g_game.race != 0, AdviserFor(g_game.options.levelOfPlay), moves);
+    const int n = SuggestHumanMove(s.game.position, s.game.race != 0, AdviserFor(s.game.options.levelOfPlay), moves);
     for (int i = 0; i < n; ++i) {
-        if (PlayForHuman(moves[i].from, moves[i].to) == 0) return;
+        if (PlayForHuman(s, moves[i].from, moves[i].to) == 0) return;
     }
 }
 
-void OnSwitchSides() {
-    const Board before = g_game.position.board;
+void OnSwitchSides(Session& s) {
+    const Board before = s.game.position.board;
     for (int i = 0; i < NUM_LOCATIONS; ++i) {
         const int loc = MirrorLocation(i);
-        SetLocation(loc, {before[i].count, MirrorSide(before[i].owner)});
+        SetLocation(s, loc, {before[i].count, MirrorSide(before[i].owner)});
     }
-    g_game.record.SidesSwitched();
+    s.game.record.SidesSwitched();
     // The counts follow arrivals; a location emptied after the last one left them stale.
     FollowPipCounts();
-    PromptMove(1);
+    PromptMove(s, 1);
 }
 
-void OnRedraw() { View().RedrawAll(); }
+void OnRedraw(Session& s) { s.view.RedrawAll(); }
 
-void OnShowProgress() {
-    const int lead = RaceLead(g_game.position.board, SIDE_HUMAN);
-    if (lead == 0) return ShowNote(ResText(IDS_EQUAL));
+void OnShowProgress(Session& s) {
+    const int lead = RaceLead(s.game.position.board, SIDE_HUMAN);
+    if (lead == 0) return ShowNote(s, ResText(IDS_EQUAL));
     char text[64];
     std::snprintf(text, sizeof text, ResText(lead > 0 ? IDS_YOU_LEAD : IDS_COMPUTER_LEADS), std::abs(lead));
-    ShowNote(text);
+    ShowNote(s, text);
 }

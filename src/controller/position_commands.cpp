@@ -14,6 +14,7 @@
 #include "controller/move_entry.h"
 #include "controller/narration.h"
 #include "controller/new_game.h"
+#include "controller/session.h"
 #include "controller/turn_moves.h"
 #include "display/pip_band.h"
 #include "game/game.h"
@@ -32,58 +33,58 @@
 #include "settings/position_file.h"
 
 namespace {
-std::optional<std::string> AskPositionFile(FileDialogKind kind) {
+std::optional<std::string> AskPositionFile(Session& s, FileDialogKind kind) {
     return AskFileName(MainWindow(), {kind, ResString(IDS_POSITION_FILE_FILTER), "pos"});
 }
 
 }  // namespace
 
-void ShowSetUpBoard() {
+void ShowSetUpBoard(Session& s) {
     // The counts follow arrivals; a location emptied after the last one left them stale.
     FollowPipCounts();
-    ShowCube();
-    WriteBanner();
+    ShowCube(s);
+    WriteBanner(s);
 }
 
-void ShowLoadedTurn(const std::string& caption) {
-    ShowSetUpBoard();
-    AddListLine(FormatDice(0));
-    PromptMove(0);
-    ShowDice();
-    View().SetCaption(caption);
+void ShowLoadedTurn(Session& s, const std::string& caption) {
+    ShowSetUpBoard(s);
+    AddListLine(s, FormatDice(s, 0));
+    PromptMove(s, 0);
+    ShowDice(s);
+    s.view.SetCaption(caption);
 }
 
-void SavePositionFile() {
-    const std::optional<std::string> path = AskPositionFile(FileDialogKind::Save);
+void SavePositionFile(Session& s) {
+    const std::optional<std::string> path = AskPositionFile(s, FileDialogKind::Save);
     if (!path) return;
     // The saved time is the total so far; the clock runs again at the next prompt.
-    const bool clockRan = g_game.counters.thinkTime[SIDE_HUMAN] < 0;
-    StopClock(SIDE_HUMAN);
-    const FileResult saved = SavePositionFile(*path, g_game);
+    const bool clockRan = s.game.counters.thinkTime[SIDE_HUMAN] < 0;
+    StopClock(s, SIDE_HUMAN);
+    const FileResult saved = SavePositionFile(*path, s.game);
     if (saved) return;
     // Nothing was saved, so the human's time goes on counting.
-    if (clockRan) StartClock(SIDE_HUMAN);
-    ShowFileFailure(IDS_SAVE_FAILED, *path, saved);
+    if (clockRan) StartClock(s, SIDE_HUMAN);
+    ShowFileFailure(s, IDS_SAVE_FAILED, *path, saved);
 }
 
-void OpenPositionFile() {
+void OpenPositionFile(Session& s) {
     // Loaded inside the end-of-turn wait, the game would hand the loaded turn to the computer.
-    if (PutOffUntilWaitEnds(ID_FILE_OPEN)) return;
-    const std::optional<std::string> path = AskPositionFile(FileDialogKind::Open);
+    if (PutOffUntilWaitEnds(s, ID_FILE_OPEN)) return;
+    const std::optional<std::string> path = AskPositionFile(s, FileDialogKind::Open);
     if (!path) return;
-    const PosFileRead read = ReadPositionFile(*path, CapturePositionFile(g_game));
-    if (read.status == PosFileStatus::Unreadable) return ShowFileFailure(IDS_OPEN_FAILED, *path, read.why);
+    const PosFileRead read = ReadPositionFile(*path, CapturePositionFile(s.game));
+    if (read.status == PosFileStatus::Unreadable) return ShowFileFailure(s, IDS_OPEN_FAILED, *path, read.why);
     if (read.status == PosFileStatus::Invalid) {
         MessageBox(ResString(IDS_INVALID_POSITION_FILE), MB_OK, MB_ICONEXCLAMATION, HELP_FILES);
         return;
     }
-    HideDice();
-    ClearRuleNote();
-    LoadPosition(*read.data);
+    HideDice(s);
+    ClearRuleNote(s);
+    LoadPosition(s, *read.data);
     // The moves of the turn before belong to another position: Undo must not reach them.
-    ClearTurnMoves();
-    g_game.record.SetUpGame(g_game.position);
-    ShowLoadedTurn(ProgramTitle() + " - " + std::filesystem::path(*path).filename().string());
+    ClearTurnMoves(s);
+    s.game.record.SetUpGame(s.game.position);
+    ShowLoadedTurn(s, ProgramTitle() + " - " + std::filesystem::path(*path).filename().string());
     // Held until the wait ended, Open runs before the computer's turn that
     // the wait posted; the loaded turn is the human's all the same.
     FlushInput();

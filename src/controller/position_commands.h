@@ -4,14 +4,16 @@
 
 #include <string>
 
+struct Session;
+
 // Writes the game at the start of the human's turn to a chosen file.
-void SavePositionFile();
+void SavePositionFile(Session& s);
 
 // Reads a chosen file into the running game and shows the loaded state. A file
 // that is not a position file the game can continue from changes nothing.
-void OpenPositionFile();
+void OpenPositionFile(Session& s);
 
 // The board of a game set up from a file or a text: pip counts, cube, banner.
-void ShowSetUpBoard();
+void ShowSetUpBoard(Session& s);
 // The same with the human's turn to play the dice loaded, and the window's title.
-void ShowLoadedTurn(const std::string& caption);
+void ShowLoadedTurn(Session& s, const std::string& caption);

@@ -10,6 +10,7 @@
 #include "controller/live_board.h"
 #include "controller/narration.h"
 #include "controller/position_commands.h"
+#include "controller/session.h"
 #include "controller/turn_cycle.h"
 #include "controller/turn_moves.h"
 #include "game/game.h"
@@ -28,8 +29,8 @@
 namespace {
 // The position as a file saved at the start of its turn would hold it; the
 // game's counters start again from 0.
-PositionFileData FileDataOf(const TextPosition& p) {
-    PositionFileData data = CapturePositionFile(g_game);
+PositionFileData FileDataOf(Session& s, const TextPosition& p) {
+    PositionFileData data = CapturePositionFile(s.game);
     data.table = p.table;
     std::fill(std::begin(data.dice), std::end(data.dice), DICE_END);
     std::fill(std::begin(data.fields), std::end(data.fields), 0);
@@ -46,40 +47,40 @@ PositionFileData FileDataOf(const TextPosition& p) {
     return data;
 }
 
-void SetUpPosition(const TextPosition& p) {
-    EraseInputMark();
-    HideDice();
-    LoadPosition(FileDataOf(p));
-    g_game.race = NoContact(g_game.position.board);
-    g_game.position.sideToMove = p.side;
-    ClearTurnMoves();
-    g_game.record.SetUpGame(g_game.position);
+void SetUpPosition(Session& s, const TextPosition& p) {
+    EraseInputMark(s);
+    HideDice(s);
+    LoadPosition(s, FileDataOf(s, p));
+    s.game.race = NoContact(s.game.position.board);
+    s.game.position.sideToMove = p.side;
+    ClearTurnMoves(s);
+    s.game.record.SetUpGame(s.game.position);
     // Put off until the end-of-turn wait ended, Paste runs before the
     // computer's turn that the wait posted, which belongs to the old position.
     FlushInput();
-    if (p.DiceThrown() && p.side == SIDE_HUMAN) return ShowLoadedTurn(ProgramTitle());
-    ShowSetUpBoard();
-    View().SetCaption(ProgramTitle());
+    if (p.DiceThrown() && p.side == SIDE_HUMAN) return ShowLoadedTurn(s, ProgramTitle());
+    ShowSetUpBoard(s);
+    s.view.SetCaption(ProgramTitle());
     if (p.DiceThrown()) {
-        ShowDice();
-        AddListLine(FormatDice(0));
-        return PlayComputerTurn();
+        ShowDice(s);
+        AddListLine(s, FormatDice(s, 0));
+        return PlayComputerTurn(s);
     }
     // The side on roll begins its turn with a throw.
-    g_game.position.sideToMove = MirrorSide(p.side);
-    if (p.side == SIDE_HUMAN) return BeginTurn();
-    View().PostCommand(ID_COMPUTER_TURN);
+    s.game.position.sideToMove = MirrorSide(p.side);
+    if (p.side == SIDE_HUMAN) return BeginTurn(s);
+    s.view.PostCommand(ID_COMPUTER_TURN);
 }
 }  // namespace
 
-void CopyPosition() {
-    const TextPosition p = TurnStartPosition(g_game.position, g_game.record);
+void CopyPosition(Session& s) {
+    const TextPosition p = TurnStartPosition(s.game.position, s.game.record);
     SetClipboardText(EncodeXgid(p) + "\n" + EncodeGnuIds(p) + "\n");
-    ShowNote(ResString(IDS_POSITION_COPIED));
+    ShowNote(s, ResString(IDS_POSITION_COPIED));
 }
 
-void PastePosition() {
-    if (PutOffUntilWaitEnds(ID_EDIT_PASTE)) return;
+void PastePosition(Session& s) {
+    if (PutOffUntilWaitEnds(s, ID_EDIT_PASTE)) return;
     const TextRead read = ReadPositionText(ClipboardText());
     if (const TextError* error = std::get_if<TextError>(&read)) {
         char text[512];
@@ -87,5 +88,5 @@ void PastePosition() {
         MessageBox(text, MB_OK, MB_ICONEXCLAMATION, HELP_FILES);
         return;
     }
-    SetUpPosition(std::get<TextPosition>(read));
+    SetUpPosition(s, std::get<TextPosition>(read));
 }

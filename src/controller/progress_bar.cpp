@@ -1,6 +1,7 @@
 #include "controller/progress_bar.h"
 
 #include "controller/game_view.h"
+#include "controller/session.h"
 #include "game/game.h"
 #include "rules/position.h"
 #include "settings/options.h"
@@ -19,12 +20,12 @@ ProgressBar SplitProgress(int paneWidth, int paneHeight, int humanToGo, int comp
     return bar;
 }
 
-void DrawProgressBar() {
-    if (g_game.options.showProgress == 0) {
-        View().SetProgressBar({});
+void DrawProgressBar(Session& s) {
+    if (s.game.options.showProgress == 0) {
+        s.view.SetProgressBar({});
         return;
     }
-    const Rect pane = View().PaneRect(1);
-    View().SetProgressBar(SplitProgress(pane.Width(), pane.Height(), QuadrantCount(g_game.position.board, SIDE_HUMAN),
-                                        QuadrantCount(g_game.position.board, SIDE_COMPUTER)));
+    const Rect pane = s.view.PaneRect(1);
+    s.view.SetProgressBar(SplitProgress(pane.Width(), pane.Height(), QuadrantCount(s.game.position.board, SIDE_HUMAN),
+                                        QuadrantCount(s.game.position.board, SIDE_COMPUTER)));
 }

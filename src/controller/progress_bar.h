@@ -5,6 +5,8 @@
 
 #include "platform/rect.h"
 
+struct Session;
+
 struct ProgressBar {
     bool shown = false;
     Rect human;
@@ -15,4 +17,4 @@ struct ProgressBar {
 ProgressBar SplitProgress(int paneWidth, int paneHeight, int humanToGo, int computerToGo);
 
 // Draws the bar for the live position, or removes it when ShowProgress is off.
-void DrawProgressBar();
+void DrawProgressBar(Session& s);

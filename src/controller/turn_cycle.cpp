@@ -16,6 +16,7 @@
 #include "controller/move_entry.h"
 #include "controller/narration.h"
 #include "controller/progress_bar.h"
+#include "controller/session.h"
 #include "controller/turn_moves.h"
 #include "display/geometry.h"
 #include "display/pause.h"
@@ -45,103 +46,103 @@ std::string ComputerMoveText(int from, int die) {
 }
 
 // Runs the computer's search and plays its move; false when the game ended.
-bool PlayComputerMove() {
-    ShowStatus(IDS_THINKING);
-    View().SetWaitCursor(true);
-    StartClock(g_game.position.sideToMove);
-    if (g_game.race != 1 && g_game.position.diceLeft != MAX_DICE && g_game.finishMode != 1) Pause(kThinkPauseMs);
+bool PlayComputerMove(Session& s) {
+    ShowStatus(s, IDS_THINKING);
+    s.view.SetWaitCursor(true);
+    StartClock(s, s.game.position.sideToMove);
+    if (s.game.race != 1 && s.game.position.diceLeft != MAX_DICE && s.game.finishMode != 1) Pause(kThinkPauseMs);
     const ComputerPlay play =
-        ComputerPlayerFor(g_game.options.levelOfPlay).ChoosePlay(g_game.position, g_game.race != 0);
-    StopClock(g_game.position.sideToMove);
-    AddSeparator();
-    ShowStatus(IDS_MOVING);
+        ComputerPlayerFor(s.game.options.levelOfPlay).ChoosePlay(s.game.position, s.game.race != 0);
+    StopClock(s, s.game.position.sideToMove);
+    AddSeparator(s);
+    ShowStatus(s, IDS_MOVING);
     bool goesOn = true;
     for (int i = 0; goesOn && i < play.count; ++i) {
         const int from = play.from[i];
         const int die = play.dice[i];
-        AppendToLastLine(ComputerMoveText(from, die));
-        goesOn = PlayMove(from, from - die) != 0;
+        AppendToLastLine(s, ComputerMoveText(from, die));
+        goesOn = PlayMove(s, from, from - die) != 0;
     }
-    View().SetWaitCursor(false);
+    s.view.SetWaitCursor(false);
     return goesOn;
 }
 }  // namespace
 
-void BeginTurn() {
-    ClearRuleNote();
-    ClearTurnMoves();
-    HideDice();
-    if (g_game.openingThrow == 0) {
-        g_game.position.sideToMove = g_game.position.Opponent();
-        ThrowTurnDice(g_game);
+void BeginTurn(Session& s) {
+    ClearRuleNote(s);
+    ClearTurnMoves(s);
+    HideDice(s);
+    if (s.game.openingThrow == 0) {
+        s.game.position.sideToMove = s.game.position.Opponent();
+        ThrowTurnDice(s.game);
     }
-    g_game.record.TurnThrow(g_game.position);
+    s.game.record.TurnThrow(s.game.position);
     // A side closed out on the bar throws for nothing: no display, no booking.
-    if (EntryOpen(g_game.position, g_game.position.sideToMove)) {
-        ShowDice();
-        AddListLine(FormatDice(1));
+    if (EntryOpen(s.game.position, s.game.position.sideToMove)) {
+        ShowDice(s);
+        AddListLine(s, FormatDice(s, 1));
     }
     FlushInput();
-    PromptMove(0);
+    PromptMove(s, 0);
 }
 
-void OnComputerTurn() {
-    EraseInputMark();
-    AddSeparator();
-    BeginTurn();
-    PlayComputerTurn();
+void OnComputerTurn(Session& s) {
+    EraseInputMark(s);
+    AddSeparator(s);
+    BeginTurn(s);
+    PlayComputerTurn(s);
 }
 
-void PlayComputerTurn() {
-    CubeDecisions();
-    if (g_game.winner != SIDE_NONE) return EndGame(g_game.winner, 0);
-    if (EntryOpen(g_game.position, SIDE_COMPUTER) && !PlayComputerMove()) return;
-    SavePosition();
-    AddSeparator();
-    g_game.openingThrow = 0;
-    g_game.firstStarterFixed = 0;
-    BeginTurn();
+void PlayComputerTurn(Session& s) {
+    CubeDecisions(s);
+    if (s.game.winner != SIDE_NONE) return EndGame(s, s.game.winner, 0);
+    if (EntryOpen(s.game.position, SIDE_COMPUTER) && !PlayComputerMove(s)) return;
+    SavePosition(s);
+    AddSeparator(s);
+    s.game.openingThrow = 0;
+    s.game.firstStarterFixed = 0;
+    BeginTurn(s);
 }
 
-int PlayMove(int from, int to) {
-    ClearRuleNote();
-    StopClock(SIDE_HUMAN);
-    View().EnableCube(false);
-    ShowTargets(from, 0);
-    const bool human = g_game.position.sideToMove == SIDE_HUMAN;
+int PlayMove(Session& s, int from, int to) {
+    ClearRuleNote(s);
+    StopClock(s, SIDE_HUMAN);
+    s.view.EnableCube(false);
+    ShowTargets(s, from, 0);
+    const bool human = s.game.position.sideToMove == SIDE_HUMAN;
     if (human)
-        g_game.turnHits[g_game.moveOrdinal] =
-            IsPoint(to) && g_game.position[to].count == 1 && g_game.position[to].owner == SIDE_COMPUTER;
-    g_game.record.StepBefore(g_game.position, from, to);
-    PlayChecker(from, to);
-    DrawProgressBar();
-    if (const int winner = TrayWinner(g_game.position.board); winner != SIDE_NONE) {
-        EndGame(winner, 1);
+        s.game.turnHits[s.game.moveOrdinal] =
+            IsPoint(to) && s.game.position[to].count == 1 && s.game.position[to].owner == SIDE_COMPUTER;
+    s.game.record.StepBefore(s.game.position, from, to);
+    PlayChecker(s, from, to);
+    DrawProgressBar(s);
+    if (const int winner = TrayWinner(s.game.position.board); winner != SIDE_NONE) {
+        EndGame(s, winner, 1);
         return 0;
     }
     if (!human) return 1;
 
-    ++g_game.moveOrdinal;
-    g_game.position.RemoveDie(g_game.position.FindDie(to - from));
+    ++s.game.moveOrdinal;
+    s.game.position.RemoveDie(s.game.position.FindDie(to - from));
     // The tray's corner lies on no location: the hover highlight goes.
     const Rect tray = GeometryOf(LOC_HUMAN_OFF).rect;
-    OnMouseMove(tray.left, tray.top);
-    ShowDice();
-    if (g_game.position.diceLeft > 0) {
-        PromptMove(0);
+    OnMouseMove(s, tray.left, tray.top);
+    ShowDice(s);
+    if (s.game.position.diceLeft > 0) {
+        PromptMove(s, 0);
         return 1;
     }
-    if (ConfirmTurn() == 0) View().PostCommand(ID_COMPUTER_TURN);
+    if (ConfirmTurn(s) == 0) s.view.PostCommand(ID_COMPUTER_TURN);
     return 1;
 }
 
-void OnPass() {
-    if (g_game.position.diceLeft > 0 && g_game.mustUseBoth == 1) {
+void OnPass(Session& s) {
+    if (s.game.position.diceLeft > 0 && s.game.mustUseBoth == 1) {
         MessageBox(ResString(IDS_MUST_USE_BOTH), MB_OK, MB_ICONEXCLAMATION, HELP_PLAYING);
         return;
     }
     // Should the human pass the opening throw (a loaded or switched
     // position), the computer still throws for itself.
-    g_game.openingThrow = 0;
-    View().PostCommand(ID_COMPUTER_TURN);
+    s.game.openingThrow = 0;
+    s.view.PostCommand(ID_COMPUTER_TURN);
 }

@@ -2,18 +2,20 @@
 // turn, and the booking of every checker move of either side.
 #pragma once
 
+struct Session;
+
 // Hands the move to the other side (unless the opening throw is still to be
 // played), throws, shows and logs the dice and prompts the human.
-void BeginTurn();
+void BeginTurn(Session& s);
 
 // ID_COMPUTER_TURN: runs the computer's turn from its throw to the human's.
-void OnComputerTurn();
+void OnComputerTurn(Session& s);
 // The computer's turn with its dice thrown and shown: its cube decision, its
 // move, then the human's turn.
-void PlayComputerTurn();
+void PlayComputerTurn(Session& s);
 
 // Plays one move of the side to move; 0 when it ended the game.
-int PlayMove(int from, int to);
+int PlayMove(Session& s, int from, int to);
 
 // The Pass command and a click beside the board when no move is possible.
-void OnPass();
+void OnPass(Session& s);

@@ -1,9 +1,11 @@
 #include "controller/turn_moves.h"
 
-void ClearTurnMoves() {
-    for (TurnMove& move : g_game.turnMoves) move = {NO_LOCATION, NO_LOCATION};
-    for (bool& hit : g_game.turnHits) hit = false;
-    g_game.moveOrdinal = 1;
+#include "controller/session.h"
+
+void ClearTurnMoves(Session& s) {
+    for (TurnMove& move : s.game.turnMoves) move = {NO_LOCATION, NO_LOCATION};
+    for (bool& hit : s.game.turnHits) hit = false;
+    s.game.moveOrdinal = 1;
 }
 
-TurnMove& CurrentMove() { return g_game.turnMoves[g_game.moveOrdinal]; }
+TurnMove& CurrentMove(Session& s) { return s.game.turnMoves[s.game.moveOrdinal]; }

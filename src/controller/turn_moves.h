@@ -3,7 +3,9 @@
 
 #include "game/game.h"
 
+struct Session;
+
 // Empties every entry and makes entry 1 the move being entered.
-void ClearTurnMoves();
+void ClearTurnMoves(Session& s);
 // The move being entered.
-TurnMove& CurrentMove();
+TurnMove& CurrentMove(Session& s);

@@ -1,5 +1,7 @@
 // Taking the human's moves of this turn back, one at a time.
 #pragma once
 
+struct Session;
+
 // The Undo command; the right button and Escape during the wait reach it too.
-void OnUndo();
+void OnUndo(Session& s);

@@ -4,22 +4,22 @@
 #include <QWidget>
 
 #include "controller/file_failure.h"
-#include "controller/game_view.h"
+#include "controller/session.h"
 #include "game/game.h"
 #include "platform/main_window.h"
 #include "platform/profile.h"
 #include "settings/options.h"
 #include "settings/scheme_file.h"
 
-void ApplyColorScheme(const SchemeSet& schemes, int scheme) {
-    g_game.options.colors = schemes[static_cast<std::size_t>(scheme)];
+void ApplyColorScheme(Session& s, const SchemeSet& schemes, int scheme) {
+    s.game.options.colors = schemes[static_cast<std::size_t>(scheme)];
     // A file that cannot be written costs only the saved schemes.
     const FileResult schemesSaved = WriteSchemeFile(schemes);
-    View().ApplyBackground();
-    View().RedrawAll();
+    s.view.ApplyBackground();
+    s.view.RedrawAll();
     // Other windows, such as the statistics window, read the colours when they paint.
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window != MainWindow() && window->isVisible()) window->update();
     const FileResult choiceSaved = WriteProfileInt(OPTIONS_SECTION, "CurScheme", scheme);
-    ShowSaveFailure({{SCHEME_FILE_NAME, schemesSaved}, {g_profile.Path(), choiceSaved}});
+    ShowSaveFailure(s, {{SCHEME_FILE_NAME, schemesSaved}, {g_profile.Path(), choiceSaved}});
 }

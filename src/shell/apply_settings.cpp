@@ -8,6 +8,7 @@
 #include "controller/file_failure.h"
 #include "controller/game_view.h"
 #include "controller/progress_bar.h"
+#include "controller/session.h"
 #include "dialogs/manual_dice_dialog.h"
 #include "display/pip_band.h"
 #include "game/game.h"
@@ -33,69 +34,69 @@ FileResult StoreOptions(std::initializer_list<StoredOption> options) {
     return saved;
 }
 
-FileResult ApplyGameSettings(const GameSettings& chosen) {
+FileResult ApplyGameSettings(Session& s, const GameSettings& chosen) {
     // FirstMoveBy acts at the next start only: the game in play keeps its starter.
     return StoreOptions({
-        {"FirstMoveBy", g_game.options.firstMoveBy, chosen.firstMove},
-        {"UseCube", g_game.options.useCube, chosen.useCube},
-        {"AutoChangeTurn", g_game.options.autoChangeTurn, chosen.autoChangeTurn},
-        {"AutoForcedMoves", g_game.options.autoForcedMoves, chosen.autoForced},
-        {"IntelMoves", g_game.options.intelMoves, chosen.intelMoves},
-        {"ManualDice", g_game.options.manualDice, chosen.manualDice},
-        {"LevelOfPlay", g_game.options.levelOfPlay, chosen.level},
+        {"FirstMoveBy", s.game.options.firstMoveBy, chosen.firstMove},
+        {"UseCube", s.game.options.useCube, chosen.useCube},
+        {"AutoChangeTurn", s.game.options.autoChangeTurn, chosen.autoChangeTurn},
+        {"AutoForcedMoves", s.game.options.autoForcedMoves, chosen.autoForced},
+        {"IntelMoves", s.game.options.intelMoves, chosen.intelMoves},
+        {"ManualDice", s.game.options.manualDice, chosen.manualDice},
+        {"LevelOfPlay", s.game.options.levelOfPlay, chosen.level},
     });
 }
 
-FileResult ApplyVisualSettings(const VisualSettings& chosen) {
+FileResult ApplyVisualSettings(Session& s, const VisualSettings& chosen) {
     FileResult saved = StoreOptions({
-        {"ShowProgress", g_game.options.showProgress, chosen.showProgress},
-        {"HitShake", g_game.options.hitShake, chosen.shake},
-        {"DiceAsIcons", g_game.options.diceAsIcons, chosen.pictureDice},
-        {"HighLight", g_game.options.highLight, chosen.highlight},
-        {"AutoFinish", g_game.options.autoFinish, chosen.autoFinish},
+        {"ShowProgress", s.game.options.showProgress, chosen.showProgress},
+        {"HitShake", s.game.options.hitShake, chosen.shake},
+        {"DiceAsIcons", s.game.options.diceAsIcons, chosen.pictureDice},
+        {"HighLight", s.game.options.highLight, chosen.highlight},
+        {"AutoFinish", s.game.options.autoFinish, chosen.autoFinish},
     });
     saved = FirstFailure(saved, WriteProfileInt(OPTIONS_SECTION, "speed", chosen.speed));
-    g_game.options.moveDelay = 100 - chosen.speed;
-    if (chosen.clockwise != g_game.options.clockWise) saved = FirstFailure(saved, TurnBoard(chosen.clockwise));
+    s.game.options.moveDelay = 100 - chosen.speed;
+    if (chosen.clockwise != s.game.options.clockWise) saved = FirstFailure(saved, TurnBoard(s, chosen.clockwise));
     // A key of the program's own: written only once the player has changed it.
-    if (chosen.showPips != g_game.options.showPips)
-        saved = FirstFailure(saved, StoreOptions({{"ShowPips", g_game.options.showPips, chosen.showPips}}));
+    if (chosen.showPips != s.game.options.showPips)
+        saved = FirstFailure(saved, StoreOptions({{"ShowPips", s.game.options.showPips, chosen.showPips}}));
     return saved;
 }
 }  // namespace
 
-SettingsShown CurrentSettings() {
+SettingsShown CurrentSettings(const Game& game) {
     return {
-        .game = {.firstMove = g_game.options.firstMoveBy,
-                 .useCube = g_game.options.useCube,
-                 .autoChangeTurn = g_game.options.autoChangeTurn,
-                 .autoForced = g_game.options.autoForcedMoves,
-                 .intelMoves = g_game.options.intelMoves,
-                 .manualDice = g_game.options.manualDice,
-                 .level = g_game.options.levelOfPlay},
-        .visual = {.speed = 100 - g_game.options.moveDelay,
-                   .showProgress = g_game.options.showProgress,
-                   .pictureDice = g_game.options.diceAsIcons,
-                   .shake = g_game.options.hitShake,
-                   .clockwise = g_game.options.clockWise,
-                   .showPips = g_game.options.showPips,
-                   .autoFinish = g_game.options.autoFinish,
-                   .highlight = g_game.options.highLight},
-        .humanScore = g_game.totalScore[SIDE_HUMAN],
-        .computerScore = g_game.totalScore[SIDE_COMPUTER],
+        .game = {.firstMove = game.options.firstMoveBy,
+                 .useCube = game.options.useCube,
+                 .autoChangeTurn = game.options.autoChangeTurn,
+                 .autoForced = game.options.autoForcedMoves,
+                 .intelMoves = game.options.intelMoves,
+                 .manualDice = game.options.manualDice,
+                 .level = game.options.levelOfPlay},
+        .visual = {.speed = 100 - game.options.moveDelay,
+                   .showProgress = game.options.showProgress,
+                   .pictureDice = game.options.diceAsIcons,
+                   .shake = game.options.hitShake,
+                   .clockwise = game.options.clockWise,
+                   .showPips = game.options.showPips,
+                   .autoFinish = game.options.autoFinish,
+                   .highlight = game.options.highLight},
+        .humanScore = game.totalScore[SIDE_HUMAN],
+        .computerScore = game.totalScore[SIDE_COMPUTER],
     };
 }
 
-void ApplySettings(const SettingsChosen& chosen) {
+void ApplySettings(Session& s, const SettingsChosen& chosen) {
     FileResult saved;
-    if (chosen.game) saved = ApplyGameSettings(*chosen.game);
-    if (chosen.visual) saved = FirstFailure(saved, ApplyVisualSettings(*chosen.visual));
+    if (chosen.game) saved = ApplyGameSettings(s, *chosen.game);
+    if (chosen.visual) saved = FirstFailure(saved, ApplyVisualSettings(s, *chosen.visual));
     FollowManualDiceOption();
-    View().EnableCube(CanDouble());
-    ShowDice();
+    s.view.EnableCube(CanDouble(s));
+    ShowDice(s);
     // The bar and the pip counts follow their options at once, also when
     // they were switched off.
-    DrawProgressBar();
+    DrawProgressBar(s);
     DrawPipBand();
-    ShowSaveFailure({{g_profile.Path(), saved}});
+    ShowSaveFailure(s, {{g_profile.Path(), saved}});
 }

@@ -4,8 +4,11 @@
 
 #include "dialogs/settings_choice.h"
 
+struct Game;
+struct Session;
+
 // The options in force and the all-time score.
-SettingsShown CurrentSettings();
+SettingsShown CurrentSettings(const Game& game);
 
 // Copies the values of each page shown into the options and writes them to
 // the profile, the Game page's first, each in the order of the page; turns
@@ -13,4 +16,4 @@ SettingsShown CurrentSettings();
 // dice, the cube button, the dice, the progress bar and the pip counts in
 // line. A profile that cannot be written is reported once, and the options
 // are in force for this run all the same.
-void ApplySettings(const SettingsChosen& chosen);
+void ApplySettings(Session& s, const SettingsChosen& chosen);

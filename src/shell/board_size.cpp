@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "controller/narration.h"
-#include "game/game.h"
+#include "controller/session.h"
 #include "platform/profile.h"
 #include "resources/command_ids.h"
 #include "resources/strings.h"
@@ -107,8 +107,8 @@ bool BoardSizeOffered(const QWidget& window, int percent) {
     return BoardSizeFits(percent, g_inEffect * g_fitted, window.size(), frame, screen->availableGeometry().size());
 }
 
-void ChooseBoardSize(int percent) {
-    g_game.options.zoom = percent;
+void ChooseBoardSize(Session& s, int percent) {
+    s.game.options.zoom = percent;
     WriteProfileInt(OPTIONS_SECTION, "Zoom", percent);
-    ShowNote(percent != g_inEffect ? ResString(IDS_BOARD_SIZE_CHOSEN) : "");
+    ShowNote(s, percent != g_inEffect ? ResString(IDS_BOARD_SIZE_CHOSEN) : "");
 }

@@ -9,6 +9,7 @@
 #include <QSize>
 
 class QWidget;
+struct Session;
 
 // The size in percent that a Board size command chooses, 0 for any other command.
 int BoardSizeOf(int command);
@@ -42,4 +43,4 @@ bool BoardSizeFits(int percent, double inEffect, QSize size, QSize frame, QSize 
 bool BoardSizeOffered(const QWidget& window, int percent);
 
 // The menu command: keeps the choice for the next start.
-void ChooseBoardSize(int percent);
+void ChooseBoardSize(Session& s, int percent);

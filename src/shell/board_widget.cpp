@@ -7,7 +7,7 @@
 #include "platform/virtual_keys.h"
 #include "shell/window_handlers.h"
 
-BoardWidget::BoardWidget(QWidget* parent) : QWidget(parent) {
+BoardWidget::BoardWidget(QWidget* parent, const WindowHandlers& handlers) : QWidget(parent), handlers_(handlers) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
@@ -44,12 +44,12 @@ void BoardWidget::paintEvent(QPaintEvent*) {
 void BoardWidget::keyPressEvent(QKeyEvent* event) {
     const int vk = VirtualKeyOf(event->key());
     if (IsModifierKey(vk)) return;
-    g_windowHandlers.keyDown(vk, event->isAutoRepeat() ? 2 : 1, 1);
+    handlers_.keyDown(vk, event->isAutoRepeat() ? 2 : 1, 1);
 }
 
 void BoardWidget::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::RightButton)
-        g_windowHandlers.rButtonDown(event->position().toPoint().x(), event->position().toPoint().y());
+        handlers_.rButtonDown(event->position().toPoint().x(), event->position().toPoint().y());
 }
 
 // The game takes no double-clicks: the second click of a pair is a press
@@ -58,10 +58,10 @@ void BoardWidget::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(ev
 
 void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton)
-        g_windowHandlers.lButtonUp(event->position().toPoint().x(), event->position().toPoint().y());
+        handlers_.lButtonUp(event->position().toPoint().x(), event->position().toPoint().y());
 }
 
 void BoardWidget::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
-    g_windowHandlers.mouseMove(at.x(), at.y());
+    handlers_.mouseMove(at.x(), at.y());
 }

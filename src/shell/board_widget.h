@@ -7,10 +7,11 @@
 #include <memory>
 
 #include "platform/canvas.h"
+#include "shell/window_handlers.h"
 
 class BoardWidget : public QWidget {
 public:
-    explicit BoardWidget(QWidget* parent);
+    BoardWidget(QWidget* parent, const WindowHandlers& handlers);
 
     // Made once the client area has its final size, at the screen's device
     // pixel ratio.
@@ -30,6 +31,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    const WindowHandlers& handlers_;
     // Checks the ratio once the running handler has returned: the board is at
     // rest then, with no checker on its way.
     void FollowScreenLater();

@@ -1,17 +1,14 @@
 // What each command of the main window does, once its enable rule has let it
-// through. Commands whose behaviour is not built yet do nothing.
+// through: the game's commands go to the game, the rest are the window's.
+// Commands whose behaviour is not built yet do nothing.
 #pragma once
 
 #include <functional>
 
 using CommandHandler = std::function<void()>;
 
-class WindowDialogs;
+class GameWnd;
 
-// The handler of a command id; a do-nothing handler for unknown ids. The
-// commands of the window's own dialogs run on `dialogs`.
-CommandHandler HandlerOf(int id, WindowDialogs& dialogs);
-
-// Replaces one command's handler (tests record what reaches a command);
-// an empty handler restores the program's own.
-void SetCommandHandler(int id, CommandHandler handler);
+// The handler of a command id on the window `window`; a do-nothing handler
+// for unknown ids.
+CommandHandler HandlerOf(int id, GameWnd& window);

@@ -56,7 +56,7 @@ QLabel* MakePane(QStatusBar* bar) {
 GameWnd::GameWnd(int screenWidth) {
     SetSeed(static_cast<int32_t>(std::time(nullptr)));
 
-    board_ = new BoardWidget(this);
+    board_ = new BoardWidget(this, handlers_);
     setCentralWidget(board_);
     list_ = new MessageList(board_);
     cube_ = new QPushButton(board_);
@@ -93,7 +93,6 @@ GameWnd::GameWnd(int screenWidth) {
     layout()->activate();
     SetClientSize(board_->width(), board_->height());
 
-    SetView(this);
     SetMainWindow(this);
 
     board_->CreateCanvas();
@@ -105,7 +104,7 @@ GameWnd::GameWnd(int screenWidth) {
     blinkTimer_ = startTimer(BLINK_INTERVAL_MS);
     commands_ = std::make_unique<CommandQueue>([this](int id) { RunCommand(id); });
     InstallInputFilter();
-    dialogs_ = std::make_unique<WindowDialogs>(*this);
+    dialogs_ = std::make_unique<WindowDialogs>(*this, session_);
     FollowManualDiceOption();
 
     // The keyboard always stays with the board, whatever was clicked.
@@ -114,17 +113,16 @@ GameWnd::GameWnd(int screenWidth) {
     });
     board_->setFocus();
 
-    NewGame();
+    NewGame(session_);
 }
 
 GameWnd::~GameWnd() {
     // Focus moves while the widgets go; the window must not hear of it then.
     disconnect(focusWatch_);
     killTimer(blinkTimer_);
-    DestroyBoard();
+    DestroyBoard(session_);
     RemoveBoardDisplay();
     SetManualDiceHook(nullptr);
-    if (&View() == this) SetView(nullptr);
     if (MainWindow() == this) SetMainWindow(nullptr);
 }
 
@@ -143,7 +141,7 @@ void GameWnd::ApplyBackground() {
 
 bool GameWnd::RuleAllows(int id) {
     if (const int percent = BoardSizeOf(id)) return BoardSizeOffered(*this, percent);
-    const bool enabled = CommandEnabled(id);
+    const bool enabled = CommandEnabled(session_, id);
     // The cube button follows the Double rule wherever it is evaluated.
     if (id == ID_DOUBLE) EnableCube(enabled);
     return enabled;
@@ -157,10 +155,18 @@ void GameWnd::RunCommand(int id) {
 
 void GameWnd::RunHandler(int id) {
     CommandQueue::Busy busy(*commands_);
-    HandlerOf(id, *dialogs_)();
+    if (auto it = overrides_.find(id); it != overrides_.end()) return it->second();
+    HandlerOf(id, *this)();
 }
 
 void GameWnd::PostCommand(int id) { commands_->Post(id); }
+
+void GameWnd::SetCommandHandler(int id, std::function<void()> handler) {
+    if (handler)
+        overrides_[id] = std::move(handler);
+    else
+        overrides_.erase(id);
+}
 
 void GameWnd::closeEvent(QCloseEvent* event) {
     if (g_game.awaitingConfirm == 1) {
@@ -174,7 +180,7 @@ void GameWnd::closeEvent(QCloseEvent* event) {
 void GameWnd::timerEvent(QTimerEvent* event) {
     if (event->timerId() != blinkTimer_) return QMainWindow::timerEvent(event);
     // Ticks that piled up while the program was busy are dropped.
-    if (!SwallowingInput()) g_windowHandlers.blinkTick();
+    if (!SwallowingInput()) handlers_.blinkTick();
 }
 
 void GameWnd::SetPaneText(int pane, const std::string& text) {
@@ -345,7 +351,7 @@ bool GameWnd::ShowStatistics() { return dialogs_->Statistics(); }
 
 void GameWnd::RedrawAll() {
     PaintBoard();
-    DrawProgressBar();
+    DrawProgressBar(session_);
     board_->repaint();
     for (QWidget* child : board_->findChildren<QWidget*>()) child->repaint();
 }

@@ -6,14 +6,18 @@
 
 #include <QMainWindow>
 #include <array>
+#include <functional>
+#include <map>
 #include <memory>
 #include <string>
 
 #include "controller/game_view.h"
 #include "controller/progress_bar.h"
+#include "controller/session.h"
 #include "display/control_layout.h"
 #include "platform/nested_wait.h"
 #include "platform/rect.h"
+#include "shell/window_handlers.h"
 
 class BoardWidget;
 class Canvas;
@@ -78,6 +82,12 @@ public:
     std::optional<WinKind> AskResign() override;
     bool ShowStatistics() override;
     WindowDialogs& Dialogs() { return *dialogs_; }
+    Session& GameSession() { return session_; }
+    // Where input and timer events go; tests replace entries.
+    WindowHandlers& Handlers() { return handlers_; }
+    // Replaces one command's handler (tests record what reaches a command);
+    // an empty handler restores the program's own.
+    void SetCommandHandler(int id, std::function<void()> handler);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -102,4 +112,7 @@ private:
     int blinkTimer_ = 0;
     bool laidOut_ = false;
     bool closing_ = false;
+    Session session_{*this, g_game};
+    WindowHandlers handlers_ = ProgramHandlers(session_);
+    std::map<int, std::function<void()>> overrides_;
 };

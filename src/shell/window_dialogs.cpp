@@ -1,30 +1,30 @@
 #include "shell/window_dialogs.h"
 
+#include "controller/session.h"
 #include "dialogs/color_scheme_dialog.h"
 #include "dialogs/settings_dialog.h"
 #include "dialogs/statistics_dialog.h"
-#include "game/game.h"
 #include "platform/modal.h"
 #include "settings/options.h"
 #include "shell/apply_color_scheme.h"
 #include "shell/apply_settings.h"
 
-WindowDialogs::WindowDialogs(QWidget& window) : window_(window), help_(window) {}
+WindowDialogs::WindowDialogs(QWidget& window, Session& session) : window_(window), session_(session), help_(window) {}
 
 void WindowDialogs::Settings() {
-    SettingsDialog sheet(&window_, CurrentSettings(), settingsPage_);
+    SettingsDialog sheet(&window_, CurrentSettings(session_.game), settingsPage_);
     QObject::connect(&sheet, &SettingsDialog::HelpRequested, [this] { Help(); });
     const bool ok = RunModal(sheet) == QDialog::Accepted;
     settingsPage_ = sheet.ActiveIndex();
-    if (ok) ApplySettings(sheet.Chosen());
+    if (ok) ApplySettings(session_, sheet.Chosen());
 }
 
 void WindowDialogs::Colors() {
-    ColorSchemeDialog dialog(&window_, g_game.options.curScheme);
+    ColorSchemeDialog dialog(&window_, session_.game.options.curScheme);
     QObject::connect(&dialog, &ColorSchemeDialog::HelpRequested, [this] { Help(); });
     const bool ok = RunModal(dialog) == QDialog::Accepted;
-    g_game.options.curScheme = dialog.Scheme();
-    if (ok) ApplyColorScheme(dialog.Schemes(), g_game.options.curScheme);
+    session_.game.options.curScheme = dialog.Scheme();
+    if (ok) ApplyColorScheme(session_, dialog.Schemes(), session_.game.options.curScheme);
 }
 
 bool WindowDialogs::Statistics() {

@@ -8,10 +8,11 @@
 
 class QTextBrowser;
 class QWidget;
+struct Session;
 
 class WindowDialogs {
 public:
-    explicit WindowDialogs(QWidget& window);
+    WindowDialogs(QWidget& window, Session& session);
 
     // The Settings command: opens on the page shown last, Game the first time.
     void Settings();
@@ -28,6 +29,7 @@ public:
 
 private:
     QWidget& window_;
+    Session& session_;
     int settingsPage_ = 0;
     bool statisticsExpanded_ = false;
     HelpViewer help_;

@@ -4,10 +4,12 @@
 #include "controller/input_mark.h"
 #include "controller/move_entry.h"
 
-namespace {
-constexpr WindowHandlers kProgramHandlers = {EnterLocation, OnLButtonUp, OnRButtonDown, OnMouseMove, BlinkStep};
-}  // namespace
-
-WindowHandlers g_windowHandlers = kProgramHandlers;
-
-void ResetWindowHandlers() { g_windowHandlers = kProgramHandlers; }
+WindowHandlers ProgramHandlers(Session& s) {
+    return {
+        [&s](int vk, int repeat, int flags) { EnterLocation(s, vk, repeat, flags); },
+        [&s](int x, int y) { OnLButtonUp(s, x, y); },
+        [&s](int x, int y) { OnRButtonDown(s, x, y); },
+        [&s](int x, int y) { OnMouseMove(s, x, y); },
+        [&s] { BlinkStep(s); },
+    };
+}

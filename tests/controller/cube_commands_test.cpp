@@ -28,17 +28,17 @@ class CubeCommandsTest : public GameTest {
 protected:
     void SetUp() override {
         GameTest::SetUp();
-        g_game.options.useCube = 1;
+        session().game.options.useCube = 1;
     }
 
     // The cube as a game left it, then the position with the human to move.
     void SetupCube(Checkers checkers, int value, int owner) {
-        g_game.position.cubeValue = value;
-        g_game.position.cubeOwner = owner;
-        g_game.winner = SIDE_NONE;
-        g_game.computerMayDouble = g_game.computerMayResign = 1;
+        session().game.position.cubeValue = value;
+        session().game.position.cubeOwner = owner;
+        session().game.winner = SIDE_NONE;
+        session().game.computerMayDouble = session().game.computerMayResign = 1;
         Setup(checkers, {3, 1});
-        ShowCube();
+        ShowCube(session());
     }
 
     // The computer's turn, its throw scripted.
@@ -48,7 +48,7 @@ protected:
         Drain();
     }
 
-    int Score(int side) const { return g_game.runScore[side]; }
+    int Score(int side) const { return session().game.runScore[side]; }
 };
 
 TEST_F(CubeCommandsTest, TheHumansAnswersToTheComputersDouble) {
@@ -78,12 +78,12 @@ TEST_F(CubeCommandsTest, TheHumansAnswersToTheComputersDouble) {
         EXPECT_EQ(standing, "= Computer leads by 27 =") << c.name;
         EXPECT_EQ(wnd->PaneText(2), "") << c.name;
         EXPECT_EQ(Score(SIDE_COMPUTER) - before, c.computerScores) << c.name;
-        EXPECT_EQ(g_game.position.cubeValue, c.value) << c.name;
-        EXPECT_EQ(g_game.position.cubeOwner, c.owner) << c.name;
+        EXPECT_EQ(session().game.position.cubeValue, c.value) << c.name;
+        EXPECT_EQ(session().game.position.cubeOwner, c.owner) << c.name;
         if (c.reply != IDNO) {
             EXPECT_EQ(wnd->CubeText(), std::to_string(c.value)) << c.name;
             EXPECT_EQ(wnd->CubePlace(), CubeRect(c.owner)) << c.name;
-            EXPECT_EQ(g_game.position.sideToMove, SIDE_HUMAN) << c.name << ": the computer has moved";
+            EXPECT_EQ(session().game.position.sideToMove, SIDE_HUMAN) << c.name << ": the computer has moved";
         }
         questions.clear();
     }
@@ -112,7 +112,7 @@ TEST_F(CubeCommandsTest, CancelStopsTheComputersDoublesForTheRestOfTheGame) {
     Setup(kComputerWellAhead, {3, 1});
     ComputerTurn();
     EXPECT_EQ(questions.size(), 1u);
-    EXPECT_EQ(g_game.position.cubeValue, 1);
+    EXPECT_EQ(session().game.position.cubeValue, 1);
 }
 
 TEST_F(CubeCommandsTest, TheComputerOffersToGiveUpALostRace) {
@@ -157,8 +157,8 @@ TEST_F(CubeCommandsTest, TheHumansDouble) {
             EXPECT_EQ(questions[0].buttons, MB_OKCANCEL) << c.name;
         }
         EXPECT_EQ(Score(SIDE_HUMAN) - before, c.humanScores) << c.name;
-        EXPECT_EQ(g_game.position.cubeValue, c.value) << c.name;
-        EXPECT_EQ(g_game.position.cubeOwner, c.owner) << c.name;
+        EXPECT_EQ(session().game.position.cubeValue, c.value) << c.name;
+        EXPECT_EQ(session().game.position.cubeOwner, c.owner) << c.name;
         if (c.value == 4) {
             EXPECT_EQ(wnd->CubeText(), "4");
             EXPECT_EQ(wnd->CubePlace(), CubeRect(SIDE_COMPUTER));
@@ -181,19 +181,19 @@ TEST_F(CubeCommandsTest, TheDoubleCommandAndTheCubeButtonFollowTheEnableRule) {
         {"cube off", 0, 1, SIDE_NONE, false},
     };
     for (const auto& c : cases) {
-        g_game.options.useCube = c.useCube;
+        session().game.options.useCube = c.useCube;
         SetupCube(kStart, c.value, c.owner);
         EXPECT_EQ(wnd->CubeEnabled(), c.enabled) << c.name;
         wnd->RunCommand(ID_DOUBLE);
-        EXPECT_EQ(g_game.position.cubeValue, c.enabled ? 2 * c.value : c.value) << c.name;
+        EXPECT_EQ(session().game.position.cubeValue, c.enabled ? 2 * c.value : c.value) << c.name;
     }
-    g_game.options.useCube = 1;
+    session().game.options.useCube = 1;
     SetupCube(kStart, 1, SIDE_NONE);
     Click(17);
     Click(20);
     EXPECT_FALSE(wnd->CubeEnabled()) << "after a move";
     wnd->RunCommand(ID_DOUBLE);
-    EXPECT_EQ(g_game.position.cubeValue, 1);
+    EXPECT_EQ(session().game.position.cubeValue, 1);
 }
 
 TEST_F(CubeCommandsTest, ResigningMultipliesTheStakeOrIsRefused) {

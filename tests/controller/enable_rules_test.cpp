@@ -1,5 +1,7 @@
 #include "controller/enable_rules.h"
 
+#include "controller/fake_view.h"
+#include "controller/session.h"
 #include "game/game.h"
 #include "resources/command_ids.h"
 #include "rules/board_fixture.h"
@@ -8,19 +10,25 @@
 namespace {
 class EnableRulesTest : public BoardTest {
 protected:
+    Session& session() { return session_; }
+
     void SetUp() override {
         BoardTest::SetUp();
         SetDice({3, 5});
-        g_game.moveOrdinal = 1;
-        g_game.position.cubeOwner = SIDE_NONE;
-        g_game.position.cubeValue = 1;
-        g_game.options.useCube = 1;
+        session().game.moveOrdinal = 1;
+        session().game.position.cubeOwner = SIDE_NONE;
+        session().game.position.cubeValue = 1;
+        session().game.options.useCube = 1;
     }
     void TearDown() override {
-        g_game.options.useCube = 0;
-        g_game.moveOrdinal = 0;
+        session().game.options.useCube = 0;
+        session().game.moveOrdinal = 0;
         BoardTest::TearDown();
     }
+
+private:
+    FakeView view_;
+    Session session_{view_, g_game};
 };
 
 TEST_F(EnableRulesTest, MoveOrdinalRules) {
@@ -31,10 +39,10 @@ TEST_F(EnableRulesTest, MoveOrdinalRules) {
     const Case cases[] = {
         {0, false, false, false}, {1, true, false, true}, {2, false, true, false}, {5, false, true, false}};
     for (const Case& c : cases) {
-        g_game.moveOrdinal = c.ordinal;
-        EXPECT_EQ(CommandEnabled(ID_FILE_SAVE), c.save) << c.ordinal;
-        EXPECT_EQ(CommandEnabled(ID_UNDO), c.undo) << c.ordinal;
-        EXPECT_EQ(CommandEnabled(ID_SWITCH_SIDES), c.switchSides) << c.ordinal;
+        session().game.moveOrdinal = c.ordinal;
+        EXPECT_EQ(CommandEnabled(session(), ID_FILE_SAVE), c.save) << c.ordinal;
+        EXPECT_EQ(CommandEnabled(session(), ID_UNDO), c.undo) << c.ordinal;
+        EXPECT_EQ(CommandEnabled(session(), ID_SWITCH_SIDES), c.switchSides) << c.ordinal;
     }
 }
 
@@ -49,30 +57,31 @@ TEST_F(EnableRulesTest, DoubleNeedsTheCubeUsableAndNoMoveMade) {
         {1, 1, SIDE_HUMAN, 32, true},
     };
     for (const Case& c : cases) {
-        g_game.options.useCube = c.useCube;
-        g_game.moveOrdinal = c.ordinal;
-        g_game.position.cubeOwner = c.owner;
-        g_game.position.cubeValue = c.value;
-        EXPECT_EQ(CommandEnabled(ID_DOUBLE), c.enabled) << c.useCube << c.ordinal << c.owner << " " << c.value;
+        session().game.options.useCube = c.useCube;
+        session().game.moveOrdinal = c.ordinal;
+        session().game.position.cubeOwner = c.owner;
+        session().game.position.cubeValue = c.value;
+        EXPECT_EQ(CommandEnabled(session(), ID_DOUBLE), c.enabled)
+            << c.useCube << c.ordinal << c.owner << " " << c.value;
     }
 }
 
 TEST_F(EnableRulesTest, PassOnlyWhenNoMoveIsPossible) {
-    EXPECT_FALSE(CommandEnabled(ID_PASS));
+    EXPECT_FALSE(CommandEnabled(session(), ID_PASS));
     // A human checker on the bar against a closed board.
     Place({{LOC_HUMAN_BAR, 1}, {1, -2}, {2, -2}, {3, -2}, {4, -2}, {5, -2}, {6, -2}, {13, 14}});
-    EXPECT_TRUE(CommandEnabled(ID_PASS));
+    EXPECT_TRUE(CommandEnabled(session(), ID_PASS));
     SetDice({});
     Place({{1, 15}});
-    EXPECT_TRUE(CommandEnabled(ID_PASS));
+    EXPECT_TRUE(CommandEnabled(session(), ID_PASS));
 }
 
 TEST_F(EnableRulesTest, CommandsWithoutARuleAreAlwaysEnabled) {
-    g_game.moveOrdinal = 3;
-    g_game.options.useCube = 0;
+    session().game.moveOrdinal = 3;
+    session().game.options.useCube = 0;
     for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_SETTINGS, ID_RESET_SCORES, ID_APP_EXIT, ID_SHOW_PROGRESS, ID_RESIGN,
                    ID_SUGGEST_MOVE, ID_FINISH_GAME, ID_COLORS, ID_REDRAW, ID_HELP, ID_APP_ABOUT, ID_COMPUTER_TURN,
                    ID_AUTO_FORCED})
-        EXPECT_TRUE(CommandEnabled(id)) << id;
+        EXPECT_TRUE(CommandEnabled(session(), id)) << id;
 }
 }  // namespace

@@ -15,22 +15,22 @@ class FinishGameTest : public GameTest {
 protected:
     void SetUp() override {
         GameTest::SetUp();
-        saved_ = {g_game.options.autoForcedMoves, g_game.options.autoFinish};
+        saved_ = {session().game.options.autoForcedMoves, session().game.options.autoFinish};
     }
     void TearDown() override {
-        std::tie(g_game.options.autoForcedMoves, g_game.options.autoFinish) = saved_;
-        g_game.finishMode = g_game.quickFinish = 0;
+        std::tie(session().game.options.autoForcedMoves, session().game.options.autoFinish) = saved_;
+        session().game.finishMode = session().game.quickFinish = 0;
         GameTest::TearDown();
     }
 
     std::vector<std::pair<int, int>> MovesPlayed() const {
         std::vector<std::pair<int, int>> moves;
-        for (int k = 1; k < g_game.moveOrdinal; ++k)
-            moves.emplace_back(g_game.turnMoves[k].from, g_game.turnMoves[k].to);
+        for (int k = 1; k < session().game.moveOrdinal; ++k)
+            moves.emplace_back(session().game.turnMoves[k].from, session().game.turnMoves[k].to);
         return moves;
     }
 
-    int Scored() const { return g_game.runScore[SIDE_HUMAN] + g_game.runScore[SIDE_COMPUTER]; }
+    int Scored() const { return session().game.runScore[SIDE_HUMAN] + session().game.runScore[SIDE_COMPUTER]; }
 
 private:
     std::pair<int, int> saved_;
@@ -53,27 +53,27 @@ TEST_F(FinishGameTest, ADieWithOneStartingPointPlaysItselfUnlessTheHumanMayChoos
         {"either die but not both: the larger", {{15, 1}, {27, 14}, {23, -2}, {1, -13}}, {3, 5}, 0, {{15, 20}}},
         {"while finishing", {{1, 1}, {24, -1}}, {3, 4}, 1, {}},
     };
-    g_game.options.autoForcedMoves = 1;
+    session().game.options.autoForcedMoves = 1;
     RecordCommands({ID_COMPUTER_TURN});
     for (const Case& c : cases) {
         Setup(c.checkers, c.dice);
-        g_game.finishMode = c.finishMode;
+        session().game.finishMode = c.finishMode;
         wnd->PostCommand(ID_AUTO_FORCED);
         Drain();
         EXPECT_EQ(MovesPlayed(), c.played) << c.name;
-        g_game.finishMode = 0;
+        session().game.finishMode = 0;
     }
 }
 
 TEST_F(FinishGameTest, EscapeHeldAtTheStartPlaysNothing) {
-    g_game.options.autoFinish = 0;
+    session().game.options.autoFinish = 0;
     Start(SIDE_HUMAN, {{6, 1}});
     const std::vector<std::string> lines = Lines();
     QTest::keyPress(wnd->centralWidget(), Qt::Key_Escape);
     wnd->RunCommand(ID_FINISH_GAME);
     QTest::keyRelease(wnd->centralWidget(), Qt::Key_Escape);
-    EXPECT_EQ(g_game.moveOrdinal, 1);
-    EXPECT_EQ(g_game.finishMode, 0);
+    EXPECT_EQ(session().game.moveOrdinal, 1);
+    EXPECT_EQ(session().game.finishMode, 0);
     EXPECT_EQ(Lines(), lines) << "only the prompt line is written again";
 }
 
@@ -87,7 +87,7 @@ TEST_F(FinishGameTest, EscapePressedMidwayStopsAfterTheComputersTurn) {
         }
     } escapeClock;
     escapeClock.board = wnd->centralWidget();
-    g_game.options.autoFinish = 1;
+    session().game.options.autoFinish = 1;
     Start(SIDE_HUMAN, {{6, 1}});
     const auto diceLines = [this] {
         const std::vector<std::string> lines = Lines();
@@ -100,9 +100,9 @@ TEST_F(FinishGameTest, EscapePressedMidwayStopsAfterTheComputersTurn) {
     wnd->RunCommand(ID_FINISH_GAME);
     SetClock(&clock);
     QTest::keyRelease(wnd->centralWidget(), Qt::Key_Escape);
-    EXPECT_EQ(g_game.finishMode, 0);
+    EXPECT_EQ(session().game.finishMode, 0);
     EXPECT_EQ(Scored(), scored);
-    EXPECT_EQ(g_game.position.sideToMove, SIDE_HUMAN);
+    EXPECT_EQ(session().game.position.sideToMove, SIDE_HUMAN);
     EXPECT_EQ(diceLines() - before, 2) << "the computer's throw and the human's next";
 }
 
@@ -118,8 +118,8 @@ TEST_F(FinishGameTest, TheSpeedComesFromTheOptionOrTheQuestionAndTheGamePlaysToI
                           {1, IDYES, false, true, 0},
                           {2, IDNO, true, true, 0},
                           {2, IDCANCEL, true, false, 0}};
-    g_game.options.manualDice = 0;
-    g_game.options.autoForcedMoves = 1;
+    session().game.options.manualDice = 0;
+    session().game.options.autoForcedMoves = 1;
     int statistics = 0;
     std::string status;  // under the statistics window
     SetModalHook([&, this](QDialog& dialog) {
@@ -129,7 +129,7 @@ TEST_F(FinishGameTest, TheSpeedComesFromTheOptionOrTheQuestionAndTheGamePlaysToI
     });
     for (const Case& c : cases) {
         statistics = 0;
-        g_game.options.autoFinish = c.autoFinish;
+        session().game.options.autoFinish = c.autoFinish;
         answer = c.answer;
         questions.clear();
         Start(SIDE_HUMAN, {});
@@ -141,13 +141,13 @@ TEST_F(FinishGameTest, TheSpeedComesFromTheOptionOrTheQuestionAndTheGamePlaysToI
         }
         EXPECT_EQ(Scored() > before, c.played) << c.autoFinish << " " << c.answer;
         if (c.played) {
-            EXPECT_EQ(g_game.quickFinish, c.quick);
-            EXPECT_EQ(g_game.finishMode, 0);
+            EXPECT_EQ(session().game.quickFinish, c.quick);
+            EXPECT_EQ(session().game.finishMode, 0);
             EXPECT_EQ(statistics, 1);
             EXPECT_EQ(status, ResString(IDS_IDLE)) << "the finish ended with the game";
-            EXPECT_EQ(g_game.winner, SIDE_NONE) << "the next game has begun";
+            EXPECT_EQ(session().game.winner, SIDE_NONE) << "the next game has begun";
         } else {
-            EXPECT_EQ(g_game.moveOrdinal, 1);
+            EXPECT_EQ(session().game.moveOrdinal, 1);
         }
         Drain();
     }

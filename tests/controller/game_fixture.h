@@ -27,11 +27,11 @@ protected:
 
     void SetUp() override {
         GameWndTest::SetUp();
-        g_game.options.autoChangeTurn = 1;
-        g_game.options.highLight = 0;
-        g_game.options.intelMoves = 0;
-        g_game.options.moveDelay = 0;
-        g_game.options.manualDice = 1;
+        session().game.options.autoChangeTurn = 1;
+        session().game.options.highLight = 0;
+        session().game.options.intelMoves = 0;
+        session().game.options.moveDelay = 0;
+        session().game.options.manualDice = 1;
         SetManualDiceHook(ScriptedDice);
         SetSeed(20261208);
     }
@@ -57,36 +57,37 @@ protected:
     // A new game whose starter is `starter` (0: the opening throw decides).
     void Start(int starter, std::initializer_list<Throw> throws) {
         Script().assign(throws);
-        g_game.firstStarterFixed = starter != SIDE_NONE;
-        if (starter != SIDE_NONE) g_game.position.sideToMove = starter;
-        NewGame();
+        session().game.firstStarterFixed = starter != SIDE_NONE;
+        if (starter != SIDE_NONE) session().game.position.sideToMove = starter;
+        NewGame(session());
         Drain();
     }
 
     // The position given (negative counts are the computer's), the human to
     // move with these dice, the first move of the turn prompted.
     void Setup(std::initializer_list<std::pair<int, int>> checkers, std::initializer_list<int> dice) {
-        for (Checkers& loc : g_game.turnStart) loc = {0, SIDE_NONE};
+        for (Checkers& loc : session().game.turnStart) loc = {0, SIDE_NONE};
         for (auto [loc, n] : checkers)
-            g_game.turnStart[loc] = {static_cast<int8_t>(n < 0 ? -n : n), n < 0 ? SIDE_COMPUTER : SIDE_HUMAN};
-        DestroyBoard();
-        BuildBoard(false);
-        g_game.position.sideToMove = SIDE_HUMAN;
-        g_game.openingThrow = 0;
+            session().game.turnStart[loc] = {static_cast<int8_t>(n < 0 ? -n : n), n < 0 ? SIDE_COMPUTER : SIDE_HUMAN};
+        DestroyBoard(session());
+        BuildBoard(session(), false);
+        session().game.position.sideToMove = SIDE_HUMAN;
+        session().game.openingThrow = 0;
         int k = 0;
-        for (int d : dice) g_game.position.dice[k++] = static_cast<uint8_t>(d);
-        g_game.position.dice[k] = DICE_END;
-        g_game.position.diceLeft = k;
-        g_game.race = NoContact(g_game.position.board);
-        ClearTurnMoves();
+        for (int d : dice) session().game.position.dice[k++] = static_cast<uint8_t>(d);
+        session().game.position.dice[k] = DICE_END;
+        session().game.position.diceLeft = k;
+        session().game.race = NoContact(session().game.position.board);
+        ClearTurnMoves(session());
         wnd->ListClear();
         FlushInput();
-        PromptMove(0);
+        PromptMove(session(), 0);
         FlushInput();
     }
 
     int Count(int loc) const {
-        return g_game.position[loc].owner == SIDE_COMPUTER ? -g_game.position[loc].count : g_game.position[loc].count;
+        return session().game.position[loc].owner == SIDE_COMPUTER ? -session().game.position[loc].count
+                                                                   : session().game.position[loc].count;
     }
 
     // A point of the board that chooses `loc` (-1: a point beside every location).

@@ -38,14 +38,14 @@ protected:
 constexpr std::initializer_list<std::pair<int, int>> kHoverBoard = {{1, 2}, {12, 13}, {2, -2}, {3, -2}, {13, -11}};
 
 TEST_F(MoveEntryTest, HoverShowsTheTargetsAndTheSecondClickDecides) {
-    g_game.options.highLight = 2;
+    session().game.options.highLight = 2;
     struct Case {
         int target;
         bool plays;
     };
     for (const Case c : {Case{6, true}, {9, false}}) {
         Setup(kHoverBoard, {3, 5});
-        g_hoverLoc = -1;
+        session().input.hoverLoc = -1;
         Hover(1);
         EXPECT_EQ(g_lit, (std::set<int>{1, 4, 6, 9}));
         Click(1);
@@ -77,7 +77,7 @@ TEST_F(MoveEntryTest, OneClickPlaysWhenTheTargetFollowsFromTheDice) {
         {{3, 5}, 1, 12, "1st  from  "},
     };
     for (const Case& c : cases) {
-        g_game.options.intelMoves = c.intelMoves;
+        session().game.options.intelMoves = c.intelMoves;
         Setup(board, c.dice);
         Click(c.from);
         EXPECT_EQ(Lines()[0], c.line) << c.from << " " << c.intelMoves;
@@ -110,20 +110,20 @@ TEST_F(MoveEntryTest, BearingOffByClicks) {
         Setup({{20, 1}, {22, 1}, {LOC_HUMAN_OFF, 13}, {3, -15}}, c.dice);
         Click(c.from);
         EXPECT_EQ(Count(LOC_HUMAN_OFF), 14) << c.from;
-        EXPECT_EQ(g_game.position.diceLeft, 1);
-        EXPECT_EQ(g_game.position.dice[0], c.leftDie);
+        EXPECT_EQ(session().game.position.diceLeft, 1);
+        EXPECT_EQ(session().game.position.dice[0], c.leftDie);
     }
 }
 
 TEST_F(MoveEntryTest, OfTwoDiceThatCannotBothPlayOnlyTheLargerIsOfferedAndPlayed) {
     ShowActive();
-    g_game.options.highLight = 2;
+    session().game.options.highLight = 2;
     RecordCommands({ID_COMPUTER_TURN});
     // The last checker outside the tray on 15: 18 or 20, and 23 shut behind both.
     for (const std::initializer_list<int> dice : {std::initializer_list<int>{3, 5}, {5, 3}}) {
         const int first = *dice.begin();
         Setup({{15, 1}, {LOC_HUMAN_OFF, 14}, {23, -2}, {1, -13}}, dice);
-        g_hoverLoc = -1;
+        session().input.hoverLoc = -1;
         Hover(15);
         EXPECT_EQ(g_lit, (std::set<int>{15, 20})) << first;
         Click(15);
@@ -157,18 +157,18 @@ TEST_F(MoveEntryTest, UndoingAHitBringsTheBlotBackAndTakesTheHitBack) {
     Click(1);
     Click(4);
     EXPECT_EQ(Count(LOC_COMPUTER_BAR), -1);
-    EXPECT_EQ(g_game.counters.hitsMade[SIDE_HUMAN], 1);
+    EXPECT_EQ(session().game.counters.hitsMade[SIDE_HUMAN], 1);
     QTest::keyClick(wnd->centralWidget(), Qt::Key_Escape);
     Drain();
     EXPECT_EQ(Count(4), -1);
     EXPECT_EQ(Count(1), 2);
     EXPECT_EQ(Count(LOC_COMPUTER_BAR), 0);
-    EXPECT_EQ(g_game.counters.hitsMade[SIDE_HUMAN], 0);
+    EXPECT_EQ(session().game.counters.hitsMade[SIDE_HUMAN], 0);
     EXPECT_EQ(Lines(), (std::vector<std::string>{"1st  from  "}));
 
     // Without a hit the computer's bar keeps its checker, stale saved position or not.
     Setup({{1, 2}, {12, 13}, {LOC_COMPUTER_BAR, -1}, {24, -14}}, {3, 5});
-    g_game.turnStart[4] = {1, SIDE_COMPUTER};
+    session().game.turnStart[4] = {1, SIDE_COMPUTER};
     Click(1);
     Click(4);
     QTest::mousePress(wnd->centralWidget(), Qt::RightButton, {}, PointOf(-1));

@@ -10,13 +10,13 @@ using NarrationTest = GameWndTest;
 
 TEST_F(NarrationTest, TheListDropsItsOldestLineAndNeverOverflows) {
     const int page = wnd->ListPageSize();
-    for (int i = 0; i < page + 3; ++i) AddListLine("line " + std::to_string(i));
+    for (int i = 0; i < page + 3; ++i) AddListLine(session(), "line " + std::to_string(i));
     EXPECT_EQ(wnd->ListCount(), page);
     EXPECT_EQ(wnd->ListLine(0), "line 3");
-    AppendToLastLine(std::string(80, 'x'));
+    AppendToLastLine(session(), std::string(80, 'x'));
     EXPECT_EQ(wnd->ListLine(page - 1).size(), 63u);
     EXPECT_EQ(wnd->ListCount(), page);
-    DeleteLastLine();
+    DeleteLastLine(session());
     EXPECT_EQ(wnd->ListCount(), page - 1);
 }
 
@@ -32,42 +32,43 @@ TEST_F(NarrationTest, DiceLineAndItsBooking) {
                           {{4, 4, 4, 4}, 0, "Dice: 4+4+4+4", 0, 0},
                           {{6}, 1, "Dice: 6", 6, 0}};
     for (const Case& c : cases) {
-        g_game.counters = {};
-        g_game.position.sideToMove = SIDE_COMPUTER;
-        g_game.position.diceLeft = static_cast<int>(c.dice.size());
+        session().game.counters = {};
+        session().game.position.sideToMove = SIDE_COMPUTER;
+        session().game.position.diceLeft = static_cast<int>(c.dice.size());
         for (int k = 0; k <= MAX_DICE; ++k)
-            g_game.position.dice[k] = k < g_game.position.diceLeft ? static_cast<uint8_t>(c.dice[k]) : DICE_END;
-        EXPECT_EQ(FormatDice(c.book), c.line);
-        EXPECT_EQ(g_game.counters.diceTotal[SIDE_COMPUTER], c.total) << c.line;
-        EXPECT_EQ(g_game.counters.doublesThrown[SIDE_COMPUTER], c.doubles) << c.line;
-        EXPECT_EQ(g_game.counters.diceTotal[SIDE_HUMAN], 0);
+            session().game.position.dice[k] =
+                k < session().game.position.diceLeft ? static_cast<uint8_t>(c.dice[k]) : DICE_END;
+        EXPECT_EQ(FormatDice(session(), c.book), c.line);
+        EXPECT_EQ(session().game.counters.diceTotal[SIDE_COMPUTER], c.total) << c.line;
+        EXPECT_EQ(session().game.counters.doublesThrown[SIDE_COMPUTER], c.doubles) << c.line;
+        EXPECT_EQ(session().game.counters.diceTotal[SIDE_HUMAN], 0);
     }
 }
 
 TEST_F(NarrationTest, ClocksCountOnlyWhileRunning) {
-    g_game.counters = {};
+    session().game.counters = {};
     clock.Sleep(1000);
-    StartClock(SIDE_HUMAN);
+    StartClock(session(), SIDE_HUMAN);
     clock.Sleep(700);
-    StartClock(SIDE_HUMAN);  // already running: no change
+    StartClock(session(), SIDE_HUMAN);  // already running: no change
     clock.Sleep(800);
-    StopClock(SIDE_HUMAN);
-    StopClock(SIDE_HUMAN);  // already stopped: no change
+    StopClock(session(), SIDE_HUMAN);
+    StopClock(session(), SIDE_HUMAN);  // already stopped: no change
     clock.Sleep(5000);
-    EXPECT_EQ(g_game.counters.thinkTime[SIDE_HUMAN], 1500);
-    EXPECT_EQ(g_game.counters.thinkTime[SIDE_COMPUTER], 0);
+    EXPECT_EQ(session().game.counters.thinkTime[SIDE_HUMAN], 1500);
+    EXPECT_EQ(session().game.counters.thinkTime[SIDE_COMPUTER], 0);
 }
 
 TEST_F(NarrationTest, TheSystemClockRunsOnTheLongestTimeAFileMayHold) {
     SetClock(nullptr);
-    g_game.counters = {};
-    g_game.counters.thinkTime[SIDE_HUMAN] = 999'999'999;
-    StartClock(SIDE_HUMAN);
-    EXPECT_LT(g_game.counters.thinkTime[SIDE_HUMAN], 0) << "running";
+    session().game.counters = {};
+    session().game.counters.thinkTime[SIDE_HUMAN] = 999'999'999;
+    StartClock(session(), SIDE_HUMAN);
+    EXPECT_LT(session().game.counters.thinkTime[SIDE_HUMAN], 0) << "running";
     Sleep(2);
-    StopClock(SIDE_HUMAN);
+    StopClock(session(), SIDE_HUMAN);
     SetClock(&clock);
-    EXPECT_GE(g_game.counters.thinkTime[SIDE_HUMAN], 1'000'000'001);
+    EXPECT_GE(session().game.counters.thinkTime[SIDE_HUMAN], 1'000'000'001);
 }
 
 TEST_F(NarrationTest, DieWindowsOfTheSideToMoveAndTheOpeningLayout) {
@@ -84,23 +85,23 @@ TEST_F(NarrationTest, DieWindowsOfTheSideToMoveAndTheOpeningLayout) {
         {SIDE_HUMAN, 0, 0, 0, {}},
     };
     wnd->show();
-    const int savedIcons = g_game.options.diceAsIcons, savedFixed = g_game.firstStarterFixed;
+    const int savedIcons = session().game.options.diceAsIcons, savedFixed = session().game.firstStarterFixed;
     for (const Case& c : cases) {
-        g_game.position.sideToMove = c.side;
-        g_game.openingThrow = c.opening;
-        g_game.firstStarterFixed = c.starterFixed;
-        g_game.options.diceAsIcons = c.icons;
-        g_game.position.dice[0] = 2, g_game.position.dice[1] = 5, g_game.position.dice[2] = DICE_END,
-        g_game.position.diceLeft = 2;
-        HideDice();
-        ShowDice();
+        session().game.position.sideToMove = c.side;
+        session().game.openingThrow = c.opening;
+        session().game.firstStarterFixed = c.starterFixed;
+        session().game.options.diceAsIcons = c.icons;
+        session().game.position.dice[0] = 2, session().game.position.dice[1] = 5,
+        session().game.position.dice[2] = DICE_END, session().game.position.diceLeft = 2;
+        HideDice(session());
+        ShowDice(session());
         std::vector<std::pair<DieGroup, int>> shown;
         for (DieGroup g : {DIE_GROUP_COMPUTER, DIE_GROUP_HUMAN})
             for (int k = 0; k < DIE_WINDOWS_PER_GROUP; ++k)
                 if (wnd->DieWindowShown(g, k)) shown.emplace_back(g, k);
         EXPECT_EQ(shown, c.shown) << c.side << c.opening << c.starterFixed << c.icons;
     }
-    g_game.options.diceAsIcons = savedIcons;
-    g_game.firstStarterFixed = savedFixed;
+    session().game.options.diceAsIcons = savedIcons;
+    session().game.firstStarterFixed = savedFixed;
 }
 }  // namespace

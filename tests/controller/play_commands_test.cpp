@@ -16,11 +16,11 @@ class PlayCommandsTest : public GameTest {
 protected:
     void SetUp() override {
         GameTest::SetUp();
-        savedShowProgress_ = g_game.options.showProgress;
+        savedShowProgress_ = session().game.options.showProgress;
         RecordCommands({ID_COMPUTER_TURN});
     }
     void TearDown() override {
-        g_game.options.showProgress = savedShowProgress_;
+        session().game.options.showProgress = savedShowProgress_;
         GameTest::TearDown();
     }
 
@@ -37,22 +37,22 @@ private:
 TEST_F(PlayCommandsTest, NewGameAnsweredNoChangesNothingAndYesStartsAfreshWithoutScoring) {
     for (int reply : {IDNO, IDYES}) {
         Start(SIDE_HUMAN, {{6, 1}, {5, 2}});
-        g_game.counters.hitsMade[SIDE_HUMAN] = 3;
+        session().game.counters.hitsMade[SIDE_HUMAN] = 3;
         const std::vector<std::string> lines = Lines();
-        const int scored = g_game.runScore[SIDE_HUMAN] + g_game.runScore[SIDE_COMPUTER];
+        const int scored = session().game.runScore[SIDE_HUMAN] + session().game.runScore[SIDE_COMPUTER];
         answer = reply;
         wnd->RunCommand(ID_FILE_NEW);
         EXPECT_EQ(questions.back().text, ResString(IDS_START_NEW_GAME));
-        EXPECT_EQ(g_game.runScore[SIDE_HUMAN] + g_game.runScore[SIDE_COMPUTER], scored);
-        EXPECT_EQ(g_game.counters.hitsMade[SIDE_HUMAN], reply == IDNO ? 3 : 0);
+        EXPECT_EQ(session().game.runScore[SIDE_HUMAN] + session().game.runScore[SIDE_COMPUTER], scored);
+        EXPECT_EQ(session().game.counters.hitsMade[SIDE_HUMAN], reply == IDNO ? 3 : 0);
         EXPECT_EQ(Lines() == lines, reply == IDNO);
     }
 }
 
 TEST_F(PlayCommandsTest, ANewGameChosenInTheWaitKeepsItsFirstTurn) {
     ShowActive();
-    g_game.options.autoChangeTurn = 0;
-    g_game.firstStarterFixed = 0;
+    session().game.options.autoChangeTurn = 0;
+    session().game.firstStarterFixed = 0;
     Setup(kStart, {3, 1});
     Script().assign({{2, 5}});
     Click(17);
@@ -60,9 +60,9 @@ TEST_F(PlayCommandsTest, ANewGameChosenInTheWaitKeepsItsFirstTurn) {
     QTimer::singleShot(0, [this] { wnd->RunCommand(ID_FILE_NEW); });
     Click(19);  // the last die, then the wait
     Drain();
-    EXPECT_EQ(g_game.position.sideToMove, SIDE_HUMAN);
-    EXPECT_EQ(g_game.counters.diceTotal[SIDE_COMPUTER], 0) << "the human starts the new game";
-    EXPECT_EQ(g_game.position.diceLeft, 2);
+    EXPECT_EQ(session().game.position.sideToMove, SIDE_HUMAN);
+    EXPECT_EQ(session().game.counters.diceTotal[SIDE_COMPUTER], 0) << "the human starts the new game";
+    EXPECT_EQ(session().game.position.diceLeft, 2);
 }
 
 TEST_F(PlayCommandsTest, SuggestMovePlaysWhatCanBePlayedEachOnItsOwnLine) {
@@ -83,13 +83,13 @@ TEST_F(PlayCommandsTest, SuggestMovePlaysWhatCanBePlayedEachOnItsOwnLine) {
     for (const Case& c : cases) {
         ran.clear();
         Setup(c.checkers, c.dice);
-        g_game.awaitingConfirm = c.waiting;
+        session().game.awaitingConfirm = c.waiting;
         wnd->RunCommand(ID_SUGGEST_MOVE);
         Drain();
-        g_game.awaitingConfirm = 0;
-        EXPECT_EQ(g_game.moveOrdinal, c.moves + 1) << c.name;
+        session().game.awaitingConfirm = 0;
+        EXPECT_EQ(session().game.moveOrdinal, c.moves + 1) << c.name;
         if (c.firstFrom >= 0) {
-            EXPECT_EQ(g_game.turnMoves[1].from, c.firstFrom) << c.name;
+            EXPECT_EQ(session().game.turnMoves[1].from, c.firstFrom) << c.name;
         }
         if (c.moves == 0) continue;
         const std::vector<std::string> lines = Lines();
@@ -132,7 +132,7 @@ TEST_F(PlayCommandsTest, ProgressInWordsAndAsABar) {
         {{{1, 2}, {6, -1}}, "= Computer leads by 7 =", 1, 8, 9},
         {{{LOC_HUMAN_OFF, 15}, {6, -1}}, "= You lead by 1 =", 1, 0, 1},
     };
-    g_game.options.showProgress = 1;
+    session().game.options.showProgress = 1;
     const Rect pane = wnd->PaneRect(1);
     for (const Case& c : cases) {
         Setup(c.checkers, {6, 1});
@@ -144,7 +144,7 @@ TEST_F(PlayCommandsTest, ProgressInWordsAndAsABar) {
         EXPECT_EQ(bar.computer.left, pane.Width() - pane.Width() * c.computerPart / c.whole) << c.note;
         EXPECT_EQ(bar.computer.right, pane.Width());
     }
-    g_game.options.showProgress = 0;
+    session().game.options.showProgress = 0;
     wnd->RunCommand(ID_REDRAW);
     EXPECT_FALSE(wnd->GetProgressBar().shown);
 }
@@ -162,13 +162,13 @@ TEST_F(PlayCommandsTest, TheMarkBlinksOnlyWhileTheHumanIsToMoveInTheActiveWindow
     const Case cases[] = {
         {SIDE_HUMAN, 0, false}, {SIDE_COMPUTER, 0, false}, {SIDE_HUMAN, 1, false}, {SIDE_HUMAN, 0, true}};
     for (const Case& c : cases) {
-        EraseInputMark();
-        g_game.position.sideToMove = c.side;
-        g_game.finishMode = c.finishMode;
+        EraseInputMark(session());
+        session().game.position.sideToMove = c.side;
+        session().game.finishMode = c.finishMode;
         dialog.setVisible(c.dialogUp);
         std::vector<bool> shown;
         for (int tick = 0; tick < 3; ++tick) {
-            BlinkStep();
+            BlinkStep(session());
             shown.push_back(wnd->ListMarkShown());
         }
         const bool blinks = c.side == SIDE_HUMAN && c.finishMode == 0 && !c.dialogUp;
@@ -178,9 +178,9 @@ TEST_F(PlayCommandsTest, TheMarkBlinksOnlyWhileTheHumanIsToMoveInTheActiveWindow
     dialog.hide();
     wnd->activateWindow();
     QTRY_VERIFY(wnd->IsActive());
-    g_game.finishMode = 0;
-    g_game.position.sideToMove = SIDE_HUMAN;
-    BlinkStep();
+    session().game.finishMode = 0;
+    session().game.position.sideToMove = SIDE_HUMAN;
+    BlinkStep(session());
     ASSERT_TRUE(wnd->ListMarkShown());
     Key('A');
     Key('G');

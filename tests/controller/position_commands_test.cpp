@@ -38,13 +38,13 @@ protected:
         Drain();
     }
     void SetCounters(int base) {
-        int32_t* counters[] = {&g_game.counters.thinkTime[SIDE_COMPUTER],
-                               &g_game.counters.diceTotal[1],
-                               &g_game.counters.diceTotal[2],
-                               &g_game.counters.doublesThrown[1],
-                               &g_game.counters.doublesThrown[2],
-                               &g_game.counters.hitsMade[1],
-                               &g_game.counters.hitsMade[2]};
+        int32_t* counters[] = {&session().game.counters.thinkTime[SIDE_COMPUTER],
+                               &session().game.counters.diceTotal[1],
+                               &session().game.counters.diceTotal[2],
+                               &session().game.counters.doublesThrown[1],
+                               &session().game.counters.doublesThrown[2],
+                               &session().game.counters.hitsMade[1],
+                               &session().game.counters.hitsMade[2]};
         for (int32_t* c : counters) *c = base++;
     }
     std::optional<std::string> chosen;
@@ -63,31 +63,31 @@ const std::initializer_list<std::pair<int, int>> kBoard = {{1, 2},   {12, 5},  {
 
 TEST_F(PositionCommandsTest, OpenRestoresTheSavedGameButNotTheScores) {
     Setup(kBoard, {6, 4});
-    g_game.position.cubeValue = 1;
-    g_game.position.cubeOwner = SIDE_NONE;
+    session().game.position.cubeValue = 1;
+    session().game.position.cubeOwner = SIDE_NONE;
     SetCounters(100);
     Run(ID_FILE_SAVE, "game.pos");
     Run(ID_FILE_SAVE, std::nullopt);
 
     Setup({{1, 15}, {24, -15}}, {2, 1});
     SetCounters(500);
-    g_game.position.cubeValue = 8;
-    g_game.position.cubeOwner = SIDE_COMPUTER;
+    session().game.position.cubeValue = 8;
+    session().game.position.cubeOwner = SIDE_COMPUTER;
     wnd->SetCubeText("8");
-    g_game.options.diceAsIcons = 1;
+    session().game.options.diceAsIcons = 1;
     wnd->show();
-    g_game.runScore[SIDE_HUMAN] = 7;
-    g_game.totalScore[SIDE_HUMAN] = 11;
+    session().game.runScore[SIDE_HUMAN] = 7;
+    session().game.totalScore[SIDE_HUMAN] = 11;
     Run(ID_FILE_OPEN, "game.pos");
 
     EXPECT_EQ(asked, (std::vector{FileDialogKind::Save, FileDialogKind::Save, FileDialogKind::Open}));
     EXPECT_EQ(Count(12), 5);
     EXPECT_EQ(Count(24), -2);
-    EXPECT_EQ(g_game.counters.diceTotal[SIDE_HUMAN], 102);
-    EXPECT_EQ(g_game.counters.hitsMade[SIDE_COMPUTER], 105);
-    EXPECT_EQ(g_game.counters.thinkTime[SIDE_COMPUTER], 100);
-    EXPECT_EQ(g_game.runScore[SIDE_HUMAN], 7);
-    EXPECT_EQ(g_game.totalScore[SIDE_HUMAN], 11);
+    EXPECT_EQ(session().game.counters.diceTotal[SIDE_HUMAN], 102);
+    EXPECT_EQ(session().game.counters.hitsMade[SIDE_COMPUTER], 105);
+    EXPECT_EQ(session().game.counters.thinkTime[SIDE_COMPUTER], 100);
+    EXPECT_EQ(session().game.runScore[SIDE_HUMAN], 7);
+    EXPECT_EQ(session().game.totalScore[SIDE_HUMAN], 11);
     EXPECT_EQ(wnd->CubeText(), "64");
     EXPECT_EQ(wnd->windowTitle().toStdString(), ProgramTitle() + " - game.pos");
     EXPECT_EQ(wnd->ListLine(wnd->ListCount() - 2), "Dice: 6+4");
@@ -99,7 +99,7 @@ TEST_F(PositionCommandsTest, AFileOpenedInTheEndOfTurnWaitKeepsItsTurnForTheHuma
     Setup(kBoard, {6, 4});
     Run(ID_FILE_SAVE, "game.pos");
     ShowActive();
-    g_game.options.autoChangeTurn = 0;
+    session().game.options.autoChangeTurn = 0;
     Setup(kBoard, {3, 1});
     Script().assign({{2, 5}});
     Click(17);
@@ -108,10 +108,10 @@ TEST_F(PositionCommandsTest, AFileOpenedInTheEndOfTurnWaitKeepsItsTurnForTheHuma
     QTimer::singleShot(0, [this] { wnd->RunCommand(ID_FILE_OPEN); });
     Click(19);  // the last die, then the wait
     Drain();
-    EXPECT_EQ(g_game.position.sideToMove, SIDE_HUMAN);
-    EXPECT_EQ(g_game.position.diceLeft, 2);
-    EXPECT_EQ(g_game.position.dice[0], 6);
-    EXPECT_EQ(g_game.position.dice[1], 4);
+    EXPECT_EQ(session().game.position.sideToMove, SIDE_HUMAN);
+    EXPECT_EQ(session().game.position.diceLeft, 2);
+    EXPECT_EQ(session().game.position.dice[0], 6);
+    EXPECT_EQ(session().game.position.dice[1], 4);
     EXPECT_EQ(Count(17), 3) << "the loaded board";
 }
 
@@ -153,15 +153,15 @@ TEST_F(PositionCommandsTest, OnlyAWrittenFileStopsTheHumansClock) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
-        g_game.counters.thinkTime[SIDE_HUMAN] = 0;
+        session().game.counters.thinkTime[SIDE_HUMAN] = 0;
         clock.Sleep(1000);
         Setup(kBoard, {6, 4});
         clock.Sleep(300);
         Run(ID_FILE_SAVE, c.file);
         EXPECT_EQ(std::ifstream(c.file).good(), c.written);
-        EXPECT_EQ(g_game.counters.thinkTime[SIDE_HUMAN] < 0, c.clockRuns);
-        StopClock(SIDE_HUMAN);
-        EXPECT_EQ(g_game.counters.thinkTime[SIDE_HUMAN], 300);
+        EXPECT_EQ(session().game.counters.thinkTime[SIDE_HUMAN] < 0, c.clockRuns);
+        StopClock(session(), SIDE_HUMAN);
+        EXPECT_EQ(session().game.counters.thinkTime[SIDE_HUMAN], 300);
     }
 }
 
@@ -173,7 +173,7 @@ protected:
     void Check(const char* name, int command, const std::string& path, int error) {
         SCOPED_TRACE(name);
         questions.clear();
-        g_game.counters.thinkTime[SIDE_HUMAN] = 0;
+        session().game.counters.thinkTime[SIDE_HUMAN] = 0;
         clock.Sleep(1000);  // a clock started at tick 0 would look stopped
         Setup(kBoard, {6, 4});
         const std::vector<std::string> lines = Lines();
@@ -185,7 +185,7 @@ protected:
         EXPECT_EQ(questions[0].icon, MB_ICONEXCLAMATION);
         EXPECT_EQ(Lines(), lines);
         EXPECT_EQ(Count(12), 5);
-        EXPECT_LT(g_game.counters.thinkTime[SIDE_HUMAN], 0) << "the human's clock runs";
+        EXPECT_LT(session().game.counters.thinkTime[SIDE_HUMAN], 0) << "the human's clock runs";
     }
     TempDir dir{"pos-failures"};
 };

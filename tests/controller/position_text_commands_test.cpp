@@ -21,8 +21,9 @@ protected:
     std::string State() const {
         std::ostringstream s;
         for (int loc = 0; loc < NUM_LOCATIONS; ++loc) s << Count(loc) << " ";
-        s << "| " << int(g_game.position.dice[0]) << int(g_game.position.dice[1]) << g_game.position.diceLeft << " "
-          << g_game.position.cubeValue << g_game.position.cubeOwner << g_game.position.sideToMove;
+        s << "| " << int(session().game.position.dice[0]) << int(session().game.position.dice[1])
+          << session().game.position.diceLeft << " " << session().game.position.cubeValue
+          << session().game.position.cubeOwner << session().game.position.sideToMove;
         for (const std::string& line : Lines()) s << "\n" << line;
         return s.str();
     }
@@ -44,12 +45,12 @@ TEST_F(PositionTextCommandsTest, CopyGivesTheTurnsStartAndPasteSetsItUpAgain) {
     Drain();
     EXPECT_EQ(Count(1), 2);
     EXPECT_EQ(Count(17), 3);
-    EXPECT_EQ(g_game.position.sideToMove, SIDE_HUMAN);
-    EXPECT_EQ(g_game.position.diceLeft, 2);
-    EXPECT_EQ(g_game.position.dice[0] * 10 + g_game.position.dice[1], 31);
-    EXPECT_EQ(g_game.moveOrdinal, 1);
+    EXPECT_EQ(session().game.position.sideToMove, SIDE_HUMAN);
+    EXPECT_EQ(session().game.position.diceLeft, 2);
+    EXPECT_EQ(session().game.position.dice[0] * 10 + session().game.position.dice[1], 31);
+    EXPECT_EQ(session().game.moveOrdinal, 1);
     EXPECT_EQ(wnd->CubeText(), "64");
-    EXPECT_FALSE(g_game.record.Games().back().fromStart) << "a game set up from a text is never exported";
+    EXPECT_FALSE(session().game.record.Games().back().fromStart) << "a game set up from a text is never exported";
     wnd->RunCommand(ID_EDIT_COPY);
     Drain();
     EXPECT_EQ(ClipboardText(), kStartXgid + "\n" + kStartIds + "\n");
@@ -62,10 +63,10 @@ TEST_F(PositionTextCommandsTest, WithoutDiceTheSideOnRollThrowsFirst) {
     SetClipboardText("XGID=-b----E-C---eE---c-e----B-:1:1:1:00:0:0:0:0:10");
     wnd->RunCommand(ID_EDIT_PASTE);
     Drain();
-    EXPECT_EQ(g_game.position.sideToMove, SIDE_HUMAN);
-    EXPECT_EQ(g_game.position.dice[0] * 10 + g_game.position.dice[1], 42);
-    EXPECT_EQ(g_game.position.cubeValue, 2);
-    EXPECT_EQ(g_game.position.cubeOwner, SIDE_HUMAN);
+    EXPECT_EQ(session().game.position.sideToMove, SIDE_HUMAN);
+    EXPECT_EQ(session().game.position.dice[0] * 10 + session().game.position.dice[1], 42);
+    EXPECT_EQ(session().game.position.cubeValue, 2);
+    EXPECT_EQ(session().game.position.cubeOwner, SIDE_HUMAN);
     EXPECT_EQ(LastLine().substr(0, 3), "1st");
 }
 
@@ -75,8 +76,8 @@ TEST_F(PositionTextCommandsTest, TheComputerPlaysThePastedDiceThenTheHumanThrows
     SetClipboardText("XGID=-b----E-C---eE---c-e----B-:0:0:-1:21:0:0:0:0:10");
     wnd->RunCommand(ID_EDIT_PASTE);
     Drain();
-    EXPECT_EQ(g_game.position.sideToMove, SIDE_HUMAN);
-    EXPECT_EQ(g_game.position.diceLeft, 4);
+    EXPECT_EQ(session().game.position.sideToMove, SIDE_HUMAN);
+    EXPECT_EQ(session().game.position.diceLeft, 4);
     // The computer moved two checkers with its 2-1.
     int computerPips = 0;
     for (int loc = 1; loc <= 25; ++loc)
@@ -115,13 +116,13 @@ TEST_F(PositionTextCommandsTest, ExportWritesTheFinishedGamesAndCountsTheOthers)
         asked = spec;
         return chosen;
     });
-    g_game.record.Clear();
-    g_game.record.NewGame(true);
-    g_game.record.Throw(SIDE_HUMAN, 2, 1);
-    g_game.record.DoublePlayedOn(SIDE_COMPUTER);
-    g_game.record.Resign(SIDE_HUMAN, WinKind::Normal);
-    g_game.record.Win(SIDE_COMPUTER, 1);
-    g_game.record.NewGame(true);
+    session().game.record.Clear();
+    session().game.record.NewGame(true);
+    session().game.record.Throw(SIDE_HUMAN, 2, 1);
+    session().game.record.DoublePlayedOn(SIDE_COMPUTER);
+    session().game.record.Resign(SIDE_HUMAN, WinKind::Normal);
+    session().game.record.Win(SIDE_COMPUTER, 1);
+    session().game.record.NewGame(true);
     wnd->RunCommand(ID_FILE_EXPORT);
     Drain();
     EXPECT_EQ(asked.defaultExtension, "mat");

@@ -17,11 +17,11 @@ class ResultsKeptTest : public GameWndTest {
 protected:
     void SetUp() override {
         GameWndTest::SetUp();
-        g_resultsNotKeptShown = 0;
+        session().input.resultsNotKeptShown = 0;
     }
     void TearDown() override {
         for (const std::string& file : {g_profile.Path(), std::string(STATS_FILE_NAME)}) std::filesystem::remove(file);
-        g_resultsNotKeptShown = 0;
+        session().input.resultsNotKeptShown = 0;
         GameWndTest::TearDown();
     }
 };
@@ -30,7 +30,7 @@ protected:
 TEST_F(ResultsKeptTest, TheFirstFailureOfARunIsToldOnceAfterTheStatisticsWindow) {
     for (const std::string& blocked : {std::string(STATS_FILE_NAME), g_profile.Path()}) {
         SCOPED_TRACE(blocked);
-        g_resultsNotKeptShown = 0;
+        session().input.resultsNotKeptShown = 0;
         questions.clear();
         std::filesystem::remove(blocked);
         std::filesystem::create_directory(blocked);
@@ -39,16 +39,16 @@ TEST_F(ResultsKeptTest, TheFirstFailureOfARunIsToldOnceAfterTheStatisticsWindow)
             toldBeforeStatistics.push_back(questions.size());
             return int{QDialog::Accepted};
         });
-        const int32_t total = g_game.totalScore[SIDE_HUMAN];
+        const int32_t total = session().game.totalScore[SIDE_HUMAN];
         for (int game = 0; game < 2; ++game) {
-            EndGame(SIDE_HUMAN, 0);
+            EndGame(session(), SIDE_HUMAN, 0);
             Drain();
         }
         EXPECT_EQ(toldBeforeStatistics, (std::vector<std::size_t>{0, 1}));
         ASSERT_EQ(questions.size(), 1u);
         EXPECT_EQ(questions[0].text,
                   FileFailureText(IDS_SAVE_FAILED, blocked, {EISDIR}) + "\n\n" + ResString(IDS_RESULTS_NOT_KEPT));
-        EXPECT_EQ(g_game.totalScore[SIDE_HUMAN], total + 2) << "the scores count on for the run";
+        EXPECT_EQ(session().game.totalScore[SIDE_HUMAN], total + 2) << "the scores count on for the run";
         std::filesystem::remove(blocked);
     }
 }
@@ -56,10 +56,10 @@ TEST_F(ResultsKeptTest, TheFirstFailureOfARunIsToldOnceAfterTheStatisticsWindow)
 TEST_F(ResultsKeptTest, ResetScoresThatCannotBeSavedSaysSo) {
     std::filesystem::remove(g_profile.Path());
     std::filesystem::create_directory(g_profile.Path());
-    g_game.totalScore[SIDE_HUMAN] = 5;
+    session().game.totalScore[SIDE_HUMAN] = 5;
     answer = IDYES;
     wnd->RunCommand(ID_RESET_SCORES);
-    EXPECT_EQ(g_game.totalScore[SIDE_HUMAN], 0);
+    EXPECT_EQ(session().game.totalScore[SIDE_HUMAN], 0);
     ASSERT_EQ(questions.size(), 2u);
     EXPECT_EQ(questions[1].text, FileFailureText(IDS_SAVE_FAILED, g_profile.Path(), {EISDIR}));
 }

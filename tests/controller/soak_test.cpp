@@ -14,13 +14,13 @@ class SoakTest : public GameTest {
 protected:
     void SetUp() override {
         GameTest::SetUp();
-        saved_ = {g_game.options.autoForcedMoves, g_game.options.autoFinish};
-        g_game.options.autoFinish = 0;
-        g_game.options.manualDice = 0;
+        saved_ = {session().game.options.autoForcedMoves, session().game.options.autoFinish};
+        session().game.options.autoFinish = 0;
+        session().game.options.manualDice = 0;
     }
     void TearDown() override {
-        std::tie(g_game.options.autoForcedMoves, g_game.options.autoFinish) = saved_;
-        g_game.finishMode = g_game.quickFinish = 0;
+        std::tie(session().game.options.autoForcedMoves, session().game.options.autoFinish) = saved_;
+        session().game.finishMode = session().game.quickFinish = 0;
         GameTest::TearDown();
     }
 
@@ -45,6 +45,6 @@ TEST_F(SoakTest, FiftyQuickFinishedGamesLeaveNothingBehind) {
         EXPECT_EQ(DrawnLocation::Live(), locations) << "after game " << game;
         EXPECT_EQ(CCheckerSprite::Live(), sprites) << "after game " << game;
     }
-    EXPECT_EQ(g_game.runScore[SIDE_HUMAN] + g_game.runScore[SIDE_COMPUTER] >= kGames, true);
+    EXPECT_EQ(session().game.runScore[SIDE_HUMAN] + session().game.runScore[SIDE_COMPUTER] >= kGames, true);
 }
 }  // namespace

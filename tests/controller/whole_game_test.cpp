@@ -12,32 +12,35 @@ class WholeGameTest : public GameTest {
 protected:
     // One move of the human by clicks: from, then the target when it is not automatic.
     void ClickOneMove() {
-        if (NoMovePossible(g_game.position)) return Click(-1);
+        if (NoMovePossible(session().game.position)) return Click(-1);
         SuggestedMove moves[MAX_DICE];
-        const uint8_t dice[MAX_DICE + 1] = {g_game.position.dice[0], g_game.position.dice[1], g_game.position.dice[2],
-                                            g_game.position.dice[3], g_game.position.dice[4]};
-        const int left = g_game.position.diceLeft;
-        ASSERT_GT(SuggestHumanMove(g_game.position, g_game.race != 0, AdviserFor(2), moves), 0);
-        std::copy(std::begin(dice), std::end(dice), g_game.position.dice);
-        g_game.position.diceLeft = left;
-        const int ordinal = g_game.moveOrdinal;
+        const uint8_t dice[MAX_DICE + 1] = {session().game.position.dice[0], session().game.position.dice[1],
+                                            session().game.position.dice[2], session().game.position.dice[3],
+                                            session().game.position.dice[4]};
+        const int left = session().game.position.diceLeft;
+        ASSERT_GT(SuggestHumanMove(session().game.position, session().game.race != 0, AdviserFor(2), moves), 0);
+        std::copy(std::begin(dice), std::end(dice), session().game.position.dice);
+        session().game.position.diceLeft = left;
+        const int ordinal = session().game.moveOrdinal;
         Click(moves[0].from);
-        if (g_game.moveOrdinal == ordinal && g_game.position.sideToMove == SIDE_HUMAN &&
-            CurrentMove().from != NO_LOCATION)
+        if (session().game.moveOrdinal == ordinal && session().game.position.sideToMove == SIDE_HUMAN &&
+            CurrentMove(session()).from != NO_LOCATION)
             Click(moves[0].to >= 25 ? LOC_HUMAN_OFF : moves[0].to);
     }
 };
 
 TEST_F(WholeGameTest, GamesPlayedByClicksRunToTheirEnd) {
     for (int autoChange : {1, 0}) {
-        g_game.options.autoChangeTurn = autoChange;
-        g_game.options.manualDice = 0;
+        session().game.options.autoChangeTurn = autoChange;
+        session().game.options.manualDice = 0;
         Start(SIDE_NONE, {});
-        const int before = g_game.runScore[SIDE_HUMAN] + g_game.runScore[SIDE_COMPUTER];
+        const int before = session().game.runScore[SIDE_HUMAN] + session().game.runScore[SIDE_COMPUTER];
         int clicks = 0;
-        while (g_game.runScore[SIDE_HUMAN] + g_game.runScore[SIDE_COMPUTER] == before && clicks < 3000) {
-            ASSERT_EQ(g_game.position.sideToMove, SIDE_HUMAN) << "the computer's turn must end by itself";
-            if (autoChange == 0 && g_game.position.diceLeft == 1 && !NoMovePossible(g_game.position) && !g_game.race) {
+        while (session().game.runScore[SIDE_HUMAN] + session().game.runScore[SIDE_COMPUTER] == before &&
+               clicks < 3000) {
+            ASSERT_EQ(session().game.position.sideToMove, SIDE_HUMAN) << "the computer's turn must end by itself";
+            if (autoChange == 0 && session().game.position.diceLeft == 1 && !NoMovePossible(session().game.position) &&
+                !session().game.race) {
                 // The last die ends in the wait, which a click beside the board answers.
                 QTimer::singleShot(
                     0, [this] { QTest::mouseClick(wnd->centralWidget(), Qt::LeftButton, {}, PointOf(-1)); });
@@ -48,8 +51,8 @@ TEST_F(WholeGameTest, GamesPlayedByClicksRunToTheirEnd) {
             for (const Question& q : questions) ASSERT_EQ(q.text, ResString(IDS_COMPUTER_RESIGNS));
         }
         EXPECT_LT(clicks, 3000);
-        EXPECT_EQ(g_game.winner, SIDE_NONE) << "the next game has begun";
-        EXPECT_GT(g_game.runScore[SIDE_HUMAN] + g_game.runScore[SIDE_COMPUTER], before);
+        EXPECT_EQ(session().game.winner, SIDE_NONE) << "the next game has begun";
+        EXPECT_GT(session().game.runScore[SIDE_HUMAN] + session().game.runScore[SIDE_COMPUTER], before);
     }
 }
 }  // namespace

@@ -22,7 +22,7 @@ TEST_F(GameWndTest, HelpOpensAtTheTopicOfTheActiveWindow) {
     const Make none = [](QWidget*) { return nullptr; };
     const Make dialog = [](QWidget* w) { return std::make_unique<QDialog>(w); };
     const Make colors = [](QWidget* w) { return std::make_unique<ColorSchemeDialog>(w, g_game.options.curScheme, ""); };
-    const Make settings = [](QWidget* w) { return std::make_unique<SettingsDialog>(w, CurrentSettings(), 0); };
+    const Make settings = [](QWidget* w) { return std::make_unique<SettingsDialog>(w, CurrentSettings(g_game), 0); };
     const Make resign = [](QWidget* w) { return std::make_unique<ResignDialog>(w); };
     const struct {
         const char* how;
@@ -94,7 +94,7 @@ TEST_F(GameWndTest, HelpOpensOverTheMainWindowWhollyOnItsScreenAndEscOrCtrlWClos
 
 TEST_F(GameWndTest, F1InAMessageBoxOpensTheTopicOfTheCommandThatRaisedIt) {
     ShowActive();
-    SettingsDialog sheet(wnd.get(), CurrentSettings(), 0);
+    SettingsDialog sheet(wnd.get(), CurrentSettings(g_game), 0);
     sheet.setWindowModality(Qt::ApplicationModal);
     const struct {
         const char* how;
@@ -103,10 +103,10 @@ TEST_F(GameWndTest, F1InAMessageBoxOpensTheTopicOfTheCommandThatRaisedIt) {
     } cases[] = {
         {"New game asks first", [this] { wnd->RunCommand(ID_FILE_NEW); }, "commands"},
         {"Pass while both dice must be used",
-         [] {
+         [this] {
              g_game.position.diceLeft = 2;
              g_game.mustUseBoth = 1;
-             OnPass();
+             OnPass(session());
              g_game.mustUseBoth = 0;
          },
          "playing"},

@@ -289,7 +289,7 @@ TEST_F(SettingsDialogTest, GroupBoxMnemonicsMoveTheFocusToTheFirstControlAfterTh
     g_game.options.firstMoveBy = 2;
     g_game.options.autoFinish = 1;
     g_game.options.highLight = 2;
-    SettingsDialog sheet(wnd.get(), CurrentSettings(), GAME);
+    SettingsDialog sheet(wnd.get(), CurrentSettings(g_game), GAME);
     ColorSchemeDialog colours(wnd.get(), g_game.options.curScheme, "");
     // Into a radio group the focus goes to the checked button, as with Tab.
     const struct {

@@ -22,7 +22,7 @@ protected:
             shown.push_back({DialogItemAs<QPushButton>(dialog, 3)->text().toStdString(), dialog.height()});
             return dialog.result();
         });
-        EndGame(SIDE_HUMAN, 0);
+        EndGame(session(), SIDE_HUMAN, 0);
         Drain();
     }
     struct Shown {

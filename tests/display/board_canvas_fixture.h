@@ -51,15 +51,16 @@ protected:
 
     // Rebuilds the board with only these checkers: negative counts are the
     // computer's. The bars and trays keep their fixed owners.
-    static void SetUpBoard(std::initializer_list<std::pair<int, int>> checkers) {
+    void SetUpBoard(std::initializer_list<std::pair<int, int>> checkers) {
         for (int i = 0; i < NUM_LOCATIONS; ++i) g_game.turnStart[i] = {0, SIDE_NONE};
         for (auto [loc, n] : checkers)
             g_game.turnStart[loc] = {static_cast<int8_t>(n < 0 ? -n : n), n < 0 ? SIDE_COMPUTER : SIDE_HUMAN};
-        DestroyBoard();
-        BuildBoard(false);
+        DestroyBoard(session());
+        BuildBoard(session(), false);
         g_game.counters = {};
     }
 
+    Session& session() const { return wnd->GameSession(); }
     QImage Image() { return wnd->GetCanvas().Image(); }
     QColor At(int x, int y) { return Image().pixelColor(x, y); }
 

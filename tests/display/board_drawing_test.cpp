@@ -155,12 +155,12 @@ TEST_F(BoardCanvasTest, AHighlightedLetterTurnsYellowAndBack) {
     const QImage plain = Image();
     const Point c = LetterPosition(3);
     const QRect box(c.x, c.y, g_unit, g_unit);
-    ShowTargets(3, 1);
+    ShowTargets(session(), 3, 1);
     bool yellow = false;
     for (int y = box.top(); y <= box.bottom(); ++y)
         for (int x = box.left(); x <= box.right(); ++x) yellow = yellow || At(x, y) == QColor(255, 255, 0);
     EXPECT_TRUE(yellow);
-    ShowTargets(3, 0);
+    ShowTargets(session(), 3, 0);
     EXPECT_EQ(Image(), plain);
 }
 }  // namespace

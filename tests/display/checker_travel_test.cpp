@@ -60,9 +60,9 @@ protected:
         SetClock(recording.get());
     }
 
-    static void Move(int side, int from, int to) {
+    void Move(int side, int from, int to) {
         g_game.position.sideToMove = side;
-        PlayChecker(from, to);
+        PlayChecker(session(), from, to);
     }
 
     std::unique_ptr<FrameClock> recording;
@@ -201,21 +201,21 @@ const struct {
 
 // Plays kPlayAndTakeBack from a fresh board on a canvas of this ratio, then
 // expects the canvas to be that position's board drawn afresh.
-void ExpectPlayLeavesAFreshBoard(Canvas& canvas, qreal ratio) {
-    DestroyBoard();
+void ExpectPlayLeavesAFreshBoard(Session& session, Canvas& canvas, qreal ratio) {
+    DestroyBoard(session);
     canvas.SetRatio(ratio);
     canvas.Clear();
-    BuildBoard(true);
+    BuildBoard(session, true);
     for (const auto& m : kPlayAndTakeBack) {
         g_game.position.sideToMove = m.side;
-        PlayChecker(m.from, m.to, m.undoing != 0);
+        PlayChecker(session, m.from, m.to, m.undoing != 0);
     }
     const QImage played = canvas.Image().copy();
 
-    SavePosition();
-    DestroyBoard();
+    SavePosition(session);
+    DestroyBoard(session);
     canvas.Clear();
-    BuildBoard(false);
+    BuildBoard(session, false);
     EXPECT_EQ(canvas.Image(), played);
 }
 
@@ -225,7 +225,7 @@ TEST_F(CheckerTravelTest, AfterMovesHitsAndMovesBackTheCanvasIsAFreshBoard) {
     for (int clockwise : {0, 1}) {
         SCOPED_TRACE(clockwise);
         g_game.options.clockWise = clockwise;
-        ExpectPlayLeavesAFreshBoard(wnd->GetCanvas(), 1);
+        ExpectPlayLeavesAFreshBoard(session(), wnd->GetCanvas(), 1);
     }
 }
 
@@ -234,7 +234,7 @@ TEST_F(CheckerTravelTest, AfterMovesHitsAndMovesBackTheCanvasIsAFreshBoard) {
 TEST_F(CheckerTravelTest, AtOtherDeviceRatiosTooNoCheckerLeavesATrace) {
     for (qreal ratio : {2.0, 1.5, 1.25}) {
         SCOPED_TRACE(ratio);
-        ExpectPlayLeavesAFreshBoard(wnd->GetCanvas(), ratio);
+        ExpectPlayLeavesAFreshBoard(session(), wnd->GetCanvas(), ratio);
         EXPECT_EQ(Image().size(), QSize(static_cast<int>(std::ceil(g_clientWidth * ratio)),
                                         static_cast<int>(std::ceil(g_clientHeight * ratio))));
         EXPECT_EQ(Image().devicePixelRatio(), ratio);

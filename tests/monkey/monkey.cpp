@@ -188,13 +188,13 @@ void Monkey::ClickBoard(Qt::MouseButton button, bool twice) {
 // end, so that turns get played and the end-of-turn wait is reached.
 int Monkey::LikelyMoveLocation() {
     if (g_game.position.sideToMove != SIDE_HUMAN || g_game.position.diceLeft <= 0) return chance_.Below(NUM_LOCATIONS);
-    if (CurrentMove().from == NO_LOCATION) {
+    if (CurrentMove(wnd_.GameSession()).from == NO_LOCATION) {
         std::vector<int> held;
         for (int loc = LOC_HUMAN_BAR; loc < LOC_COMPUTER_BAR; ++loc)
             if (g_game.position[loc].owner == SIDE_HUMAN && g_game.position[loc].count > 0) held.push_back(loc);
         return held.empty() ? chance_.Below(NUM_LOCATIONS) : chance_.Pick(held);
     }
-    const int to = CurrentMove().from + g_game.position.dice[chance_.Below(g_game.position.diceLeft)];
+    const int to = CurrentMove(wnd_.GameSession()).from + g_game.position.dice[chance_.Below(g_game.position.diceLeft)];
     return to < LOC_COMPUTER_BAR ? to : LOC_HUMAN_OFF;
 }
 

@@ -101,14 +101,13 @@ protected:
         clock = VirtualClock();
         g_game.runScore[SIDE_HUMAN] = g_game.runScore[SIDE_COMPUTER] = 0;
         g_game.finishMode = g_game.quickFinish = 0;
-        g_hoverLoc = 0;
         MonkeyAnswers answers(chance, history, "monkey-files", KESTRO_FIXTURES "/start-6-4-cube2-human.pos");
         wnd = std::make_unique<GameWnd>(1024);
         ShowActive();
         QTest::mouseMove(wnd.get(), QPoint(0, 0));
         // The window seeds the dice from the time; the run's first game is the seed's.
         SetSeed(static_cast<int32_t>(seed));
-        NewGame();
+        NewGame(session());
         Monkey monkey(*wnd, chance, history);
         const std::string broken = monkey.Run(steps, [&answers] { return answers.BrokenSavedFile(); });
         watchdog.Watch(seed, nullptr);

@@ -18,7 +18,7 @@ QKeyEvent* KeyPress(Qt::Key key) { return new QKeyEvent(QEvent::KeyPress, key, Q
 TEST_F(GameWndTest, FlushInputDropsPostedCommandsAndPiledUpKeys) {
     static int keys = 0;
     keys = 0;
-    g_windowHandlers.keyDown = [](int, int, int) { ++keys; };
+    wnd->Handlers().keyDown = [](int, int, int) { ++keys; };
     RecordCommands({ID_COMPUTER_TURN});
     wnd->PostCommand(ID_COMPUTER_TURN);
     QCoreApplication::postEvent(wnd->centralWidget(), KeyPress(Qt::Key_A));
@@ -58,7 +58,7 @@ TEST_F(GameWndTest, TheWaitEndsAtTheFirstKeyClickOrCommand) {
 TEST_F(GameWndTest, EscapeInTheWaitReachesUndoBeforeTheWaitEnds) {
     static int rightPresses = 0;
     rightPresses = 0;
-    g_windowHandlers.rButtonDown = [](int, int) { ++rightPresses; };
+    wnd->Handlers().rButtonDown = [](int, int) { ++rightPresses; };
     RecordCommands({ID_UNDO});
     g_game.moveOrdinal = 2;
     ShowActive();

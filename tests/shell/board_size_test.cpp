@@ -10,6 +10,7 @@
 #include "platform/profile.h"
 #include "resources/command_ids.h"
 #include "resources/strings.h"
+#include "shell/command_handlers.h"
 #include "shell/game_wnd_fixture.h"
 #include "shell/menu_bar.h"
 #include "temp_dir.h"
@@ -105,7 +106,7 @@ private:
 TEST_F(BoardSizeTest, TheChoiceIsKeptForTheNextStartAndSizesTooLargeAreGreyed) {
     g_game.options.zoom = 100;
     EXPECT_EQ(Offered(), (std::pair<std::vector<int>, std::vector<int>>{{100}, {100}}));
-    HandlerOf(ID_BOARD_SIZE_150, wnd->Dialogs())();
+    HandlerOf(ID_BOARD_SIZE_150, *wnd)();
     EXPECT_EQ(g_game.options.zoom, 150);
     EXPECT_EQ(GetProfileInt(OPTIONS_SECTION, "Zoom", 0), 150);
     EXPECT_EQ(wnd->PaneText(2), ResString(IDS_BOARD_SIZE_CHOSEN));

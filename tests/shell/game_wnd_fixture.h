@@ -21,7 +21,6 @@
 #include "platform/modal.h"
 #include "rules/position.h"
 #include "settings/options.h"
-#include "shell/command_handlers.h"
 #include "shell/game_wnd.h"
 #include "shell/window_dialogs.h"
 #include "shell/window_handlers.h"
@@ -50,9 +49,7 @@ protected:
     }
 
     void TearDown() override {
-        for (int id : overridden) SetCommandHandler(id, {});
         wnd.reset();
-        ResetWindowHandlers();
         SetMessageBoxHook({});
         SetBeepHook({});
         SetModalHook({});
@@ -72,10 +69,7 @@ protected:
     }
 
     // Puts `handler` in the place of a command's own until the test ends.
-    void Override(int id, std::function<void()> handler) {
-        SetCommandHandler(id, std::move(handler));
-        overridden.push_back(id);
-    }
+    void Override(int id, std::function<void()> handler) { wnd->SetCommandHandler(id, std::move(handler)); }
     // Records every command id that reaches a handler.
     void RecordCommands(const std::vector<int>& ids) {
         for (int id : ids) Override(id, [this, id] { ran.push_back(id); });
@@ -113,6 +107,8 @@ protected:
         return boxes;
     }
 
+    Session& session() const { return wnd->GameSession(); }
+
     // The open help window, or nullptr.
     QTextBrowser* HelpWindow() const { return wnd->Dialogs().HelpWindow(); }
 
@@ -128,5 +124,4 @@ protected:
     int answer = IDYES;
     int beeps = 0;
     std::vector<int> ran;
-    std::vector<int> overridden;
 };

@@ -19,7 +19,7 @@ TEST_F(GameWndTest, StartsFixedSizeWithTheBoardInTheStartingPosition) {
     EXPECT_EQ(wnd->minimumSize(), wnd->maximumSize());
     EXPECT_FALSE(wnd->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(wnd->windowFlags() & Qt::WindowMinimizeButtonHint);
-    EXPECT_EQ(&View(), wnd.get());
+    EXPECT_EQ(&session().view, static_cast<GameView*>(wnd.get()));
 
     for (int side : {SIDE_COMPUTER, SIDE_HUMAN}) EXPECT_EQ(CountCheckers(g_game.position.board, 1, 24, side), 15);
     EXPECT_EQ(g_game.position[1].count, 2);
@@ -150,8 +150,8 @@ TEST_F(GameWndTest, AFastSecondClickIsASecondPressAndRelease) {
     static int rightPresses = 0;
     static int leftReleases = 0;
     rightPresses = leftReleases = 0;
-    g_windowHandlers.rButtonDown = [](int, int) { ++rightPresses; };
-    g_windowHandlers.lButtonUp = [](int, int) { ++leftReleases; };
+    wnd->Handlers().rButtonDown = [](int, int) { ++rightPresses; };
+    wnd->Handlers().lButtonUp = [](int, int) { ++leftReleases; };
     QWidget* board = wnd->centralWidget();
     const QPointF at(100, 100);
     for (Qt::MouseButton button : {Qt::RightButton, Qt::LeftButton})

@@ -165,7 +165,7 @@ TEST_F(GameWndTest, EveryAcceleratorReachesItsCommand) {
 TEST_F(GameWndTest, PlainLettersAndZeroReachTheKeyHandler) {
     static std::vector<int> keys;
     keys.clear();
-    g_windowHandlers.keyDown = [](int vk, int, int flags) {
+    wnd->Handlers().keyDown = [](int vk, int, int flags) {
         if (flags) keys.push_back(vk);
     };
     ShowActive();

@@ -40,15 +40,16 @@ void BM_QuickFinish(benchmark::State& state) {
     GameWnd wnd(1024);
     wnd.show();
     QApplication::processEvents();
-    g_game.options.moveDelay = 0;
-    g_game.options.autoFinish = 0;
-    g_game.options.manualDice = 0;
+    Game& game = wnd.GameSession().game;
+    game.options.moveDelay = 0;
+    game.options.autoFinish = 0;
+    game.options.manualDice = 0;
     for (auto _ : state) {
-        NewGame();
+        NewGame(wnd.GameSession());
         QApplication::processEvents();
-        const int scored = g_game.runScore[SIDE_HUMAN] + g_game.runScore[SIDE_COMPUTER];
+        const int scored = game.runScore[SIDE_HUMAN] + game.runScore[SIDE_COMPUTER];
         wnd.RunCommand(ID_FINISH_GAME);
-        if (g_game.runScore[SIDE_HUMAN] + g_game.runScore[SIDE_COMPUTER] == scored)
+        if (game.runScore[SIDE_HUMAN] + game.runScore[SIDE_COMPUTER] == scored)
             state.SkipWithError("the game did not end");
     }
 }

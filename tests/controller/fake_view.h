@@ -1,0 +1,78 @@
+// A view that shows nothing and records what the controller asked of it:
+// the status panes, the message list, the dice and the cube, the commands
+// posted, and the questions with the answers the test scripted.
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "controller/game_view.h"
+
+class FakeView : public GameView {
+public:
+    void PostCommand(int id) override { posted.push_back(id); }
+
+    void SetPaneText(int pane, const std::string& text) override { panes.at(static_cast<std::size_t>(pane)) = text; }
+    Rect PaneRect(int) const override { return {0, 0, 100, 20}; }
+    void SetProgressBar(const ProgressBar& shown) override { bar = shown; }
+
+    int ListCount() const override { return static_cast<int>(lines.size()); }
+    std::string ListLine(int index) const override { return lines.at(static_cast<std::size_t>(index)); }
+    void ListAppend(const std::string& text) override { lines.push_back(text); }
+    void ListDelete(int index) override { lines.erase(lines.begin() + index); }
+    void ListClear() override { lines.clear(); }
+    int ListPageSize() const override { return 20; }
+    Rect ListLineRect(int index) const override { return {0, 16 * index, 200, 16 * index + 16}; }
+    int ListTextWidth(const std::string& text) const override { return 8 * static_cast<int>(text.size()); }
+    void ShowListMark(int, int) override { markShown = true; }
+    void HideListMark() override { markShown = false; }
+
+    void ShowDieWindow(DieGroup group, int k, int value) override { Die(group, k) = value; }
+    void HideDieWindow(DieGroup group, int k) override { Die(group, k) = 0; }
+
+    void SetCubeText(const std::string& text) override { cubeText = text; }
+    void EnableCube(bool on) override { cubeEnabled = on; }
+    void PlaceCube(const Rect& r) override { cubePlace = r; }
+
+    void SetCaption(const std::string& text) override { caption = text; }
+    bool IsActive() const override { return true; }
+    void SetWaitCursor(bool) override {}
+    void SetUndoCursor(bool) override {}
+    WaitResult AwaitInput() override {
+        if (waitAnswers.empty()) return {WaitResult::KEY, 0};
+        const WaitResult answer = waitAnswers.front();
+        waitAnswers.pop_front();
+        return answer;
+    }
+    void LayoutControls() override { laidOut = true; }
+    bool ControlsLaidOut() const override { return laidOut; }
+    void RedrawAll() override {}
+    void ApplyBackground() override {}
+
+    std::optional<WinKind> AskResign() override { return resignAnswer; }
+    bool ShowStatistics() override {
+        ++statisticsShown;
+        return playAgain;
+    }
+
+    // The die window k of a group: its value, 0 while hidden.
+    int& Die(DieGroup group, int k) { return dice.at(static_cast<std::size_t>(group) * DIE_WINDOWS_PER_GROUP + static_cast<std::size_t>(k)); }
+
+    std::vector<int> posted;
+    std::vector<std::string> panes = std::vector<std::string>(3);
+    ProgressBar bar;
+    std::vector<std::string> lines;
+    bool markShown = false;
+    std::vector<int> dice = std::vector<int>(2 * DIE_WINDOWS_PER_GROUP);
+    std::string cubeText;
+    bool cubeEnabled = false;
+    Rect cubePlace;
+    std::string caption;
+    bool laidOut = false;
+    std::deque<WaitResult> waitAnswers;
+    std::optional<WinKind> resignAnswer;
+    bool playAgain = true;
+    int statisticsShown = 0;
+};
