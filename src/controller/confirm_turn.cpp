@@ -6,7 +6,6 @@
 #include "controller/narration.h"
 #include "controller/session.h"
 #include "game/game.h"
-#include "platform/command_queue.h"
 #include "platform/nested_wait.h"
 #include "platform/virtual_keys.h"
 #include "resources/command_ids.h"
@@ -36,7 +35,7 @@ int WaitForAnswer(Session& s) {
     s.view.SetUndoCursor(false);
     s.view.RedrawAll();
     s.game.awaitingConfirm = 0;
-    FlushInput();
+    s.view.FlushInput();
     if (s.input.putOff != 0) s.view.PostCommand(std::exchange(s.input.putOff, 0));
     return AsksForUndo(answer) ? 1 : 0;
 }

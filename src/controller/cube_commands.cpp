@@ -14,7 +14,7 @@
 #include "game/cube_exchange.h"
 #include "game/game.h"
 #include "interchange/game_record.h"
-#include "platform/message_box.h"
+#include "platform/message_box_kinds.h"
 #include "resources/command_ids.h"
 #include "resources/help_topics.h"
 #include "resources/strings.h"
@@ -41,7 +41,7 @@ void OfferHumanDouble(Session& s) {
         return ShowDoubledCube(s);
     }
     // Playing on after the refusal is no double at all.
-    if (MessageBox(ResString(IDS_COMPUTER_REFUSES), MB_OKCANCEL, MB_ICONASTERISK, HELP_DOUBLING) != IDOK)
+    if (s.view.Ask(ResString(IDS_COMPUTER_REFUSES), MB_OKCANCEL, MB_ICONASTERISK, HELP_DOUBLING) != IDOK)
         return s.game.record.DoublePlayedOn(SIDE_HUMAN);
     s.game.record.Double(SIDE_HUMAN, s.game.position.cubeValue * 2, false);
     EndGame(s, SIDE_HUMAN, 0);
@@ -62,7 +62,7 @@ void ComputerDoubles(Session& s) {
     // The race standing helps the human answer.
     OnShowProgress(s);
     const DoubleAnswer answer =
-        AnswerOf(MessageBox(ResString(IDS_COMPUTER_DOUBLES), MB_YESNOCANCEL, MB_ICONQUESTION, HELP_DOUBLING));
+        AnswerOf(s.view.Ask(ResString(IDS_COMPUTER_DOUBLES), MB_YESNOCANCEL, MB_ICONQUESTION, HELP_DOUBLING));
     // A cancelled double changes nothing on the board.
     if (answer == DoubleAnswer::Cancel)
         s.game.record.DoublePlayedOn(SIDE_COMPUTER);
@@ -75,7 +75,7 @@ void ComputerDoubles(Session& s) {
 
 void ComputerResigns(Session& s) {
     const bool accepted =
-        MessageBox(ResString(IDS_COMPUTER_RESIGNS), MB_YESNO, MB_ICONQUESTION, HELP_DOUBLING) == IDYES;
+        s.view.Ask(ResString(IDS_COMPUTER_RESIGNS), MB_YESNO, MB_ICONQUESTION, HELP_DOUBLING) == IDYES;
     if (accepted) s.game.record.Resign(SIDE_COMPUTER, WinKind::Normal);
     AnswerComputerResign(s.game, accepted);
 }
@@ -105,7 +105,7 @@ void ResignCommand(Session& s) {
     const std::optional<WinKind> kind = s.view.AskResign();
     if (!kind) return;
     if (!HumanResigns(s.game, ComputerPlayerFor(s.game.options.levelOfPlay), *kind)) {
-        MessageBox(ResString(IDS_COMPUTER_REFUSES), MB_OK, MB_ICONEXCLAMATION, HELP_DOUBLING);
+        s.view.Ask(ResString(IDS_COMPUTER_REFUSES), MB_OK, MB_ICONEXCLAMATION, HELP_DOUBLING);
         return;
     }
     s.game.record.Resign(SIDE_HUMAN, *kind);

@@ -11,8 +11,7 @@
 #include "game/game.h"
 #include "interchange/match_text.h"
 #include "platform/file_dialog.h"
-#include "platform/main_window.h"
-#include "platform/message_box.h"
+#include "platform/message_box_kinds.h"
 #include "resources/help_topics.h"
 #include "resources/strings.h"
 
@@ -49,15 +48,15 @@ void ExportGames(Session& s) {
     std::string text = MatchTextWriter::Header();
     for (const RecordedGame& game : s.game.record.Games()) text += writer.Game(game);
     if (writer.Written() == 0) {
-        MessageBox(ResString(IDS_NOTHING_TO_EXPORT) + LeftOutText(writer), MB_OK, MB_ICONASTERISK, HELP_FILES);
+        s.view.Ask(ResString(IDS_NOTHING_TO_EXPORT) + LeftOutText(writer), MB_OK, MB_ICONASTERISK, HELP_FILES);
         return;
     }
     const std::optional<std::string> path =
-        AskFileName(MainWindow(), {FileDialogKind::Save, ResString(IDS_MATCH_FILE_FILTER), "mat", ProposedName()});
+        s.view.AskFileName({FileDialogKind::Save, ResString(IDS_MATCH_FILE_FILTER), "mat", ProposedName()});
     if (!path) return;
     const FileResult saved = WriteFileAtomically(*path, Bytes(text.begin(), text.end()));
     if (!saved) return ShowFileFailure(s, IDS_SAVE_FAILED, *path, saved);
     const std::string name = std::filesystem::path(*path).filename().string();
-    MessageBox(Formatted(IDS_GAMES_EXPORTED, name, writer.Written()) + LeftOutText(writer), MB_OK, MB_ICONASTERISK,
+    s.view.Ask(Formatted(IDS_GAMES_EXPORTED, name, writer.Written()) + LeftOutText(writer), MB_OK, MB_ICONASTERISK,
                HELP_FILES);
 }

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "controller/session.h"
-#include "platform/message_box.h"
+#include "platform/message_box_kinds.h"
 #include "resources/help_topics.h"
 #include "resources/strings.h"
 
@@ -17,7 +17,7 @@ const FileWrite* FirstFailed(std::initializer_list<FileWrite> writes) {
     return failed != writes.end() ? failed : nullptr;
 }
 
-void ShowWarning(Session& s, const std::string& text) { MessageBox(text, MB_OK, MB_ICONEXCLAMATION, HELP_FILES); }
+void ShowWarning(Session& s, const std::string& text) { s.view.Ask(text, MB_OK, MB_ICONEXCLAMATION, HELP_FILES); }
 }  // namespace
 
 std::string FileFailureText(int textId, const std::string& path, FileResult why) {

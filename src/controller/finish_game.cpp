@@ -9,8 +9,7 @@
 #include "controller/turn_cycle.h"
 #include "controller/turn_moves.h"
 #include "game/game.h"
-#include "platform/key_state.h"
-#include "platform/message_box.h"
+#include "platform/message_box_kinds.h"
 #include "platform/virtual_keys.h"
 #include "resources/command_ids.h"
 #include "resources/help_topics.h"
@@ -50,7 +49,7 @@ int ChooseSpeed(Session& s) {
         default:
             break;
     }
-    switch (MessageBox(ResString(IDS_QUICK_FINISH), MB_YESNOCANCEL, MB_ICONQUESTION, HELP_COMMANDS)) {
+    switch (s.view.Ask(ResString(IDS_QUICK_FINISH), MB_YESNOCANCEL, MB_ICONQUESTION, HELP_COMMANDS)) {
         case IDYES:
             return 1;
         case IDNO:
@@ -61,7 +60,7 @@ int ChooseSpeed(Session& s) {
 }
 
 void StopIfEscapeHeld(Session& s) {
-    if (KeyIsDown(VK_ESCAPE)) StopFinishing(s);
+    if (s.view.KeyIsDown(VK_ESCAPE)) StopFinishing(s);
 }
 }  // namespace
 

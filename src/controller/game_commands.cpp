@@ -12,7 +12,7 @@
 #include "controller/session.h"
 #include "controller/turn_cycle.h"
 #include "controller/undo.h"
-#include "platform/message_box.h"
+#include "platform/message_box_kinds.h"
 #include "platform/profile.h"
 #include "resources/command_ids.h"
 #include "resources/help_topics.h"
@@ -21,7 +21,7 @@
 
 namespace {
 void ResetScores(Session& s) {
-    if (MessageBox(ResString(IDS_RESET_SCORES), MB_YESNO, MB_ICONQUESTION, HELP_COMMANDS) != IDYES) return;
+    if (s.view.Ask(ResString(IDS_RESET_SCORES), MB_YESNO, MB_ICONQUESTION, HELP_COMMANDS) != IDYES) return;
     ShowSaveFailure(s, {{g_profile.Path(), ClearTotalScores(s.game.totalScore)}});
 }
 

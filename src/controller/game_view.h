@@ -9,9 +9,11 @@
 
 #include "controller/progress_bar.h"
 #include "display/control_layout.h"
+#include "platform/file_dialog.h"
 #include "platform/nested_wait.h"
 #include "platform/rect.h"
 #include "rules/game_end.h"
+#include "rules/position.h"
 
 class GameView {
 public:
@@ -67,7 +69,33 @@ public:
     // Puts the scheme's background behind the board, the message list and the board's text.
     virtual void ApplyBackground() = 0;
 
-    // --- Modal dialogs ---
+    // --- The drawn board, which follows the game's position ---
+    // Draws the locations with the checkers of `board`.
+    virtual void BuildDrawnBoard(const Board& board) = 0;
+    // Takes every drawn checker off, the last drawn first.
+    virtual void DestroyDrawnBoard() = 0;
+    // A checker carried from one location to another for `side`, the hit of
+    // a lone checker on the way included, as the position has just played it.
+    virtual void ShowCheckerTransfer(int from, int to, int side, bool undoing) = 0;
+    // A location's checkers shown anew.
+    virtual void ShowLocation(int loc, const Checkers& shown) = 0;
+    // Point p's letter highlighted or plain.
+    virtual void DrawPointLabel(int point, bool on) = 0;
+    // The pip counts brought in line with the drawn board.
+    virtual void FollowPipCounts() = 0;
+
+    // --- Keyboard, clipboard and pending input ---
+    virtual bool KeyIsDown(int vk) const = 0;
+    virtual std::string ClipboardText() const = 0;
+    virtual void SetClipboardText(const std::string& text) = 0;
+    // Drops the keys, clicks and posted commands that piled up meanwhile.
+    virtual void FlushInput() = 0;
+
+    // --- Questions and modal dialogs ---
+    // A message box: the button chosen (IDOK, IDYES, ...), IDCANCEL when closed.
+    virtual int Ask(const std::string& text, int buttons, int icon, const char* helpTopic) = 0;
+    // The file dialog; nothing when cancelled.
+    virtual std::optional<std::string> AskFileName(const FileDialogSpec& spec) = 0;
     // The Resign dialog: how much the human gives up; nothing on Cancel.
     virtual std::optional<WinKind> AskResign() = 0;
     // The statistics window of the game just ended; true when the user chose "Again".

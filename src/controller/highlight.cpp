@@ -2,7 +2,6 @@
 
 #include "controller/session.h"
 #include "controller/turn_moves.h"
-#include "display/board_display.h"
 #include "display/geometry.h"
 #include "game/game.h"
 #include "rules/moves.h"
@@ -22,7 +21,7 @@ void ShowChain(Session& s, int loc, int on, int first, int step) {
         t += s.game.position.dice[i];
         if (t <= 0 || t >= 25) return;
         if (s.game.position[t].owner == SIDE_COMPUTER && s.game.position[t].count >= 2) return;
-        DrawPointLabel(t, on);
+        s.view.DrawPointLabel(t, on);
         i += step;
         if (i < 0 || i >= s.game.position.diceLeft) return;
         // Checkers still on the bar enter one die at a time.
@@ -38,7 +37,7 @@ bool Refused(Session& s, int from, int die) {
 
 void ShowTargets(Session& s, int loc, int on) {
     if (loc < 0 || loc > 24) return;
-    if (loc != LOC_HUMAN_BAR) DrawPointLabel(loc, on);
+    if (loc != LOC_HUMAN_BAR) s.view.DrawPointLabel(loc, on);
     const Checkers& from = s.game.position[loc];
     if (s.game.options.highLight != 2 || from.owner != SIDE_HUMAN || from.count <= 0 || s.game.position.diceLeft == 0)
         return;

@@ -14,11 +14,9 @@
 #include "controller/turn_cycle.h"
 #include "controller/turn_moves.h"
 #include "controller/undo.h"
-#include "display/board_display.h"
 #include "display/geometry.h"
 #include "display/pause.h"
 #include "game/game.h"
-#include "platform/key_state.h"
 #include "platform/virtual_keys.h"
 #include "resources/command_ids.h"
 #include "resources/strings.h"
@@ -70,7 +68,7 @@ bool ChooseFrom(Session& s, int letter) {
         if (s.game.position[LOC_HUMAN_BAR].count > 0) {
             ShowNote(s, ResString(IDS_BAR_FIRST));
             // The bar checker stirs in place to show where the move must start.
-            ShowCheckerTransfer(LOC_HUMAN_BAR, LOC_HUMAN_BAR, SIDE_HUMAN);
+            s.view.ShowCheckerTransfer(LOC_HUMAN_BAR, LOC_HUMAN_BAR, SIDE_HUMAN, false);
         }
         PromptMove(s, 1);
         return false;
@@ -119,7 +117,7 @@ void PromptMove(Session& s, int reset) {
 
 void EnterLocation(Session& s, int letter, int, int flags) {
     ShowNote(s, "");
-    if (s.game.awaitingConfirm == 1 || KeyIsDown(VK_CONTROL) || !IsLocationLetter(letter)) return;
+    if (s.game.awaitingConfirm == 1 || s.view.KeyIsDown(VK_CONTROL) || !IsLocationLetter(letter)) return;
     // Moves are entered only while the human has dice to play.
     if (s.game.position.sideToMove != SIDE_HUMAN || s.game.position.diceLeft == 0) return;
     AppendToLastLine(s, std::string(1, static_cast<char>(letter)));

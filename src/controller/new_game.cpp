@@ -10,7 +10,6 @@
 #include "game/game.h"
 #include "game/turn_dice.h"
 #include "interchange/game_record.h"
-#include "platform/command_queue.h"
 #include "resources/command_ids.h"
 #include "resources/stored_texts.h"
 #include "rules/dice_throw.h"
@@ -57,7 +56,7 @@ void NewGame(Session& s) {
     s.view.SetCaption(ProgramTitle());
     WriteBanner(s);
     ShowCube(s);
-    FlushInput();
+    s.view.FlushInput();
     HideDice(s);
 
     OpeningThrow(s);

@@ -15,11 +15,9 @@
 #include "controller/session.h"
 #include "controller/turn_cycle.h"
 #include "controller/turn_moves.h"
-#include "display/pip_band.h"
 #include "game/game.h"
 #include "interchange/game_record.h"
-#include "platform/command_queue.h"
-#include "platform/message_box.h"
+#include "platform/message_box_kinds.h"
 #include "resources/command_ids.h"
 #include "resources/help_topics.h"
 #include "resources/strings.h"
@@ -30,14 +28,14 @@ void OnNewGame(Session& s) {
     // Run inside the end-of-turn wait, the new game would lose its first turn
     // to the computer's turn that the wait posts as it ends.
     if (PutOffUntilWaitEnds(s, ID_FILE_NEW)) return;
-    if (MessageBox(ResString(IDS_START_NEW_GAME), MB_YESNO, MB_ICONQUESTION, HELP_COMMANDS) == IDYES) NewGame(s);
+    if (s.view.Ask(ResString(IDS_START_NEW_GAME), MB_YESNO, MB_ICONQUESTION, HELP_COMMANDS) == IDYES) NewGame(s);
 }
 
 int PlayForHuman(Session& s, int from, int to) {
     CurrentMove(s).from = static_cast<uint8_t>(from);
     CurrentMove(s).to = static_cast<uint8_t>(to);
     AppendToLastLine(s, std::string(1, LocationLetter(from)) + ResText(IDS_TO) + LocationLetter(to));
-    FlushInput();
+    s.view.FlushInput();
     return PlayMove(s, from, to);
 }
 
@@ -59,7 +57,7 @@ void OnSwitchSides(Session& s) {
     }
     s.game.record.SidesSwitched();
     // The counts follow arrivals; a location emptied after the last one left them stale.
-    FollowPipCounts();
+    s.view.FollowPipCounts();
     PromptMove(s, 1);
 }
 

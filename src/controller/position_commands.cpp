@@ -16,14 +16,11 @@
 #include "controller/new_game.h"
 #include "controller/session.h"
 #include "controller/turn_moves.h"
-#include "display/pip_band.h"
 #include "game/game.h"
 #include "game/game_file.h"
 #include "interchange/game_record.h"
-#include "platform/command_queue.h"
 #include "platform/file_dialog.h"
-#include "platform/main_window.h"
-#include "platform/message_box.h"
+#include "platform/message_box_kinds.h"
 #include "resources/command_ids.h"
 #include "resources/help_topics.h"
 #include "resources/stored_texts.h"
@@ -34,14 +31,14 @@
 
 namespace {
 std::optional<std::string> AskPositionFile(Session& s, FileDialogKind kind) {
-    return AskFileName(MainWindow(), {kind, ResString(IDS_POSITION_FILE_FILTER), "pos"});
+    return s.view.AskFileName({kind, ResString(IDS_POSITION_FILE_FILTER), "pos"});
 }
 
 }  // namespace
 
 void ShowSetUpBoard(Session& s) {
     // The counts follow arrivals; a location emptied after the last one left them stale.
-    FollowPipCounts();
+    s.view.FollowPipCounts();
     ShowCube(s);
     WriteBanner(s);
 }
@@ -75,7 +72,7 @@ void OpenPositionFile(Session& s) {
     const PosFileRead read = ReadPositionFile(*path, CapturePositionFile(s.game));
     if (read.status == PosFileStatus::Unreadable) return ShowFileFailure(s, IDS_OPEN_FAILED, *path, read.why);
     if (read.status == PosFileStatus::Invalid) {
-        MessageBox(ResString(IDS_INVALID_POSITION_FILE), MB_OK, MB_ICONEXCLAMATION, HELP_FILES);
+        s.view.Ask(ResString(IDS_INVALID_POSITION_FILE), MB_OK, MB_ICONEXCLAMATION, HELP_FILES);
         return;
     }
     HideDice(s);
@@ -87,5 +84,5 @@ void OpenPositionFile(Session& s) {
     ShowLoadedTurn(s, ProgramTitle() + " - " + std::filesystem::path(*path).filename().string());
     // Held until the wait ended, Open runs before the computer's turn that
     // the wait posted; the loaded turn is the human's all the same.
-    FlushInput();
+    s.view.FlushInput();
 }

@@ -17,9 +17,7 @@
 #include "game/game_file.h"
 #include "interchange/game_record.h"
 #include "interchange/turn_start.h"
-#include "platform/clipboard.h"
-#include "platform/command_queue.h"
-#include "platform/message_box.h"
+#include "platform/message_box_kinds.h"
 #include "resources/command_ids.h"
 #include "resources/help_topics.h"
 #include "resources/stored_texts.h"
@@ -57,7 +55,7 @@ void SetUpPosition(Session& s, const TextPosition& p) {
     s.game.record.SetUpGame(s.game.position);
     // Put off until the end-of-turn wait ended, Paste runs before the
     // computer's turn that the wait posted, which belongs to the old position.
-    FlushInput();
+    s.view.FlushInput();
     if (p.DiceThrown() && p.side == SIDE_HUMAN) return ShowLoadedTurn(s, ProgramTitle());
     ShowSetUpBoard(s);
     s.view.SetCaption(ProgramTitle());
@@ -75,17 +73,17 @@ void SetUpPosition(Session& s, const TextPosition& p) {
 
 void CopyPosition(Session& s) {
     const TextPosition p = TurnStartPosition(s.game.position, s.game.record);
-    SetClipboardText(EncodeXgid(p) + "\n" + EncodeGnuIds(p) + "\n");
+    s.view.SetClipboardText(EncodeXgid(p) + "\n" + EncodeGnuIds(p) + "\n");
     ShowNote(s, ResString(IDS_POSITION_COPIED));
 }
 
 void PastePosition(Session& s) {
     if (PutOffUntilWaitEnds(s, ID_EDIT_PASTE)) return;
-    const TextRead read = ReadPositionText(ClipboardText());
+    const TextRead read = ReadPositionText(s.view.ClipboardText());
     if (const TextError* error = std::get_if<TextError>(&read)) {
         char text[512];
         std::snprintf(text, sizeof text, ResString(IDS_PASTE_REFUSED), ResString(TextErrorString(*error)));
-        MessageBox(text, MB_OK, MB_ICONEXCLAMATION, HELP_FILES);
+        s.view.Ask(text, MB_OK, MB_ICONEXCLAMATION, HELP_FILES);
         return;
     }
     SetUpPosition(s, std::get<TextPosition>(read));

@@ -23,8 +23,7 @@
 #include "game/game.h"
 #include "game/turn_dice.h"
 #include "interchange/game_record.h"
-#include "platform/command_queue.h"
-#include "platform/message_box.h"
+#include "platform/message_box_kinds.h"
 #include "resources/command_ids.h"
 #include "resources/help_topics.h"
 #include "resources/strings.h"
@@ -82,7 +81,7 @@ void BeginTurn(Session& s) {
         ShowDice(s);
         AddListLine(s, FormatDice(s, 1));
     }
-    FlushInput();
+    s.view.FlushInput();
     PromptMove(s, 0);
 }
 
@@ -138,7 +137,7 @@ int PlayMove(Session& s, int from, int to) {
 
 void OnPass(Session& s) {
     if (s.game.position.diceLeft > 0 && s.game.mustUseBoth == 1) {
-        MessageBox(ResString(IDS_MUST_USE_BOTH), MB_OK, MB_ICONEXCLAMATION, HELP_PLAYING);
+        s.view.Ask(ResString(IDS_MUST_USE_BOTH), MB_OK, MB_ICONEXCLAMATION, HELP_PLAYING);
         return;
     }
     // Should the human pass the opening throw (a loaded or switched

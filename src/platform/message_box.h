@@ -5,21 +5,7 @@
 #include <functional>
 #include <string>
 
-// Button sets.
-constexpr int MB_OK = 0x0;
-constexpr int MB_OKCANCEL = 0x1;
-constexpr int MB_YESNOCANCEL = 0x3;
-constexpr int MB_YESNO = 0x4;
-// Icons.
-constexpr int MB_ICONHAND = 0x10;
-constexpr int MB_ICONQUESTION = 0x20;
-constexpr int MB_ICONEXCLAMATION = 0x30;
-constexpr int MB_ICONASTERISK = 0x40;
-// Answers.
-constexpr int IDOK = 1;
-constexpr int IDCANCEL = 2;
-constexpr int IDYES = 6;
-constexpr int IDNO = 7;
+#include "platform/message_box_kinds.h"
 
 // Shows the text with the buttons and icon; returns the answer. The box is
 // centred over the modal dialog in front, else over the main window. F1 in it

@@ -17,11 +17,15 @@
 #include "dice/mevra32.h"
 #include "display/board_display.h"
 #include "display/geometry.h"
+#include "display/pip_band.h"
 #include "game/game.h"
 #include "game/turn_dice.h"
 #include "platform/canvas.h"
+#include "platform/clipboard.h"
 #include "platform/command_queue.h"
+#include "platform/file_dialog.h"
 #include "platform/input_filter.h"
+#include "platform/key_state.h"
 #include "platform/main_window.h"
 #include "platform/message_box.h"
 #include "platform/nested_wait.h"
@@ -355,3 +359,31 @@ void GameWnd::RedrawAll() {
     board_->repaint();
     for (QWidget* child : board_->findChildren<QWidget*>()) child->repaint();
 }
+
+void GameWnd::BuildDrawnBoard(const Board& board) { ::BuildDrawnBoard(board); }
+
+void GameWnd::DestroyDrawnBoard() { ::DestroyDrawnBoard(); }
+
+void GameWnd::ShowCheckerTransfer(int from, int to, int side, bool undoing) {
+    ::ShowCheckerTransfer(from, to, side, undoing);
+}
+
+void GameWnd::ShowLocation(int loc, const Checkers& shown) { ::ShowLocation(loc, shown); }
+
+void GameWnd::DrawPointLabel(int point, bool on) { ::DrawPointLabel(point, on ? 1 : 0); }
+
+void GameWnd::FollowPipCounts() { ::FollowPipCounts(); }
+
+bool GameWnd::KeyIsDown(int vk) const { return ::KeyIsDown(vk) != 0; }
+
+std::string GameWnd::ClipboardText() const { return ::ClipboardText(); }
+
+void GameWnd::SetClipboardText(const std::string& text) { ::SetClipboardText(text); }
+
+void GameWnd::FlushInput() { ::FlushInput(); }
+
+int GameWnd::Ask(const std::string& text, int buttons, int icon, const char* helpTopic) {
+    return MessageBox(text, buttons, icon, helpTopic);
+}
+
+std::optional<std::string> GameWnd::AskFileName(const FileDialogSpec& spec) { return ::AskFileName(this, spec); }

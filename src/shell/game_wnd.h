@@ -79,6 +79,20 @@ public:
     void RedrawAll() override;
     void ApplyBackground() override;
 
+    void BuildDrawnBoard(const Board& board) override;
+    void DestroyDrawnBoard() override;
+    void ShowCheckerTransfer(int from, int to, int side, bool undoing) override;
+    void ShowLocation(int loc, const Checkers& shown) override;
+    void DrawPointLabel(int point, bool on) override;
+    void FollowPipCounts() override;
+
+    bool KeyIsDown(int vk) const override;
+    std::string ClipboardText() const override;
+    void SetClipboardText(const std::string& text) override;
+    void FlushInput() override;
+
+    int Ask(const std::string& text, int buttons, int icon, const char* helpTopic) override;
+    std::optional<std::string> AskFileName(const FileDialogSpec& spec) override;
     std::optional<WinKind> AskResign() override;
     bool ShowStatistics() override;
     WindowDialogs& Dialogs() { return *dialogs_; }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "controller/game_view.h"
+#include "platform/message_box_kinds.h"
 
 class FakeView : public GameView {
 public:
@@ -51,6 +52,27 @@ public:
     void RedrawAll() override {}
     void ApplyBackground() override {}
 
+    void BuildDrawnBoard(const Board& board) override { drawn = board; }
+    void DestroyDrawnBoard() override { drawn = {}; }
+    void ShowCheckerTransfer(int, int, int, bool) override { ++transfers; }
+    void ShowLocation(int loc, const Checkers& shown) override { drawn.at(static_cast<std::size_t>(loc)) = shown; }
+    void DrawPointLabel(int point, bool on) override { lit.at(static_cast<std::size_t>(point)) = on; }
+    void FollowPipCounts() override {}
+
+    bool KeyIsDown(int vk) const override { return vk == keyHeld; }
+    std::string ClipboardText() const override { return clipboard; }
+    void SetClipboardText(const std::string& text) override { clipboard = text; }
+    void FlushInput() override { posted.clear(); }
+
+    // Answers with the next scripted answer, IDYES when none is left.
+    int Ask(const std::string& text, int buttons, int, const char*) override {
+        questions.push_back(text);
+        if (answers.empty()) return buttons == MB_OK ? IDOK : IDYES;
+        const int answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    std::optional<std::string> AskFileName(const FileDialogSpec&) override { return fileName; }
     std::optional<WinKind> AskResign() override { return resignAnswer; }
     bool ShowStatistics() override {
         ++statisticsShown;
@@ -58,7 +80,9 @@ public:
     }
 
     // The die window k of a group: its value, 0 while hidden.
-    int& Die(DieGroup group, int k) { return dice.at(static_cast<std::size_t>(group) * DIE_WINDOWS_PER_GROUP + static_cast<std::size_t>(k)); }
+    int& Die(DieGroup group, int k) {
+        return dice.at(static_cast<std::size_t>(group) * DIE_WINDOWS_PER_GROUP + static_cast<std::size_t>(k));
+    }
 
     std::vector<int> posted;
     std::vector<std::string> panes = std::vector<std::string>(3);
@@ -72,6 +96,14 @@ public:
     std::string caption;
     bool laidOut = false;
     std::deque<WaitResult> waitAnswers;
+    Board drawn{};
+    int transfers = 0;
+    std::vector<bool> lit = std::vector<bool>(NUM_LOCATIONS);
+    int keyHeld = 0;
+    std::string clipboard;
+    std::vector<std::string> questions;
+    std::deque<int> answers;
+    std::optional<std::string> fileName;
     std::optional<WinKind> resignAnswer;
     bool playAgain = true;
     int statisticsShown = 0;
