@@ -144,10 +144,9 @@ int AutoTarget(Session& s, int from) {
     return NO_LOCATION;
 }
 
-void OnLButtonUp(Session& s, int x, int y) {
-    const int n = LocationAt(x, y);
-    if (n >= 0)
-        EnterLocation(s, LocationLetter(n), 1, 0);
+void OnLocationClicked(Session& s, int loc) {
+    if (loc >= 0)
+        EnterLocation(s, LocationLetter(loc), 1, 0);
     else if (NoMovePossible(s.game.position))
         OnPass(s);
 }

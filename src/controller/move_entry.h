@@ -15,5 +15,7 @@ void EnterLocation(Session& s, int letter, int repeat, int flags);
 // human has to choose it.
 int AutoTarget(Session& s, int from);
 
-void OnLButtonUp(Session& s, int x, int y);
+// A click on a location (-1: beside every location) enters it as its key
+// would; beside the board it passes when no move is possible.
+void OnLocationClicked(Session& s, int loc);
 void OnRButtonDown(Session& s, int x, int y);

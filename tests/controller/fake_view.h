@@ -39,9 +39,10 @@ public:
 
     void SetCaption(const std::string& text) override { caption = text; }
     bool IsActive() const override { return true; }
-    void SetWaitCursor(bool) override {}
-    void SetUndoCursor(bool) override {}
+    void SetWaitCursor(bool on) override { waitCursor = on; }
+    void SetUndoCursor(bool on) override { undoCursor = on; }
     WaitResult AwaitInput() override {
+        undoCursorInWait = undoCursor;
         if (waitAnswers.empty()) return {WaitResult::KEY, 0};
         const WaitResult answer = waitAnswers.front();
         waitAnswers.pop_front();
@@ -64,12 +65,9 @@ public:
     void SetClipboardText(const std::string& text) override { clipboard = text; }
     void FlushInput() override { posted.clear(); }
 
-    // Answers with the next scripted answer, IDYES when none is left.
-    int Ask(const std::string& text, int buttons, int, const char*) override {
-        questions.push_back(text);
-        if (answers.empty()) return buttons == MB_OK ? IDOK : IDYES;
-        const int answer = answers.front();
-        answers.pop_front();
+    // Every message box is answered with `answer` and noted.
+    int Ask(const std::string& text, int buttons, int icon, const char*) override {
+        questions.push_back({text, buttons, icon});
         return answer;
     }
     std::optional<std::string> AskFileName(const FileDialogSpec&) override { return fileName; }
@@ -94,6 +92,9 @@ public:
     bool cubeEnabled = false;
     Rect cubePlace;
     std::string caption;
+    bool waitCursor = false;
+    bool undoCursor = false;
+    bool undoCursorInWait = false;
     bool laidOut = false;
     std::deque<WaitResult> waitAnswers;
     Board drawn{};
@@ -101,8 +102,13 @@ public:
     std::vector<bool> lit = std::vector<bool>(NUM_LOCATIONS);
     int keyHeld = 0;
     std::string clipboard;
-    std::vector<std::string> questions;
-    std::deque<int> answers;
+    struct Question {
+        std::string text;
+        int buttons;
+        int icon;
+    };
+    std::vector<Question> questions;
+    int answer = IDYES;
     std::optional<std::string> fileName;
     std::optional<WinKind> resignAnswer;
     bool playAgain = true;

@@ -1,9 +1,7 @@
 #include "controller/turn_cycle.h"
 
-#include <QApplication>
-
 #include "computer/computer_player.h"
-#include "controller/game_fixture.h"
+#include "controller/game_flow_fixture.h"
 #include "controller/location_letters.h"
 #include "game/game.h"
 #include "platform/profile.h"
@@ -13,7 +11,7 @@
 #include "rules/dice_throw.h"
 
 namespace {
-using TurnCycleTest = GameTest;
+using TurnCycleTest = GameFlowTest;
 
 // Every human checker home but one on point 24, the computer's all in its home board.
 constexpr std::initializer_list<std::pair<int, int>> kLastChecker = {{24, 1}, {LOC_HUMAN_OFF, 14}, {3, -15}};
@@ -101,13 +99,12 @@ TEST_F(TurnCycleTest, AComputerTurnLogsItsMovesOnTheSeparatorsLine) {
 }
 
 TEST_F(TurnCycleTest, AnUndoInTheOpeningTurnKeepsTheOpeningDiceLayout) {
-    ShowActive();
     session().game.options.autoChangeTurn = 0;
     session().game.options.diceAsIcons = 1;
     Start(SIDE_NONE, {{2, 5}});
     Click(1);
     Click(3);  // the computer's die, 2: the 5 moves to entry 0
-    QTimer::singleShot(0, [this] { QTest::keyClick(wnd->centralWidget(), Qt::Key_Escape); });
+    wnd->waitAnswers.push_back({WaitResult::KEY, VK_ESCAPE});
     Click(12);  // the last die, then the wait, answered by Escape
     EXPECT_EQ(session().game.openingThrow, 1) << "still the opening turn";
     EXPECT_EQ(session().game.position.diceLeft, 1);
@@ -116,7 +113,6 @@ TEST_F(TurnCycleTest, AnUndoInTheOpeningTurnKeepsTheOpeningDiceLayout) {
 }
 
 TEST_F(TurnCycleTest, AHumanClosedOutPassesWithSpaceOrAClickBesideTheBoard) {
-    ShowActive();
     for (bool bySpace : {true, false}) {
         Setup({{LOC_HUMAN_BAR, 1}, {1, -2}, {2, -2}, {3, -2}, {4, -2}, {5, -2}, {6, -2}, {13, 14}, {20, -3}}, {});
         session().game.position.sideToMove = SIDE_COMPUTER;
@@ -139,7 +135,6 @@ TEST_F(TurnCycleTest, AHumanClosedOutPassesWithSpaceOrAClickBesideTheBoard) {
 }
 
 TEST_F(TurnCycleTest, AMoveThatWouldStrandADieIsRefusedAndTheDieCannotBePassed) {
-    ShowActive();
     // The 6 plays only after the 1 from point 1; moving 10 to 11 would block it.
     Setup({{1, 1}, {10, 1}, {24, 13}, {7, -2}, {16, -2}, {17, -2}, {3, -9}}, {6, 1});
     EXPECT_EQ(session().game.mustUseBoth, 1);
@@ -177,30 +172,23 @@ TEST_F(TurnCycleTest, TheComputerThinksFor1500msExceptWithADoubleOrInARace) {
         wnd->PostCommand(ID_COMPUTER_TURN);
         Drain();
         EXPECT_EQ(session().game.counters.thinkTime[SIDE_COMPUTER], c.thinkTime) << int(c.dice.first) << c.dice.second;
-        EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the wait cursor goes with the turn";
+        EXPECT_FALSE(wnd->waitCursor) << "the wait cursor goes with the turn";
         EXPECT_EQ(session().game.position.sideToMove, SIDE_HUMAN);
     }
 }
 
 TEST_F(TurnCycleTest, EscapeOrTheRightButtonInTheWaitTakesTheLastMoveBack) {
-    ShowActive();
     session().game.options.autoChangeTurn = 0;
     for (bool byEscape : {true, false}) {
         Setup({{1, 2}, {12, 5}, {17, 3}, {19, 5}, {24, -2}, {13, -5}, {8, -3}, {6, -5}}, {3, 1});
         session().game.counters = {};
         Click(17);
         Click(20);
-        bool undoCursor = false;
-        QTimer::singleShot(0, [this, byEscape, &undoCursor] {
-            undoCursor = wnd->centralWidget()->cursor().shape() == Qt::BitmapCursor;
-            if (byEscape)
-                QTest::keyClick(wnd->centralWidget(), Qt::Key_Escape);
-            else
-                QTest::mousePress(wnd->centralWidget(), Qt::RightButton, {}, PointOf(-1));
-        });
+        wnd->waitAnswers.push_back(byEscape ? WaitResult{WaitResult::KEY, VK_ESCAPE}
+                                            : WaitResult{WaitResult::RIGHT_BUTTON, 0});
         Click(19);  // the last die, then the wait
-        EXPECT_TRUE(undoCursor);
-        EXPECT_EQ(wnd->centralWidget()->cursor().shape(), Qt::ArrowCursor);
+        EXPECT_TRUE(wnd->undoCursorInWait);
+        EXPECT_FALSE(wnd->undoCursor);
         EXPECT_EQ(session().game.awaitingConfirm, 0);
         EXPECT_EQ(session().game.position.sideToMove, SIDE_HUMAN) << byEscape;
         EXPECT_EQ(session().game.moveOrdinal, 2);
@@ -213,14 +201,13 @@ TEST_F(TurnCycleTest, EscapeOrTheRightButtonInTheWaitTakesTheLastMoveBack) {
 }
 
 TEST_F(TurnCycleTest, SpaceInTheWaitGivesExactlyOneComputerTurn) {
-    ShowActive();
     session().game.options.autoChangeTurn = 0;
     Setup({{1, 2}, {12, 5}, {17, 3}, {19, 5}, {24, -2}, {13, -5}, {8, -3}, {6, -5}}, {3, 1});
     session().game.counters = {};
     Script().assign({{2, 1}, {6, 5}});
     Click(17);
     Click(20);
-    QTimer::singleShot(0, [this] { QTest::keyClick(wnd->centralWidget(), Qt::Key_Space); });
+    wnd->waitAnswers.push_back({WaitResult::KEY, VK_SPACE});
     Click(19);
     Drain();
     EXPECT_EQ(session().game.counters.diceTotal[SIDE_COMPUTER], 3);

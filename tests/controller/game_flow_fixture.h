@@ -1,0 +1,192 @@
+// The game flow on a view that shows nothing, as the window's own fixture
+// plays it: options at their test values, the virtual clock, dice from a
+// script that the manual-dice hook reads, message boxes answered by the test,
+// and the files in a folder of the test's own.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <deque>
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "controller/enable_rules.h"
+#include "controller/fake_view.h"
+#include "controller/game_commands.h"
+#include "controller/live_board.h"
+#include "controller/move_entry.h"
+#include "controller/new_game.h"
+#include "controller/session.h"
+#include "controller/turn_moves.h"
+#include "dice/mevra32.h"
+#include "game/game.h"
+#include "game/turn_dice.h"
+#include "platform/clock.h"
+#include "platform/profile.h"
+#include "platform/virtual_keys.h"
+#include "resources/command_ids.h"
+#include "resources/accelerators.h"
+#include "rules/moves.h"
+#include "settings/options.h"
+#include "temp_dir.h"
+
+// The window as far as the game flow and its tests see it.
+class FakeWindow : public FakeView {
+public:
+    explicit FakeWindow(Game& game) : session_(*this, game) {}
+
+    Session& GameSession() { return session_; }
+    // As the window runs a command: only when its enable rule lets it.
+    void RunCommand(int id) {
+        if (CommandEnabled(session_, id)) RunGameCommand(session_, id);
+    }
+    // The posted commands, in order, as the event loop runs them.
+    void Drain() {
+        while (!posted.empty()) {
+            const int id = posted.front();
+            posted.erase(posted.begin());
+            RunCommand(id);
+        }
+    }
+
+    // The end-of-turn wait, answered by the next scripted input. As in the
+    // window, Escape is also the Undo key and the right button takes back,
+    // both while the wait still runs.
+    WaitResult AwaitInput() override {
+        const WaitResult input = FakeView::AwaitInput();
+        if (input.kind == WaitResult::KEY && input.code == VK_ESCAPE && CommandEnabled(session_, ID_UNDO)) {
+            RunGameCommand(session_, ID_UNDO);
+            return {WaitResult::COMMAND, ID_UNDO};
+        }
+        if (input.kind == WaitResult::RIGHT_BUTTON) OnRButtonDown(session_, 0, 0);
+        return input;
+    }
+
+    std::string PaneText(int pane) const { return panes.at(static_cast<std::size_t>(pane)); }
+    bool DieWindowShown(DieGroup group, int k) { return Die(group, k) != 0; }
+    std::string CubeText() const { return cubeText; }
+    bool CubeEnabled() const { return cubeEnabled; }
+    Rect CubePlace() const { return cubePlace; }
+    bool ListMarkShown() const { return markShown; }
+    const ProgressBar& GetProgressBar() const { return bar; }
+
+private:
+    Session session_;
+};
+
+class GameFlowTest : public ::testing::Test {
+protected:
+    using Throw = std::pair<int, int>;
+
+    void SetUp() override {
+        std::filesystem::current_path(dir_.File(""));
+        savedProfile_ = std::exchange(g_profile, Profile(INI_FILE_NAME));
+        SetClock(&clock);
+        Game& game = session().game;
+        game.options.autoChangeTurn = 1;
+        game.options.highLight = 0;
+        game.options.intelMoves = 0;
+        game.options.moveDelay = 0;
+        game.options.manualDice = 1;
+        SetManualDiceHook(ScriptedDice);
+        SetSeed(20261208);
+    }
+
+    void TearDown() override {
+        SetManualDiceHook(nullptr);
+        Script().clear();
+        SetClock(nullptr);
+        g_game = savedGame_;
+        g_profile = savedProfile_;
+        std::filesystem::current_path(home_);
+    }
+
+    Session& session() { return window_.GameSession(); }
+
+    // Throws that replace the random ones, first the opening throw's.
+    static std::deque<Throw>& Script() {
+        static std::deque<Throw> script;
+        return script;
+    }
+    static void ScriptedDice() {
+        if (Script().empty()) return;
+        g_game.position.dice[0] = static_cast<uint8_t>(Script().front().first);
+        g_game.position.dice[1] = static_cast<uint8_t>(Script().front().second);
+        Script().pop_front();
+    }
+
+    // A new game whose starter is `starter` (0: the opening throw decides).
+    void Start(int starter, std::initializer_list<Throw> throws) {
+        Script().assign(throws);
+        session().game.firstStarterFixed = starter != SIDE_NONE;
+        if (starter != SIDE_NONE) session().game.position.sideToMove = starter;
+        NewGame(session());
+        Drain();
+    }
+
+    // The position given (negative counts are the computer's), the human to
+    // move with these dice, the first move of the turn prompted.
+    void Setup(std::initializer_list<std::pair<int, int>> checkers, std::initializer_list<int> dice) {
+        Game& game = session().game;
+        for (Checkers& loc : game.turnStart) loc = {0, SIDE_NONE};
+        for (auto [loc, n] : checkers)
+            game.turnStart[loc] = {static_cast<int8_t>(n < 0 ? -n : n), n < 0 ? SIDE_COMPUTER : SIDE_HUMAN};
+        DestroyBoard(session());
+        BuildBoard(session(), false);
+        game.position.sideToMove = SIDE_HUMAN;
+        game.openingThrow = 0;
+        int k = 0;
+        for (int d : dice) game.position.dice[k++] = static_cast<uint8_t>(d);
+        game.position.dice[k] = DICE_END;
+        game.position.diceLeft = k;
+        game.race = NoContact(game.position.board);
+        ClearTurnMoves(session());
+        wnd->ListClear();
+        wnd->FlushInput();
+        PromptMove(session(), 0);
+        wnd->FlushInput();
+    }
+
+    int Count(int loc) {
+        const Checkers& c = session().game.position[loc];
+        return c.owner == SIDE_COMPUTER ? -c.count : c.count;
+    }
+
+    // A click on a location; -1 beside every location.
+    void Click(int loc) {
+        OnLocationClicked(session(), loc);
+        Drain();
+    }
+    // A key typed on the board: a command when the accelerator table has
+    // it, otherwise a location's key.
+    void Key(char key) {
+        for (const Accelerator& a : MainAccelerators())
+            if (!a.ctrl && (a.character == key || (key == ' ' && a.key == AccelKey::Space))) {
+                wnd->RunCommand(a.command);
+                return Drain();
+            }
+        EnterLocation(session(), std::toupper(static_cast<unsigned char>(key)), 1, 1);
+        Drain();
+    }
+    void Drain() { wnd->Drain(); }
+
+    std::vector<std::string> Lines() const { return wnd->lines; }
+    std::string LastLine() const { return wnd->lines.back(); }
+
+    VirtualClock clock;
+
+private:
+    TempDir dir_{"flow"};
+    std::filesystem::path home_ = std::filesystem::current_path();
+    const Game savedGame_ = g_game;
+    Profile savedProfile_{""};
+    FakeWindow window_{g_game};
+
+protected:
+    FakeWindow* wnd = &window_;
+    std::vector<FakeView::Question>& questions = window_.questions;
+    int& answer = window_.answer;
+};
