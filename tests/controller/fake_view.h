@@ -4,6 +4,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -70,7 +71,9 @@ public:
         questions.push_back({text, buttons, icon});
         return answer;
     }
-    std::optional<std::string> AskFileName(const FileDialogSpec&) override { return fileName; }
+    std::optional<std::string> AskFileName(const FileDialogSpec& spec) override {
+        return fileDialog ? fileDialog(spec) : std::nullopt;
+    }
     std::optional<WinKind> AskResign() override { return resignAnswer; }
     bool ShowStatistics() override {
         ++statisticsShown;
@@ -109,7 +112,7 @@ public:
     };
     std::vector<Question> questions;
     int answer = IDYES;
-    std::optional<std::string> fileName;
+    std::function<std::optional<std::string>(const FileDialogSpec&)> fileDialog;
     std::optional<WinKind> resignAnswer;
     bool playAgain = true;
     int statisticsShown = 0;

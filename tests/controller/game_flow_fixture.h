@@ -27,8 +27,8 @@
 #include "platform/clock.h"
 #include "platform/profile.h"
 #include "platform/virtual_keys.h"
-#include "resources/command_ids.h"
 #include "resources/accelerators.h"
+#include "resources/command_ids.h"
 #include "rules/moves.h"
 #include "settings/options.h"
 #include "temp_dir.h"
@@ -53,14 +53,13 @@ public:
     }
 
     // The end-of-turn wait, answered by the next scripted input. As in the
-    // window, Escape is also the Undo key and the right button takes back,
-    // both while the wait still runs.
+    // window, a command runs while the wait still runs, Escape is also the
+    // Undo key and the right button takes back.
     WaitResult AwaitInput() override {
-        const WaitResult input = FakeView::AwaitInput();
-        if (input.kind == WaitResult::KEY && input.code == VK_ESCAPE && CommandEnabled(session_, ID_UNDO)) {
-            RunGameCommand(session_, ID_UNDO);
-            return {WaitResult::COMMAND, ID_UNDO};
-        }
+        WaitResult input = FakeView::AwaitInput();
+        if (input.kind == WaitResult::KEY && input.code == VK_ESCAPE && CommandEnabled(session_, ID_UNDO))
+            input = {WaitResult::COMMAND, ID_UNDO};
+        if (input.kind == WaitResult::COMMAND) RunCommand(input.code);
         if (input.kind == WaitResult::RIGHT_BUTTON) OnRButtonDown(session_, 0, 0);
         return input;
     }

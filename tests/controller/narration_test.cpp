@@ -2,11 +2,11 @@
 
 #include "controller/clocks.h"
 #include "controller/dice_display.h"
-#include "controller/game_fixture.h"
+#include "controller/game_flow_fixture.h"
 #include "game/game.h"
 
 namespace {
-using NarrationTest = GameWndTest;
+using NarrationTest = GameFlowTest;
 
 TEST_F(NarrationTest, TheListDropsItsOldestLineAndNeverOverflows) {
     const int page = wnd->ListPageSize();
@@ -84,7 +84,6 @@ TEST_F(NarrationTest, DieWindowsOfTheSideToMoveAndTheOpeningLayout) {
         {SIDE_HUMAN, 1, 1, 1, {{DIE_GROUP_HUMAN, 0}, {DIE_GROUP_HUMAN, 1}}},
         {SIDE_HUMAN, 0, 0, 0, {}},
     };
-    wnd->show();
     const int savedIcons = session().game.options.diceAsIcons, savedFixed = session().game.firstStarterFixed;
     for (const Case& c : cases) {
         session().game.position.sideToMove = c.side;

@@ -10,7 +10,7 @@
 
 #include "controller/clocks.h"
 #include "controller/enable_rules.h"
-#include "controller/game_fixture.h"
+#include "controller/game_flow_fixture.h"
 #include "game/game.h"
 #include "platform/file_dialog.h"
 #include "resources/command_ids.h"
@@ -18,20 +18,17 @@
 #include "temp_dir.h"
 
 namespace {
-class PositionCommandsTest : public GameTest {
+class PositionCommandsTest : public GameFlowTest {
 protected:
     void SetUp() override {
-        GameTest::SetUp();
-        SetFileDialogHook([this](const FileDialogSpec& spec) {
+        GameFlowTest::SetUp();
+        wnd->fileDialog = ([this](const FileDialogSpec& spec) {
             asked.push_back(spec.kind);
             EXPECT_EQ(spec.defaultExtension, "pos");
             return chosen;
         });
     }
-    void TearDown() override {
-        SetFileDialogHook({});
-        GameTest::TearDown();
-    }
+    void TearDown() override { GameFlowTest::TearDown(); }
     void Run(int id, std::optional<std::string> file) {
         chosen = std::move(file);
         wnd->RunCommand(id);
@@ -75,7 +72,6 @@ TEST_F(PositionCommandsTest, OpenRestoresTheSavedGameButNotTheScores) {
     session().game.position.cubeOwner = SIDE_COMPUTER;
     wnd->SetCubeText("8");
     session().game.options.diceAsIcons = 1;
-    wnd->show();
     session().game.runScore[SIDE_HUMAN] = 7;
     session().game.totalScore[SIDE_HUMAN] = 11;
     Run(ID_FILE_OPEN, "game.pos");
@@ -89,7 +85,7 @@ TEST_F(PositionCommandsTest, OpenRestoresTheSavedGameButNotTheScores) {
     EXPECT_EQ(session().game.runScore[SIDE_HUMAN], 7);
     EXPECT_EQ(session().game.totalScore[SIDE_HUMAN], 11);
     EXPECT_EQ(wnd->CubeText(), "64");
-    EXPECT_EQ(wnd->windowTitle().toStdString(), ProgramTitle() + " - game.pos");
+    EXPECT_EQ(wnd->caption, ProgramTitle() + " - game.pos");
     EXPECT_EQ(wnd->ListLine(wnd->ListCount() - 2), "Dice: 6+4");
     EXPECT_TRUE(wnd->DieWindowShown(DIE_GROUP_HUMAN, 1));
     EXPECT_TRUE(questions.empty());
@@ -98,14 +94,13 @@ TEST_F(PositionCommandsTest, OpenRestoresTheSavedGameButNotTheScores) {
 TEST_F(PositionCommandsTest, AFileOpenedInTheEndOfTurnWaitKeepsItsTurnForTheHuman) {
     Setup(kBoard, {6, 4});
     Run(ID_FILE_SAVE, "game.pos");
-    ShowActive();
     session().game.options.autoChangeTurn = 0;
     Setup(kBoard, {3, 1});
     Script().assign({{2, 5}});
     Click(17);
     Click(20);
     chosen = "game.pos";
-    QTimer::singleShot(0, [this] { wnd->RunCommand(ID_FILE_OPEN); });
+    wnd->waitAnswers.push_back({WaitResult::COMMAND, ID_FILE_OPEN});
     Click(19);  // the last die, then the wait
     Drain();
     EXPECT_EQ(session().game.position.sideToMove, SIDE_HUMAN);

@@ -3,10 +3,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "controller/game_fixture.h"
+#include "controller/game_flow_fixture.h"
 #include "game/game.h"
 #include "interchange/game_record.h"
-#include "platform/clipboard.h"
 #include "platform/file_dialog.h"
 #include "resources/command_ids.h"
 #include "temp_dir.h"
@@ -15,10 +14,10 @@ namespace {
 const std::string kStartXgid = "XGID=-b----E-C---eE---c-e----B-:0:0:1:31:0:0:0:0:10";
 const std::string kStartIds = "4HPwATDgc/ABMA:cIkFAAAAAAAE";
 
-class PositionTextCommandsTest : public GameTest {
+class PositionTextCommandsTest : public GameFlowTest {
 protected:
     // The board, dice, cube, side and message list, to see that nothing changed.
-    std::string State() const {
+    std::string State() {
         std::ostringstream s;
         for (int loc = 0; loc < NUM_LOCATIONS; ++loc) s << Count(loc) << " ";
         s << "| " << int(session().game.position.dice[0]) << int(session().game.position.dice[1])
@@ -36,11 +35,11 @@ TEST_F(PositionTextCommandsTest, CopyGivesTheTurnsStartAndPasteSetsItUpAgain) {
     Click(20);  // 8/5 played, the 1 still to play
     wnd->RunCommand(ID_EDIT_COPY);
     Drain();
-    EXPECT_EQ(ClipboardText(), kStartXgid + "\n" + kStartIds + "\n");
+    EXPECT_EQ(wnd->clipboard, kStartXgid + "\n" + kStartIds + "\n");
 
     Start(SIDE_HUMAN, {{6, 5}});
     Click(1);
-    SetClipboardText("From the forum:\n" + kStartIds);
+    wnd->SetClipboardText("From the forum:\n" + kStartIds);
     wnd->RunCommand(ID_EDIT_PASTE);
     Drain();
     EXPECT_EQ(Count(1), 2);
@@ -53,14 +52,14 @@ TEST_F(PositionTextCommandsTest, CopyGivesTheTurnsStartAndPasteSetsItUpAgain) {
     EXPECT_FALSE(session().game.record.Games().back().fromStart) << "a game set up from a text is never exported";
     wnd->RunCommand(ID_EDIT_COPY);
     Drain();
-    EXPECT_EQ(ClipboardText(), kStartXgid + "\n" + kStartIds + "\n");
+    EXPECT_EQ(wnd->clipboard, kStartXgid + "\n" + kStartIds + "\n");
     EXPECT_TRUE(questions.empty());
 }
 
 TEST_F(PositionTextCommandsTest, WithoutDiceTheSideOnRollThrowsFirst) {
     Start(SIDE_HUMAN, {{6, 5}});
     Script().assign({{4, 2}});
-    SetClipboardText("XGID=-b----E-C---eE---c-e----B-:1:1:1:00:0:0:0:0:10");
+    wnd->SetClipboardText("XGID=-b----E-C---eE---c-e----B-:1:1:1:00:0:0:0:0:10");
     wnd->RunCommand(ID_EDIT_PASTE);
     Drain();
     EXPECT_EQ(session().game.position.sideToMove, SIDE_HUMAN);
@@ -73,7 +72,7 @@ TEST_F(PositionTextCommandsTest, WithoutDiceTheSideOnRollThrowsFirst) {
 TEST_F(PositionTextCommandsTest, TheComputerPlaysThePastedDiceThenTheHumanThrows) {
     Start(SIDE_HUMAN, {{6, 5}});
     Script().assign({{5, 5}});
-    SetClipboardText("XGID=-b----E-C---eE---c-e----B-:0:0:-1:21:0:0:0:0:10");
+    wnd->SetClipboardText("XGID=-b----E-C---eE---c-e----B-:0:0:-1:21:0:0:0:0:10");
     wnd->RunCommand(ID_EDIT_PASTE);
     Drain();
     EXPECT_EQ(session().game.position.sideToMove, SIDE_HUMAN);
@@ -99,7 +98,7 @@ TEST_F(PositionTextCommandsTest, ARefusedTextLeavesTheGameAsItWasAndSaysWhy) {
     };
     for (const auto& [text, reason] : cases) {
         questions.clear();
-        SetClipboardText(text);
+        wnd->SetClipboardText(text);
         wnd->RunCommand(ID_EDIT_PASTE);
         Drain();
         ASSERT_EQ(questions.size(), 1u) << text;
@@ -112,7 +111,7 @@ TEST_F(PositionTextCommandsTest, ExportWritesTheFinishedGamesAndCountsTheOthers)
     TempDir dir("export");
     std::optional<std::string> chosen = dir.File("games.mat");
     FileDialogSpec asked{};
-    SetFileDialogHook([&](const FileDialogSpec& spec) {
+    wnd->fileDialog = ([&](const FileDialogSpec& spec) {
         asked = spec;
         return chosen;
     });
@@ -142,5 +141,4 @@ TEST_F(PositionTextCommandsTest, ExportWritesTheFinishedGamesAndCountsTheOthers)
     Drain();
     ASSERT_EQ(questions.size(), 1u);
     EXPECT_EQ(questions[0].text, "Could not save 'games.mat': No such file or directory.");
-    SetFileDialogHook({});
 }
