@@ -4,6 +4,7 @@
 #include "controller/session.h"
 #include "display/control_layout.h"
 #include "game/game.h"
+#include "game/turn_dice.h"
 #include "resources/strings.h"
 #include "rules/position.h"
 #include "settings/options.h"
@@ -35,4 +36,8 @@ void ShowDice(Session& s) {
 void HideDice(Session& s) {
     for (int g = DIE_GROUP_COMPUTER; g <= DIE_GROUP_HUMAN; ++g)
         for (int k = 0; k < DIE_WINDOWS_PER_GROUP; ++k) s.view.HideDieWindow(static_cast<DieGroup>(g), k);
+}
+
+void ThrowDiceForTurn(Session& s) {
+    ThrowTurnDice(s.game, [&s](TwoDice thrown, bool opening) { return s.view.ChooseDice(thrown, opening); });
 }

@@ -12,4 +12,8 @@ std::string FormatDice(Session& s, int book);
 // In the opening turn of a game whose starter came from the throw, each
 // side's die stands in its own group.
 void ShowDice(Session& s);
+
+// Throws the dice of the side to move, the player's own values in their
+// place while the ManualDice option is on.
+void ThrowDiceForTurn(Session& s);
 void HideDice(Session& s);

@@ -9,6 +9,7 @@
 
 #include "controller/progress_bar.h"
 #include "display/control_layout.h"
+#include "game/turn_dice.h"
 #include "platform/file_dialog.h"
 #include "platform/nested_wait.h"
 #include "platform/rect.h"
@@ -94,6 +95,8 @@ public:
     // --- Questions and modal dialogs ---
     // A message box: the button chosen (IDOK, IDYES, ...), IDCANCEL when closed.
     virtual int Ask(const std::string& text, int buttons, int icon, const char* helpTopic) = 0;
+    // The Manual dice dialog: the values that count in place of a throw.
+    virtual TwoDice ChooseDice(TwoDice thrown, bool opening) = 0;
     // The file dialog; nothing when cancelled.
     virtual std::optional<std::string> AskFileName(const FileDialogSpec& spec) = 0;
     // The Resign dialog: how much the human gives up; nothing on Cancel.

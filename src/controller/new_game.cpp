@@ -8,7 +8,6 @@
 #include "controller/session.h"
 #include "controller/turn_cycle.h"
 #include "game/game.h"
-#include "game/turn_dice.h"
 #include "interchange/game_record.h"
 #include "resources/command_ids.h"
 #include "resources/stored_texts.h"
@@ -21,7 +20,7 @@ std::string Plain(StoredText which) { return Unscramble(ScrambledText(which)); }
 
 // The computer's die is entry 0, the human's entry 1; a double is thrown again.
 void OpeningThrow(Session& s) {
-    do ThrowTurnDice(s.game);
+    do ThrowDiceForTurn(s);
     while (s.game.position.diceLeft == MAX_DICE);
     if (s.game.firstStarterFixed == 0)
         s.game.position.sideToMove = s.game.position.dice[0] < s.game.position.dice[1] ? SIDE_HUMAN : SIDE_COMPUTER;

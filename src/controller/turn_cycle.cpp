@@ -21,7 +21,6 @@
 #include "display/geometry.h"
 #include "display/pause.h"
 #include "game/game.h"
-#include "game/turn_dice.h"
 #include "interchange/game_record.h"
 #include "platform/message_box_kinds.h"
 #include "resources/command_ids.h"
@@ -73,7 +72,7 @@ void BeginTurn(Session& s) {
     HideDice(s);
     if (s.game.openingThrow == 0) {
         s.game.position.sideToMove = s.game.position.Opponent();
-        ThrowTurnDice(s.game);
+        ThrowDiceForTurn(s);
     }
     s.game.record.TurnThrow(s.game.position);
     // A side closed out on the bar throws for nothing: no display, no booking.

@@ -4,16 +4,11 @@
 #include <QLineEdit>
 
 #include "dialogs/dialog_builder.h"
-#include "game/game.h"
-#include "game/turn_dice.h"
-#include "platform/main_window.h"
 #include "platform/message_box.h"
 #include "platform/modal.h"
 #include "platform/number_box.h"
 #include "resources/dialog_templates.h"
 #include "resources/icons.h"
-#include "rules/position.h"
-#include "settings/options.h"
 
 namespace {
 constexpr int kLowest = 1;
@@ -25,12 +20,11 @@ void SelectBox(QLineEdit* box) {
 }
 }  // namespace
 
-ManualDiceDialog::ManualDiceDialog(QWidget* owner) : QDialog(owner) {
+ManualDiceDialog::ManualDiceDialog(QWidget* owner, TwoDice thrown, bool opening)
+    : QDialog(owner), opening_(opening), chosen_(thrown) {
     BuildDialog(*this, *FindDialogTemplate(IDD_MANUAL_DICE));
-    m_die1 = {DialogItemAs<QLineEdit>(*this, IDC_DIE1), DialogItemAs<QLabel>(*this, IDC_DIE1_PICTURE),
-              g_game.position.dice[0]};
-    m_die2 = {DialogItemAs<QLineEdit>(*this, IDC_DIE2), DialogItemAs<QLabel>(*this, IDC_DIE2_PICTURE),
-              g_game.position.dice[1]};
+    m_die1 = {DialogItemAs<QLineEdit>(*this, IDC_DIE1), DialogItemAs<QLabel>(*this, IDC_DIE1_PICTURE), thrown.first};
+    m_die2 = {DialogItemAs<QLineEdit>(*this, IDC_DIE2), DialogItemAs<QLabel>(*this, IDC_DIE2_PICTURE), thrown.second};
     for (Die* die : {&m_die1, &m_die2}) {
         die->box->setText(QString::number(die->value));
         ShowPicture(*die);
@@ -66,15 +60,13 @@ void ManualDiceDialog::accept() {
     const bool read = ReadNumberBox(*m_die1.box, kLowest, kHighest, m_die1.value) &&
                       ReadNumberBox(*m_die2.box, kLowest, kHighest, m_die2.value);
     // The throw that opens a game decides who starts, so it is never a double.
-    if (!read || (g_game.openingThrow == 1 && m_die1.value == m_die2.value)) return Beep();
-    g_game.position.dice[0] = static_cast<uint8_t>(m_die1.value);
-    g_game.position.dice[1] = static_cast<uint8_t>(m_die2.value);
+    if (!read || (opening_ && m_die1.value == m_die2.value)) return Beep();
+    chosen_ = {m_die1.value, m_die2.value};
     QDialog::accept();
 }
 
-void RunManualDiceDialog() {
-    ManualDiceDialog dialog(MainWindow());
+TwoDice RunManualDiceDialog(QWidget* owner, TwoDice thrown, bool opening) {
+    ManualDiceDialog dialog(owner, thrown, opening);
     RunModal(dialog);
+    return dialog.Chosen();
 }
-
-void FollowManualDiceOption() { SetManualDiceHook(g_game.options.manualDice ? RunManualDiceDialog : nullptr); }

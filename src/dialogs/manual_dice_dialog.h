@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include "game/turn_dice.h"
+
 class QLabel;
 class QLineEdit;
 
@@ -16,13 +18,15 @@ class ManualDiceDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // Offers the throw in entries 0 and 1 of g_game.position.dice, the first box focused
-    // with its digit selected.
-    explicit ManualDiceDialog(QWidget* owner);
+    // Offers the throw, the first box focused with its digit selected; a
+    // game's opening throw is never a double.
+    ManualDiceDialog(QWidget* owner, TwoDice thrown, bool opening);
 
-    // Stores the two dice into g_game.position.dice; a box that is empty or out of range,
-    // or a double at a game's opening throw, keeps the dialog open.
+    // A box that is empty or out of range, or a double at a game's opening
+    // throw, keeps the dialog open.
     void accept() override;
+    // The two dice as accepted; the throw offered until then.
+    TwoDice Chosen() const { return chosen_; }
 
 private:
     struct Die {
@@ -36,11 +40,10 @@ private:
 
     Die m_die1;
     Die m_die2;
+    bool opening_;
+    TwoDice chosen_;
 };
 
-// The manual-dice step of a throw: shows the dialog over the main window.
-void RunManualDiceDialog();
-
-// Makes the dialog a step of every throw while the ManualDice option is on,
-// and of none while it is off; called whenever the option may have changed.
-void FollowManualDiceOption();
+// The manual-dice step of a throw: the dialog over `owner`, and the values
+// that count.
+TwoDice RunManualDiceDialog(QWidget* owner, TwoDice thrown, bool opening);

@@ -2,21 +2,12 @@
 
 #include "rules/dice_throw.h"
 
-namespace {
-ManualDiceHook g_manualDiceHook = nullptr;
-}
-
-void SetManualDiceHook(ManualDiceHook hook) { g_manualDiceHook = hook; }
-
-void ThrowTurnDice(Game& game) {
+void ThrowTurnDice(Game& game, const DiceChooser& choose) {
     Position& p = game.position;
     ThrowDice(p);
-    if (!game.finishMode && g_manualDiceHook) {
-        // The dialog sees the throw as two dice, a double not yet doubled.
-        p.diceLeft = 2;
-        p.dice[2] = p.dice[3] = DICE_END;
-        g_manualDiceHook();
-        SetThrownDice(p, p.dice[0], p.dice[1]);
+    if (game.options.manualDice != 0 && !game.finishMode) {
+        const TwoDice chosen = choose({p.dice[0], p.dice[1]}, game.openingThrow == 1);
+        SetThrownDice(p, chosen.first, chosen.second);
     }
     game.race = NoContact(p.board);
 }

@@ -9,7 +9,6 @@
 #include "controller/game_view.h"
 #include "controller/progress_bar.h"
 #include "controller/session.h"
-#include "dialogs/manual_dice_dialog.h"
 #include "display/pip_band.h"
 #include "game/game.h"
 #include "platform/profile.h"
@@ -91,7 +90,6 @@ void ApplySettings(Session& s, const SettingsChosen& chosen) {
     FileResult saved;
     if (chosen.game) saved = ApplyGameSettings(s, *chosen.game);
     if (chosen.visual) saved = FirstFailure(saved, ApplyVisualSettings(s, *chosen.visual));
-    FollowManualDiceOption();
     s.view.EnableCube(CanDouble(s));
     ShowDice(s);
     // The bar and the pip counts follow their options at once, also when

@@ -109,7 +109,6 @@ GameWnd::GameWnd(int screenWidth) {
     commands_ = std::make_unique<CommandQueue>([this](int id) { RunCommand(id); });
     InstallInputFilter();
     dialogs_ = std::make_unique<WindowDialogs>(*this, session_);
-    FollowManualDiceOption();
 
     // The keyboard always stays with the board, whatever was clicked.
     focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
@@ -126,7 +125,6 @@ GameWnd::~GameWnd() {
     killTimer(blinkTimer_);
     DestroyBoard(session_);
     RemoveBoardDisplay();
-    SetManualDiceHook(nullptr);
     if (MainWindow() == this) SetMainWindow(nullptr);
 }
 
@@ -384,6 +382,10 @@ void GameWnd::FlushInput() { ::FlushInput(); }
 
 int GameWnd::Ask(const std::string& text, int buttons, int icon, const char* helpTopic) {
     return MessageBox(text, buttons, icon, helpTopic);
+}
+
+TwoDice GameWnd::ChooseDice(TwoDice thrown, bool opening) {
+    return diceChooser_ ? diceChooser_(thrown, opening) : RunManualDiceDialog(this, thrown, opening);
 }
 
 std::optional<std::string> GameWnd::AskFileName(const FileDialogSpec& spec) { return ::AskFileName(this, spec); }

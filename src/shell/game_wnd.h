@@ -92,6 +92,7 @@ public:
     void FlushInput() override;
 
     int Ask(const std::string& text, int buttons, int icon, const char* helpTopic) override;
+    TwoDice ChooseDice(TwoDice thrown, bool opening) override;
     std::optional<std::string> AskFileName(const FileDialogSpec& spec) override;
     std::optional<WinKind> AskResign() override;
     bool ShowStatistics() override;
@@ -102,6 +103,8 @@ public:
     // Replaces one command's handler (tests record what reaches a command);
     // an empty handler restores the program's own.
     void SetCommandHandler(int id, std::function<void()> handler);
+    // Replaces the Manual dice dialog (tests script the throws); empty restores it.
+    void SetDiceChooser(DiceChooser chooser) { diceChooser_ = std::move(chooser); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -129,4 +132,5 @@ private:
     Session session_{*this, g_game};
     WindowHandlers handlers_ = ProgramHandlers(session_);
     std::map<int, std::function<void()>> overrides_;
+    DiceChooser diceChooser_;
 };

@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "controller/game_view.h"
@@ -71,6 +72,13 @@ public:
         questions.push_back({text, buttons, icon});
         return answer;
     }
+    // The next scripted throw in place of the random one.
+    TwoDice ChooseDice(TwoDice thrown, bool) override {
+        if (diceScript.empty()) return thrown;
+        const auto [first, second] = diceScript.front();
+        diceScript.pop_front();
+        return {first, second};
+    }
     std::optional<std::string> AskFileName(const FileDialogSpec& spec) override {
         return fileDialog ? fileDialog(spec) : std::nullopt;
     }
@@ -100,6 +108,7 @@ public:
     bool undoCursorInWait = false;
     bool laidOut = false;
     std::deque<WaitResult> waitAnswers;
+    std::deque<std::pair<int, int>> diceScript;
     Board drawn{};
     int transfers = 0;
     std::vector<bool> lit = std::vector<bool>(NUM_LOCATIONS);

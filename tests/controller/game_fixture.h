@@ -32,12 +32,16 @@ protected:
         session().game.options.intelMoves = 0;
         session().game.options.moveDelay = 0;
         session().game.options.manualDice = 1;
-        SetManualDiceHook(ScriptedDice);
+        wnd->SetDiceChooser([](TwoDice thrown, bool) {
+            if (Script().empty()) return thrown;
+            const auto [first, second] = Script().front();
+            Script().pop_front();
+            return TwoDice{first, second};
+        });
         SetSeed(20261208);
     }
 
     void TearDown() override {
-        SetManualDiceHook(nullptr);
         Script().clear();
         GameWndTest::TearDown();
     }
@@ -46,12 +50,6 @@ protected:
     static std::deque<Throw>& Script() {
         static std::deque<Throw> script;
         return script;
-    }
-    static void ScriptedDice() {
-        if (Script().empty()) return;
-        g_game.position.dice[0] = static_cast<uint8_t>(Script().front().first);
-        g_game.position.dice[1] = static_cast<uint8_t>(Script().front().second);
-        Script().pop_front();
     }
 
     // A new game whose starter is `starter` (0: the opening throw decides).

@@ -23,7 +23,6 @@
 #include "controller/turn_moves.h"
 #include "dice/mevra32.h"
 #include "game/game.h"
-#include "game/turn_dice.h"
 #include "platform/clock.h"
 #include "platform/profile.h"
 #include "platform/virtual_keys.h"
@@ -90,13 +89,10 @@ protected:
         game.options.intelMoves = 0;
         game.options.moveDelay = 0;
         game.options.manualDice = 1;
-        SetManualDiceHook(ScriptedDice);
         SetSeed(20261208);
     }
 
     void TearDown() override {
-        SetManualDiceHook(nullptr);
-        Script().clear();
         SetClock(nullptr);
         g_game = savedGame_;
         g_profile = savedProfile_;
@@ -106,16 +102,7 @@ protected:
     Session& session() { return window_.GameSession(); }
 
     // Throws that replace the random ones, first the opening throw's.
-    static std::deque<Throw>& Script() {
-        static std::deque<Throw> script;
-        return script;
-    }
-    static void ScriptedDice() {
-        if (Script().empty()) return;
-        g_game.position.dice[0] = static_cast<uint8_t>(Script().front().first);
-        g_game.position.dice[1] = static_cast<uint8_t>(Script().front().second);
-        Script().pop_front();
-    }
+    std::deque<Throw>& Script() { return wnd->diceScript; }
 
     // A new game whose starter is `starter` (0: the opening throw decides).
     void Start(int starter, std::initializer_list<Throw> throws) {

@@ -15,21 +15,10 @@
 namespace {
 class ManualDiceDialogTest : public GameWndTest {
 protected:
-    void SetUp() override {
-        GameWndTest::SetUp();
-        savedOpening_ = g_game.openingThrow;
-        g_game.openingThrow = 0;
-        Offer(3, 5);
-    }
-    void TearDown() override {
-        g_game.openingThrow = savedOpening_;
-        GameWndTest::TearDown();
-    }
+    void SetUp() override { GameWndTest::SetUp(); }
 
-    static void Offer(int first, int second) {
-        g_game.position.dice[0] = static_cast<uint8_t>(first);
-        g_game.position.dice[1] = static_cast<uint8_t>(second);
-    }
+    // The throw the dialog offers.
+    const TwoDice offered{3, 5};
     static QLineEdit* Box(const ManualDiceDialog& d, int id) { return DialogItemAs<QLineEdit>(d, id); }
     // The die face a picture shows, or 0.
     static int Pips(const ManualDiceDialog& d, int id) {
@@ -43,9 +32,6 @@ protected:
     static void Type(QDialog& d, const char* keys) {
         for (; *keys; ++keys) QTest::keyClick(d.focusWidget(), *keys);
     }
-
-private:
-    int savedOpening_ = 0;
 };
 
 TEST_F(ManualDiceDialogTest, ResignOpensOnNormalAndAnswersWithTheCheckedKind) {
@@ -59,7 +45,7 @@ TEST_F(ManualDiceDialogTest, ResignOpensOnNormalAndAnswersWithTheCheckedKind) {
 }
 
 TEST_F(ManualDiceDialogTest, OpensOnTheOfferedThrowWithTheFirstBoxSelected) {
-    ManualDiceDialog dialog(wnd.get());
+    ManualDiceDialog dialog(wnd.get(), offered, false);
     EXPECT_EQ(Box(dialog, IDC_DIE1)->text(), "3");
     EXPECT_EQ(Box(dialog, IDC_DIE2)->text(), "5");
     EXPECT_EQ(Pips(dialog, IDC_DIE1_PICTURE), 3);
@@ -82,7 +68,7 @@ TEST_F(ManualDiceDialogTest, TypingADieMovesOnAndAnythingElseIsUndone) {
     };
     for (const auto& c : cases) {
         beeps = 0;
-        ManualDiceDialog dialog(wnd.get());
+        ManualDiceDialog dialog(wnd.get(), offered, false);
         Type(dialog, c.keys);
         EXPECT_EQ(Box(dialog, IDC_DIE1)->text(), c.first) << c.keys;
         EXPECT_EQ(Box(dialog, IDC_DIE2)->text(), c.second) << c.keys;
@@ -109,11 +95,9 @@ TEST_F(ManualDiceDialogTest, OkStoresTheDiceButNeverADoubleToOpenAGame) {
         {"an empty box", 0, "", false, 3, 5, 1},
     };
     for (const auto& c : cases) {
-        Offer(3, 5);
         beeps = 0;
         questions.clear();
-        g_game.openingThrow = c.opening;
-        ManualDiceDialog dialog(wnd.get());
+        ManualDiceDialog dialog(wnd.get(), offered, c.opening == 1);
         if (*c.keys)
             Type(dialog, c.keys);
         else
@@ -122,21 +106,21 @@ TEST_F(ManualDiceDialogTest, OkStoresTheDiceButNeverADoubleToOpenAGame) {
         EXPECT_EQ(dialog.result() == QDialog::Accepted, c.closes) << c.name;
         EXPECT_EQ(beeps, c.closes ? 0 : 1) << c.name;
         EXPECT_EQ(questions.size(), c.messages) << c.name;
-        EXPECT_EQ(g_game.position.dice[0], c.first) << c.name;
-        EXPECT_EQ(g_game.position.dice[1], c.second) << c.name;
+        EXPECT_EQ(dialog.Chosen().first, c.first) << c.name;
+        EXPECT_EQ(dialog.Chosen().second, c.second) << c.name;
     }
 }
 
 TEST_F(ManualDiceDialogTest, ADoubleTypedLaterInTheGameGivesFourDice) {
     const int32_t saved = g_game.options.manualDice;
     g_game.options.manualDice = 1;
-    SetManualDiceHook(RunManualDiceDialog);
+    g_game.openingThrow = 0;
     SetModalHook([](QDialog& dialog) {
         Type(dialog, "44");
         dialog.accept();
         return dialog.result();
     });
-    ThrowTurnDice(g_game);
+    ThrowTurnDice(g_game, [this](TwoDice thrown, bool opening) { return wnd->ChooseDice(thrown, opening); });
     g_game.options.manualDice = saved;
     EXPECT_EQ(g_game.position.diceLeft, 4);
     for (int i = 0; i < 4; ++i) EXPECT_EQ(g_game.position.dice[i], 4);

@@ -8,6 +8,7 @@
 #include <functional>
 #include <sstream>
 
+#include "controller/dice_display.h"
 #include "controller/file_failure.h"
 #include "controller/game_fixture.h"
 #include "dialogs/color_scheme_dialog.h"
@@ -248,7 +249,7 @@ TEST_F(SettingsDialogTest, TheManualDiceDialogFollowsTheOptionFromTheStartAndMid
             Press(s, "OK");
         });
         countDialogs();
-        ThrowTurnDice(g_game);
+        ThrowDiceForTurn(session());
         EXPECT_EQ(dialogs, on ? 0 : 1) << on;
     }
 }

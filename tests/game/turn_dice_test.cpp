@@ -14,11 +14,10 @@ int SeedFor(bool doubles) {
     }
 }
 
-int g_hookCalls = 0;
-void ReplaceByThreeAndFive() {
-    ++g_hookCalls;
-    g_game.position.dice[0] = 3;
-    g_game.position.dice[1] = 5;
+int g_chooserCalls = 0;
+TwoDice ThreeAndFive(TwoDice, bool) {
+    ++g_chooserCalls;
+    return {3, 5};
 }
 }  // namespace
 
@@ -28,7 +27,7 @@ TEST_F(TurnDiceTest, DoublesGiveFourDice) {
         SetSeed(seed);
         const int first = GetRandom(6) + 1, second = GetRandom(6) + 1;
         SetSeed(seed);
-        ThrowTurnDice(g_game);
+        ThrowTurnDice(g_game, ThreeAndFive);
         EXPECT_EQ(g_game.position.dice[0], first);
         EXPECT_EQ(g_game.position.dice[1], second);
         EXPECT_EQ(g_game.position.diceLeft, doubles ? 4 : 2);
@@ -43,7 +42,7 @@ TEST_F(TurnDiceTest, ValuesAreDiceAndRaceIsRecomputed) {
     Place({{3, -15}, {20, 15}});
     g_game.race = 0;
     for (int i = 0; i < 500; ++i) {
-        ThrowTurnDice(g_game);
+        ThrowTurnDice(g_game, ThreeAndFive);
         ASSERT_GE(g_game.position.dice[0], 1);
         ASSERT_LE(g_game.position.dice[0], 6);
         ASSERT_GE(g_game.position.dice[1], 1);
@@ -52,25 +51,26 @@ TEST_F(TurnDiceTest, ValuesAreDiceAndRaceIsRecomputed) {
     EXPECT_EQ(g_game.race, 1);
 }
 
-TEST_F(TurnDiceTest, ManualDiceHookReplacesTheThrowUnlessFinishing) {
-    g_hookCalls = 0;
-    SetManualDiceHook(nullptr);
+TEST_F(TurnDiceTest, ManualDiceReplaceTheThrowUnlessFinishing) {
+    g_chooserCalls = 0;
+    g_game.options.manualDice = 0;
     SetSeed(SeedFor(true));
-    ThrowTurnDice(g_game);
-    EXPECT_EQ(g_game.position.diceLeft, 4);  // no hook: the random double stands
+    ThrowTurnDice(g_game, ThreeAndFive);
+    EXPECT_EQ(g_chooserCalls, 0);
+    EXPECT_EQ(g_game.position.diceLeft, 4);  // the option off: the random double stands
 
-    SetManualDiceHook(ReplaceByThreeAndFive);
+    g_game.options.manualDice = 1;
     SetSeed(SeedFor(true));
-    ThrowTurnDice(g_game);
-    EXPECT_EQ(g_hookCalls, 1);
+    ThrowTurnDice(g_game, ThreeAndFive);
+    EXPECT_EQ(g_chooserCalls, 1);
     EXPECT_EQ(g_game.position.diceLeft, 2);  // a double replaced by two values plays two dice
     EXPECT_EQ(g_game.position.dice[1], 5);
 
     g_game.finishMode = 1;
     SetSeed(SeedFor(true));
-    ThrowTurnDice(g_game);
+    ThrowTurnDice(g_game, ThreeAndFive);
     g_game.finishMode = 0;
-    SetManualDiceHook(nullptr);
-    EXPECT_EQ(g_hookCalls, 1);
+    g_game.options.manualDice = 0;
+    EXPECT_EQ(g_chooserCalls, 1);
     EXPECT_EQ(g_game.position.diceLeft, 4);
 }
