@@ -34,7 +34,7 @@ void ShowDoubledCube(Session& s) {
 
 void OfferHumanDouble(Session& s) {
     s.view.SetWaitCursor(true);
-    Pause(kAnswerPauseMs);
+    Pause(s.game, kAnswerPauseMs);
     s.view.SetWaitCursor(false);
     if (HumanDoubles(s.game, ComputerPlayerFor(s.game.options.levelOfPlay))) {
         s.game.record.Double(SIDE_HUMAN, s.game.position.cubeValue, true);

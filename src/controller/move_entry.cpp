@@ -101,7 +101,7 @@ bool PlayEnteredMove(Session& s) {
 void PromptMove(Session& s, int reset) {
     if (reset == 1) {
         ShowTargets(s, CurrentMove(s).from, 0);
-        Pause(kDropPauseMs);
+        Pause(s.game, kDropPauseMs);
         DeleteLastLine(s);
     }
     DrawProgressBar(s);

@@ -24,11 +24,11 @@ struct InputState {
 };
 
 struct Session {
-    Session(GameView& shownIn, Game& played) : game(played), view(shownIn) {}
+    explicit Session(GameView& shownIn) : view(shownIn) {}
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
-    Game& game;
+    Game game;
     GameView& view;
     InputState input;
 };

@@ -48,7 +48,8 @@ bool PlayComputerMove(Session& s) {
     ShowStatus(s, IDS_THINKING);
     s.view.SetWaitCursor(true);
     StartClock(s, s.game.position.sideToMove);
-    if (s.game.race != 1 && s.game.position.diceLeft != MAX_DICE && s.game.finishMode != 1) Pause(kThinkPauseMs);
+    if (s.game.race != 1 && s.game.position.diceLeft != MAX_DICE && s.game.finishMode != 1)
+        Pause(s.game, kThinkPauseMs);
     const ComputerPlay play =
         ComputerPlayerFor(s.game.options.levelOfPlay).ChoosePlay(s.game.position, s.game.race != 0);
     StopClock(s, s.game.position.sideToMove);

@@ -64,7 +64,7 @@ void DrawHalfLine(QPainter& painter, const QRect& line) {
 }
 }  // namespace
 
-StatisticsDialog::StatisticsDialog(QWidget* owner, bool expanded) : QDialog(owner) {
+StatisticsDialog::StatisticsDialog(QWidget* owner, const Game& game, bool expanded) : QDialog(owner), game_(game) {
     BuildDialog(*this, *FindDialogTemplate(IDD_STATISTICS));
     fullSize_ = size();
     PlaceOnOwner(*this, owner);
@@ -76,17 +76,17 @@ StatisticsDialog::StatisticsDialog(QWidget* owner, bool expanded) : QDialog(owne
 
 void StatisticsDialog::ShowNumbers() {
     const NumberRow rows[] = {
-        {202, 207, g_game.counters.diceTotal}, {203, 208, g_game.counters.doublesThrown},
-        {204, 209, g_game.counters.hitsMade},  {211, 215, g_game.runScore},
-        {221, 225, g_game.totalScore},
+        {202, 207, game_.counters.diceTotal}, {203, 208, game_.counters.doublesThrown},
+        {204, 209, game_.counters.hitsMade},  {211, 215, game_.runScore},
+        {221, 225, game_.totalScore},
     };
     for (const NumberRow& row : rows) {
         DialogItemAs<QLabel>(*this, row.human)->setText(QString::number(static_cast<uint32_t>(row.values[SIDE_HUMAN])));
         DialogItemAs<QLabel>(*this, row.computer)
             ->setText(QString::number(static_cast<uint32_t>(row.values[SIDE_COMPUTER])));
     }
-    DialogItemAs<QLabel>(*this, 217)->setText(ThinkingTime(g_game.counters.thinkTime[SIDE_HUMAN]));
-    DialogItemAs<QLabel>(*this, 220)->setText(ThinkingTime(g_game.counters.thinkTime[SIDE_COMPUTER]));
+    DialogItemAs<QLabel>(*this, 217)->setText(ThinkingTime(game_.counters.thinkTime[SIDE_HUMAN]));
+    DialogItemAs<QLabel>(*this, 220)->setText(ThinkingTime(game_.counters.thinkTime[SIDE_COMPUTER]));
 }
 
 void StatisticsDialog::ShowGraph(bool shown) {
@@ -104,7 +104,7 @@ void StatisticsDialog::ShowGraph(bool shown) {
 
 void StatisticsDialog::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), ToQColor(g_game.options.colors[SLOT_BACKGROUND]));
+    painter.fillRect(rect(), ToQColor(game_.options.colors[SLOT_BACKGROUND]));
     DrawEtchedLines(painter, *this);
     if (expanded_) DrawWinGraph(painter);
 }
@@ -117,7 +117,7 @@ void StatisticsDialog::DrawWinGraph(QPainter& painter) const {
     const int half = pct.y() + frame.height / 2;
     DrawHalfLine(painter, QRect(frame.left, half, right - frame.left + 1, 1));
     painter.setPen(Qt::white);
-    const std::vector<GraphPoint> points = WinGraphPoints(g_game.history, frame);
+    const std::vector<GraphPoint> points = WinGraphPoints(game_.history, frame);
     for (std::size_t i = 1; i < points.size(); ++i)
         painter.drawLine(points[i - 1].x, points[i - 1].y, points[i].x, points[i].y);
 }

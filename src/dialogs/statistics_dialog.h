@@ -6,13 +6,15 @@
 #include <QDialog>
 #include <QSize>
 
+struct Game;
+
 class StatisticsDialog : public QDialog {
     Q_OBJECT
 
 public:
     // Fills in the numbers of the game just ended; the graph part is shown
-    // when `expanded`.
-    StatisticsDialog(QWidget* owner, bool expanded);
+    // when `expanded`. The window reads `game`'s colours while it is open.
+    StatisticsDialog(QWidget* owner, const Game& game, bool expanded);
 
     // Whether the graph part is shown now; the next window opens as the user
     // left this one.
@@ -29,6 +31,7 @@ private:
     // Shows or hides the graph part, keeping the window where it is.
     void ShowGraph(bool shown);
 
+    const Game& game_;
     QSize fullSize_;
     bool expanded_ = false;
 };

@@ -7,6 +7,7 @@
 
 namespace {
 Canvas* g_canvas = nullptr;
+const Game* g_shown = nullptr;
 DrawnLocation* g_drawn[NUM_LOCATIONS] = {};
 LabelDrawer g_labelDrawer = nullptr;
 
@@ -36,8 +37,9 @@ void DrawLetter(int point, int on) {
 }
 }  // namespace
 
-void InstallBoardDisplay(Canvas* canvas) {
+void InstallBoardDisplay(Canvas* canvas, const Game& shown) {
     g_canvas = canvas;
+    g_shown = &shown;
     canvas->SetFont(BoardFont());
     SetLabelDrawer(DrawLetter);
 }
@@ -45,11 +47,14 @@ void InstallBoardDisplay(Canvas* canvas) {
 void RemoveBoardDisplay() {
     SetLabelDrawer(nullptr);
     g_canvas = nullptr;
+    g_shown = nullptr;
 }
 
 bool BoardDisplayInstalled() { return g_canvas != nullptr; }
 
 Canvas& BoardCanvas() { return *g_canvas; }
+
+const Game& ShownGame() { return *g_shown; }
 
 void BuildDrawnBoard(const Board& board) {
     if (!g_canvas) return;

@@ -7,15 +7,19 @@
 #include "rules/position.h"
 
 class Canvas;
+struct Game;
 
-// From now on the board is drawn on `canvas`, and the trays' count controls
-// stand over the canvas' widget.
-void InstallBoardDisplay(Canvas* canvas);
+// From now on the board is drawn on `canvas` in the colours and at the pace
+// of `shown`'s options, and the trays' count controls stand over the
+// canvas' widget.
+void InstallBoardDisplay(Canvas* canvas, const Game& shown);
 // No more drawing; the drawn board must already be destroyed.
 void RemoveBoardDisplay();
 bool BoardDisplayInstalled();
 
 Canvas& BoardCanvas();
+// The game the board is drawn for.
+const Game& ShownGame();
 
 // Draws the locations with the checkers of `board` (bars and trays with
 // their own side's), when a canvas is installed; otherwise nothing is drawn.

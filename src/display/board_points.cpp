@@ -15,7 +15,7 @@ constexpr COLORREF kWhite = MakeColorRef(255, 255, 255);
 constexpr COLORREF kBlack = MakeColorRef(0, 0, 0);
 constexpr COLORREF kYellow = MakeColorRef(255, 255, 0);
 
-COLORREF TriangleColour(int p) { return g_game.options.colors[p % 2 == 1 ? SLOT_POSITION_A : SLOT_POSITION_B]; }
+COLORREF TriangleColour(int p) { return ShownGame().options.colors[p % 2 == 1 ? SLOT_POSITION_A : SLOT_POSITION_B]; }
 
 // The pen draws the right and bottom edges one pixel outside the rectangle.
 void PresentOutlined(const Rect& r) { BoardCanvas().Present({r.left, r.top, r.right + 2, r.bottom + 2}); }
@@ -88,7 +88,7 @@ void CBottomPoint::Draw() {
 void CHumanBar::Draw() {
     Canvas& canvas = BoardCanvas();
     const Rect r = GeometryOf(number).rect;
-    canvas.FillRect(r, g_game.options.colors[SLOT_BAR]);
+    canvas.FillRect(r, ShownGame().options.colors[SLOT_BAR]);
     canvas.SetPen(kWhite);
     canvas.Line({r.left, r.bottom}, {r.left, r.top});
     canvas.Line({r.left, r.top}, {r.right + 1, r.top});

@@ -60,13 +60,14 @@ void CCheckerSprite::Paint(bool moving) {
     Canvas& canvas = BoardCanvas();
     const int u = g_unit;
     const int shadow = g_shadowOffset;
-    const COLORREF colour = g_game.options.colors[owner_ == SIDE_COMPUTER ? SLOT_COMPUTER_PIECE : SLOT_HUMAN_PIECE];
+    const COLORREF colour =
+        ShownGame().options.colors[owner_ == SIDE_COMPUTER ? SLOT_COMPUTER_PIECE : SLOT_HUMAN_PIECE];
     saved_ = canvas.Save(x_, y_, g_spriteSize);
     if (!moving && position_ >= kFirstCounted) {
         // The count stands on the seventh checker, which shares this place.
         canvas.SetBackground(colour);
         canvas.TextOut(x_ + 2 * shadow - 1 - (position_ >= 10 ? 3 : 0), y_ + shadow, std::to_string(position_));
-        canvas.SetBackground(g_game.options.colors[SLOT_BACKGROUND]);
+        canvas.SetBackground(ShownGame().options.colors[SLOT_BACKGROUND]);
     } else {
         if (!moving) canvas.FillEllipse({x_ + shadow, y_, x_ + g_spriteSize, y_ + u}, kShadow);
         canvas.FillEllipse({x_, y_, x_ + u, y_ + u}, colour);

@@ -17,7 +17,7 @@ constexpr int kShakes = 5;
 
 void Step(CCheckerSprite& s, int dx, int dy) {
     s.MoveTo(s.X() + dx, s.Y() + dy, true);
-    Pause(g_game.options.moveDelay);
+    Pause(ShownGame(), ShownGame().options.moveDelay);
 }
 
 bool IsBar(int loc) { return loc == LOC_HUMAN_BAR || loc == LOC_COMPUTER_BAR; }
@@ -74,10 +74,10 @@ void CTopPoint::TransferChecker(int t, int side, bool undoing) {
 }
 
 void CCheckerSprite::ShakeChecker(int from) {
-    if (g_game.options.hitShake == 0) return;
+    if (ShownGame().options.hitShake == 0) return;
     const int u = g_unit;
     for (int i = 0; i < kShakes; ++i) {
-        Pause(2 * g_game.options.moveDelay);
+        Pause(ShownGame(), 2 * ShownGame().options.moveDelay);
         int x = x_;
         int y = y_;
         // Towards the middle of the board, and never out of the band u..cx - u.

@@ -1,15 +1,11 @@
 #include "display/control_layout.h"
 
 #include "display/geometry.h"
-#include "game/game.h"
 #include "rules/location.h"
-#include "settings/options.h"
 
 namespace {
 int OriginX(int loc) { return GeometryOf(loc).originX; }
-int ByOrientation(int counterClockwise, int clockwise) {
-    return g_game.options.clockWise == 1 ? clockwise : counterClockwise;
-}
+int ByOrientation(int counterClockwise, int clockwise) { return Clockwise() ? clockwise : counterClockwise; }
 }  // namespace
 
 StatusPaneWidths StatusPanes() {

@@ -2,9 +2,7 @@
 
 #include <algorithm>
 
-#include "game/game.h"
 #include "rules/location.h"
-#include "settings/options.h"
 
 int g_windowWidth = 0;
 int g_windowHeight = 0;
@@ -15,6 +13,14 @@ int g_shadowOffset = 0;
 uint16_t g_spriteSize = 0;
 
 namespace {
+bool g_clockwise = false;
+}  // namespace
+
+void SetClockwise(bool on) { g_clockwise = on; }
+
+bool Clockwise() { return g_clockwise; }
+
+namespace {
 // Checkers from the seventh on share the seventh's place.
 constexpr int kMaxStackPlaces = 7;
 
@@ -23,7 +29,7 @@ bool InBottomRow(int loc) { return loc == LOC_COMPUTER_BAR || (loc >= 13 && loc 
 
 int TopPointX(int p) {
     const int u = g_unit;
-    if (g_game.options.clockWise == 1) return (p - 1) * Column() + (p > 6 ? 3 * u : 0);
+    if (Clockwise()) return (p - 1) * Column() + (p > 6 ? 3 * u : 0);
     return (12 - p) * Column() + (p < 7 ? 3 * u : 0);
 }
 
@@ -45,8 +51,7 @@ LocationGeometry HumanBar() {
     const int u = g_unit;
     const LocationGeometry one = TopPoint(1);
     const LocationGeometry twelve = TopPoint(12);
-    const int x =
-        g_game.options.clockWise == 1 ? (twelve.originX - one.originX) >> 1 : (one.originX - twelve.originX) >> 1;
+    const int x = Clockwise() ? (twelve.originX - one.originX) >> 1 : (one.originX - twelve.originX) >> 1;
     const int y = one.originY + u;
     return {x, y, {x, y - u, x + 2 * u, BottomPoint(16).originY}};
 }
@@ -62,7 +67,7 @@ LocationGeometry ComputerBar() {
 // on the side of both home boards.
 LocationGeometry Tray(int loc) {
     const int u = g_unit;
-    const int x = g_game.options.clockWise == 1 ? u >> 1 : TopPoint(1).originX - u;
+    const int x = Clockwise() ? u >> 1 : TopPoint(1).originX - u;
     int y = (g_clientHeight >> 1) - (u >> 1);
     if (loc == LOC_COMPUTER_OFF) y -= u;
     return {x, y, {x, y, x + 2 * u, y + u}};

@@ -39,8 +39,11 @@ struct LocationGeometry {
     Rect rect;
 };
 
-// The geometry of location 0..27 in the orientation the ClockWise option
-// names now.
+// The orientation the ClockWise option names; set whenever the option is.
+void SetClockwise(bool on);
+bool Clockwise();
+
+// The geometry of location 0..27 in the orientation set.
 LocationGeometry GeometryOf(int loc);
 
 int CheckerLeft(int loc);

@@ -3,7 +3,7 @@
 #include "game/game.h"
 #include "platform/clock.h"
 
-void Pause(int ms) {
-    if (g_game.quickFinish == 1 && g_game.finishMode == 1) return;
+void Pause(const Game& game, int ms) {
+    if (game.quickFinish == 1 && game.finishMode == 1) return;
     Sleep(ms);
 }

@@ -2,5 +2,7 @@
 // when a dropped move is rewritten, and between the steps of an animation.
 #pragma once
 
+struct Game;
+
 // Sleeps on the program's clock, except while "Finish game" plays quickly.
-void Pause(int ms);
+void Pause(const Game& game, int ms);

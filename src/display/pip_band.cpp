@@ -35,8 +35,8 @@ Rect PipBandRect() {
 void DrawPipBand() {
     Canvas& canvas = BoardCanvas();
     const Rect band = PipBandRect();
-    canvas.FillRect(band, g_game.options.colors[SLOT_BACKGROUND]);
-    if (g_game.options.showPips != 0) {
+    canvas.FillRect(band, ShownGame().options.colors[SLOT_BACKGROUND]);
+    if (ShownGame().options.showPips != 0) {
         // The human's count under its home board, the computer's under the other half.
         DrawCount(canvas, HalfLeft(19, 24), band.top, IDS_PIPS_HUMAN, SIDE_HUMAN);
         DrawCount(canvas, HalfLeft(13, 18), band.top, IDS_PIPS_COMPUTER, SIDE_COMPUTER);
@@ -45,5 +45,5 @@ void DrawPipBand() {
 }
 
 void FollowPipCounts() {
-    if (g_game.options.showPips != 0) DrawPipBand();
+    if (ShownGame().options.showPips != 0) DrawPipBand();
 }

@@ -14,7 +14,7 @@ int TrayNumber(int side) { return side == SIDE_COMPUTER ? LOC_COMPUTER_OFF : LOC
 CTray::CTray(int side, int count)
     : DrawnLocation(TrayNumber(side), count, side),
       rect_(GeometryOf(number).rect),
-      label_(BoardCanvas(), rect_, g_game.options.clockWise == 1 ? StaticText::LEFT : StaticText::RIGHT) {
+      label_(BoardCanvas(), rect_, Clockwise() ? StaticText::LEFT : StaticText::RIGHT) {
     Draw();
     label_.Show();
 }

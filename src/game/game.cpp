@@ -2,11 +2,9 @@
 
 #include "settings/options.h"
 
-Game g_game;
-
 void ApplyFirstMoveBy(Game& game) {
-    if (g_game.options.firstMoveBy == 0)
-        g_game.firstStarterFixed = 0;
+    if (game.options.firstMoveBy == 0)
+        game.firstStarterFixed = 0;
     else
-        game.position.sideToMove = g_game.options.firstMoveBy;
+        game.position.sideToMove = game.options.firstMoveBy;
 }

@@ -65,11 +65,6 @@ struct Game {
     Options options;
 };
 
-// The one game of the run. The controller plays on it; while the move to
-// passing it down is under way, the window's parts below the controller
-// still reach it here.
-extern Game g_game;
-
 // "FirstMoveBy" names the starter of the first game only: 0 leaves it to the
 // opening throw, otherwise that side starts.
 void ApplyFirstMoveBy(Game& game);

@@ -65,7 +65,7 @@ GameWnd::GameWnd(int screenWidth) {
     list_ = new MessageList(board_);
     cube_ = new QPushButton(board_);
     for (DieFace*& die : dice_) die = new DieFace(board_);
-    progress_ = new ProgressPane(statusBar());
+    progress_ = new ProgressPane(statusBar(), session_.game.options);
     progress_->setFocusPolicy(Qt::NoFocus);
     panes_ = {MakePane(statusBar()), progress_, MakePane(statusBar())};
     mark_ = new QLabel(QStringLiteral("_"), list_->viewport());
@@ -75,9 +75,10 @@ GameWnd::GameWnd(int screenWidth) {
 
     // Settings and the resources the window needs come first: the size and
     // the colours depend on them.
-    LoadSettings(g_game.options, g_game.totalScore);
-    LoadCurrentScheme(g_game.options, g_game.options.curScheme);
-    ApplyFirstMoveBy(g_game);
+    LoadSettings(session_.game.options, session_.game.totalScore);
+    LoadCurrentScheme(session_.game.options, session_.game.options.curScheme);
+    ApplyFirstMoveBy(session_.game);
+    SetClockwise(session_.game.options.clockWise == 1);
 
     // Minimisable, but neither resizable nor maximisable.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -92,7 +93,7 @@ GameWnd::GameWnd(int screenWidth) {
     BuildMenuBar(*this,
                  {[this](int id) { RunCommand(id); }, [this](int id) { return RuleAllows(id); },
                   [this](int id) { SetPaneText(0, ResString(id)); }, [this] { SetPaneText(0, ResString(IDS_IDLE)); },
-                  [](int id) { return BoardSizeOf(id) == g_game.options.zoom; }});
+                  [this](int id) { return BoardSizeOf(id) == session_.game.options.zoom; }});
     SetPaneText(0, ResString(IDS_IDLE));
     layout()->activate();
     SetClientSize(board_->width(), board_->height());
@@ -103,7 +104,7 @@ GameWnd::GameWnd(int screenWidth) {
     board_->SetRatioChangedHandler([this] { RedrawAll(); });
     ApplyBackground();
     board_->GetCanvas()->Clear();
-    InstallBoardDisplay(board_->GetCanvas());
+    InstallBoardDisplay(board_->GetCanvas(), session_.game);
 
     blinkTimer_ = startTimer(BLINK_INTERVAL_MS);
     commands_ = std::make_unique<CommandQueue>([this](int id) { RunCommand(id); });
@@ -129,7 +130,7 @@ GameWnd::~GameWnd() {
 }
 
 void GameWnd::ApplyBackground() {
-    const QColor background = ToQColor(g_game.options.colors[SLOT_BACKGROUND]);
+    const QColor background = ToQColor(session_.game.options.colors[SLOT_BACKGROUND]);
     QPalette palette = board_->palette();
     palette.setColor(QPalette::Window, background);
     palette.setColor(QPalette::Base, background);
@@ -137,7 +138,7 @@ void GameWnd::ApplyBackground() {
     palette.setColor(QPalette::WindowText, Qt::black);
     board_->setPalette(palette);
     Canvas& canvas = GetCanvas();
-    canvas.SetBackground(g_game.options.colors[SLOT_BACKGROUND]);
+    canvas.SetBackground(session_.game.options.colors[SLOT_BACKGROUND]);
     canvas.SetTextColor(0);
 }
 
@@ -171,7 +172,7 @@ void GameWnd::SetCommandHandler(int id, std::function<void()> handler) {
 }
 
 void GameWnd::closeEvent(QCloseEvent* event) {
-    if (g_game.awaitingConfirm == 1) {
+    if (session_.game.awaitingConfirm == 1) {
         Beep();
         event->ignore();
         return;

@@ -129,7 +129,7 @@ private:
     int blinkTimer_ = 0;
     bool laidOut_ = false;
     bool closing_ = false;
-    Session session_{*this, g_game};
+    Session session_{*this};
     WindowHandlers handlers_ = ProgramHandlers(session_);
     std::map<int, std::function<void()>> overrides_;
     DiceChooser diceChooser_;

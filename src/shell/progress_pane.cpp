@@ -25,6 +25,6 @@ void ProgressPane::paintEvent(QPaintEvent* event) {
     if (!bar_.shown) return;
     QPainter painter(this);
     painter.setPen(Qt::black);
-    DrawPart(painter, bar_.computer, g_game.options.colors[SLOT_COMPUTER_PIECE]);
-    DrawPart(painter, bar_.human, g_game.options.colors[SLOT_HUMAN_PIECE]);
+    DrawPart(painter, bar_.computer, options_.colors[SLOT_COMPUTER_PIECE]);
+    DrawPart(painter, bar_.human, options_.colors[SLOT_HUMAN_PIECE]);
 }

@@ -6,9 +6,12 @@
 
 #include "controller/progress_bar.h"
 
+struct Options;
+
 class ProgressPane : public QLabel {
 public:
-    using QLabel::QLabel;
+    // The parts take the pieces' colours of `options` at every paint.
+    ProgressPane(QWidget* parent, const Options& options) : QLabel(parent), options_(options) {}
 
     void SetBar(const ProgressBar& bar);
     const ProgressBar& Bar() const { return bar_; }
@@ -17,5 +20,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    const Options& options_;
     ProgressBar bar_;
 };

@@ -28,7 +28,7 @@ void WindowDialogs::Colors() {
 }
 
 bool WindowDialogs::Statistics() {
-    StatisticsDialog dialog(&window_, statisticsExpanded_);
+    StatisticsDialog dialog(&window_, session_.game, statisticsExpanded_);
     const bool again = RunModal(dialog) == QDialog::Accepted;
     statisticsExpanded_ = dialog.Expanded();
     return again;

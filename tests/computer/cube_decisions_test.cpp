@@ -26,7 +26,7 @@ TEST_F(CubeDecisionsTest, ComputerTakesByLeadAndBorneOff) {
     };
     for (const Case& c : cases) {
         PlaceLead(c.pos);
-        EXPECT_EQ(ComputerAcceptsDouble(g_game.position.board, g_game.race != 0), c.accepts) << c.name;
+        EXPECT_EQ(ComputerAcceptsDouble(game.position.board, game.race != 0), c.accepts) << c.name;
     }
 }
 
@@ -56,23 +56,24 @@ TEST_F(CubeDecisionsTest, ComputerDoublesByLead) {
 TEST_F(CubeDecisionsTest, ComputerDoublesOnlyWithTheCubeAvailable) {
     struct Case {
         const char* name;
-        void (*set)();
+        void (*set)(Game&);
         bool doubles;
     };
     const Case cases[] = {
-        {"cube in the middle", +[] {}, true},
+        {"cube in the middle", +[](Game&) {}, true},
         {"cube held by the computer at 32",
-         +[] { g_game.position.cubeOwner = SIDE_COMPUTER, g_game.position.cubeValue = 32; }, true},
-        {"cube held by the human", +[] { g_game.position.cubeOwner = SIDE_HUMAN; }, false},
-        {"cube at 64", +[] { g_game.position.cubeOwner = SIDE_COMPUTER, g_game.position.cubeValue = 64; }, false},
-        {"cube off", +[] { g_game.options.useCube = 0; }, false},
-        {"doubles stopped for this game", +[] { g_game.computerMayDouble = 0; }, false},
-        {"finishing", +[] { g_game.finishMode = 1; }, false},
+         +[](Game& game) { game.position.cubeOwner = SIDE_COMPUTER, game.position.cubeValue = 32; }, true},
+        {"cube held by the human", +[](Game& game) { game.position.cubeOwner = SIDE_HUMAN; }, false},
+        {"cube at 64", +[](Game& game) { game.position.cubeOwner = SIDE_COMPUTER, game.position.cubeValue = 64; },
+         false},
+        {"cube off", +[](Game& game) { game.options.useCube = 0; }, false},
+        {"doubles stopped for this game", +[](Game& game) { game.computerMayDouble = 0; }, false},
+        {"finishing", +[](Game& game) { game.finishMode = 1; }, false},
     };
     for (const Case& c : cases) {
         FreshGame();
         PlaceLead({8, false, 1, 0});
-        c.set();
+        c.set(game);
         EXPECT_EQ(WantsToDouble(), c.doubles) << c.name;
     }
 }
@@ -92,7 +93,7 @@ TEST_F(CubeDecisionsTest, ComputerDoesNotDoubleWithCheckersBack) {
     };
     for (const Case& c : cases) {
         Place(c.checkers);
-        g_game.race = NoContact(g_game.position.board);
+        game.race = NoContact(game.position.board);
         EXPECT_EQ(WantsToDouble(), c.doubles) << c.name;
     }
 }
@@ -101,24 +102,24 @@ TEST_F(CubeDecisionsTest, ComputerOffersToResignOnlyInALostRace) {
     struct Case {
         const char* name;
         Lead pos;
-        void (*set)();
+        void (*set)(Game&);
         bool resigns;
     };
     const Case cases[] = {
-        {"race, behind by 6", {-6, false}, +[] {}, true},
-        {"race, behind by 6, the human 12 off", {-6, false, 12, 0}, +[] {}, true},
-        {"race, behind by 5", {-5, false}, +[] {}, false},
-        {"race, behind by 5, the human 12 off", {-5, false, 12, 5}, +[] {}, false},
-        {"race, behind by 5, the human 13 off", {-5, false, 13, 5}, +[] {}, true},
-        {"contact, behind by 10", {-10, true}, +[] {}, false},
-        {"cube off", {-6, false}, +[] { g_game.options.useCube = 0; }, true},
-        {"offers stopped for this game", {-6, false}, +[] { g_game.computerMayResign = 0; }, false},
-        {"finishing", {-6, false}, +[] { g_game.finishMode = 1; }, false},
+        {"race, behind by 6", {-6, false}, +[](Game&) {}, true},
+        {"race, behind by 6, the human 12 off", {-6, false, 12, 0}, +[](Game&) {}, true},
+        {"race, behind by 5", {-5, false}, +[](Game&) {}, false},
+        {"race, behind by 5, the human 12 off", {-5, false, 12, 5}, +[](Game&) {}, false},
+        {"race, behind by 5, the human 13 off", {-5, false, 13, 5}, +[](Game&) {}, true},
+        {"contact, behind by 10", {-10, true}, +[](Game&) {}, false},
+        {"cube off", {-6, false}, +[](Game& game) { game.options.useCube = 0; }, true},
+        {"offers stopped for this game", {-6, false}, +[](Game& game) { game.computerMayResign = 0; }, false},
+        {"finishing", {-6, false}, +[](Game& game) { game.finishMode = 1; }, false},
     };
     for (const Case& c : cases) {
         FreshGame();
         PlaceLead(c.pos);
-        c.set();
+        c.set(game);
         EXPECT_EQ(WantsToResign(), c.resigns) << c.name;
     }
 }
@@ -137,9 +138,9 @@ TEST_F(CubeDecisionsTest, ComputerRefusesResignationsItCanStillWinBig) {
     };
     for (const Case& c : cases) {
         Place(c.checkers);
-        g_game.race = NoContact(g_game.position.board);
-        EXPECT_EQ(ComputerRefusesResign(g_game.position.board, g_game.race != 0), c.refusesNormal) << c.name;
-        EXPECT_EQ(ComputerRefusesGammonResign(g_game.position.board, g_game.race != 0), c.refusesGammon) << c.name;
+        game.race = NoContact(game.position.board);
+        EXPECT_EQ(ComputerRefusesResign(game.position.board, game.race != 0), c.refusesNormal) << c.name;
+        EXPECT_EQ(ComputerRefusesGammonResign(game.position.board, game.race != 0), c.refusesGammon) << c.name;
     }
 
     const struct {
@@ -154,7 +155,7 @@ TEST_F(CubeDecisionsTest, ComputerRefusesResignationsItCanStillWinBig) {
     };
     for (const auto& c : leads) {
         PlaceLead(c.pos);
-        EXPECT_EQ(ComputerRefusesResign(g_game.position.board, g_game.race != 0), c.refusesNormal) << c.name;
-        EXPECT_FALSE(ComputerRefusesGammonResign(g_game.position.board, g_game.race != 0)) << c.name;
+        EXPECT_EQ(ComputerRefusesResign(game.position.board, game.race != 0), c.refusesNormal) << c.name;
+        EXPECT_FALSE(ComputerRefusesGammonResign(game.position.board, game.race != 0)) << c.name;
     }
 }

@@ -19,38 +19,38 @@ class CubeTest : public BoardTest {
 protected:
     void SetUp() override {
         BoardTest::SetUp();
-        savedUseCube_ = g_game.options.useCube;
-        savedMoveOrdinal_ = g_game.moveOrdinal;
+        savedUseCube_ = game.options.useCube;
+        savedMoveOrdinal_ = game.moveOrdinal;
         FreshGame();
     }
     void TearDown() override {
         FreshGame();
-        g_game.options.useCube = savedUseCube_;
-        g_game.moveOrdinal = savedMoveOrdinal_;
+        game.options.useCube = savedUseCube_;
+        game.moveOrdinal = savedMoveOrdinal_;
         BoardTest::TearDown();
     }
 
     // The game's gate and the hand-made rule together, as the computer's turn asks them.
-    static bool WantsToDouble() {
-        return ComputerMayDouble(g_game, g_game.options.useCube != 0) &&
-               (ComputerMayDouble(g_game, g_game.options.useCube != 0) &&
-                ComputerWantsToDouble(g_game.position.board, g_game.race != 0));
+    bool WantsToDouble() {
+        return ComputerMayDouble(game, game.options.useCube != 0) &&
+               (ComputerMayDouble(game, game.options.useCube != 0) &&
+                ComputerWantsToDouble(game.position.board, game.race != 0));
     }
-    static bool WantsToResign() {
-        return ComputerMayResign(g_game) &&
-               (ComputerMayResign(g_game) && ComputerWantsToResign(g_game.position.board, g_game.race != 0));
+    bool WantsToResign() {
+        return ComputerMayResign(game) &&
+               (ComputerMayResign(game) && ComputerWantsToResign(game.position.board, game.race != 0));
     }
 
     // The cube and flags of a new game with the cube on, before the first move.
-    static void FreshGame() {
-        g_game.options.useCube = 1;
-        g_game.moveOrdinal = 1;
-        g_game.finishMode = 0;
-        g_game.winner = 0;
-        g_game.position.cubeValue = 1;
-        g_game.position.cubeOwner = SIDE_NONE;
-        g_game.computerMayDouble = 1;
-        g_game.computerMayResign = 1;
+    void FreshGame() {
+        game.options.useCube = 1;
+        game.moveOrdinal = 1;
+        game.finishMode = 0;
+        game.winner = 0;
+        game.position.cubeValue = 1;
+        game.position.cubeOwner = SIDE_NONE;
+        game.computerMayDouble = 1;
+        game.computerMayResign = 1;
     }
 
     // Free checkers start on each side's lightest point (computer on 1, human
@@ -58,7 +58,7 @@ protected:
     // the lead is the one asked for. The computer never passes point 7 and the
     // human never point 8, so only the contact pair (computer on 13, human on
     // 12) makes contact, and no human checker stands on 0..6.
-    static void PlaceLead(const Lead& p) {
+    void PlaceLead(const Lead& p) {
         Place({{LOC_COMPUTER_OFF, -p.computerOff}, {LOC_HUMAN_OFF, p.humanOff}});
         int computer = CHECKERS_PER_SIDE - p.computerOff;
         int human = CHECKERS_PER_SIDE - p.humanOff;
@@ -70,23 +70,23 @@ protected:
         }
         Put(1, SIDE_COMPUTER, computer);
         Put(24, SIDE_HUMAN, human);
-        int lift = p.lead - RaceLead(g_game.position.board, SIDE_COMPUTER);
-        for (; lift >= 2 && g_game.position[24].count > 0; lift -= 2) Shift(24, 8, SIDE_HUMAN);
-        for (; lift >= 1 && g_game.position[24].count > 0; lift -= 1) Shift(24, 18, SIDE_HUMAN);
-        for (; lift <= -1 && g_game.position[1].count > 0; lift += 1) Shift(1, 7, SIDE_COMPUTER);
-        g_game.race = NoContact(g_game.position.board);
-        ASSERT_EQ(RaceLead(g_game.position.board, SIDE_COMPUTER), p.lead) << "the free checkers cannot carry this lead";
-        ASSERT_EQ(g_game.race, p.contact ? 0 : 1);
+        int lift = p.lead - RaceLead(game.position.board, SIDE_COMPUTER);
+        for (; lift >= 2 && game.position[24].count > 0; lift -= 2) Shift(24, 8, SIDE_HUMAN);
+        for (; lift >= 1 && game.position[24].count > 0; lift -= 1) Shift(24, 18, SIDE_HUMAN);
+        for (; lift <= -1 && game.position[1].count > 0; lift += 1) Shift(1, 7, SIDE_COMPUTER);
+        game.race = NoContact(game.position.board);
+        ASSERT_EQ(RaceLead(game.position.board, SIDE_COMPUTER), p.lead) << "the free checkers cannot carry this lead";
+        ASSERT_EQ(game.race, p.contact ? 0 : 1);
     }
 
 private:
-    static void Put(int loc, int side, int n) {
-        g_game.position[loc].count = static_cast<int8_t>(g_game.position[loc].count + n);
-        if (g_game.position[loc].count > 0) g_game.position[loc].owner = side;
+    void Put(int loc, int side, int n) {
+        game.position[loc].count = static_cast<int8_t>(game.position[loc].count + n);
+        if (game.position[loc].count > 0) game.position[loc].owner = side;
     }
-    static void Shift(int from, int to, int side) {
+    void Shift(int from, int to, int side) {
         Put(from, side, -1);
-        if (g_game.position[from].count == 0) g_game.position[from].owner = SIDE_NONE;
+        if (game.position[from].count == 0) game.position[from].owner = SIDE_NONE;
         Put(to, side, 1);
     }
 

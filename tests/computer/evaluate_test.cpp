@@ -35,14 +35,14 @@ class EvaluateTest : public SearchTest {
 protected:
     // Places the position the turn starts from, plays `moves` on it and
     // evaluates the term against the start.
-    static int Score(const TermCase& c) {
+    int Score(const TermCase& c) {
         Place(c.checkers);
-        const Board start = g_game.position.board;
+        const Board start = game.position.board;
         for (auto [from, die] : c.moves) {
-            EXPECT_TRUE(IsLegalMove(g_game.position, from, die)) << c.name << " " << from << "/" << die;
-            ApplyMove(g_game.position, from, die);
+            EXPECT_TRUE(IsLegalMove(game.position, from, die)) << c.name << " " << from << "/" << die;
+            ApplyMove(game.position, from, die);
         }
-        return c.term({g_game.position, start, g_game.race != 0});
+        return c.term({game.position, start, game.race != 0});
     }
 };
 

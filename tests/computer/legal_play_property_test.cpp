@@ -121,16 +121,16 @@ bool BothPlay(const Pos& s, int a, int b) {
     return false;
 }
 
-// The side to move as the computer on the live board.
-void Load(const Pos& s) {
+// The side to move as the computer on the game's board.
+void Load(Game& game, const Pos& s) {
     for (int q = 1; q <= 24; ++q) {
-        g_game.position[q].count = static_cast<int8_t>(s.p[q] < 0 ? -s.p[q] : s.p[q]);
-        g_game.position[q].owner = s.p[q] > 0 ? SIDE_COMPUTER : s.p[q] < 0 ? SIDE_HUMAN : SIDE_NONE;
+        game.position[q].count = static_cast<int8_t>(s.p[q] < 0 ? -s.p[q] : s.p[q]);
+        game.position[q].owner = s.p[q] > 0 ? SIDE_COMPUTER : s.p[q] < 0 ? SIDE_HUMAN : SIDE_NONE;
     }
-    g_game.position[LOC_COMPUTER_BAR].count = static_cast<int8_t>(s.p[25]);
-    g_game.position[LOC_HUMAN_BAR].count = static_cast<int8_t>(s.oppBar);
-    g_game.position[LOC_COMPUTER_OFF].count = static_cast<int8_t>(s.off);
-    g_game.position[LOC_HUMAN_OFF].count = static_cast<int8_t>(s.oppOff);
+    game.position[LOC_COMPUTER_BAR].count = static_cast<int8_t>(s.p[25]);
+    game.position[LOC_HUMAN_BAR].count = static_cast<int8_t>(s.oppBar);
+    game.position[LOC_COMPUTER_OFF].count = static_cast<int8_t>(s.off);
+    game.position[LOC_HUMAN_OFF].count = static_cast<int8_t>(s.oppOff);
 }
 
 Pos Start() {
@@ -144,17 +144,17 @@ protected:
     // Searches `s` for the dice and checks the move chosen against the rules;
     // false after reporting one they do not allow. `end` is the position after it.
     bool MoveIsAllowed(const Pos& s, int d1, int d2, int level, Pos& end) {
-        Load(s);
+        Load(game, s);
         Throw(d1, d2);
         const std::string move = Choose(level);
         const Allowed allowed = AllowedPlays(s, d1, d2);
         tellingThrows += allowed.largerTells;
         end = s;
-        for (int i = 0; i < g_game.position.diceLeft; ++i) {
+        for (int i = 0; i < game.position.diceLeft; ++i) {
             if (!CanPlay(end, last_.play.from[i], last_.play.dice[i])) break;
             end = Play(end, last_.play.from[i], last_.play.dice[i]);
         }
-        if (g_game.position.diceLeft == allowed.dice && allowed.ends.count(end)) return true;
+        if (game.position.diceLeft == allowed.dice && allowed.ends.count(end)) return true;
         ADD_FAILURE() << "after " << turns << " turns, " << d1 << "-" << d2 << " at level " << level << ": " << move
                       << " is not allowed";
         return false;

@@ -20,24 +20,24 @@ class SearchTest : public BoardTest {
 protected:
     void SetUp() override {
         BoardTest::SetUp();
-        savedLevel_ = g_game.options.levelOfPlay;
-        g_game.position.sideToMove = SIDE_COMPUTER;
+        savedLevel_ = game.options.levelOfPlay;
+        game.position.sideToMove = SIDE_COMPUTER;
     }
     void TearDown() override {
-        g_game.options.levelOfPlay = savedLevel_;
+        game.options.levelOfPlay = savedLevel_;
         BoardTest::TearDown();
     }
 
-    static void PlaceStart() {
+    void PlaceStart() {
         Place({});
         for (auto [loc, n] : kStart) {
-            g_game.position[loc].count = static_cast<int8_t>(n < 0 ? -n : n);
-            g_game.position[loc].owner = n < 0 ? SIDE_COMPUTER : SIDE_HUMAN;
+            game.position[loc].count = static_cast<int8_t>(n < 0 ? -n : n);
+            game.position[loc].owner = n < 0 ? SIDE_COMPUTER : SIDE_HUMAN;
         }
     }
 
     // The dice as a throw leaves them: a double gives four.
-    static void Throw(int d1, int d2) {
+    void Throw(int d1, int d2) {
         if (d1 == d2)
             SetDice({d1, d1, d1, d1});
         else
@@ -46,25 +46,25 @@ protected:
 
     // Searches at `level` and returns the move as "from/die" in play order,
     // "-" when no die can be played.
-    static std::string Choose(int level) {
-        g_game.race = NoContact(g_game.position.board);
-        const Board before = g_game.position.board;
-        last_ = SearchHandMadePlay(g_game.position, level, g_game.race != 0);
+    std::string Choose(int level) {
+        game.race = NoContact(game.position.board);
+        const Board before = game.position.board;
+        last_ = SearchHandMadePlay(game.position, level, game.race != 0);
         ExpectBoardIs(before);
         return ChosenMove();
     }
 
-    static std::string ChosenMove() {
+    std::string ChosenMove() {
         std::string text;
         for (int i = 0; i < last_.play.count; ++i)
             text += (i ? " " : "") + std::to_string(last_.play.from[i]) + "/" + std::to_string(last_.play.dice[i]);
         return text.empty() ? "-" : text;
     }
 
-    static void ExpectBoardIs(const Board& expected) {
+    void ExpectBoardIs(const Board& expected) {
         for (int i = 0; i < NUM_LOCATIONS; ++i) {
-            EXPECT_EQ(g_game.position[i].count, expected[i].count) << "location " << i;
-            EXPECT_EQ(g_game.position[i].owner, expected[i].owner) << "location " << i;
+            EXPECT_EQ(game.position[i].count, expected[i].count) << "location " << i;
+            EXPECT_EQ(game.position[i].owner, expected[i].owner) << "location " << i;
         }
     }
 

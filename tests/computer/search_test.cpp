@@ -116,7 +116,7 @@ TEST_F(SearchTest, OneDieOfTwoIsTheLargerWhenEitherPlays) {
         Place(c.checkers);
         Throw(c.d1, c.d2);
         EXPECT_EQ(Choose(2), c.move) << c.name;
-        EXPECT_EQ(g_game.position.diceLeft, 1) << c.name;
+        EXPECT_EQ(game.position.diceLeft, 1) << c.name;
     }
 }
 
@@ -124,8 +124,8 @@ TEST_F(SearchTest, DoublesWhereOnlyTwoPlay) {
     Place({{20, -1}, {16, -1}, {26, -13}, {14, 2}, {10, 2}, {24, 11}});
     Throw(3, 3);
     EXPECT_EQ(Choose(2), "20/3 16/3");
-    EXPECT_EQ(g_game.position.diceLeft, 2);
-    EXPECT_EQ(g_game.position.dice[2], DICE_END);
+    EXPECT_EQ(game.position.diceLeft, 2);
+    EXPECT_EQ(game.position.dice[2], DICE_END);
 }
 
 TEST_F(SearchTest, ClosedOutComputerPlaysNothing) {
@@ -134,7 +134,7 @@ TEST_F(SearchTest, ClosedOutComputerPlaysNothing) {
             Place({{25, -1}, {6, -14}, {19, 2}, {20, 2}, {21, 2}, {22, 2}, {23, 2}, {24, 2}, {1, 3}});
             Throw(d1, d2);
             EXPECT_EQ(Choose(2), "-") << d1 << "-" << d2;
-            EXPECT_EQ(g_game.position.diceLeft, 0);
+            EXPECT_EQ(game.position.diceLeft, 0);
             EXPECT_EQ(last_.score, INT32_MAX);
         }
     }
@@ -147,7 +147,7 @@ TEST_F(SearchTest, RaceScoresAlikeAtEveryLevel) {
         Throw(d1, d2);
         const std::string good = Choose(2);
         const int32_t score = last_.score;
-        ASSERT_EQ(g_game.race, 1);
+        ASSERT_EQ(game.race, 1);
         for (int level : {0, 1, 7}) {
             Throw(d1, d2);
             EXPECT_EQ(Choose(level), good) << level << ": " << d1 << "-" << d2;
@@ -165,8 +165,8 @@ TEST_F(SearchTest, TiesKeepTheFirstSequenceFound) {
         EXPECT_EQ(Choose(2), move);
         EXPECT_EQ(last_.score, 2 * 7);
         // The exchange of the dice for the second search stays.
-        EXPECT_EQ(g_game.position.dice[0], d2);
-        EXPECT_EQ(g_game.position.dice[1], d1);
+        EXPECT_EQ(game.position.dice[0], d2);
+        EXPECT_EQ(game.position.dice[1], d1);
     }
 }
 
@@ -174,8 +174,7 @@ TEST_F(SearchTest, GoodHitsABlotOnTwenty) {
     Place({{24, -2}, {13, -5}, {8, -3}, {6, -5}, {20, 1}, {1, 2}, {12, 5}, {17, 3}, {19, 4}});
     Throw(4, 1);
     Choose(2);
-    for (int i = 0; i < g_game.position.diceLeft; ++i)
-        ApplyMove(g_game.position, last_.play.from[i], last_.play.dice[i]);
-    EXPECT_EQ(g_game.position[LOC_HUMAN_BAR].count, 1);
-    EXPECT_EQ(g_game.position[20].owner, SIDE_COMPUTER);
+    for (int i = 0; i < game.position.diceLeft; ++i) ApplyMove(game.position, last_.play.from[i], last_.play.dice[i]);
+    EXPECT_EQ(game.position[LOC_HUMAN_BAR].count, 1);
+    EXPECT_EQ(game.position[20].owner, SIDE_COMPUTER);
 }

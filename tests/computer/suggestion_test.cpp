@@ -25,39 +25,39 @@ TEST_F(SuggestionTest, MirrorsTheComputersGoodMove) {
             Throw(d1, d2);
             const std::string computer = Choose(2);
 
-            g_game.position.board = Mirrored(g_game.position.board);
-            g_game.position.sideToMove = SIDE_HUMAN;
-            g_game.options.levelOfPlay = 0;
+            game.position.board = Mirrored(game.position.board);
+            game.position.sideToMove = SIDE_HUMAN;
+            game.options.levelOfPlay = 0;
             Throw(d1, d2);
-            const Board before = g_game.position.board;
+            const Board before = game.position.board;
             SuggestedMove moves[MAX_DICE];
-            const int n = SuggestHumanMove(g_game.position, g_game.race != 0, AdviserFor(2), moves);
+            const int n = SuggestHumanMove(game.position, game.race != 0, AdviserFor(2), moves);
 
-            EXPECT_EQ(g_game.options.levelOfPlay, 0);
-            EXPECT_EQ(g_game.position.sideToMove, SIDE_HUMAN);
+            EXPECT_EQ(game.options.levelOfPlay, 0);
+            EXPECT_EQ(game.position.sideToMove, SIDE_HUMAN);
             ExpectBoardIs(before);
             std::string human;
             for (int i = 0; i < n; ++i) {
                 const int die = moves[i].to - moves[i].from;
                 human += (i ? " " : "") + std::to_string(25 - moves[i].from) + "/" + std::to_string(die);
-                EXPECT_TRUE(IsLegalMove(g_game.position, moves[i].from, die)) << human;
-                ApplyMove(g_game.position, moves[i].from, die);
+                EXPECT_TRUE(IsLegalMove(game.position, moves[i].from, die)) << human;
+                ApplyMove(game.position, moves[i].from, die);
             }
             EXPECT_EQ(human, computer) << d1 << "-" << d2;
-            g_game.position.sideToMove = SIDE_COMPUTER;
+            game.position.sideToMove = SIDE_COMPUTER;
         }
     }
 }
 
 TEST_F(SuggestionTest, HumanOnTheBarAgainstAClosedBoard) {
     Place({{0, 1}, {24, 14}, {1, -2}, {2, -2}, {3, -2}, {4, -2}, {5, -2}, {6, -2}, {13, -3}});
-    g_game.position.sideToMove = SIDE_HUMAN;
-    g_game.options.levelOfPlay = 1;
+    game.position.sideToMove = SIDE_HUMAN;
+    game.options.levelOfPlay = 1;
     Throw(6, 6);
-    const Board before = g_game.position.board;
+    const Board before = game.position.board;
     SuggestedMove moves[MAX_DICE];
-    EXPECT_EQ(SuggestHumanMove(g_game.position, g_game.race != 0, AdviserFor(2), moves), 0);
-    EXPECT_EQ(g_game.position.diceLeft, 0);
-    EXPECT_EQ(g_game.options.levelOfPlay, 1);
+    EXPECT_EQ(SuggestHumanMove(game.position, game.race != 0, AdviserFor(2), moves), 0);
+    EXPECT_EQ(game.position.diceLeft, 0);
+    EXPECT_EQ(game.options.levelOfPlay, 1);
     ExpectBoardIs(before);
 }

@@ -10,25 +10,29 @@
 namespace {
 class EnableRulesTest : public BoardTest {
 protected:
-    Session& session() { return session_; }
+    // The session plays the fixture's game as it stands.
+    Session& session() {
+        session_.game = game;
+        return session_;
+    }
 
     void SetUp() override {
         BoardTest::SetUp();
         SetDice({3, 5});
-        session().game.moveOrdinal = 1;
-        session().game.position.cubeOwner = SIDE_NONE;
-        session().game.position.cubeValue = 1;
-        session().game.options.useCube = 1;
+        game.moveOrdinal = 1;
+        game.position.cubeOwner = SIDE_NONE;
+        game.position.cubeValue = 1;
+        game.options.useCube = 1;
     }
     void TearDown() override {
-        session().game.options.useCube = 0;
-        session().game.moveOrdinal = 0;
+        game.options.useCube = 0;
+        game.moveOrdinal = 0;
         BoardTest::TearDown();
     }
 
 private:
     FakeView view_;
-    Session session_{view_, g_game};
+    Session session_{view_};
 };
 
 TEST_F(EnableRulesTest, MoveOrdinalRules) {
@@ -39,7 +43,7 @@ TEST_F(EnableRulesTest, MoveOrdinalRules) {
     const Case cases[] = {
         {0, false, false, false}, {1, true, false, true}, {2, false, true, false}, {5, false, true, false}};
     for (const Case& c : cases) {
-        session().game.moveOrdinal = c.ordinal;
+        game.moveOrdinal = c.ordinal;
         EXPECT_EQ(CommandEnabled(session(), ID_FILE_SAVE), c.save) << c.ordinal;
         EXPECT_EQ(CommandEnabled(session(), ID_UNDO), c.undo) << c.ordinal;
         EXPECT_EQ(CommandEnabled(session(), ID_SWITCH_SIDES), c.switchSides) << c.ordinal;
@@ -57,10 +61,10 @@ TEST_F(EnableRulesTest, DoubleNeedsTheCubeUsableAndNoMoveMade) {
         {1, 1, SIDE_HUMAN, 32, true},
     };
     for (const Case& c : cases) {
-        session().game.options.useCube = c.useCube;
-        session().game.moveOrdinal = c.ordinal;
-        session().game.position.cubeOwner = c.owner;
-        session().game.position.cubeValue = c.value;
+        game.options.useCube = c.useCube;
+        game.moveOrdinal = c.ordinal;
+        game.position.cubeOwner = c.owner;
+        game.position.cubeValue = c.value;
         EXPECT_EQ(CommandEnabled(session(), ID_DOUBLE), c.enabled)
             << c.useCube << c.ordinal << c.owner << " " << c.value;
     }
@@ -77,8 +81,8 @@ TEST_F(EnableRulesTest, PassOnlyWhenNoMoveIsPossible) {
 }
 
 TEST_F(EnableRulesTest, CommandsWithoutARuleAreAlwaysEnabled) {
-    session().game.moveOrdinal = 3;
-    session().game.options.useCube = 0;
+    game.moveOrdinal = 3;
+    game.options.useCube = 0;
     for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_SETTINGS, ID_RESET_SCORES, ID_APP_EXIT, ID_SHOW_PROGRESS, ID_RESIGN,
                    ID_SUGGEST_MOVE, ID_FINISH_GAME, ID_COLORS, ID_REDRAW, ID_HELP, ID_APP_ABOUT, ID_COMPUTER_TURN,
                    ID_AUTO_FORCED})

@@ -35,7 +35,7 @@
 // The window as far as the game flow and its tests see it.
 class FakeWindow : public FakeView {
 public:
-    explicit FakeWindow(Game& game) : session_(*this, game) {}
+    FakeWindow() : session_(*this) {}
 
     Session& GameSession() { return session_; }
     // As the window runs a command: only when its enable rule lets it.
@@ -94,7 +94,6 @@ protected:
 
     void TearDown() override {
         SetClock(nullptr);
-        g_game = savedGame_;
         g_profile = savedProfile_;
         std::filesystem::current_path(home_);
     }
@@ -167,9 +166,8 @@ protected:
 private:
     TempDir dir_{"flow"};
     std::filesystem::path home_ = std::filesystem::current_path();
-    const Game savedGame_ = g_game;
     Profile savedProfile_{""};
-    FakeWindow window_{g_game};
+    FakeWindow window_;
 
 protected:
     FakeWindow* wnd = &window_;

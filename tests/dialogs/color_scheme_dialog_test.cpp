@@ -39,7 +39,6 @@ protected:
         GameWndTest::TearDown();
         SetModalHook({});
         SetColorChooserHook({});
-        LoadCurrentScheme(g_game.options, g_game.options.curScheme = 0, "");
         g_profile = oldProfile_;
         std::filesystem::current_path(oldDir_);
     }
@@ -67,7 +66,7 @@ TEST_F(ColorSchemeDialogTest, SchemeCWithOkPaintsSavesAllSchemesAndRemembersIt) 
     EXPECT_EQ(BoardBackground(), QColor(179, 177, 207));
     EXPECT_EQ(wnd->findChild<QListWidget*>()->palette().color(QPalette::Base), QColor(179, 177, 207));
     EXPECT_EQ(ReadFileBytes(SCHEME_FILE_NAME, 1000), EncodeSchemes(kDefaultSchemes));
-    EXPECT_EQ(g_game.options.curScheme, 2);
+    EXPECT_EQ(game().options.curScheme, 2);
     EXPECT_EQ(SavedScheme(), 2);
 }
 
@@ -105,7 +104,7 @@ TEST_F(ColorSchemeDialogTest, OkAppliesTheChosenSchemeAndSavesEditsOfAnother) {
         Choose(d, 0);
         Press(d, IDOK);
     });
-    EXPECT_EQ(g_game.options.colors, kDefaultSchemes[0]);
+    EXPECT_EQ(game().options.colors, kDefaultSchemes[0]);
     EXPECT_EQ(BoardBackground(), QColor(0, 192, 192));
     SchemeSet expected = kDefaultSchemes;
     expected[1][SLOT_COMPUTER_PIECE] = expected[1][SLOT_HUMAN_PIECE] = PICKED;

@@ -21,8 +21,12 @@ TEST_F(GameWndTest, HelpOpensAtTheTopicOfTheActiveWindow) {
     using Make = std::function<std::unique_ptr<QWidget>(QWidget*)>;
     const Make none = [](QWidget*) { return nullptr; };
     const Make dialog = [](QWidget* w) { return std::make_unique<QDialog>(w); };
-    const Make colors = [](QWidget* w) { return std::make_unique<ColorSchemeDialog>(w, g_game.options.curScheme, ""); };
-    const Make settings = [](QWidget* w) { return std::make_unique<SettingsDialog>(w, CurrentSettings(g_game), 0); };
+    const Make colors = [this](QWidget* w) {
+        return std::make_unique<ColorSchemeDialog>(w, game().options.curScheme, "");
+    };
+    const Make settings = [this](QWidget* w) {
+        return std::make_unique<SettingsDialog>(w, CurrentSettings(game()), 0);
+    };
     const Make resign = [](QWidget* w) { return std::make_unique<ResignDialog>(w); };
     const struct {
         const char* how;
@@ -94,7 +98,7 @@ TEST_F(GameWndTest, HelpOpensOverTheMainWindowWhollyOnItsScreenAndEscOrCtrlWClos
 
 TEST_F(GameWndTest, F1InAMessageBoxOpensTheTopicOfTheCommandThatRaisedIt) {
     ShowActive();
-    SettingsDialog sheet(wnd.get(), CurrentSettings(g_game), 0);
+    SettingsDialog sheet(wnd.get(), CurrentSettings(game()), 0);
     sheet.setWindowModality(Qt::ApplicationModal);
     const struct {
         const char* how;
@@ -104,10 +108,10 @@ TEST_F(GameWndTest, F1InAMessageBoxOpensTheTopicOfTheCommandThatRaisedIt) {
         {"New game asks first", [this] { wnd->RunCommand(ID_FILE_NEW); }, "commands"},
         {"Pass while both dice must be used",
          [this] {
-             g_game.position.diceLeft = 2;
-             g_game.mustUseBoth = 1;
+             game().position.diceLeft = 2;
+             game().mustUseBoth = 1;
              OnPass(session());
-             g_game.mustUseBoth = 0;
+             game().mustUseBoth = 0;
          },
          "playing"},
         {"a box without a topic over the main window", [] { MessageBox("?", MB_OK, MB_ICONQUESTION); }, "index"},

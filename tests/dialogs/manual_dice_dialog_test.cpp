@@ -112,17 +112,17 @@ TEST_F(ManualDiceDialogTest, OkStoresTheDiceButNeverADoubleToOpenAGame) {
 }
 
 TEST_F(ManualDiceDialogTest, ADoubleTypedLaterInTheGameGivesFourDice) {
-    const int32_t saved = g_game.options.manualDice;
-    g_game.options.manualDice = 1;
-    g_game.openingThrow = 0;
+    const int32_t saved = game().options.manualDice;
+    game().options.manualDice = 1;
+    game().openingThrow = 0;
     SetModalHook([](QDialog& dialog) {
         Type(dialog, "44");
         dialog.accept();
         return dialog.result();
     });
-    ThrowTurnDice(g_game, [this](TwoDice thrown, bool opening) { return wnd->ChooseDice(thrown, opening); });
-    g_game.options.manualDice = saved;
-    EXPECT_EQ(g_game.position.diceLeft, 4);
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(g_game.position.dice[i], 4);
+    ThrowTurnDice(game(), [this](TwoDice thrown, bool opening) { return wnd->ChooseDice(thrown, opening); });
+    game().options.manualDice = saved;
+    EXPECT_EQ(game().position.diceLeft, 4);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(game().position.dice[i], 4);
 }
 }  // namespace

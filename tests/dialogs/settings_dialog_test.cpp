@@ -87,8 +87,8 @@ protected:
 };
 
 TEST_F(SettingsDialogTest, OpensOnThePageShownLastAndShowsTheScoresReadOnly) {
-    g_game.totalScore[SIDE_HUMAN] = 12;
-    g_game.totalScore[SIDE_COMPUTER] = 7;
+    game().totalScore[SIDE_HUMAN] = 12;
+    game().totalScore[SIDE_COMPUTER] = 7;
     RunSettings(GAME, [](SettingsDialog& s) {
         EXPECT_EQ(Edit(s, GAME, 1113)->text(), "12");
         EXPECT_EQ(Edit(s, GAME, 1114)->text(), "7");
@@ -144,7 +144,7 @@ TEST_F(SettingsDialogTest, OkWritesTheKeysOfThePagesShownInOrder) {
         });
         EXPECT_EQ(Keys(), c.keys) << c.name;
     }
-    EXPECT_EQ(g_game.options.useCube, 0);
+    EXPECT_EQ(this->game().options.useCube, 0);
 }
 
 TEST_F(SettingsDialogTest, TheSkillListOffersTheExpertAndKeepsIt) {
@@ -156,7 +156,7 @@ TEST_F(SettingsDialogTest, TheSkillListOffersTheExpertAndKeepsIt) {
         skill->setCurrentIndex(3);
         Press(s, "OK");
     });
-    EXPECT_EQ(g_game.options.levelOfPlay, 3);
+    EXPECT_EQ(game().options.levelOfPlay, 3);
     EXPECT_EQ(GetProfileInt(OPTIONS_SECTION, "LevelOfPlay", -1), 3);
     RunSettings(GAME, [](SettingsDialog& s) {
         EXPECT_EQ(DialogItemAs<QComboBox>(*s.Page(GAME), IDC_SKILL)->currentIndex(), 3);
@@ -166,10 +166,10 @@ TEST_F(SettingsDialogTest, TheSkillListOffersTheExpertAndKeepsIt) {
 
 TEST_F(SettingsDialogTest, SpeedOutsideOneToHundredIsRefusedAndTheSheetStaysOpen) {
     ASSERT_TRUE(WriteFileAtomically(g_profile.Path(), "[options]\nspeed=0\n", 18));
-    LoadSettings(g_game.options, g_game.totalScore);
+    LoadSettings(game().options, game().totalScore);
     // Never shown, the Visual page checks nothing.
     RunSettings(GAME, [](SettingsDialog& s) { Press(s, "OK"); });
-    EXPECT_EQ(g_game.options.moveDelay, 100);
+    EXPECT_EQ(game().options.moveDelay, 100);
 
     const struct {
         const char* typed;  // nullptr: as the page shows it
@@ -193,7 +193,7 @@ TEST_F(SettingsDialogTest, SpeedOutsideOneToHundredIsRefusedAndTheSheetStaysOpen
             EXPECT_EQ(questions.size(), s.refused ? 2u : 0u) << s.shown;
         }
     });
-    EXPECT_EQ(g_game.options.moveDelay, 95);
+    EXPECT_EQ(game().options.moveDelay, 95);
     EXPECT_EQ(GetProfileInt(OPTIONS_SECTION, "speed", -1), 5);
 }
 
@@ -208,18 +208,18 @@ TEST_F(SettingsDialogTest, ClockwiseMidTurnKeepsTheCheckersAndTheTurnStart) {
     Click(1);
     Click(4);
     counts(moved);
-    const Bytes saved = EncodePositionFile(CapturePositionFile(g_game));
+    const Bytes saved = EncodePositionFile(CapturePositionFile(game()));
     const QImage before = wnd->GetCanvas().Image().copy();
 
     RunSettings(VISUAL, [](SettingsDialog& s) {
         Check(VISUAL, 1070, true)(s);
         Press(s, "OK");
     });
-    EXPECT_EQ(g_game.options.clockWise, 1);
+    EXPECT_EQ(game().options.clockWise, 1);
     EXPECT_NE(wnd->GetCanvas().Image(), before);
     counts(turned);
     EXPECT_EQ(turned, moved);
-    EXPECT_EQ(EncodePositionFile(CapturePositionFile(g_game)), saved);
+    EXPECT_EQ(EncodePositionFile(CapturePositionFile(game())), saved);
 
     wnd->RunCommand(ID_UNDO);
     counts(undone);
@@ -273,7 +273,7 @@ TEST_F(SettingsDialogTest, OkShowsTheDiceTheCubeAndTheProgressBarAtOnce) {
         {"progress bar off", VISUAL, 1064, false, true, false, false},
         {"progress bar on", VISUAL, 1064, true, true, false, true},
     };
-    g_game.options.showProgress = 1;
+    game().options.showProgress = 1;
     for (const auto& c : cases) {
         RunSettings(c.page, [&](SettingsDialog& s) {
             Check(c.page, c.id, c.on)(s);
@@ -287,11 +287,11 @@ TEST_F(SettingsDialogTest, OkShowsTheDiceTheCubeAndTheProgressBarAtOnce) {
 }  // namespace
 
 TEST_F(SettingsDialogTest, GroupBoxMnemonicsMoveTheFocusToTheFirstControlAfterThem) {
-    g_game.options.firstMoveBy = 2;
-    g_game.options.autoFinish = 1;
-    g_game.options.highLight = 2;
-    SettingsDialog sheet(wnd.get(), CurrentSettings(g_game), GAME);
-    ColorSchemeDialog colours(wnd.get(), g_game.options.curScheme, "");
+    game().options.firstMoveBy = 2;
+    game().options.autoFinish = 1;
+    game().options.highLight = 2;
+    SettingsDialog sheet(wnd.get(), CurrentSettings(game()), GAME);
+    ColorSchemeDialog colours(wnd.get(), game().options.curScheme, "");
     // Into a radio group the focus goes to the checked button, as with Tab.
     const struct {
         const char* group;
@@ -332,8 +332,8 @@ TEST_F(SettingsDialogTest, OkWithAProfileThatCannotBeWrittenAppliesAndSaysSoOnce
         Check(VISUAL, 1070, true)(s);
         Press(s, "OK");
     });
-    EXPECT_EQ(g_game.options.useCube, 1);
-    EXPECT_EQ(g_game.options.clockWise, 1);
+    EXPECT_EQ(game().options.useCube, 1);
+    EXPECT_EQ(game().options.clockWise, 1);
     ASSERT_EQ(questions.size(), 1u) << "one message for all the keys";
     EXPECT_EQ(questions[0].text, FileFailureText(IDS_SAVE_FAILED, g_profile.Path(), {EISDIR}));
     EXPECT_EQ(questions[0].icon, MB_ICONEXCLAMATION);

@@ -49,7 +49,7 @@ TEST_F(StatisticsDialogTest, TheGraphPartStaysAsTheUserLeftItForTheNextGame) {
     EXPECT_EQ(shown[2].more, "<< &More");
     EXPECT_LT(shown[0].height, shown[2].height);
     EXPECT_TRUE(ran.empty()) << "Again plays on";
-    EXPECT_EQ(g_game.winner, SIDE_NONE) << "the next game has begun";
+    EXPECT_EQ(game().winner, SIDE_NONE) << "the next game has begun";
 }
 
 TEST_F(StatisticsDialogTest, QuitEscapeAndTheCloseBoxEndTheProgram) {
@@ -67,11 +67,11 @@ TEST_F(StatisticsDialogTest, QuitEscapeAndTheCloseBoxEndTheProgram) {
 }
 
 TEST_F(StatisticsDialogTest, ShowsTheGamesCountersAndThinkingTimes) {
-    g_game.counters = {};
-    g_game.counters.diceTotal[SIDE_HUMAN] = 87;
-    g_game.counters.hitsMade[SIDE_COMPUTER] = 3;
-    g_game.counters.thinkTime[SIDE_HUMAN] = 125300;
-    g_game.counters.thinkTime[SIDE_COMPUTER] = 999;
+    game().counters = {};
+    game().counters.diceTotal[SIDE_HUMAN] = 87;
+    game().counters.hitsMade[SIDE_COMPUTER] = 3;
+    game().counters.thinkTime[SIDE_HUMAN] = 125300;
+    game().counters.thinkTime[SIDE_COMPUTER] = 999;
     std::map<int, std::string> texts;
     EndWith([&](QDialog& d) {
         for (int id : {202, 209, 217, 220, 1118}) texts[id] = DialogItemAs<QLabel>(d, id)->text().toStdString();

@@ -36,31 +36,30 @@ class BoardCanvasTest : public ::testing::Test {
 protected:
     void SetUp() override {
         SetClock(&clock);
-        g_game.position.dice[0] = DICE_END;
-        g_game.position.diceLeft = 0;
         wnd = std::make_unique<GameWnd>(1024);
+        game().position.dice[0] = DICE_END;
+        game().position.diceLeft = 0;
     }
 
     void TearDown() override {
         wnd.reset();
         SetClock(nullptr);
-        g_game.options.clockWise = 0;
-        g_game.options.hitShake = 1;
-        g_game.options.moveDelay = 100 - DEFAULT_SPEED;
+        SetClockwise(false);
     }
 
     // Rebuilds the board with only these checkers: negative counts are the
     // computer's. The bars and trays keep their fixed owners.
     void SetUpBoard(std::initializer_list<std::pair<int, int>> checkers) {
-        for (int i = 0; i < NUM_LOCATIONS; ++i) g_game.turnStart[i] = {0, SIDE_NONE};
+        for (int i = 0; i < NUM_LOCATIONS; ++i) game().turnStart[i] = {0, SIDE_NONE};
         for (auto [loc, n] : checkers)
-            g_game.turnStart[loc] = {static_cast<int8_t>(n < 0 ? -n : n), n < 0 ? SIDE_COMPUTER : SIDE_HUMAN};
+            game().turnStart[loc] = {static_cast<int8_t>(n < 0 ? -n : n), n < 0 ? SIDE_COMPUTER : SIDE_HUMAN};
         DestroyBoard(session());
         BuildBoard(session(), false);
-        g_game.counters = {};
+        game().counters = {};
     }
 
     Session& session() const { return wnd->GameSession(); }
+    Game& game() const { return wnd->GameSession().game; }
     QImage Image() { return wnd->GetCanvas().Image(); }
     QColor At(int x, int y) { return Image().pixelColor(x, y); }
 

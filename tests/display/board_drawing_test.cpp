@@ -120,7 +120,8 @@ TEST_F(BoardCanvasTest, StacksFromEightShowTheirSizeOnTheSeventhPlace) {
 TEST_F(BoardCanvasTest, TrayCountsAreWrittenFromTheTopTowardsTheBoardsEdge) {
     for (int clockwise : {0, 1}) {
         SCOPED_TRACE(clockwise);
-        g_game.options.clockWise = clockwise;
+        game().options.clockWise = clockwise;
+        SetClockwise(clockwise == 1);
         SetUpBoard({{LOC_COMPUTER_OFF, -12}, {LOC_HUMAN_OFF, 12}});
         for (int tray : {LOC_COMPUTER_OFF, LOC_HUMAN_OFF}) {
             const Rect r = GeometryOf(tray).rect;

@@ -61,7 +61,7 @@ protected:
     }
 
     void Move(int side, int from, int to) {
-        g_game.position.sideToMove = side;
+        game().position.sideToMove = side;
         PlayChecker(session(), from, to);
     }
 
@@ -76,7 +76,7 @@ TEST_F(CheckerTravelTest, ThirteenToTwelveRisesWithoutAHorizontalStep) {
     Move(SIDE_COMPUTER, 13, 12);
     ASSERT_GT(frames.size(), 5u);
     for (const QRect& frame : frames) EXPECT_EQ(frame.left(), CheckerLeft(13));
-    EXPECT_EQ(g_game.position[12].count, 1);
+    EXPECT_EQ(game().position[12].count, 1);
     EXPECT_EQ(At(CheckerCentre(12, 1).x(), CheckerCentre(12, 1).y()), kComputer);
 }
 
@@ -89,9 +89,9 @@ TEST_F(CheckerTravelTest, BearingOffFromThePointsNextToTheTraysEndsInTheirCounts
         SetUpBoard({{1, -1}, {LOC_COMPUTER_OFF, -14}, {24, 1}, {LOC_HUMAN_OFF, 14}});
         const QColor point = At(CheckerCentre(c.from, 2).x(), CheckerCentre(c.from, 2).y());
         Move(c.side, c.from, c.past);
-        EXPECT_EQ(g_game.position[c.tray].count, 15);
+        EXPECT_EQ(game().position[c.tray].count, 15);
         EXPECT_EQ(static_cast<CTray*>(DrawnAt(c.tray))->CountText(), "15");
-        EXPECT_EQ(g_game.position[c.from].count, 0);
+        EXPECT_EQ(game().position[c.from].count, 0);
         EXPECT_EQ(At(CheckerCentre(c.from, 1).x(), CheckerCentre(c.from, 1).y()), point);
     }
 }
@@ -163,7 +163,7 @@ TEST_F(CheckerTravelTest, EachStepMovesOneUnitUntilItsBound) {
 // The blot on point 12 stands left of the band, so its shake must step
 // right and often retries.
 TEST_F(CheckerTravelTest, AHitSendsTheBlotShakingToItsBarAndCountsIt) {
-    g_game.options.moveDelay = 5;
+    game().options.moveDelay = 5;
     for (int seed : {1, 2, 3, 4, 5, 6}) {
         SCOPED_TRACE(seed);
         SetSeed(seed);
@@ -171,15 +171,15 @@ TEST_F(CheckerTravelTest, AHitSendsTheBlotShakingToItsBarAndCountsIt) {
         RecordComputerCheckers();
         Move(SIDE_HUMAN, 10, 12);
 
-        EXPECT_EQ(g_game.counters.hitsMade[SIDE_HUMAN], 1);
-        EXPECT_EQ(g_game.position[LOC_COMPUTER_BAR].count, 1);
-        EXPECT_EQ(g_game.position[12].owner, SIDE_HUMAN);
+        EXPECT_EQ(game().counters.hitsMade[SIDE_HUMAN], 1);
+        EXPECT_EQ(game().position[LOC_COMPUTER_BAR].count, 1);
+        EXPECT_EQ(game().position[12].owner, SIDE_HUMAN);
         EXPECT_EQ(At(CheckerCentre(LOC_COMPUTER_BAR, 1).x(), CheckerCentre(LOC_COMPUTER_BAR, 1).y()), kComputer);
         // The blot rests until the first shake's pause; that pause still
         // shows it at rest.
         std::size_t first = 0;
-        while (first < pauses.size() && pauses[first] != 2 * g_game.options.moveDelay) ++first;
-        EXPECT_EQ(std::count(pauses.begin(), pauses.end(), 2 * g_game.options.moveDelay), 5);
+        while (first < pauses.size() && pauses[first] != 2 * game().options.moveDelay) ++first;
+        EXPECT_EQ(std::count(pauses.begin(), pauses.end(), 2 * game().options.moveDelay), 5);
         ASSERT_GT(frames.size(), first + 5);
         for (std::size_t i = first + 1; i < frames.size(); ++i) {
             EXPECT_GE(frames[i].left(), g_unit) << i;
@@ -207,7 +207,7 @@ void ExpectPlayLeavesAFreshBoard(Session& session, Canvas& canvas, qreal ratio) 
     canvas.Clear();
     BuildBoard(session, true);
     for (const auto& m : kPlayAndTakeBack) {
-        g_game.position.sideToMove = m.side;
+        session.game.position.sideToMove = m.side;
         PlayChecker(session, m.from, m.to, m.undoing != 0);
     }
     const QImage played = canvas.Image().copy();
@@ -224,7 +224,8 @@ void ExpectPlayLeavesAFreshBoard(Session& session, Canvas& canvas, qreal ratio) 
 TEST_F(CheckerTravelTest, AfterMovesHitsAndMovesBackTheCanvasIsAFreshBoard) {
     for (int clockwise : {0, 1}) {
         SCOPED_TRACE(clockwise);
-        g_game.options.clockWise = clockwise;
+        game().options.clockWise = clockwise;
+        SetClockwise(clockwise == 1);
         ExpectPlayLeavesAFreshBoard(session(), wnd->GetCanvas(), 1);
     }
 }

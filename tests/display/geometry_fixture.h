@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "display/geometry.h"
-#include "game/game.h"
-#include "settings/options.h"
 
 class GeometryTest : public ::testing::Test {
 protected:
@@ -13,7 +11,7 @@ protected:
     static void UseWindow(int width, int height, int clockwise, int clientHeight = 500) {
         SetWindowMetrics({width, height});
         SetClientSize(width, clientHeight);
-        g_game.options.clockWise = clockwise;
+        SetClockwise(clockwise == 1);
     }
-    void TearDown() override { g_game.options.clockWise = 0; }
+    void TearDown() override { SetClockwise(false); }
 };

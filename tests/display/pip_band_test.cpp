@@ -16,12 +16,12 @@ class PipBandTest : public GameTest {
 protected:
     void SetUp() override {
         GameTest::SetUp();
-        g_game.options.showPips = 1;
+        game().options.showPips = 1;
         SetFileDialogHook([this](const FileDialogSpec&) { return std::optional<std::string>(file); });
     }
     void TearDown() override {
         SetFileDialogHook({});
-        g_game.options.showPips = 0;
+        game().options.showPips = 0;
         GameTest::TearDown();
     }
 
@@ -29,8 +29,8 @@ protected:
         Canvas& canvas = wnd->GetCanvas();
         return canvas.Image().copy(canvas.DeviceRect(PipBandRect()));
     }
-    static bool Blank(const QImage& band) {
-        const QRgb background = ToQColor(g_game.options.colors[SLOT_BACKGROUND]).rgb();
+    bool Blank(const QImage& band) {
+        const QRgb background = ToQColor(game().options.colors[SLOT_BACKGROUND]).rgb();
         for (int y = 0; y < band.height(); ++y)
             for (int x = 0; x < band.width(); ++x)
                 if (band.pixel(x, y) != background) return false;
@@ -73,7 +73,7 @@ TEST_F(PipBandTest, TheCountsFollowEveryChangeOfTheBoard) {
     Click(4);
     Click(4);
     Click(9);
-    EXPECT_EQ(g_game.position.sideToMove, SIDE_HUMAN) << "the computer has played";
+    EXPECT_EQ(game().position.sideToMove, SIDE_HUMAN) << "the computer has played";
     ExpectCurrent("the computer's turn");
 }
 
@@ -95,7 +95,7 @@ TEST_F(PipBandTest, TheCountsFollowWhenTheLastChangeEmptiesALocation) {
 TEST_F(PipBandTest, OffTheBandIsBare) {
     DrawPipBand();
     EXPECT_FALSE(Blank(Band()));
-    g_game.options.showPips = 0;
+    game().options.showPips = 0;
     DrawPipBand();
     EXPECT_TRUE(Blank(Band()));
     Start(SIDE_HUMAN, {{3, 1}});

@@ -32,28 +32,28 @@ struct RuleEnd {
 };
 
 // Every sequence of steps the rules accept for the computer, dice in this order.
-void Walk(const std::vector<int>& dice, int used, int firstDie, std::vector<RuleEnd>& ends) {
+void Walk(::Position& pos, const std::vector<int>& dice, int used, int firstDie, std::vector<RuleEnd>& ends) {
     bool moved = false;
     for (int from = LOC_COMPUTER_BAR; used < static_cast<int>(dice.size()) && from >= 1; --from) {
-        if (!IsLegalMove(g_game.position, from, dice[used])) continue;
+        if (!IsLegalMove(pos, from, dice[used])) continue;
         moved = true;
-        const Board before = g_game.position.board;
-        ApplyMove(g_game.position, from, dice[used]);
-        Walk(dice, used + 1, used == 0 ? dice[0] : firstDie, ends);
-        g_game.position.board = before;
+        const Board before = pos.board;
+        ApplyMove(pos, from, dice[used]);
+        Walk(pos, dice, used + 1, used == 0 ? dice[0] : firstDie, ends);
+        pos.board = before;
     }
-    if (!moved) ends.push_back({used, firstDie, Key(ExpertView(g_game.position.board, SIDE_COMPUTER))});
+    if (!moved) ends.push_back({used, firstDie, Key(ExpertView(pos.board, SIDE_COMPUTER))});
 }
 
 // As many dice as can be played; of a non-double of which only one die can
 // be played, the larger when it can.
-Ends RuleEnds(int d1, int d2) {
+Ends RuleEnds(::Position& pos, int d1, int d2) {
     std::vector<RuleEnd> ends;
     if (d1 == d2) {
-        Walk({d1, d1, d1, d1}, 0, 0, ends);
+        Walk(pos, {d1, d1, d1, d1}, 0, 0, ends);
     } else {
-        Walk({d1, d2}, 0, 0, ends);
-        Walk({d2, d1}, 0, 0, ends);
+        Walk(pos, {d1, d2}, 0, 0, ends);
+        Walk(pos, {d2, d1}, 0, 0, ends);
     }
     int most = 0;
     bool largerPlays = false;
@@ -66,21 +66,20 @@ Ends RuleEnds(int d1, int d2) {
     return kept;
 }
 
-void Load(const expert::Position& p) {
-    for (int loc = 0; loc < NUM_LOCATIONS; ++loc)
-        g_game.position[loc] = {0, IsPoint(loc) ? SIDE_NONE : FixedOwner(loc)};
+void Load(::Position& pos, const expert::Position& p) {
+    for (int loc = 0; loc < NUM_LOCATIONS; ++loc) pos[loc] = {0, IsPoint(loc) ? SIDE_NONE : FixedOwner(loc)};
     for (int i = 0; i <= expert::kBar; ++i) {
         const int mine = i == expert::kBar ? LOC_COMPUTER_BAR : i + 1;
         const int theirs = i == expert::kBar ? LOC_HUMAN_BAR : 24 - i;
         for (auto [loc, side, n] :
              {std::tuple{mine, SIDE_COMPUTER, p.checkers[0][i]}, {theirs, SIDE_HUMAN, p.checkers[1][i]}})
             if (n) {
-                g_game.position[loc].count = static_cast<int8_t>(n);
-                g_game.position[loc].owner = side;
+                pos[loc].count = static_cast<int8_t>(n);
+                pos[loc].owner = side;
             }
     }
-    g_game.position[LOC_COMPUTER_OFF].count = static_cast<int8_t>(expert::Off(p, 0));
-    g_game.position[LOC_HUMAN_OFF].count = static_cast<int8_t>(expert::Off(p, 1));
+    pos[LOC_COMPUTER_OFF].count = static_cast<int8_t>(expert::Off(p, 0));
+    pos[LOC_HUMAN_OFF].count = static_cast<int8_t>(expert::Off(p, 1));
 }
 
 class ExpertMoveGeneratorTest : public BoardTest {};
@@ -88,14 +87,15 @@ class ExpertMoveGeneratorTest : public BoardTest {};
 }  // namespace
 
 TEST_F(ExpertMoveGeneratorTest, ListsExactlyTheEndsTheRulesAllowForEveryThrow) {
-    g_game.position.sideToMove = SIDE_COMPUTER;
+    ::Position& pos = BoardTest::game.position;
+    pos.sideToMove = SIDE_COMPUTER;
     std::mt19937 random(20261209);
     std::vector<expert::Play> plays;
     int positions = 0, withBar = 0, bearingOff = 0;
     for (int game = 0; game < 6; ++game) {
         expert::Position p = expert::StartingPosition();
         while (expert::Off(p, 1) < expert::kCheckers) {
-            Load(p);
+            Load(pos, p);
             ++positions;
             withBar += p.checkers[0][expert::kBar] > 0;
             bearingOff += expert::Off(p, 0) > 0;
@@ -105,7 +105,7 @@ TEST_F(ExpertMoveGeneratorTest, ListsExactlyTheEndsTheRulesAllowForEveryThrow) {
                     Ends listed;
                     for (const expert::Play& play : plays) listed.insert(Key(play.after));
                     ASSERT_EQ(listed.size(), plays.size()) << "two plays end alike";
-                    ASSERT_EQ(listed, RuleEnds(d1, d2)) << "position " << positions << ", " << d1 << "-" << d2;
+                    ASSERT_EQ(listed, RuleEnds(pos, d1, d2)) << "position " << positions << ", " << d1 << "-" << d2;
                 }
             const int d1 = 1 + static_cast<int>(random() % 6), d2 = 1 + static_cast<int>(random() % 6);
             expert::GeneratePlays(p, d1, d2, plays);

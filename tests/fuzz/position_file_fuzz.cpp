@@ -15,23 +15,23 @@
 namespace {
 // The start of a human turn in a new game, as when the user opens a file.
 void StartGame() {
-    g_game.turnStart = WithFixedOwners(StartingBoard());
-    g_game.position.board = g_game.turnStart;
-    g_game.counters = {};
-    g_game.position.sideToMove = SIDE_HUMAN;
+    game.turnStart = WithFixedOwners(StartingBoard());
+    game.position.board = game.turnStart;
+    game.counters = {};
+    game.position.sideToMove = SIDE_HUMAN;
     const uint8_t dice[MAX_DICE + 1] = {6, 4, DICE_END, DICE_END, DICE_END};
-    std::copy(dice, dice + MAX_DICE + 1, g_game.position.dice);
-    g_game.position.diceLeft = 2;
-    g_game.moveOrdinal = 1;
-    g_game.race = 0;
-    g_game.position.cubeValue = 1;
-    g_game.position.cubeOwner = SIDE_NONE;
-    g_game.computerMayDouble = 1;
+    std::copy(dice, dice + MAX_DICE + 1, game.position.dice);
+    game.position.diceLeft = 2;
+    game.moveOrdinal = 1;
+    game.race = 0;
+    game.position.cubeValue = 1;
+    game.position.cubeOwner = SIDE_NONE;
+    game.computerMayDouble = 1;
 }
 
 void CheckCheckers() {
     int total[3] = {0, 0, 0};
-    for (const Checkers& l : g_game.position.board) {
+    for (const Checkers& l : game.position.board) {
         FUZZ_CHECK(l.count >= 0 && l.owner >= SIDE_NONE && l.owner <= SIDE_HUMAN);
         total[l.owner] += l.count;
     }
@@ -41,15 +41,15 @@ void CheckCheckers() {
 // What the game asks of the rules on the loaded position, then every die
 // played from the highest point that takes it.
 void PlayDice(int side) {
-    g_game.position.sideToMove = side;
-    NoMovePossible(g_game.position);
-    BothDicePossible(g_game.position);
-    PruneUnplayableDice(g_game.position);
+    game.position.sideToMove = side;
+    NoMovePossible(game.position);
+    BothDicePossible(game.position);
+    PruneUnplayableDice(game.position);
     CheckCheckers();
-    while (g_game.position.diceLeft > 0) {
-        const int from = HighestLegalFrom(g_game.position, 0);
-        if (from >= 0) ApplyMove(g_game.position, from, g_game.position.dice[0]);
-        g_game.position.RemoveDie(0);
+    while (game.position.diceLeft > 0) {
+        const int from = HighestLegalFrom(game.position, 0);
+        if (from >= 0) ApplyMove(game.position, from, game.position.dice[0]);
+        game.position.RemoveDie(0);
         CheckCheckers();
     }
 }
@@ -62,29 +62,29 @@ bool IsPadding(std::size_t offset) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     StartGame();
-    const Bytes before = EncodePositionFile(CapturePositionFile(g_game));
+    const Bytes before = EncodePositionFile(CapturePositionFile(game));
     // The program reads no more than a whole file.
     const Bytes bytes(data, data + std::min(size, POS_FILE_SIZE));
-    const std::optional<PositionFileData> decoded = DecodePositionFile(bytes, CapturePositionFile(g_game));
-    FUZZ_CHECK(EncodePositionFile(CapturePositionFile(g_game)) == before);
+    const std::optional<PositionFileData> decoded = DecodePositionFile(bytes, CapturePositionFile(game));
+    FUZZ_CHECK(EncodePositionFile(CapturePositionFile(game)) == before);
     if (!decoded) return 0;
 
     const Bytes again = EncodePositionFile(*decoded);
     FUZZ_CHECK(again.size() <= bytes.size());
     for (std::size_t i = 0; i < again.size(); ++i) FUZZ_CHECK(again[i] == (IsPadding(i) ? 0 : bytes[i]));
 
-    ApplyPositionFile(*decoded, g_game);
+    ApplyPositionFile(*decoded, game);
     // A bar or tray saved empty without an owner takes its fixed one.
     for (int loc = 0; loc < NUM_LOCATIONS; ++loc) {
         const Checkers& e = decoded->table[loc];
-        FUZZ_CHECK(g_game.position[loc].count == e.count);
-        FUZZ_CHECK(g_game.position[loc].owner == (IsPoint(loc) ? e.owner : FixedOwner(loc)));
+        FUZZ_CHECK(game.position[loc].count == e.count);
+        FUZZ_CHECK(game.position[loc].owner == (IsPoint(loc) ? e.owner : FixedOwner(loc)));
     }
     CheckCheckers();
-    const PositionFileData loaded = CapturePositionFile(g_game);
+    const PositionFileData loaded = CapturePositionFile(game);
     for (int side : {SIDE_HUMAN, SIDE_COMPUTER}) {
-        std::copy(std::begin(loaded.dice), std::end(loaded.dice), g_game.position.dice);
-        g_game.position.diceLeft = loaded.fields[POS_DICE_LEFT];
+        std::copy(std::begin(loaded.dice), std::end(loaded.dice), game.position.dice);
+        game.position.diceLeft = loaded.fields[POS_DICE_LEFT];
         PlayDice(side);
     }
     return 0;

@@ -24,23 +24,23 @@ struct Option {
     int32_t max;
 };
 const Option kOptions[] = {
-    {&g_game.options.useCube, 1},
-    {&g_game.options.autoFinish, 2},
-    {&g_game.options.diceAsIcons, 1},
-    {&g_game.options.moveDelay, 100},
-    {&g_game.options.autoChangeTurn, 1},
-    {&g_game.options.levelOfPlay, 3},
-    {&g_game.options.firstMoveBy, 2},
-    {&g_game.options.showProgress, 1},
-    {&g_game.options.autoForcedMoves, 1},
-    {&g_game.options.hitShake, 1},
-    {&g_game.options.highLight, 2},
-    {&g_game.options.intelMoves, 1},
-    {&g_game.options.manualDice, 1},
-    {&g_game.options.clockWise, 1},
-    {&g_game.options.curScheme, 3},
-    {&g_game.totalScore[SIDE_HUMAN], MAX_TOTAL_SCORE},
-    {&g_game.totalScore[SIDE_COMPUTER], MAX_TOTAL_SCORE},
+    {&game.options.useCube, 1},
+    {&game.options.autoFinish, 2},
+    {&game.options.diceAsIcons, 1},
+    {&game.options.moveDelay, 100},
+    {&game.options.autoChangeTurn, 1},
+    {&game.options.levelOfPlay, 3},
+    {&game.options.firstMoveBy, 2},
+    {&game.options.showProgress, 1},
+    {&game.options.autoForcedMoves, 1},
+    {&game.options.hitShake, 1},
+    {&game.options.highLight, 2},
+    {&game.options.intelMoves, 1},
+    {&game.options.manualDice, 1},
+    {&game.options.clockWise, 1},
+    {&game.options.curScheme, 3},
+    {&game.totalScore[SIDE_HUMAN], MAX_TOTAL_SCORE},
+    {&game.totalScore[SIDE_COMPUTER], MAX_TOTAL_SCORE},
 };
 
 std::vector<int32_t> Values() {
@@ -62,8 +62,8 @@ std::string ProfilePath() {
 }
 // As the window loads them: the scheme number is judged by the scheme load.
 void LoadStartUpSettings() {
-    LoadSettings(g_game.options, g_game.totalScore);
-    LoadCurrentScheme(g_game.options, g_game.options.curScheme, g_profile.Path() + ".no-schemes");
+    LoadSettings(game.options, game.totalScore);
+    LoadCurrentScheme(game.options, game.options.curScheme, g_profile.Path() + ".no-schemes");
 }
 }  // namespace
 
@@ -81,9 +81,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     for (const Option& o : kOptions) FUZZ_CHECK(*o.var >= 0 && *o.var <= o.max);
 
     // The end of a game: the human's total goes up by the points won.
-    if (g_game.totalScore[SIDE_HUMAN] < MAX_TOTAL_SCORE) ++g_game.totalScore[SIDE_HUMAN];
+    if (game.totalScore[SIDE_HUMAN] < MAX_TOTAL_SCORE) ++game.totalScore[SIDE_HUMAN];
     const std::vector<int32_t> saved = Values();
-    SaveScores(g_game.totalScore);
+    SaveScores(game.totalScore);
     SetValues(defaults);
     LoadStartUpSettings();
     FUZZ_CHECK(Values() == saved);

@@ -17,13 +17,13 @@ TEST_F(CubeExchangeTest, HumanDoubleTakenOrRefused) {
     };
     for (const auto& c : cases) {
         FreshGame();
-        g_game.position.cubeValue = 2;
-        g_game.position.sideToMove = SIDE_HUMAN;
+        game.position.cubeValue = 2;
+        game.position.sideToMove = SIDE_HUMAN;
         PlaceLead(c.pos);
-        EXPECT_EQ(HumanDoubles(g_game, ComputerPlayerFor(g_game.options.levelOfPlay)), c.taken) << c.name;
-        EXPECT_EQ(g_game.position.cubeValue, c.value) << c.name;
-        EXPECT_EQ(g_game.position.cubeOwner, c.owner) << c.name;
-        EXPECT_EQ(g_game.winner, 0) << c.name;
+        EXPECT_EQ(HumanDoubles(game, ComputerPlayerFor(game.options.levelOfPlay)), c.taken) << c.name;
+        EXPECT_EQ(game.position.cubeValue, c.value) << c.name;
+        EXPECT_EQ(game.position.cubeOwner, c.owner) << c.name;
+        EXPECT_EQ(game.winner, 0) << c.name;
     }
 }
 
@@ -42,9 +42,9 @@ TEST_F(CubeExchangeTest, ComputerOffers) {
     };
     for (const auto& c : cases) {
         FreshGame();
-        g_game.options.useCube = c.useCube;
+        game.options.useCube = c.useCube;
         PlaceLead(c.pos);
-        EXPECT_EQ(ComputerCubeOffer(g_game, ComputerPlayerFor(g_game.options.levelOfPlay), g_game.options.useCube != 0),
+        EXPECT_EQ(ComputerCubeOffer(game, ComputerPlayerFor(game.options.levelOfPlay), game.options.useCube != 0),
                   c.offer)
             << c.name;
     }
@@ -64,17 +64,17 @@ TEST_F(CubeExchangeTest, AnswersToTheComputersDouble) {
     };
     for (const auto& c : cases) {
         FreshGame();
-        g_game.position.cubeValue = 4;
-        g_game.position.cubeOwner = SIDE_COMPUTER;
-        g_game.position.sideToMove = SIDE_COMPUTER;
+        game.position.cubeValue = 4;
+        game.position.cubeOwner = SIDE_COMPUTER;
+        game.position.sideToMove = SIDE_COMPUTER;
         PlaceLead({8, false, 1, 0});
-        ASSERT_EQ(ComputerCubeOffer(g_game, ComputerPlayerFor(g_game.options.levelOfPlay), g_game.options.useCube != 0),
+        ASSERT_EQ(ComputerCubeOffer(game, ComputerPlayerFor(game.options.levelOfPlay), game.options.useCube != 0),
                   CubeOffer::Double);
-        AnswerComputerDouble(g_game, c.answer);
-        EXPECT_EQ(g_game.position.cubeValue, c.value) << c.name;
-        EXPECT_EQ(g_game.position.cubeOwner, c.owner) << c.name;
-        EXPECT_EQ(g_game.winner, c.winner) << c.name;
-        EXPECT_EQ(ComputerCubeOffer(g_game, ComputerPlayerFor(g_game.options.levelOfPlay), g_game.options.useCube != 0),
+        AnswerComputerDouble(game, c.answer);
+        EXPECT_EQ(game.position.cubeValue, c.value) << c.name;
+        EXPECT_EQ(game.position.cubeOwner, c.owner) << c.name;
+        EXPECT_EQ(game.winner, c.winner) << c.name;
+        EXPECT_EQ(ComputerCubeOffer(game, ComputerPlayerFor(game.options.levelOfPlay), game.options.useCube != 0),
                   c.nextOffer)
             << c.name;
     }
@@ -83,12 +83,12 @@ TEST_F(CubeExchangeTest, AnswersToTheComputersDouble) {
 TEST_F(CubeExchangeTest, AnswersToTheComputersResignation) {
     for (bool accept : {true, false}) {
         FreshGame();
-        g_game.position.cubeValue = 2;
+        game.position.cubeValue = 2;
         PlaceLead({-6, false});
-        AnswerComputerResign(g_game, accept);
-        EXPECT_EQ(g_game.winner, accept ? SIDE_HUMAN : 0);
-        EXPECT_EQ(g_game.position.cubeValue, 2);
-        EXPECT_EQ(ComputerCubeOffer(g_game, ComputerPlayerFor(g_game.options.levelOfPlay), g_game.options.useCube != 0),
+        AnswerComputerResign(game, accept);
+        EXPECT_EQ(game.winner, accept ? SIDE_HUMAN : 0);
+        EXPECT_EQ(game.position.cubeValue, 2);
+        EXPECT_EQ(ComputerCubeOffer(game, ComputerPlayerFor(game.options.levelOfPlay), game.options.useCube != 0),
                   accept ? CubeOffer::Resign : CubeOffer::None);
     }
 }
@@ -111,32 +111,32 @@ TEST_F(CubeExchangeTest, HumanResigns) {
     };
     for (const auto& c : cases) {
         FreshGame();
-        g_game.position.cubeValue = 2;
+        game.position.cubeValue = 2;
         Place(c.checkers);
-        g_game.race = NoContact(g_game.position.board);
-        EXPECT_EQ(HumanResigns(g_game, ComputerPlayerFor(g_game.options.levelOfPlay), c.kind), c.accepted) << c.name;
-        EXPECT_EQ(g_game.winner, c.accepted ? SIDE_COMPUTER : 0) << c.name;
-        EXPECT_EQ(g_game.position.cubeValue, c.value) << c.name;
+        game.race = NoContact(game.position.board);
+        EXPECT_EQ(HumanResigns(game, ComputerPlayerFor(game.options.levelOfPlay), c.kind), c.accepted) << c.name;
+        EXPECT_EQ(game.winner, c.accepted ? SIDE_COMPUTER : 0) << c.name;
+        EXPECT_EQ(game.position.cubeValue, c.value) << c.name;
     }
 }
 
 TEST_F(CubeExchangeTest, HumanMayDoubleBeforeTheFirstMove) {
     const struct {
         const char* name;
-        void (*set)();
+        void (*set)(Game&);
         bool enabled;
     } cases[] = {
-        {"cube in the middle", +[] {}, true},
+        {"cube in the middle", +[](Game&) {}, true},
         {"cube held by the human at 32",
-         +[] { g_game.position.cubeOwner = SIDE_HUMAN, g_game.position.cubeValue = 32; }, true},
-        {"cube held by the computer", +[] { g_game.position.cubeOwner = SIDE_COMPUTER; }, false},
-        {"cube at 64", +[] { g_game.position.cubeOwner = SIDE_HUMAN, g_game.position.cubeValue = 64; }, false},
-        {"cube off", +[] { g_game.options.useCube = 0; }, false},
-        {"a move made", +[] { g_game.moveOrdinal = 2; }, false},
+         +[](Game& game) { game.position.cubeOwner = SIDE_HUMAN, game.position.cubeValue = 32; }, true},
+        {"cube held by the computer", +[](Game& game) { game.position.cubeOwner = SIDE_COMPUTER; }, false},
+        {"cube at 64", +[](Game& game) { game.position.cubeOwner = SIDE_HUMAN, game.position.cubeValue = 64; }, false},
+        {"cube off", +[](Game& game) { game.options.useCube = 0; }, false},
+        {"a move made", +[](Game& game) { game.moveOrdinal = 2; }, false},
     };
     for (const auto& c : cases) {
         FreshGame();
-        c.set();
-        EXPECT_EQ(HumanMayDouble(g_game, g_game.options.useCube != 0), c.enabled) << c.name;
+        c.set(game);
+        EXPECT_EQ(HumanMayDouble(game, game.options.useCube != 0), c.enabled) << c.name;
     }
 }

@@ -27,50 +27,50 @@ TEST_F(TurnDiceTest, DoublesGiveFourDice) {
         SetSeed(seed);
         const int first = GetRandom(6) + 1, second = GetRandom(6) + 1;
         SetSeed(seed);
-        ThrowTurnDice(g_game, ThreeAndFive);
-        EXPECT_EQ(g_game.position.dice[0], first);
-        EXPECT_EQ(g_game.position.dice[1], second);
-        EXPECT_EQ(g_game.position.diceLeft, doubles ? 4 : 2);
-        EXPECT_EQ(g_game.position.dice[2], doubles ? first : DICE_END);
-        EXPECT_EQ(g_game.position.dice[3], doubles ? first : DICE_END);
-        EXPECT_EQ(g_game.position.dice[4], DICE_END);
+        ThrowTurnDice(game, ThreeAndFive);
+        EXPECT_EQ(game.position.dice[0], first);
+        EXPECT_EQ(game.position.dice[1], second);
+        EXPECT_EQ(game.position.diceLeft, doubles ? 4 : 2);
+        EXPECT_EQ(game.position.dice[2], doubles ? first : DICE_END);
+        EXPECT_EQ(game.position.dice[3], doubles ? first : DICE_END);
+        EXPECT_EQ(game.position.dice[4], DICE_END);
     }
 }
 
 TEST_F(TurnDiceTest, ValuesAreDiceAndRaceIsRecomputed) {
     SetSeed(4242);
     Place({{3, -15}, {20, 15}});
-    g_game.race = 0;
+    game.race = 0;
     for (int i = 0; i < 500; ++i) {
-        ThrowTurnDice(g_game, ThreeAndFive);
-        ASSERT_GE(g_game.position.dice[0], 1);
-        ASSERT_LE(g_game.position.dice[0], 6);
-        ASSERT_GE(g_game.position.dice[1], 1);
-        ASSERT_LE(g_game.position.dice[1], 6);
+        ThrowTurnDice(game, ThreeAndFive);
+        ASSERT_GE(game.position.dice[0], 1);
+        ASSERT_LE(game.position.dice[0], 6);
+        ASSERT_GE(game.position.dice[1], 1);
+        ASSERT_LE(game.position.dice[1], 6);
     }
-    EXPECT_EQ(g_game.race, 1);
+    EXPECT_EQ(game.race, 1);
 }
 
 TEST_F(TurnDiceTest, ManualDiceReplaceTheThrowUnlessFinishing) {
     g_chooserCalls = 0;
-    g_game.options.manualDice = 0;
+    game.options.manualDice = 0;
     SetSeed(SeedFor(true));
-    ThrowTurnDice(g_game, ThreeAndFive);
+    ThrowTurnDice(game, ThreeAndFive);
     EXPECT_EQ(g_chooserCalls, 0);
-    EXPECT_EQ(g_game.position.diceLeft, 4);  // the option off: the random double stands
+    EXPECT_EQ(game.position.diceLeft, 4);  // the option off: the random double stands
 
-    g_game.options.manualDice = 1;
+    game.options.manualDice = 1;
     SetSeed(SeedFor(true));
-    ThrowTurnDice(g_game, ThreeAndFive);
+    ThrowTurnDice(game, ThreeAndFive);
     EXPECT_EQ(g_chooserCalls, 1);
-    EXPECT_EQ(g_game.position.diceLeft, 2);  // a double replaced by two values plays two dice
-    EXPECT_EQ(g_game.position.dice[1], 5);
+    EXPECT_EQ(game.position.diceLeft, 2);  // a double replaced by two values plays two dice
+    EXPECT_EQ(game.position.dice[1], 5);
 
-    g_game.finishMode = 1;
+    game.finishMode = 1;
     SetSeed(SeedFor(true));
-    ThrowTurnDice(g_game, ThreeAndFive);
-    g_game.finishMode = 0;
-    g_game.options.manualDice = 0;
+    ThrowTurnDice(game, ThreeAndFive);
+    game.finishMode = 0;
+    game.options.manualDice = 0;
     EXPECT_EQ(g_chooserCalls, 1);
-    EXPECT_EQ(g_game.position.diceLeft, 4);
+    EXPECT_EQ(game.position.diceLeft, 4);
 }

@@ -11,8 +11,8 @@ class PositionTextTest : public BoardTest {
 protected:
     // The starting position, the human on roll with 3-1, the cube in the
     // middle whatever an earlier test left in the live game.
-    static TextPosition Start() {
-        TextPosition p = TextPositionOf(g_game.position);
+    TextPosition Start() {
+        TextPosition p = TextPositionOf(game.position);
         p.cubeValue = 1;
         p.cubeOwner = SIDE_NONE;
         p.side = SIDE_HUMAN;

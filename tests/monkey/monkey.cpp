@@ -84,7 +84,7 @@ void Monkey::Tick() {
     --stepsLeft_;
     StepsInWait() += nested;
     history_.NextStep();
-    before_ = PositionText();
+    before_ = PositionText(wnd_.GameSession().game);
     Post();
     acting_.push_back(level);
     Act();
@@ -92,9 +92,10 @@ void Monkey::Tick() {
 }
 
 std::string Monkey::Check(bool nested) {
-    std::string why = BrokenGameState();
-    if (why.empty()) why = BrokenFiles();
-    if (why.empty()) why = BrokenWindowState(nested);
+    const Game& game = wnd_.GameSession().game;
+    std::string why = BrokenGameState(game);
+    if (why.empty()) why = BrokenFiles(game);
+    if (why.empty()) why = BrokenWindowState(game, nested);
     if (why.empty()) why = BrokenCanvas(wnd_);
     if (why.empty() && extraCheck_) why = extraCheck_();
     return why;
@@ -187,14 +188,18 @@ void Monkey::ClickBoard(Qt::MouseButton button, bool twice) {
 // Half the clicks on locations go where a move of the human's could start or
 // end, so that turns get played and the end-of-turn wait is reached.
 int Monkey::LikelyMoveLocation() {
-    if (g_game.position.sideToMove != SIDE_HUMAN || g_game.position.diceLeft <= 0) return chance_.Below(NUM_LOCATIONS);
+    if (wnd_.GameSession().game.position.sideToMove != SIDE_HUMAN || wnd_.GameSession().game.position.diceLeft <= 0)
+        return chance_.Below(NUM_LOCATIONS);
     if (CurrentMove(wnd_.GameSession()).from == NO_LOCATION) {
         std::vector<int> held;
         for (int loc = LOC_HUMAN_BAR; loc < LOC_COMPUTER_BAR; ++loc)
-            if (g_game.position[loc].owner == SIDE_HUMAN && g_game.position[loc].count > 0) held.push_back(loc);
+            if (wnd_.GameSession().game.position[loc].owner == SIDE_HUMAN &&
+                wnd_.GameSession().game.position[loc].count > 0)
+                held.push_back(loc);
         return held.empty() ? chance_.Below(NUM_LOCATIONS) : chance_.Pick(held);
     }
-    const int to = CurrentMove(wnd_.GameSession()).from + g_game.position.dice[chance_.Below(g_game.position.diceLeft)];
+    const int to = CurrentMove(wnd_.GameSession()).from +
+                   wnd_.GameSession().game.position.dice[chance_.Below(wnd_.GameSession().game.position.diceLeft)];
     return to < LOC_COMPUTER_BAR ? to : LOC_HUMAN_OFF;
 }
 

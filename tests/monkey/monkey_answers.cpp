@@ -95,11 +95,11 @@ MonkeyAnswers::~MonkeyAnswers() {
     fs::remove_all(folder_, ec);
 }
 
-std::string MonkeyAnswers::BrokenSavedFile() {
+std::string MonkeyAnswers::BrokenSavedFile(const Game& game) {
     for (const std::string& path : std::exchange(newSaves_, {})) {
         std::error_code ec;
         if (!fs::exists(path, ec)) continue;
-        if (ReadPositionFile(path, CapturePositionFile(g_game)).status != PosFileStatus::Ok)
+        if (ReadPositionFile(path, CapturePositionFile(game)).status != PosFileStatus::Ok)
             return path + " was saved but cannot be opened";
         openable_.push_back(path);
     }

@@ -10,6 +10,7 @@
 #include "monkey/chance.h"
 
 class QDialog;
+struct Game;
 
 class MonkeyAnswers {
 public:
@@ -21,7 +22,7 @@ public:
     MonkeyAnswers& operator=(const MonkeyAnswers&) = delete;
 
     // A file that a Save made where none was must be one the program reads back.
-    std::string BrokenSavedFile();
+    std::string BrokenSavedFile(const Game& game);
 
 private:
     int AnswerBox(int buttons);

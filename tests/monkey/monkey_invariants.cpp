@@ -30,11 +30,11 @@ std::string Say(const Parts&... parts) {
     return out.str();
 }
 
-std::string BrokenLocation(int loc, int total[3]) {
+std::string BrokenLocation(const Game& game, int loc, int total[3]) {
     const DrawnLocation* drawn = DrawnAt(loc);
     if (!drawn) return Say("location ", loc, " is not drawn");
     if (drawn->number != loc) return Say("location ", loc, " is numbered ", int{drawn->number});
-    const Checkers* l = &g_game.position[loc];
+    const Checkers* l = &game.position[loc];
     // The drawing shows exactly the game's checkers.
     if (drawn->count != l->count || (l->count != 0 && drawn->owner != l->owner))
         return Say("location ", loc, " shows ", int{drawn->count}, " of side ", drawn->owner, " for ", int{l->count},
@@ -49,45 +49,45 @@ std::string BrokenLocation(int loc, int total[3]) {
     return {};
 }
 
-std::string BrokenDice() {
-    if (g_game.position.diceLeft < 0 || g_game.position.diceLeft > MAX_DICE)
-        return Say("dice left ", g_game.position.diceLeft);
-    for (int i = 0; i < g_game.position.diceLeft; ++i)
-        if (g_game.position.dice[i] < 1 || g_game.position.dice[i] > 6)
-            return Say("die ", i, " is ", int{g_game.position.dice[i]});
-    if (g_game.position.dice[g_game.position.diceLeft] != DICE_END)
-        return Say("the dice list does not end after ", g_game.position.diceLeft, " dice");
+std::string BrokenDice(const Game& game) {
+    if (game.position.diceLeft < 0 || game.position.diceLeft > MAX_DICE)
+        return Say("dice left ", game.position.diceLeft);
+    for (int i = 0; i < game.position.diceLeft; ++i)
+        if (game.position.dice[i] < 1 || game.position.dice[i] > 6)
+            return Say("die ", i, " is ", int{game.position.dice[i]});
+    if (game.position.dice[game.position.diceLeft] != DICE_END)
+        return Say("the dice list does not end after ", game.position.diceLeft, " dice");
     return {};
 }
 
-std::string BrokenCube() {
+std::string BrokenCube(const Game& game) {
     // At a game's end the cube holds the points scored.
-    if (g_game.winner != SIDE_NONE) return {};
-    if (g_game.position.cubeValue < 1 || g_game.position.cubeValue > MAX_CUBE_VALUE ||
-        !std::has_single_bit(static_cast<uint32_t>(g_game.position.cubeValue)))
-        return Say("cube value ", g_game.position.cubeValue);
-    if (g_game.position.cubeOwner < SIDE_NONE || g_game.position.cubeOwner > SIDE_HUMAN)
-        return Say("cube holder ", g_game.position.cubeOwner);
+    if (game.winner != SIDE_NONE) return {};
+    if (game.position.cubeValue < 1 || game.position.cubeValue > MAX_CUBE_VALUE ||
+        !std::has_single_bit(static_cast<uint32_t>(game.position.cubeValue)))
+        return Say("cube value ", game.position.cubeValue);
+    if (game.position.cubeOwner < SIDE_NONE || game.position.cubeOwner > SIDE_HUMAN)
+        return Say("cube holder ", game.position.cubeOwner);
     // Only a doubled cube has a holder.
-    if ((g_game.position.cubeOwner == SIDE_NONE) != (g_game.position.cubeValue == 1))
-        return Say("cube ", g_game.position.cubeValue, " held by side ", g_game.position.cubeOwner);
+    if ((game.position.cubeOwner == SIDE_NONE) != (game.position.cubeValue == 1))
+        return Say("cube ", game.position.cubeValue, " held by side ", game.position.cubeOwner);
     return {};
 }
 
-std::string BrokenSettingsFile() {
+std::string BrokenSettingsFile(const Game& game) {
     std::error_code ec;
     if (!std::filesystem::exists(g_profile.Path(), ec)) return {};
     if (std::filesystem::file_size(g_profile.Path(), ec) > MAX_PROFILE_BYTES) return "the settings file is too large";
-    Options stored = g_game.options;
-    TotalScores storedTotals = {g_game.totalScore[0], g_game.totalScore[1], g_game.totalScore[2]};
+    Options stored = game.options;
+    TotalScores storedTotals = {game.totalScore[0], game.totalScore[1], game.totalScore[2]};
     LoadSettings(stored, storedTotals);
     // The stored scheme number is the scheme loader's to judge: one that names
     // no stored scheme leaves the built-in colours, and 0, in force.
-    stored.curScheme = g_game.options.curScheme;
-    if (!(stored == g_game.options)) return "the options in force are not those the settings file gives";
+    stored.curScheme = game.options.curScheme;
+    if (!(stored == game.options)) return "the options in force are not those the settings file gives";
     for (int side : {SIDE_COMPUTER, SIDE_HUMAN})
-        if (storedTotals[side] != g_game.totalScore[side])
-            return Say("side ", side, "'s total is ", g_game.totalScore[side], " but the settings file gives ",
+        if (storedTotals[side] != game.totalScore[side])
+            return Say("side ", side, "'s total is ", game.totalScore[side], " but the settings file gives ",
                        storedTotals[side]);
     return {};
 }
@@ -117,35 +117,35 @@ QImage WithPlainLetters(const QImage& image, const Canvas& canvas) {
 }
 }  // namespace
 
-std::string BrokenGameState() {
+std::string BrokenGameState(const Game& game) {
     int total[3] = {0, 0, 0};
     for (int loc = 0; loc < NUM_LOCATIONS; ++loc)
-        if (std::string why = BrokenLocation(loc, total); !why.empty()) return why;
+        if (std::string why = BrokenLocation(game, loc, total); !why.empty()) return why;
     if (total[SIDE_HUMAN] != CHECKERS_PER_SIDE || total[SIDE_COMPUTER] != CHECKERS_PER_SIDE)
         return Say("checkers: human ", total[SIDE_HUMAN], ", computer ", total[SIDE_COMPUTER]);
-    if (std::string why = BrokenDice(); !why.empty()) return why;
-    return BrokenCube();
+    if (std::string why = BrokenDice(game); !why.empty()) return why;
+    return BrokenCube(game);
 }
 
-std::string PositionText() {
+std::string PositionText(const Game& game) {
     std::ostringstream out;
-    out << "side " << g_game.position.sideToMove << " to move, dice";
-    for (int i = 0; i < g_game.position.diceLeft && i < MAX_DICE; ++i) out << ' ' << int{g_game.position.dice[i]};
-    out << ", move " << g_game.moveOrdinal << ", cube " << g_game.position.cubeValue << "/" << g_game.position.cubeOwner
+    out << "side " << game.position.sideToMove << " to move, dice";
+    for (int i = 0; i < game.position.diceLeft && i < MAX_DICE; ++i) out << ' ' << int{game.position.dice[i]};
+    out << ", move " << game.moveOrdinal << ", cube " << game.position.cubeValue << "/" << game.position.cubeOwner
         << "; checkers";
     for (int loc = 0; loc < NUM_LOCATIONS; ++loc)
-        if (g_game.position[loc].count != 0)
-            out << ' ' << loc << ':' << (g_game.position[loc].owner == SIDE_COMPUTER ? "-" : "")
-                << int{g_game.position[loc].count};
+        if (game.position[loc].count != 0)
+            out << ' ' << loc << ':' << (game.position[loc].owner == SIDE_COMPUTER ? "-" : "")
+                << int{game.position[loc].count};
     return out.str();
 }
 
-std::string BrokenWindowState(bool nested) {
+std::string BrokenWindowState(const Game& game, bool nested) {
     if (DrawnLocation::Live() != NUM_LOCATIONS) return Say(DrawnLocation::Live(), " live locations");
     if (CCheckerSprite::Live() > kMostSprites) return Say(CCheckerSprite::Live(), " live checker sprites");
     if (WaitRunning() != nested) return nested ? "an event loop other than the wait runs" : "a wait is left running";
-    if (nested && g_game.awaitingConfirm != 1) return "the wait runs but the turn is not awaiting confirmation";
-    if (!nested && g_game.awaitingConfirm != 0) return "awaiting confirmation outside the wait";
+    if (nested && game.awaitingConfirm != 1) return "the wait runs but the turn is not awaiting confirmation";
+    if (!nested && game.awaitingConfirm != 0) return "awaiting confirmation outside the wait";
     return {};
 }
 
@@ -157,7 +157,8 @@ std::string BrokenCanvas(GameWnd& wnd) {
     if (after.size() != before.size()) return "the canvas changed its size in a redraw";
     // The letters under the pointer's location may be lit; a redraw leaves
     // that to the pointer's next move.
-    const QImage seen = g_game.options.highLight != 0 ? WithPlainLetters(before, wnd.GetCanvas()) : before;
+    const QImage seen =
+        wnd.GameSession().game.options.highLight != 0 ? WithPlainLetters(before, wnd.GetCanvas()) : before;
     if (after == seen) return {};
     for (int y = 0; y < after.height(); ++y)
         for (int x = 0; x < after.width(); ++x)
@@ -166,8 +167,8 @@ std::string BrokenCanvas(GameWnd& wnd) {
     return {};
 }
 
-std::string BrokenFiles() {
-    if (std::string why = BrokenSettingsFile(); !why.empty()) return why;
+std::string BrokenFiles(const Game& game) {
+    if (std::string why = BrokenSettingsFile(game); !why.empty()) return why;
     if (std::string why = BrokenBinaryFile(STATS_FILE_NAME, STATS_FILE_SIZE,
                                            [](const Bytes& b) { return DecodeStatsRecord(b).has_value(); });
         !why.empty())

@@ -5,16 +5,17 @@
 #include <string>
 
 class GameWnd;
+struct Game;
 
 // The board, the dice and the cube as the rules allow them.
-std::string BrokenGameState();
+std::string BrokenGameState(const Game& game);
 
 // The position, the side to move and the dice, for a report.
-std::string PositionText();
+std::string PositionText(const Game& game);
 
 // Object counts and the end-of-turn wait. `nested`: the check runs inside an
 // event loop that a step opened, which only the wait may be.
-std::string BrokenWindowState(bool nested);
+std::string BrokenWindowState(const Game& game, bool nested);
 
 // The canvas against a fresh redraw of the same position. A redraw that
 // matches changes nothing, so the check does not hide what it looks for.
@@ -22,4 +23,4 @@ std::string BrokenCanvas(GameWnd& wnd);
 
 // The settings, statistics and scheme files: absent, or such that their own
 // readers take them whole, and the settings file holds the options in force.
-std::string BrokenFiles();
+std::string BrokenFiles(const Game& game);

@@ -84,7 +84,6 @@ protected:
     void TearDown() override {
         GameWndTest::TearDown();
         QApplication::setQuitOnLastWindowClosed(true);
-        g_game.finishMode = g_game.quickFinish = 0;
         std::filesystem::current_path(home_);
     }
 
@@ -93,14 +92,11 @@ protected:
     std::string RunSeed(uint32_t seed, long steps, Watchdog& watchdog) {
         wnd.reset();
         for (const char* file : {INI_FILE_NAME, STATS_FILE_NAME, SCHEME_FILE_NAME}) std::filesystem::remove(file);
-        g_game = savedGame;
         Chance chance(seed);
         History history;
         watchdog.Watch(seed, &history);
         WriteStartOptions(chance);
         clock = VirtualClock();
-        g_game.runScore[SIDE_HUMAN] = g_game.runScore[SIDE_COMPUTER] = 0;
-        g_game.finishMode = g_game.quickFinish = 0;
         MonkeyAnswers answers(chance, history, "monkey-files", KESTRO_FIXTURES "/start-6-4-cube2-human.pos");
         wnd = std::make_unique<GameWnd>(1024);
         ShowActive();
@@ -109,7 +105,7 @@ protected:
         SetSeed(static_cast<int32_t>(seed));
         NewGame(session());
         Monkey monkey(*wnd, chance, history);
-        const std::string broken = monkey.Run(steps, [&answers] { return answers.BrokenSavedFile(); });
+        const std::string broken = monkey.Run(steps, [this, &answers] { return answers.BrokenSavedFile(game()); });
         watchdog.Watch(seed, nullptr);
         return broken.empty() ? broken : "seed " + std::to_string(seed) + ", " + broken;
     }

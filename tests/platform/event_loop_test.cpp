@@ -60,7 +60,7 @@ TEST_F(GameWndTest, EscapeInTheWaitReachesUndoBeforeTheWaitEnds) {
     rightPresses = 0;
     wnd->Handlers().rButtonDown = [](int, int) { ++rightPresses; };
     RecordCommands({ID_UNDO});
-    g_game.moveOrdinal = 2;
+    game().moveOrdinal = 2;
     ShowActive();
     QWidget* board = wnd->centralWidget();
     QTimer::singleShot(0, [&] { QTest::keyClick(board, Qt::Key_Escape); });
@@ -80,7 +80,7 @@ TEST_F(GameWndTest, WhatIsPostedDuringTheWaitRunsOnlyAfterIt) {
         ran.push_back(ID_UNDO);
         wnd->PostCommand(ID_AUTO_FORCED);
     });
-    g_game.moveOrdinal = 2;
+    game().moveOrdinal = 2;
     ShowActive();
     QWidget* board = wnd->centralWidget();
     QTimer::singleShot(0, [&] { QTest::keyClick(board, Qt::Key_Escape); });

@@ -15,7 +15,7 @@ namespace {
 TEST_F(GameWndTest, ARealBoxIsCentredOverTheDialogInFrontOrTheMainWindowAndShowsItsCaption) {
     ShowActive();
     SetMessageBoxCaption(ProgramTitle());
-    SettingsDialog sheet(wnd.get(), CurrentSettings(g_game), 0);
+    SettingsDialog sheet(wnd.get(), CurrentSettings(game()), 0);
     sheet.setWindowModality(Qt::ApplicationModal);
     const struct {
         const char* how;

@@ -30,9 +30,9 @@ TEST_F(GameEndTest, WinnerAndKind) {
     };
     for (const Case& c : cases) {
         Place(c.checkers);
-        EXPECT_EQ(TrayWinner(g_game.position.board), c.winner) << c.name;
+        EXPECT_EQ(TrayWinner(game.position.board), c.winner) << c.name;
         if (c.winner != SIDE_NONE) {
-            EXPECT_EQ(ClassifyWin(g_game.position.board), c.kind) << c.name;
+            EXPECT_EQ(ClassifyWin(game.position.board), c.kind) << c.name;
         }
     }
 }

@@ -8,8 +8,8 @@ namespace {
 using PipCountTest = BoardTest;
 
 TEST_F(PipCountTest, StartingPositionIs167ForEach) {
-    EXPECT_EQ(PipCount(g_game.position.board, SIDE_HUMAN), 167);
-    EXPECT_EQ(PipCount(g_game.position.board, SIDE_COMPUTER), 167);
+    EXPECT_EQ(PipCount(game.position.board, SIDE_HUMAN), 167);
+    EXPECT_EQ(PipCount(game.position.board, SIDE_COMPUTER), 167);
 }
 
 // Each side counts towards its own tray: the human's point p is 25 - p
@@ -27,16 +27,16 @@ TEST_F(PipCountTest, EachSideCountsItsOwnWayWithTheBarAt25) {
     };
     for (const auto& c : cases) {
         Place(c.checkers);
-        EXPECT_EQ(PipCount(g_game.position.board, SIDE_HUMAN), c.human) << c.what;
-        EXPECT_EQ(PipCount(g_game.position.board, SIDE_COMPUTER), c.computer) << c.what;
+        EXPECT_EQ(PipCount(game.position.board, SIDE_HUMAN), c.human) << c.what;
+        EXPECT_EQ(PipCount(game.position.board, SIDE_COMPUTER), c.computer) << c.what;
     }
 }
 
 TEST_F(PipCountTest, AHitSendsTheBlotBackTo25) {
     Place({{1, 2}, {5, -1}, {6, -4}});
-    MoveChecker(g_game.position, 1, 5);
-    EXPECT_EQ(PipCount(g_game.position.board, SIDE_HUMAN), 24 + 20);
-    EXPECT_EQ(PipCount(g_game.position.board, SIDE_COMPUTER), 25 + 4 * 6);
+    MoveChecker(game.position, 1, 5);
+    EXPECT_EQ(PipCount(game.position.board, SIDE_HUMAN), 24 + 20);
+    EXPECT_EQ(PipCount(game.position.board, SIDE_COMPUTER), 25 + 4 * 6);
 }
 
 }  // namespace

@@ -25,8 +25,8 @@ TEST_F(WholeTurnTest, AStepIsRefusedWhereItLeavesTheTurnFewerDiceThanItCanUse) {
     for (const auto& c : cases) {
         Place(c.checkers);
         SetDice(c.dice);
-        EXPECT_EQ(MostDiceUsable(g_game.position), c.most) << c.name;
-        EXPECT_EQ(HumanMayPlay(g_game.position, c.from, c.die), c.mayPlay) << c.name;
-        for (auto [loc, n] : c.checkers) EXPECT_EQ(g_game.position[loc].count, std::abs(n)) << c.name << ": unchanged";
+        EXPECT_EQ(MostDiceUsable(game.position), c.most) << c.name;
+        EXPECT_EQ(HumanMayPlay(game.position, c.from, c.die), c.mayPlay) << c.name;
+        for (auto [loc, n] : c.checkers) EXPECT_EQ(game.position[loc].count, std::abs(n)) << c.name << ": unchanged";
     }
 }

@@ -19,11 +19,10 @@ namespace fs = std::filesystem;
 // replaced at all.
 class DamagedFileTest : public ::testing::Test {
 protected:
-    void SetUp() override { g_game.winner = SIDE_HUMAN; }
-    void TearDown() override {
-        g_game.winner = SIDE_NONE;
-        g_game.history = FreshStatsRecord();
-    }
+    void SetUp() override { game.winner = SIDE_HUMAN; }
+
+    // The game whose end the statistics file books.
+    Game game;
 
     struct DataFile {
         const char* name;
@@ -32,7 +31,7 @@ protected:
     };
     const DataFile files_[2] = {
         {STATS_FILE_NAME, EncodeStatsRecord(StatsRecord{9, 5, {50, 66, 50, 60, 50, 57, 50, 55}}),
-         [](const std::string& path) { return UpdateStatsFile(g_game.history, g_game.winner, path); }},
+         [this](const std::string& path) { return UpdateStatsFile(game.history, game.winner, path); }},
         {SCHEME_FILE_NAME, EncodeSchemes(kDefaultSchemes),
          [](const std::string& path) { return WriteSchemeFile(kDefaultSchemes, path); }},
     };
@@ -91,7 +90,7 @@ TEST_F(DamagedFileTest, WhatCannotBeKeptIsNotReplaced) {
     {
         OrdinaryUser user;
         if (OrdinaryUser::CanWriteIn(readOnly.File(""))) GTEST_SKIP() << "these rights ignore file permissions";
-        EXPECT_EQ(UpdateStatsFile(g_game.history, g_game.winner, path).error, EACCES);
+        EXPECT_EQ(UpdateStatsFile(game.history, game.winner, path).error, EACCES);
     }
     EXPECT_EQ(ReadFileBytes(path, 1000), cut);
     EXPECT_FALSE(fs::exists(path + ".bad"));

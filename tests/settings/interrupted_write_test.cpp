@@ -18,8 +18,8 @@
 class InterruptedWriteTest : public BoardTest {
 protected:
     void TearDown() override {
-        g_game.winner = SIDE_NONE;
-        g_game.history = FreshStatsRecord();
+        game.winner = SIDE_NONE;
+        game.history = FreshStatsRecord();
         BoardTest::TearDown();
     }
     TempDir dir{"interrupted"};
@@ -33,20 +33,20 @@ TEST_F(InterruptedWriteTest, EveryDataFileKeepsItsLastGoodContent) {
         std::function<void()> change;  // what the next write would record
     };
     const Case cases[] = {
-        {"game.pos", [](const std::string& path) { return SavePositionFile(path, g_game); },
-         [] {
+        {"game.pos", [this](const std::string& path) { return SavePositionFile(path, game); },
+         [this] {
              Place({{1, 2}, {6, -5}, {12, 5}, {13, -5}, {17, 3}, {19, 5}, {24, -2}, {26, -3}});
              SavePosition();
          }},
         {SCHEME_FILE_NAME, [&](const std::string& path) { return WriteSchemeFile(schemes, path); },
          [&] { schemes[1][SLOT_BAR] = MakeColorRef(1, 2, 3); }},
-        {STATS_FILE_NAME, [](const std::string& path) { return UpdateStatsFile(g_game.history, g_game.winner, path); },
-         [] { g_game.winner = SIDE_COMPUTER; }},
+        {STATS_FILE_NAME, [this](const std::string& path) { return UpdateStatsFile(game.history, game.winner, path); },
+         [this] { game.winner = SIDE_COMPUTER; }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
         const std::string path = dir.File(c.file);
-        g_game.winner = SIDE_HUMAN;
+        game.winner = SIDE_HUMAN;
         ASSERT_TRUE(c.write(path));
         const Bytes good = *ReadFileBytes(path, 1000);
         c.change();

@@ -10,13 +10,13 @@
 
 namespace {
 // Every value LoadSettings fills, in the order of its reads.
-std::vector<int32_t> Loaded() {
-    return {g_game.options.useCube,           g_game.options.autoFinish,     g_game.options.diceAsIcons,
-            g_game.options.moveDelay,         g_game.options.autoChangeTurn, g_game.options.levelOfPlay,
-            g_game.options.firstMoveBy,       g_game.options.showProgress,   g_game.options.autoForcedMoves,
-            g_game.options.hitShake,          g_game.options.highLight,      g_game.options.intelMoves,
-            g_game.options.manualDice,        g_game.options.clockWise,      g_game.totalScore[SIDE_HUMAN],
-            g_game.totalScore[SIDE_COMPUTER], g_game.options.curScheme};
+std::vector<int32_t> Loaded(const Game& game) {
+    return {game.options.useCube,           game.options.autoFinish,     game.options.diceAsIcons,
+            game.options.moveDelay,         game.options.autoChangeTurn, game.options.levelOfPlay,
+            game.options.firstMoveBy,       game.options.showProgress,   game.options.autoForcedMoves,
+            game.options.hitShake,          game.options.highLight,      game.options.intelMoves,
+            game.options.manualDice,        game.options.clockWise,      game.totalScore[SIDE_HUMAN],
+            game.totalScore[SIDE_COMPUTER], game.options.curScheme};
 }
 
 // cube off, auto finish "Ask", picture dice, speed 75, no auto change turn,
@@ -86,8 +86,8 @@ TEST_F(SettingsTest, LoadSettingsReadsEveryKeyAndKeepsDefaultsForBadValues) {
     for (const LoadCase& c : kLoads) {
         RestoreSettings();
         if (c.ini) WriteIni(c.ini);
-        LoadSettings(g_game.options, g_game.totalScore);
-        EXPECT_EQ(Loaded(), c.expected) << c.name;
+        LoadSettings(game.options, game.totalScore);
+        EXPECT_EQ(Loaded(game), c.expected) << c.name;
     }
 }
 
@@ -109,9 +109,9 @@ TEST_F(SettingsTest, PipCountsAndBoardSizeAreReadAndOddValuesRefused) {
     for (const auto& c : cases) {
         RestoreSettings();
         WriteIni(std::string("[options]\n") + c.ini);
-        LoadSettings(g_game.options, g_game.totalScore);
-        EXPECT_EQ(g_game.options.showPips, c.showPips) << c.ini;
-        EXPECT_EQ(g_game.options.zoom, c.zoom) << c.ini;
+        LoadSettings(game.options, game.totalScore);
+        EXPECT_EQ(game.options.showPips, c.showPips) << c.ini;
+        EXPECT_EQ(game.options.zoom, c.zoom) << c.ini;
     }
 }
 
@@ -120,35 +120,35 @@ TEST_F(SettingsTest, FirstMoveByFixesTheFirstStarter) {
         int32_t firstMoveBy, sideToMove, starterFixed;
     };
     for (const Case& c : {Case{0, SIDE_NONE, 0}, Case{1, SIDE_COMPUTER, 1}, Case{2, SIDE_HUMAN, 1}}) {
-        g_game.firstStarterFixed = 1;
-        g_game.position.sideToMove = SIDE_NONE;
+        game.firstStarterFixed = 1;
+        game.position.sideToMove = SIDE_NONE;
         WriteIni("[options]\nFirstMoveBy=" + std::to_string(c.firstMoveBy) + "\n");
-        LoadSettings(g_game.options, g_game.totalScore);
-        ApplyFirstMoveBy(g_game);
-        EXPECT_EQ(g_game.position.sideToMove, c.sideToMove) << c.firstMoveBy;
-        EXPECT_EQ(g_game.firstStarterFixed, c.starterFixed) << c.firstMoveBy;
+        LoadSettings(game.options, game.totalScore);
+        ApplyFirstMoveBy(game);
+        EXPECT_EQ(game.position.sideToMove, c.sideToMove) << c.firstMoveBy;
+        EXPECT_EQ(game.firstStarterFixed, c.starterFixed) << c.firstMoveBy;
     }
 }
 
 TEST_F(SettingsTest, ScoresAreWrittenInPlaceAndCleared) {
     WriteIni("[game]\r\nzwart=1\r\n; note\r\n[options]\r\nUseCube=1\r\n");
-    g_game.totalScore[SIDE_HUMAN] = 12;
-    g_game.totalScore[SIDE_COMPUTER] = 30;
-    SaveScores(g_game.totalScore);
+    game.totalScore[SIDE_HUMAN] = 12;
+    game.totalScore[SIDE_COMPUTER] = 30;
+    SaveScores(game.totalScore);
     EXPECT_EQ(IniText(), "[game]\r\nzwart=30\r\nwit=12\r\n; note\r\n[options]\r\nUseCube=1\r\n");
-    ClearTotalScores(g_game.totalScore);
-    EXPECT_EQ(g_game.totalScore[SIDE_HUMAN], 0);
-    EXPECT_EQ(g_game.totalScore[SIDE_COMPUTER], 0);
+    ClearTotalScores(game.totalScore);
+    EXPECT_EQ(game.totalScore[SIDE_HUMAN], 0);
+    EXPECT_EQ(game.totalScore[SIDE_COMPUTER], 0);
     EXPECT_EQ(IniText(), "[game]\r\nzwart=0\r\nwit=0\r\n; note\r\n[options]\r\nUseCube=1\r\n");
 }
 
 TEST_F(SettingsTest, ScoresSurviveAFailedWrite) {
     WriteIni("[game]\nwit=3\n");
-    g_game.totalScore[SIDE_HUMAN] = 5;
+    game.totalScore[SIDE_HUMAN] = 5;
     {
         FileSizeLimit fullDisk(4);
-        SaveScores(g_game.totalScore);
+        SaveScores(game.totalScore);
     }
-    EXPECT_EQ(g_game.totalScore[SIDE_HUMAN], 5);
+    EXPECT_EQ(game.totalScore[SIDE_HUMAN], 5);
     EXPECT_EQ(IniText(), "[game]\nwit=3\n");
 }

@@ -26,15 +26,15 @@ struct GameImage {
     bool operator==(const GameImage&) const = default;
 };
 
-GameImage Image() {
-    GameImage g{EncodePositionFile(CapturePositionFile(g_game)),
+GameImage Image(const Game& game) {
+    GameImage g{EncodePositionFile(CapturePositionFile(game)),
                 {},
-                g_game.openingThrow,
-                g_game.runScore[SIDE_HUMAN],
-                g_game.totalScore[SIDE_HUMAN]};
+                game.openingThrow,
+                game.runScore[SIDE_HUMAN],
+                game.totalScore[SIDE_HUMAN]};
     for (int i = 0; i < NUM_LOCATIONS; ++i) {
-        g.board[i][0] = g_game.position[i].count;
-        g.board[i][1] = g_game.position[i].owner;
+        g.board[i][0] = game.position[i].count;
+        g.board[i][1] = game.position[i].owner;
     }
     return g;
 }
@@ -54,40 +54,34 @@ protected:
     void SetUp() override {
         BoardTest::SetUp();
         SetDice({6, 4});
-        g_game.moveOrdinal = 1;
-        g_game.openingThrow = 1;
-        g_game.race = 0;
-        g_game.position.cubeValue = 2;
-        g_game.position.cubeOwner = SIDE_HUMAN;
-        g_game.computerMayDouble = 1;
+        game.moveOrdinal = 1;
+        game.openingThrow = 1;
+        game.race = 0;
+        game.position.cubeValue = 2;
+        game.position.cubeOwner = SIDE_HUMAN;
+        game.computerMayDouble = 1;
         SavePosition();
     }
     // A game in the middle: a hit checker on the bar, some borne off, counters running.
-    static void PlayedGame() {
+    void PlayedGame() {
         Place({{0, 1}, {3, -2}, {5, 4}, {10, -6}, {19, 5}, {20, 1}, {24, -3}, {26, -4}, {27, 4}});
         SavePosition();
         SetDice({3, 3, 3, 3});
-        g_game.position.cubeValue = 8;
-        g_game.position.cubeOwner = SIDE_COMPUTER;
-        g_game.computerMayDouble = 0;
-        g_game.race = 0;
-        int32_t* counters[] = {&g_game.counters.thinkTime[1],     &g_game.counters.thinkTime[2],
-                               &g_game.counters.diceTotal[1],     &g_game.counters.diceTotal[2],
-                               &g_game.counters.doublesThrown[1], &g_game.counters.doublesThrown[2],
-                               &g_game.counters.hitsMade[1],      &g_game.counters.hitsMade[2]};
+        game.position.cubeValue = 8;
+        game.position.cubeOwner = SIDE_COMPUTER;
+        game.computerMayDouble = 0;
+        game.race = 0;
+        int32_t* counters[] = {&game.counters.thinkTime[1],     &game.counters.thinkTime[2],
+                               &game.counters.diceTotal[1],     &game.counters.diceTotal[2],
+                               &game.counters.doublesThrown[1], &game.counters.doublesThrown[2],
+                               &game.counters.hitsMade[1],      &game.counters.hitsMade[2]};
         int v = 100;
         for (int32_t* c : counters) *c = v++;
     }
-
-    void TearDown() override { g_game = savedGame_; }
-
-private:
-    // Open sets the all-time scores.
-    const Game savedGame_ = g_game;
 };
 
 TEST_F(PositionFileTest, SavedAtTheStartOfAHumanTurnByteForByte) {
-    const Bytes b = EncodePositionFile(CapturePositionFile(g_game));
+    const Bytes b = EncodePositionFile(CapturePositionFile(game));
     ASSERT_EQ(b.size(), POS_FILE_SIZE);
     auto at = [&](std::size_t from, std::size_t n) { return Bytes(b.begin() + from, b.begin() + from + n); };
     EXPECT_EQ(at(0, 4), (Bytes{0x20, 0, 0, 0}));
@@ -102,41 +96,41 @@ TEST_F(PositionFileTest, SavedAtTheStartOfAHumanTurnByteForByte) {
     EXPECT_EQ(at(269, 4), (Bytes{1, 0, 0, 0}));
 
     const fs::path path = fs::temp_directory_path() / ("kestro-save-" + std::to_string(::getpid()) + ".pos");
-    ASSERT_TRUE(SavePositionFile(path.string(), g_game));
+    ASSERT_TRUE(SavePositionFile(path.string(), game));
     EXPECT_EQ(*ReadFileBytes(path.string(), 1000), b);
     fs::remove(path);
 }
 
 TEST_F(PositionFileTest, OpenRestoresWhatSaveWrote) {
     PlayedGame();
-    const GameImage saved = Image();
+    const GameImage saved = Image(game);
     const fs::path path = fs::temp_directory_path() / ("kestro-trip-" + std::to_string(::getpid()) + ".pos");
-    ASSERT_TRUE(SavePositionFile(path.string(), g_game));
+    ASSERT_TRUE(SavePositionFile(path.string(), game));
 
     NewBoard();
-    g_game.counters = {};
+    game.counters = {};
     SetDice({1, 2});
-    g_game.position.cubeValue = 1;
-    g_game.position.cubeOwner = 0;
-    g_game.race = 1;
-    g_game.runScore[SIDE_HUMAN] = 7;
-    g_game.totalScore[SIDE_HUMAN] = 9;
-    const PosFileRead read = ReadPositionFile(path.string(), CapturePositionFile(g_game));
+    game.position.cubeValue = 1;
+    game.position.cubeOwner = 0;
+    game.race = 1;
+    game.runScore[SIDE_HUMAN] = 7;
+    game.totalScore[SIDE_HUMAN] = 9;
+    const PosFileRead read = ReadPositionFile(path.string(), CapturePositionFile(game));
     fs::remove(path);
     ASSERT_EQ(read.status, PosFileStatus::Ok);
-    ApplyPositionFile(*read.data, g_game);
+    ApplyPositionFile(*read.data, game);
 
     GameImage expected = saved;
     expected.openingThrow = 0;
     expected.runScore = 7;
     expected.totalScore = 9;
-    EXPECT_EQ(Image(), expected);
-    EXPECT_EQ(g_game.position[LOC_HUMAN_BAR].owner, SIDE_HUMAN);
-    EXPECT_EQ(ReadPositionFile(path.string(), CapturePositionFile(g_game)).status, PosFileStatus::Unreadable);
+    EXPECT_EQ(Image(game), expected);
+    EXPECT_EQ(game.position[LOC_HUMAN_BAR].owner, SIDE_HUMAN);
+    EXPECT_EQ(ReadPositionFile(path.string(), CapturePositionFile(game)).status, PosFileStatus::Unreadable);
 }
 
 TEST_F(PositionFileTest, BadFilesAreRefusedAndChangeNothing) {
-    const Bytes good = EncodePositionFile(CapturePositionFile(g_game));
+    const Bytes good = EncodePositionFile(CapturePositionFile(game));
     using Edit = std::function<void(Bytes&)>;
     auto field = [](PosField f, int32_t v) -> Edit { return [=](Bytes& b) { PutI32(b, FieldOffset(f), v); }; };
     auto entry = [](int loc, int count, int owner) -> Edit {
@@ -217,21 +211,21 @@ TEST_F(PositionFileTest, BadFilesAreRefusedAndChangeNothing) {
         {"thinking time near the int limit", field(POS_THINK_HUMAN, INT32_MAX - 5)},
     };
     const fs::path path = fs::temp_directory_path() / ("kestro-bad-" + std::to_string(::getpid()) + ".pos");
-    const GameImage before = Image();
+    const GameImage before = Image(game);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Bytes b = good;
         c.edit(b);
         ASSERT_TRUE(WriteFileAtomically(path.string(), b));
-        EXPECT_EQ(ReadPositionFile(path.string(), CapturePositionFile(g_game)).status, PosFileStatus::Invalid);
-        EXPECT_EQ(Image(), before);
+        EXPECT_EQ(ReadPositionFile(path.string(), CapturePositionFile(game)).status, PosFileStatus::Invalid);
+        EXPECT_EQ(Image(game), before);
     }
     fs::remove(path);
 }
 
 TEST_F(PositionFileTest, AShortFileKeepsTheFieldsItLacks) {
     PlayedGame();
-    const Bytes played = EncodePositionFile(CapturePositionFile(g_game));
+    const Bytes played = EncodePositionFile(CapturePositionFile(game));
     const struct {
         std::size_t size;
         int present;
@@ -239,36 +233,36 @@ TEST_F(PositionFileTest, AShortFileKeepsTheFieldsItLacks) {
     for (const auto& c : cuts) {
         SCOPED_TRACE(c.size);
         SetUp();
-        const PositionFileData game = CapturePositionFile(g_game);
+        const PositionFileData captured = CapturePositionFile(game);
         const std::optional<PositionFileData> data =
-            DecodePositionFile(Bytes(played.begin(), played.begin() + c.size), CapturePositionFile(g_game));
+            DecodePositionFile(Bytes(played.begin(), played.begin() + c.size), CapturePositionFile(game));
         ASSERT_TRUE(data.has_value());
         EXPECT_EQ(data->present, c.present);
-        ApplyPositionFile(*data, g_game);
+        ApplyPositionFile(*data, game);
 
-        PositionFileData expected = game;
+        PositionFileData expected = captured;
         expected.table = data->table;
-        expected.fields[POS_RACE] = NoContact(g_game.position.board);
+        expected.fields[POS_RACE] = NoContact(game.position.board);
         if (c.present >= 1) std::memcpy(expected.dice, data->dice, sizeof expected.dice);
         for (int f = 0; f + 1 < c.present; ++f) expected.fields[f] = data->fields[f];
-        EXPECT_EQ(EncodePositionFile(CapturePositionFile(g_game)), EncodePositionFile(expected));
-        EXPECT_EQ(g_game.position[10].count, 6);
+        EXPECT_EQ(EncodePositionFile(CapturePositionFile(game)), EncodePositionFile(expected));
+        EXPECT_EQ(game.position[10].count, 6);
     }
 }
 
 TEST_F(PositionFileTest, DiceWithoutTheirCountMustFitTheGamesCount) {
     PlayedGame();
-    Bytes b = EncodePositionFile(CapturePositionFile(g_game));
+    Bytes b = EncodePositionFile(CapturePositionFile(game));
     b.resize(233);
-    g_game.position.diceLeft = 2;  // the file's four threes need a count of four
-    EXPECT_FALSE(DecodePositionFile(b, CapturePositionFile(g_game)).has_value());
-    g_game.position.diceLeft = 4;
-    EXPECT_TRUE(DecodePositionFile(b, CapturePositionFile(g_game)).has_value());
+    game.position.diceLeft = 2;  // the file's four threes need a count of four
+    EXPECT_FALSE(DecodePositionFile(b, CapturePositionFile(game)).has_value());
+    game.position.diceLeft = 4;
+    EXPECT_TRUE(DecodePositionFile(b, CapturePositionFile(game)).has_value());
 }
 
 TEST_F(PositionFileTest, TheStoredFileReadsBackUnchanged) {
     const std::string path = KESTRO_FIXTURES "/start-6-4-cube2-human.pos";
-    const PosFileRead read = ReadPositionFile(path, CapturePositionFile(g_game));
+    const PosFileRead read = ReadPositionFile(path, CapturePositionFile(game));
     ASSERT_EQ(read.status, PosFileStatus::Ok);
     EXPECT_EQ(read.data->present, POS_ALL_PRESENT);
     EXPECT_EQ(read.data->fields[POS_THINK_HUMAN], 12345);
@@ -278,9 +272,9 @@ TEST_F(PositionFileTest, TheStoredFileReadsBackUnchanged) {
 TEST_F(PositionFileTest, AFileSavedInANewGamesFirstTurnOpens) {
     NewBoard();
     const std::optional<PositionFileData> data =
-        DecodePositionFile(EncodePositionFile(CapturePositionFile(g_game)), CapturePositionFile(g_game));
+        DecodePositionFile(EncodePositionFile(CapturePositionFile(game)), CapturePositionFile(game));
     ASSERT_TRUE(data.has_value());
-    ApplyPositionFile(*data, g_game);
-    EXPECT_EQ(g_game.position[LOC_HUMAN_BAR].owner, SIDE_HUMAN);
-    EXPECT_EQ(g_game.position[LOC_COMPUTER_OFF].owner, SIDE_COMPUTER);
+    ApplyPositionFile(*data, game);
+    EXPECT_EQ(game.position[LOC_HUMAN_BAR].owner, SIDE_HUMAN);
+    EXPECT_EQ(game.position[LOC_COMPUTER_OFF].owner, SIDE_COMPUTER);
 }

@@ -94,11 +94,11 @@ TEST_F(SettingsTest, LoadCurrentSchemeFillsTheLiveColours) {
             const Bytes full = EncodeSchemes(Distinct());
             ASSERT_TRUE(WriteFileAtomically(SchemePath(), Bytes(full.begin(), full.begin() + c.fileSize)));
         }
-        g_game.options.colors = {};
-        g_game.options.curScheme = c.scheme;
-        LoadCurrentScheme(g_game.options, c.scheme, SchemePath());
-        EXPECT_EQ(g_game.options.colors, c.expected) << c.name;
-        EXPECT_EQ(g_game.options.curScheme, c.curScheme) << c.name;
+        game.options.colors = {};
+        game.options.curScheme = c.scheme;
+        LoadCurrentScheme(game.options, c.scheme, SchemePath());
+        EXPECT_EQ(game.options.colors, c.expected) << c.name;
+        EXPECT_EQ(game.options.curScheme, c.curScheme) << c.name;
     }
 }
 
@@ -127,10 +127,10 @@ TEST_F(SettingsTest, StartUpTakesTheStoredSchemeOrTheBuiltInA) {
         SCOPED_TRACE(c.ini);
         RestoreSettings();
         WriteIni(c.ini);
-        LoadSettings(g_game.options, g_game.totalScore);
-        LoadCurrentScheme(g_game.options, g_game.options.curScheme, SchemePath());
-        EXPECT_EQ(g_game.options.curScheme, c.curScheme);
-        EXPECT_EQ(g_game.options.colors, c.colors);
+        LoadSettings(game.options, game.totalScore);
+        LoadCurrentScheme(game.options, game.options.curScheme, SchemePath());
+        EXPECT_EQ(game.options.curScheme, c.curScheme);
+        EXPECT_EQ(game.options.colors, c.colors);
     }
     EXPECT_EQ(fromFile(3)[SLOT_BACKGROUND], 0x004A4948u);
     Bytes live;

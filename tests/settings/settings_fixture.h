@@ -24,9 +24,9 @@ protected:
         RestoreSettings();
         g_profile = savedProfile_;
     }
-    // Every setting as it was before the test, and no INI file.
+    // Every setting as a fresh game has it, and no INI file.
     void RestoreSettings() {
-        g_game = savedGame_;
+        game = Game();
         std::filesystem::remove(g_profile.Path());
     }
 
@@ -40,9 +40,9 @@ protected:
     std::string SchemePath() const { return dir.File(SCHEME_FILE_NAME); }
 
     TempDir dir{"settings"};
+    // The game the settings are loaded into.
+    Game game;
 
 private:
-    // Loading the settings may name the first game's starter.
-    const Game savedGame_ = g_game;
     Profile savedProfile_{""};
 };

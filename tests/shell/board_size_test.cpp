@@ -74,12 +74,10 @@ class BoardSizeTest : public GameWndTest {
 protected:
     void SetUp() override {
         oldProfile_ = std::exchange(g_profile, Profile(dir_.File(INI_FILE_NAME)));
-        savedZoom_ = g_game.options.zoom;
         GameWndTest::SetUp();
     }
     void TearDown() override {
         GameWndTest::TearDown();
-        g_game.options.zoom = savedZoom_;
         g_profile = oldProfile_;
     }
 
@@ -99,20 +97,19 @@ protected:
 private:
     TempDir dir_{"board-size"};
     Profile oldProfile_{""};
-    int32_t savedZoom_ = 100;
 };
 
 // The offscreen screen is 800 x 600: only the window as it is fits.
 TEST_F(BoardSizeTest, TheChoiceIsKeptForTheNextStartAndSizesTooLargeAreGreyed) {
-    g_game.options.zoom = 100;
+    game().options.zoom = 100;
     EXPECT_EQ(Offered(), (std::pair<std::vector<int>, std::vector<int>>{{100}, {100}}));
     HandlerOf(ID_BOARD_SIZE_150, *wnd)();
-    EXPECT_EQ(g_game.options.zoom, 150);
+    EXPECT_EQ(game().options.zoom, 150);
     EXPECT_EQ(GetProfileInt(OPTIONS_SECTION, "Zoom", 0), 150);
     EXPECT_EQ(wnd->PaneText(2), ResString(IDS_BOARD_SIZE_CHOSEN));
     EXPECT_EQ(Offered().second, std::vector<int>{150});
     wnd->RunCommand(ID_BOARD_SIZE_200);
-    EXPECT_EQ(g_game.options.zoom, 150) << "a greyed size is dropped";
+    EXPECT_EQ(game().options.zoom, 150) << "a greyed size is dropped";
     wnd->RunCommand(ID_BOARD_SIZE_100);
     EXPECT_EQ(GetProfileInt(OPTIONS_SECTION, "Zoom", 0), 100);
     EXPECT_EQ(wnd->PaneText(2), "") << "back to the size in effect";

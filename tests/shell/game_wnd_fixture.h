@@ -44,8 +44,8 @@ protected:
         // turn, its dice and its banner are set aside.
         FlushInput();
         wnd->ListClear();
-        g_game.position.dice[0] = DICE_END;
-        g_game.position.diceLeft = 0;
+        game().position.dice[0] = DICE_END;
+        game().position.diceLeft = 0;
     }
 
     void TearDown() override {
@@ -54,7 +54,6 @@ protected:
         SetBeepHook({});
         SetModalHook({});
         SetClock(nullptr);
-        g_game = savedGame;
         // A key a test left down would be held over into the next test's dialogs.
         QEvent away(QEvent::ApplicationDeactivate);
         QCoreApplication::sendEvent(qApp, &away);
@@ -108,6 +107,7 @@ protected:
     }
 
     Session& session() const { return wnd->GameSession(); }
+    Game& game() const { return wnd->GameSession().game; }
 
     // The open help window, or nullptr.
     QTextBrowser* HelpWindow() const { return wnd->Dialogs().HelpWindow(); }
@@ -116,8 +116,6 @@ protected:
         for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
     }
 
-    // The game as it was before the test, put back after it.
-    const Game savedGame = g_game;
     VirtualClock clock;
     std::unique_ptr<GameWnd> wnd;
     std::vector<Question> questions;

@@ -21,9 +21,9 @@ TEST_F(GameWndTest, StartsFixedSizeWithTheBoardInTheStartingPosition) {
     EXPECT_TRUE(wnd->windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_EQ(&session().view, static_cast<GameView*>(wnd.get()));
 
-    for (int side : {SIDE_COMPUTER, SIDE_HUMAN}) EXPECT_EQ(CountCheckers(g_game.position.board, 1, 24, side), 15);
-    EXPECT_EQ(g_game.position[1].count, 2);
-    EXPECT_EQ(g_game.position[1].owner, SIDE_HUMAN);
+    for (int side : {SIDE_COMPUTER, SIDE_HUMAN}) EXPECT_EQ(CountCheckers(game().position.board, 1, 24, side), 15);
+    EXPECT_EQ(game().position[1].count, 2);
+    EXPECT_EQ(game().position[1].owner, SIDE_HUMAN);
     EXPECT_EQ(wnd->CubeText(), "64");
     EXPECT_EQ(wnd->CubePlace(), CubeRect(SIDE_NONE));
     EXPECT_EQ(wnd->windowTitle().toStdString(), ProgramTitle());
@@ -58,14 +58,14 @@ TEST_F(GameWndTest, SmallerScreensGetTheSmallerWindow) {
 
 TEST_F(GameWndTest, ExitDuringTheConfirmationWaitOnlyBeeps) {
     wnd->show();
-    g_game.awaitingConfirm = 1;
+    game().awaitingConfirm = 1;
     wnd->RunCommand(ID_APP_EXIT);
     wnd->close();
     EXPECT_EQ(beeps, 2);
     EXPECT_TRUE(wnd->isVisible());
     EXPECT_TRUE(questions.empty());
 
-    g_game.awaitingConfirm = 0;
+    game().awaitingConfirm = 0;
     wnd->RunCommand(ID_APP_EXIT);
     EXPECT_EQ(beeps, 2);
     EXPECT_FALSE(wnd->isVisible());
@@ -77,7 +77,7 @@ TEST_F(GameWndTest, ResetScoresAsksFirst) {
         int expected;
     };
     for (const Case c : {Case{IDNO, 7}, Case{IDYES, 0}}) {
-        g_game.totalScore[SIDE_HUMAN] = g_game.totalScore[SIDE_COMPUTER] = 7;
+        game().totalScore[SIDE_HUMAN] = game().totalScore[SIDE_COMPUTER] = 7;
         questions.clear();
         answer = c.answer;
         wnd->RunCommand(ID_RESET_SCORES);
@@ -85,8 +85,8 @@ TEST_F(GameWndTest, ResetScoresAsksFirst) {
         EXPECT_EQ(questions[0].text, "Reset all scores to 0 ?");
         EXPECT_EQ(questions[0].buttons, MB_YESNO);
         EXPECT_EQ(questions[0].icon, MB_ICONQUESTION);
-        EXPECT_EQ(g_game.totalScore[SIDE_HUMAN], c.expected);
-        EXPECT_EQ(g_game.totalScore[SIDE_COMPUTER], c.expected);
+        EXPECT_EQ(game().totalScore[SIDE_HUMAN], c.expected);
+        EXPECT_EQ(game().totalScore[SIDE_COMPUTER], c.expected);
     }
     EXPECT_EQ(GetProfileInt("game", "wit", -1), 0);
     EXPECT_EQ(GetProfileInt("game", "zwart", -1), 0);
@@ -94,7 +94,7 @@ TEST_F(GameWndTest, ResetScoresAsksFirst) {
 
 TEST_F(GameWndTest, DisabledCommandsAreDroppedWhenTheyWouldRun) {
     RecordCommands({ID_UNDO, ID_FILE_SAVE});
-    g_game.moveOrdinal = 1;
+    game().moveOrdinal = 1;
     wnd->RunCommand(ID_UNDO);
     wnd->PostCommand(ID_UNDO);
     Drain();
@@ -102,7 +102,7 @@ TEST_F(GameWndTest, DisabledCommandsAreDroppedWhenTheyWouldRun) {
 
     // The rule counts when the posted command runs, not when it was posted.
     wnd->PostCommand(ID_FILE_SAVE);
-    g_game.moveOrdinal = 2;
+    game().moveOrdinal = 2;
     wnd->PostCommand(ID_UNDO);
     Drain();
     EXPECT_EQ(ran, (std::vector<int>{ID_UNDO}));
@@ -110,11 +110,11 @@ TEST_F(GameWndTest, DisabledCommandsAreDroppedWhenTheyWouldRun) {
 
 TEST_F(GameWndTest, TheDoubleRuleAlsoSetsTheCubeButton) {
     RecordCommands({ID_DOUBLE});
-    g_game.moveOrdinal = 1;
-    g_game.options.useCube = 0;
+    game().moveOrdinal = 1;
+    game().options.useCube = 0;
     wnd->RunCommand(ID_DOUBLE);
     EXPECT_FALSE(wnd->CubeEnabled());
-    g_game.options.useCube = 1;
+    game().options.useCube = 1;
     wnd->RunCommand(ID_DOUBLE);
     EXPECT_TRUE(wnd->CubeEnabled());
     EXPECT_EQ(ran, (std::vector<int>{ID_DOUBLE}));

@@ -65,7 +65,7 @@ TEST_F(GameWndTest, PaneZeroShowsThePromptOfTheItemUnderThePointer) {
 TEST_F(GameWndTest, PaneZeroShowsThePromptOfAGreyedItemToo) {
     ShowActive();
     QMenu* action = Menus(*wnd)[2];
-    g_game.moveOrdinal = 1;
+    game().moveOrdinal = 1;
     // A menu ignores small moves near where the pointer stood when it opened,
     // so the pointer starts well away from every item.
     QTest::mouseMove(wnd.get(), QPoint(5, 5));
@@ -96,8 +96,8 @@ TEST_F(GameWndTest, OpeningAMenuGreysTheItemsWhoseRuleIsFalse) {
         {1, 0, {ID_UNDO, ID_DOUBLE}},
     };
     for (const Case& c : cases) {
-        g_game.moveOrdinal = c.ordinal;
-        g_game.options.useCube = c.useCube;
+        game().moveOrdinal = c.ordinal;
+        game().options.useCube = c.useCube;
         emit file->aboutToShow();
         emit action->aboutToShow();
         for (QMenu* menu : {file, action})
@@ -120,7 +120,7 @@ TEST_F(GameWndTest, EveryAcceleratorReachesItsCommand) {
     std::vector<int> ids;
     for (const CommandInfo& c : CommandTable()) ids.push_back(c.id);
     RecordCommands(ids);
-    g_game.options.useCube = 1;
+    game().options.useCube = 1;
     ShowActive();
     struct Key {
         Qt::Key key;
@@ -151,7 +151,7 @@ TEST_F(GameWndTest, EveryAcceleratorReachesItsCommand) {
     ASSERT_EQ(std::size(keys), MainAccelerators().size());
     for (const Key& k : keys) {
         ran.clear();
-        g_game.moveOrdinal = k.command == ID_UNDO ? 2 : 1;
+        game().moveOrdinal = k.command == ID_UNDO ? 2 : 1;
         if (k.text)
             QTest::keyClick(wnd->centralWidget(), k.text, k.mods);
         else

@@ -117,14 +117,12 @@ protected:
         dir = fs::temp_directory_path() / ("kestro-stats-" + std::to_string(::getpid()));
         fs::create_directories(dir);
         path = (dir / STATS_FILE_NAME).string();
-        g_game.winner = SIDE_HUMAN;
+        game.winner = SIDE_HUMAN;
     }
-    void TearDown() override {
-        fs::remove_all(dir);
-        g_game.winner = 0;
-    }
+    void TearDown() override { fs::remove_all(dir); }
     fs::path dir;
     std::string path;
+    Game game;
 };
 
 TEST_F(StatsFileTest, MissingShortOrBadFilesStartAfresh) {
@@ -134,9 +132,9 @@ TEST_F(StatsFileTest, MissingShortOrBadFilesStartAfresh) {
         if (start) {
             ASSERT_TRUE(WriteFileAtomically(path, *start));
         }
-        ASSERT_TRUE(UpdateStatsFile(g_game.history, g_game.winner, path));
-        EXPECT_EQ(g_game.history.games, 3);
-        EXPECT_EQ(g_game.history.wins, 2);
+        ASSERT_TRUE(UpdateStatsFile(game.history, game.winner, path));
+        EXPECT_EQ(game.history.games, 3);
+        EXPECT_EQ(game.history.wins, 2);
         EXPECT_EQ(*ReadFileBytes(path, 1000), EncodeStatsRecord(Record(3, 2, {50, 66})));
     }
 }
@@ -145,8 +143,8 @@ TEST_F(StatsFileTest, ALongerFileIsReadAndRewrittenWhole) {
     Bytes start = EncodeStatsRecord(Record(3, 1, {50, 33}));
     start.resize(300, 0xAB);
     ASSERT_TRUE(WriteFileAtomically(path, start));
-    g_game.winner = 1;
-    ASSERT_TRUE(UpdateStatsFile(g_game.history, g_game.winner, path));
+    game.winner = 1;
+    ASSERT_TRUE(UpdateStatsFile(game.history, game.winner, path));
     EXPECT_EQ(*ReadFileBytes(path, 1000), EncodeStatsRecord(Record(4, 1, {50, 33, 25})));
 }
 

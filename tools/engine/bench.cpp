@@ -27,15 +27,16 @@ struct CorpusEntry {
 // Self-play games at the three levels in turn, until enough positions came up.
 bool BuildCorpus(size_t size, std::vector<CorpusEntry>& corpus) {
     SetSeed(kCorpusSeed);
-    for (int game = 0; corpus.size() < size; ++game) {
-        const int level = game % 3;
+    Game game;
+    for (int played = 0; corpus.size() < size; ++played) {
+        const int level = played % 3;
         GameRecord record;
         const auto keep = [&] {
             if (corpus.size() >= size) return;
-            corpus.push_back({g_game.position, g_game.race, level});
+            corpus.push_back({game.position, game.race, level});
         };
-        if (!PlaySelfGame(level, record, keep)) {
-            std::cerr << "kestro-engine bench: corpus game " << game + 1 << ", " << record.fault << "\n";
+        if (!PlaySelfGame(game, level, record, keep)) {
+            std::cerr << "kestro-engine bench: corpus game " << played + 1 << ", " << record.fault << "\n";
             return false;
         }
     }
@@ -87,10 +88,11 @@ int RunBench(const Arguments& args) {
 
     SetSeed(kCorpusSeed);
     const auto start = std::chrono::steady_clock::now();
-    for (int game = 0; game < kBenchGames; ++game) {
+    Game game;
+    for (int played = 0; played < kBenchGames; ++played) {
         GameRecord record;
-        if (!PlaySelfGame(2, record)) {
-            std::cerr << "kestro-engine bench: game " << game + 1 << ", " << record.fault << "\n";
+        if (!PlaySelfGame(game, 2, record)) {
+            std::cerr << "kestro-engine bench: game " << played + 1 << ", " << record.fault << "\n";
             return 1;
         }
     }

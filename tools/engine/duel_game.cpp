@@ -16,7 +16,7 @@ namespace {
 
 constexpr int kMaxTurns = 5000;
 
-void TurnBoard() { g_game.position.board = Mirrored(g_game.position.board); }
+void TurnBoard(Position& p) { p.board = Mirrored(p.board); }
 
 struct GameResult {
     int winnerSeat = -1;
@@ -26,8 +26,10 @@ struct GameResult {
 // One game; seat s moves on turns of its parity after the opening throw. The
 // board is always kept the right way round for the seat to move.
 GameResult PlayGame(const Chooser* seats[2], int64_t* moves, int64_t* nanos, std::mt19937& random, std::string& fault) {
-    SetUpCubelessGame();
-    g_game.position.sideToMove = SIDE_COMPUTER;
+    Game game;
+    SetUpCubelessGame(game);
+    Position& p = game.position;
+    p.sideToMove = SIDE_COMPUTER;
     std::uniform_int_distribution<int> die(1, 6);
     int d1, d2;
     do {
@@ -35,30 +37,29 @@ GameResult PlayGame(const Chooser* seats[2], int64_t* moves, int64_t* nanos, std
         d2 = die(random);
     } while (d1 == d2);
     int seat = d1 > d2 ? 0 : 1;
-    if (seat == 1) TurnBoard();
+    if (seat == 1) TurnBoard(p);
     for (int turn = 1; turn <= kMaxTurns; ++turn) {
         if (turn > 1) {
             d1 = die(random);
             d2 = die(random);
         }
-        SetThrownDice(g_game.position, d1, d2);
-        g_game.race = NoContact(g_game.position.board);
+        SetThrownDice(p, d1, d2);
         const auto start = std::chrono::steady_clock::now();
-        const ComputerPlay play = (*seats[seat])(g_game.position);
+        const ComputerPlay play = (*seats[seat])(p);
         nanos[seat] +=
             std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - start).count();
         ++moves[seat];
         for (int i = 0; i < play.count; ++i) {
-            if (!IsLegalMove(g_game.position, play.from[i], play.dice[i])) {
+            if (!IsLegalMove(p, play.from[i], play.dice[i])) {
                 fault = "an illegal move " + std::to_string(play.from[i]) + "/" + std::to_string(play.dice[i]);
                 return {};
             }
-            ApplyMove(g_game.position, play.from[i], play.dice[i]);
+            ApplyMove(p, play.from[i], play.dice[i]);
         }
-        fault = BrokenInvariant();
+        fault = BrokenInvariant(p);
         if (!fault.empty()) return {};
-        if (TrayWinner(g_game.position.board) == SIDE_COMPUTER) return {seat, ClassifyWin(g_game.position.board)};
-        TurnBoard();
+        if (TrayWinner(p.board) == SIDE_COMPUTER) return {seat, ClassifyWin(p.board)};
+        TurnBoard(p);
         seat = 1 - seat;
     }
     fault = "no winner after " + std::to_string(kMaxTurns) + " turns";
@@ -103,5 +104,5 @@ DuelSummary PlayDuel(const Chooser& a, const Chooser& b, int64_t pairs, uint64_t
 
 Chooser LevelChooser(int level) {
     const ComputerPlayer& player = ComputerPlayerFor(level);
-    return [&player](Position& p) { return player.ChoosePlay(p, g_game.race != 0); };
+    return [&player](Position& p) { return player.ChoosePlay(p, NoContact(p.board)); };
 }

@@ -32,17 +32,18 @@ std::string CheckFields(const std::array<int, kFields>& f) {
     return CheckCheckerTotals(f);
 }
 
-void SetUpPosition(const std::array<int, kFields>& f) {
+// The computer to move with the line's dice, as a fresh game holds it otherwise.
+Position PositionOf(const std::array<int, kFields>& f) {
+    Board board{};
     for (int i = 0; i < NUM_LOCATIONS; ++i) {
         const int n = f[i];
-        g_game.turnStart[i] = {static_cast<int8_t>(n < 0 ? -n : n), n < 0   ? SIDE_COMPUTER
-                                                                    : n > 0 ? SIDE_HUMAN
-                                                                            : SIDE_NONE};
+        board[i] = {static_cast<int8_t>(n < 0 ? -n : n), n < 0 ? SIDE_COMPUTER : n > 0 ? SIDE_HUMAN : SIDE_NONE};
     }
-    g_game.position.board = WithFixedOwners(g_game.turnStart);
-    g_game.position.sideToMove = SIDE_COMPUTER;
-    SetThrownDice(g_game.position, f[NUM_LOCATIONS], f[NUM_LOCATIONS + 1]);
-    g_game.race = NoContact(g_game.position.board);
+    Position p = Game().position;
+    p.board = WithFixedOwners(board);
+    p.sideToMove = SIDE_COMPUTER;
+    SetThrownDice(p, f[NUM_LOCATIONS], f[NUM_LOCATIONS + 1]);
+    return p;
 }
 
 std::string MoveText(const ComputerPlay& play) {
@@ -62,9 +63,10 @@ int RunHint(std::istream& in, std::ostream& out, std::ostream& err) {
         std::string problem = ParseIntegers(line, fields) ? CheckFields(fields)
                                                           : "expected 31 integers separated by single blanks: "
                                                             "p0 ... p27 d1 d2 level";
+        Position p;
         if (problem.empty()) {
-            SetUpPosition(fields);
-            problem = BrokenInvariant();
+            p = PositionOf(fields);
+            problem = BrokenInvariant(p);
         }
         if (!problem.empty()) {
             out.flush();
@@ -72,7 +74,7 @@ int RunHint(std::istream& in, std::ostream& out, std::ostream& err) {
             return 2;
         }
         const ComputerPlayer& player = ComputerPlayerFor(fields[NUM_LOCATIONS + 2]);
-        out << MoveText(player.ChoosePlay(g_game.position, g_game.race != 0)) << "\n";
+        out << MoveText(player.ChoosePlay(p, NoContact(p.board))) << "\n";
     }
     return 0;
 }

@@ -24,9 +24,9 @@ struct GameRecord {
 using BeforeSearch = std::function<void()>;
 
 // The starting position on a fresh board, the cube out of play.
-void SetUpCubelessGame();
+void SetUpCubelessGame(Game& game);
 
 // Plays a game from the starting position with the dice library as it is
-// seeded, kept as the last of g_game.record.Games(). Returns false, with
+// seeded, kept as the last of game.record.Games(). Returns false, with
 // record.fault set, when an invariant broke.
-bool PlaySelfGame(int level, GameRecord& record, const BeforeSearch& beforeSearch = {});
+bool PlaySelfGame(Game& game, int level, GameRecord& record, const BeforeSearch& beforeSearch = {});

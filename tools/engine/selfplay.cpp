@@ -59,13 +59,14 @@ int RunSelfplay(const Arguments& given) {
     SetSeed(static_cast<int32_t>(seed));
     int64_t wins[3] = {0, 0, 0}, gammons = 0, backgammons = 0, turns = 0, moves = 0, searches = 0, searchNanos = 0;
     const auto start = std::chrono::steady_clock::now();
+    Game game;
     for (long long g = 1; g <= games; ++g) {
         GameRecord record;
-        if (!PlaySelfGame(static_cast<int>(level), record)) {
+        if (!PlaySelfGame(game, static_cast<int>(level), record)) {
             std::cerr << "kestro-engine selfplay: game " << g << ", " << record.fault << "\n";
             return 1;
         }
-        if (exported.is_open()) exported << writer.Game(g_game.record.Games().back());
+        if (exported.is_open()) exported << writer.Game(game.record.Games().back());
         ++wins[record.winner];
         gammons += record.kind == WinKind::Gammon;
         backgammons += record.kind == WinKind::Backgammon;
