@@ -18,7 +18,7 @@ constexpr int IDC_LINE2 = 212;
 constexpr int IDC_LINE3 = 214;
 constexpr int IDC_OK = 2;
 
-QString Plain(StoredText which) { return QString::fromLatin1(Unscramble(ScrambledText(which))); }
+QString Plain(StoredText which) { return QString::fromLatin1(Unscramble(ScrambledText(which)).c_str()); }
 
 void SetFieldText(QWidget* field, const QString& text) {
     auto* edit = qobject_cast<QPlainTextEdit*>(field);

@@ -28,8 +28,6 @@ constexpr Scrambled kBanner2("Dice by ");
 constexpr Scrambled kBanner2Tail("mevra32");
 constexpr Scrambled kBanner3("Good luck!");
 
-char g_unscrambleBuffer[128];
-
 }  // namespace
 
 const char* ScrambledText(StoredText which) {
@@ -54,12 +52,13 @@ const char* ScrambledText(StoredText which) {
     return "";
 }
 
-const char* Unscramble(const char* scrambled) {
-    std::size_t n = 0;
-    for (; n + 1 < sizeof g_unscrambleBuffer && scrambled[n] != '\0'; ++n)
-        g_unscrambleBuffer[n] = static_cast<char>((static_cast<unsigned char>(scrambled[n]) - kScrambleOffset) & 0xFF);
-    g_unscrambleBuffer[n] = '\0';
-    return g_unscrambleBuffer;
+std::string Unscramble(const char* scrambled) {
+    // The stored texts are short; a longer one is cut where the old fixed buffer cut it.
+    constexpr std::size_t kMostCharacters = 127;
+    std::string plain;
+    for (std::size_t n = 0; n < kMostCharacters && scrambled[n] != '\0'; ++n)
+        plain += static_cast<char>((static_cast<unsigned char>(scrambled[n]) - kScrambleOffset) & 0xFF);
+    return plain;
 }
 
 const std::string& ProgramTitle() {

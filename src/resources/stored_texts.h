@@ -22,7 +22,5 @@ const std::string& ProgramTitle();
 // The scrambled bytes of a stored text, zero-terminated.
 const char* ScrambledText(StoredText which);
 
-// The plain form of a scrambled text, cut to 127 characters. The result lives
-// in one buffer shared by the whole program and is overwritten by the next
-// call, so copy it at once.
-const char* Unscramble(const char* scrambled);
+// The plain form of a scrambled text, cut to 127 characters.
+std::string Unscramble(const char* scrambled);

@@ -13,6 +13,9 @@
 #include "settings/position_file.h"
 
 namespace {
+// The game the harness loads into, as the window's session holds it.
+Game game;
+
 // The start of a human turn in a new game, as when the user opens a file.
 void StartGame() {
     game.turnStart = WithFixedOwners(StartingBoard());

@@ -19,6 +19,9 @@
 #include "settings/options.h"
 
 namespace {
+// The game the harness loads into, as the window's session holds it.
+Game game;
+
 struct Option {
     int32_t* var;
     int32_t max;
