@@ -16,10 +16,6 @@
 #include "settings/options.h"
 
 namespace {
-int g_inEffect = 100;
-// What the screen left of the chosen size: 1 where the window fits.
-double g_fitted = 1.0;
-
 // The most a window manager's frame, title bar included, takes of the
 // screen's pixels; the frame is known only once a window is shown.
 constexpr QSize kFrameAllowance(16, 48);
@@ -42,13 +38,15 @@ int BoardSizeOf(int command) {
     }
 }
 
-void ScaleForBoardSize() {
-    g_inEffect = BoardSizeOrDefault(GetProfileInt(OPTIONS_SECTION, "Zoom", 100));
-    if (g_inEffect == 100) return;
-    setenv("QT_SCALE_FACTOR", std::to_string(ScaleFactorFor(std::getenv("QT_SCALE_FACTOR"), g_inEffect)).c_str(), 1);
+BoardScale ScaleForBoardSize() {
+    const BoardScale scale{BoardSizeOrDefault(GetProfileInt(OPTIONS_SECTION, "Zoom", 100))};
+    if (scale.inEffect != 100)
+        setenv("QT_SCALE_FACTOR",
+               std::to_string(ScaleFactorFor(std::getenv("QT_SCALE_FACTOR"), scale.inEffect)).c_str(), 1);
+    return scale;
 }
 
-void FitScaleToScreen(int argc, char** argv) {
+void FitScaleToScreen(int argc, char** argv, BoardScale& boardScale) {
     double scale = 1.0;
     QSize available;
     {
@@ -63,9 +61,9 @@ void FitScaleToScreen(int argc, char** argv) {
     }
     const double fit = FittingScale(scale, kFullWindow, kFrameAllowance, available);
     if (fit >= scale || fit <= 0) return;
-    g_fitted = fit / scale;
-    setenv("QT_SCALE_FACTOR", std::to_string(ScaleFactorFor(std::getenv("QT_SCALE_FACTOR"), 100) * g_fitted).c_str(),
-           1);
+    boardScale.fitted = fit / scale;
+    setenv("QT_SCALE_FACTOR",
+           std::to_string(ScaleFactorFor(std::getenv("QT_SCALE_FACTOR"), 100) * boardScale.fitted).c_str(), 1);
 }
 
 double FittingScale(double scale, QSize window, QSize frame, QSize available) {
@@ -77,13 +75,11 @@ double FittingScale(double scale, QSize window, QSize frame, QSize available) {
     return std::clamp(std::min(across, down), 1.0, scale);
 }
 
-QPoint StartPosition(const QWidget& window) {
+QPoint StartPosition(const QWidget& window, const BoardScale& scale) {
     const QScreen* screen = window.screen();
-    if (g_fitted >= 1.0 || !screen) return {10, 10};
+    if (scale.fitted >= 1.0 || !screen) return {10, 10};
     return screen->availableGeometry().topLeft();
 }
-
-int BoardSizeInEffect() { return g_inEffect; }
 
 double ScaleFactorFor(const char* desktopFactor, int percent) {
     double desktop = desktopFactor ? std::strtod(desktopFactor, nullptr) : 1.0;
@@ -100,15 +96,16 @@ bool BoardSizeFits(int percent, double inEffect, QSize size, QSize frame, QSize 
            size.height() * scale + frame.height() <= available.height();
 }
 
-bool BoardSizeOffered(const QWidget& window, int percent) {
+bool BoardSizeOffered(const QWidget& window, int percent, const BoardScale& scale) {
     const QScreen* screen = window.screen();
     if (!screen) return percent == 100;
     const QSize frame = window.frameGeometry().size() - window.size();
-    return BoardSizeFits(percent, g_inEffect * g_fitted, window.size(), frame, screen->availableGeometry().size());
+    return BoardSizeFits(percent, scale.inEffect * scale.fitted, window.size(), frame,
+                         screen->availableGeometry().size());
 }
 
-void ChooseBoardSize(Session& s, int percent) {
+void ChooseBoardSize(Session& s, int percent, int inEffect) {
     s.game.options.zoom = percent;
     WriteProfileInt(OPTIONS_SECTION, "Zoom", percent);
-    ShowNote(s, percent != g_inEffect ? ResString(IDS_BOARD_SIZE_CHOSEN) : "");
+    ShowNote(s, percent != inEffect ? ResString(IDS_BOARD_SIZE_CHOSEN) : "");
 }

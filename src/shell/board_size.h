@@ -11,26 +11,31 @@
 class QWidget;
 struct Session;
 
+// The scale this run started with: the board size in effect, and what the
+// screen left of it (1 where the window fits).
+struct BoardScale {
+    int inEffect = 100;
+    double fitted = 1.0;
+};
+
 // The size in percent that a Board size command chooses, 0 for any other command.
 int BoardSizeOf(int command);
 
 // Before the application exists: multiplies the scale the desktop asks for
-// by the stored board size.
-void ScaleForBoardSize();
+// by the stored board size, which is in effect from now on.
+BoardScale ScaleForBoardSize();
 // Before the application exists, after ScaleForBoardSize: where the whole
 // window would not fit the primary screen at that scale, lowers the scale to
 // the largest at which it does, down to 1 at most. The chosen size stays the
 // chosen one.
-void FitScaleToScreen(int argc, char** argv);
+void FitScaleToScreen(int argc, char** argv, BoardScale& scale);
 // The largest scale up to `scale` at which a window of `window` pixels at
 // scale 1, with `frame` screen pixels around it, fits `available` ones; never
 // below 1, and `scale` itself when that is 1 or less.
 double FittingScale(double scale, QSize window, QSize frame, QSize available);
 // Where the window starts: 10 pixels in from the screen's corner, or, at a
 // scale lowered to fit, the work area's own corner.
-QPoint StartPosition(const QWidget& window);
-// The size this run started with.
-int BoardSizeInEffect();
+QPoint StartPosition(const QWidget& window, const BoardScale& scale);
 // The scale to start with: the desktop's own factor (QT_SCALE_FACTOR, or
 // nullptr when it sets none) times the board size.
 double ScaleFactorFor(const char* desktopFactor, int percent);
@@ -40,7 +45,8 @@ double ScaleFactorFor(const char* desktopFactor, int percent);
 // manager adds around it.
 bool BoardSizeFits(int percent, double inEffect, QSize size, QSize frame, QSize available);
 // The same for the screen that holds `window` now: sizes that do not fit are greyed.
-bool BoardSizeOffered(const QWidget& window, int percent);
+bool BoardSizeOffered(const QWidget& window, int percent, const BoardScale& scale);
 
-// The menu command: keeps the choice for the next start.
-void ChooseBoardSize(Session& s, int percent);
+// The menu command: keeps the choice for the next start, and says so when
+// it differs from the size in effect.
+void ChooseBoardSize(Session& s, int percent, int inEffect);

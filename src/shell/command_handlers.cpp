@@ -17,7 +17,7 @@ void OnAboutCommand(GameWnd&) { OnAbout(); }
 
 template <int Percent>
 void ChooseSize(GameWnd& window) {
-    ChooseBoardSize(window.GameSession(), Percent);
+    ChooseBoardSize(window.GameSession(), Percent, window.Scale().inEffect);
 }
 
 const std::map<int, void (*)(GameWnd&)> kWindowCommands = {

@@ -21,11 +21,13 @@ int PrimaryScreenWidth() {
     return screen ? screen->availableGeometry().width() : 800;
 }
 
-GameApp::GameApp(int& argc, char** argv) : QApplication(argc, argv) { InitApplicationNames(); }
+GameApp::GameApp(int& argc, char** argv, const BoardScale& scale) : QApplication(argc, argv), scale_(scale) {
+    InitApplicationNames();
+}
 
 int GameApp::Run() {
     // The window deletes itself when closed; the loop ends with it.
-    auto* window = new GameWnd(PrimaryScreenWidth());
+    auto* window = new GameWnd(PrimaryScreenWidth(), scale_);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
     return exec();

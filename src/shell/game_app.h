@@ -5,12 +5,17 @@
 #include <QApplication>
 #include <string>
 
+#include "shell/board_size.h"
+
 class GameApp : public QApplication {
 public:
-    GameApp(int& argc, char** argv);
+    GameApp(int& argc, char** argv, const BoardScale& scale);
 
     // Creates and shows the main window, then runs games until it closes.
     int Run();
+
+private:
+    BoardScale scale_;
 };
 
 // Points the profile at kestro.ini in the current folder, names the program,

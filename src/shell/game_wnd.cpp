@@ -57,7 +57,7 @@ QLabel* MakePane(QStatusBar* bar) {
 }
 }  // namespace
 
-GameWnd::GameWnd(int screenWidth) {
+GameWnd::GameWnd(int screenWidth, const BoardScale& scale) : scale_(scale) {
     SetSeed(static_cast<int32_t>(std::time(nullptr)));
 
     board_ = new BoardWidget(this, handlers_);
@@ -86,7 +86,7 @@ GameWnd::GameWnd(int screenWidth) {
     SetWindowMetrics(WindowSizeFor(screenWidth));
     setFixedSize(g_windowWidth, g_windowHeight);
     setWindowIcon(ProgramWindowIcon());
-    move(StartPosition(*this));
+    move(StartPosition(*this, scale_));
     statusBar()->setSizeGripEnabled(false);
     // The menu bar takes its height from the client area, which the trays,
     // the dice and the cube are centred in: it must be there before that is measured.
@@ -143,7 +143,7 @@ void GameWnd::ApplyBackground() {
 }
 
 bool GameWnd::RuleAllows(int id) {
-    if (const int percent = BoardSizeOf(id)) return BoardSizeOffered(*this, percent);
+    if (const int percent = BoardSizeOf(id)) return BoardSizeOffered(*this, percent, scale_);
     const bool enabled = CommandEnabled(session_, id);
     // The cube button follows the Double rule wherever it is evaluated.
     if (id == ID_DOUBLE) EnableCube(enabled);

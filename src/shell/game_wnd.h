@@ -17,6 +17,7 @@
 #include "display/control_layout.h"
 #include "platform/nested_wait.h"
 #include "platform/rect.h"
+#include "shell/board_size.h"
 #include "shell/window_handlers.h"
 
 class BoardWidget;
@@ -31,8 +32,9 @@ class WindowDialogs;
 
 class GameWnd : public QMainWindow, public GameView {
 public:
-    // Builds the window for a screen of this width and sets up the first game.
-    explicit GameWnd(int screenWidth);
+    // Builds the window for a screen of this width, at the scale the run
+    // started with, and sets up the first game.
+    explicit GameWnd(int screenWidth, const BoardScale& scale = {});
     ~GameWnd() override;
 
     // Runs a command now if its enable rule allows; a disabled one is dropped.
@@ -98,6 +100,7 @@ public:
     bool ShowStatistics() override;
     WindowDialogs& Dialogs() { return *dialogs_; }
     Session& GameSession() { return session_; }
+    const BoardScale& Scale() const { return scale_; }
     // Where input and timer events go; tests replace entries.
     WindowHandlers& Handlers() { return handlers_; }
     // Replaces one command's handler (tests record what reaches a command);
@@ -129,6 +132,7 @@ private:
     int blinkTimer_ = 0;
     bool laidOut_ = false;
     bool closing_ = false;
+    BoardScale scale_;
     Session session_{*this};
     WindowHandlers handlers_ = ProgramHandlers(session_);
     std::map<int, std::function<void()>> overrides_;

@@ -3,8 +3,8 @@
 
 int main(int argc, char** argv) {
     // Qt reads the scale once, when the application is made.
-    ScaleForBoardSize();
-    FitScaleToScreen(argc, argv);
-    GameApp app(argc, argv);
+    BoardScale scale = ScaleForBoardSize();
+    FitScaleToScreen(argc, argv, scale);
+    GameApp app(argc, argv, scale);
     return app.Run();
 }
