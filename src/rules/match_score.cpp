@@ -12,7 +12,7 @@ bool SomeSideOneAway(const MatchScore& m) {
 
 int32_t MatchLengthOrMoney(int32_t length) {
     return std::find(std::begin(MATCH_LENGTHS), std::end(MATCH_LENGTHS), length) != std::end(MATCH_LENGTHS) ? length
-                                                                                                          : 0;
+                                                                                                            : 0;
 }
 
 bool IsCrawfordGame(const MatchScore& m) {

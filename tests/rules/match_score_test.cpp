@@ -30,11 +30,12 @@ const MatchCase kMatches[] = {
       {C, 1, 2, 1, false, true, true, 0},
       {C, 1, 2, 2, false, true, true, 0},
       {H, 2, 4, 2, false, false, false, H}}},
-    {"to 5: the leader wins the Crawford game", 5, {{C, 4, 0, 4, true, false, false, 0},
-                                                   {C, 2, 0, 6, false, false, false, C}}},
-    {"to 7: the trailer wins the Crawford game", 7, {{H, 6, 6, 0, true, false, false, 0},
-                                                    {C, 2, 6, 2, false, true, true, 0},
-                                                    {C, 4, 6, 6, false, true, true, 0}}},
+    {"to 5: the leader wins the Crawford game",
+     5,
+     {{C, 4, 0, 4, true, false, false, 0}, {C, 2, 0, 6, false, false, false, C}}},
+    {"to 7: the trailer wins the Crawford game",
+     7,
+     {{H, 6, 6, 0, true, false, false, 0}, {C, 2, 6, 2, false, true, true, 0}, {C, 4, 6, 6, false, true, true, 0}}},
 };
 
 TEST(MatchScore, ScoreAndCrawfordFollowTheGames) {
