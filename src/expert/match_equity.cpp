@@ -126,7 +126,6 @@ private:
     WinShares mine_, theirs_;
 };
 
-
 // The trailer, n away after the Crawford game, doubles at its first turn;
 // the leader passes when the game has gone its way far enough that the
 // score after a pass is worth more to it (the free drop).
@@ -151,8 +150,9 @@ Table BuildTable() {
             const MatchScoreView s{a, sum - a, a == 1 || sum - a == 1 ? MatchStage::Crawford : MatchStage::Normal};
             // The model reads the table only at scores already filled.
             t.start[Index(a)][Index(sum - a)] =
-                a == 1 && sum - a == 1 ? 0.5
-                                       : CubeModel(t, s, kSelfPlayShares, kSelfPlayShares).Chance(0.5, 1, Owner::Centre);
+                a == 1 && sum - a == 1
+                    ? 0.5
+                    : CubeModel(t, s, kSelfPlayShares, kSelfPlayShares).Chance(0.5, 1, Owner::Centre);
         }
     return t;
 }

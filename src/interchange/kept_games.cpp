@@ -106,7 +106,8 @@ KeptGames LoadKeptGames(const std::string& path) {
     constexpr std::size_t kLimit = 64u << 20;
     const FileRead read = ReadFileWithReason(path, kLimit);
     if (!read.bytes) return {};
-    if (std::optional<std::vector<RecordedGame>> games = DecodeKeptGames(*read.bytes)) return {std::move(*games), false};
+    if (std::optional<std::vector<RecordedGame>> games = DecodeKeptGames(*read.bytes))
+        return {std::move(*games), false};
     KeepRefusedFile(path);
     return {{}, true};
 }

@@ -53,8 +53,7 @@ TEST(MatchEquityTest, CubeActionsAtTextbookScores) {
         {"money-like 7-away/7-away, no double at 60%", {7, 7}, {0.60f, 0.12f, 0, 0.08f, 0}, false, true},
     };
     for (const auto& c : cases) {
-        const expert::DoubleValues v =
-            expert::JudgeMatchDouble(c.chances, c.score, 1, expert::CubeAccess::Centred);
+        const expert::DoubleValues v = expert::JudgeMatchDouble(c.chances, c.score, 1, expert::CubeAccess::Centred);
         const bool doubles = expert::CubeInPlay(c.score) && v.ShouldDouble();
         EXPECT_EQ(doubles, c.doubles) << c.name << ": " << v.noDouble << " " << v.doubleTake << " " << v.doublePass;
         if (expert::CubeInPlay(c.score)) {

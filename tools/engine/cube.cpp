@@ -39,9 +39,9 @@ std::string Judge(const std::string& line, int level, std::ostream& out) {
     const ComputerPlayer& player = ComputerPlayerFor(level);
     const expert::DoubleValues v = ExpertDoubleValues(doubler);
     const bool passes = !player.AcceptsDouble(taker, race);
-    const char* action = player.WantsToDouble(doubler, race)              ? "double"
+    const char* action = player.WantsToDouble(doubler, race)                            ? "double"
                          : level == EXPERT_LEVEL && passes && v.noDouble > v.doublePass ? "too-good"
-                                                                                         : "no-double";
+                                                                                        : "no-double";
     char values[96];
     std::snprintf(values, sizeof values, " %.4f %.4f %.4f", v.noDouble, v.doubleTake, v.doublePass);
     out << action << " " << (passes ? "pass" : "take") << values << "\n";

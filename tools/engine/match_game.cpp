@@ -9,7 +9,6 @@ namespace {
 
 constexpr int kMaxTurns = 5000;
 
-
 // The position as the seat's player sees it: itself the computer.
 Position ViewOf(const Position& real, int seat) {
     Position view = real;
