@@ -5,6 +5,7 @@
 
 #include "computer/expert_weights.h"
 #include "expert/cube.h"
+#include "expert/match_equity.h"
 #include "expert/weights_file.h"
 
 namespace {
@@ -47,6 +48,13 @@ expert::CubeAccess ComputerAccess(const Position& p) {
                                           : expert::CubeAccess::Theirs;
 }
 
+expert::MatchScoreView MatchView(const MatchScore& m, int side) {
+    const expert::MatchStage stage = IsCrawfordGame(m)   ? expert::MatchStage::Crawford
+                                     : IsPostCrawford(m) ? expert::MatchStage::PostCrawford
+                                                         : expert::MatchStage::Normal;
+    return {Away(m, side), Away(m, MirrorSide(side)), stage};
+}
+
 expert::CubeAccess Reversed(expert::CubeAccess a) {
     return a == expert::CubeAccess::Mine     ? expert::CubeAccess::Theirs
            : a == expert::CubeAccess::Theirs ? expert::CubeAccess::Mine
@@ -87,7 +95,9 @@ std::vector<expert::Play> ExpertPlays(const Position& p, int side) {
 
 ComputerPlay ChooseExpertPlay(Position& p, const expert::Brain& brain, const expert::SearchLimits& limits) {
     const std::vector<expert::Play> plays = ExpertPlays(p, SIDE_COMPUTER);
-    const expert::Play& play = expert::ChoosePlay(brain, plays, limits).play;
+    expert::SearchLimits atScore = limits;
+    if (IsMatch(p.match)) atScore.stakes = expert::MatchStakes(MatchView(p.match, SIDE_COMPUTER), p.cubeValue);
+    const expert::Play& play = expert::ChoosePlay(brain, plays, atScore).play;
     ComputerPlay chosen;
     chosen.count = play.count;
     chosen.leaves = static_cast<uint32_t>(plays.size());
@@ -100,13 +110,27 @@ ComputerPlay ChooseExpertPlay(Position& p, const expert::Brain& brain, const exp
     return chosen;
 }
 
+expert::DoubleValues ExpertDoubleValues(const Position& p) {
+    if (!IsMatch(p.match)) return expert::JudgeDouble(ComputerChances(p), ComputerAccess(p));
+    return expert::JudgeMatchDouble(ComputerChances(p), MatchView(p.match, SIDE_COMPUTER), p.cubeValue,
+                                    ComputerAccess(p));
+}
+
 ComputerPlay ExpertPlayer::ChoosePlay(Position& p, bool) const { return ChooseExpertPlay(p, EmbeddedBrain(), {}); }
 
 bool ExpertPlayer::WantsToDouble(const Position& p, bool) const {
-    return expert::JudgeDouble(ComputerChances(p), ComputerAccess(p)).ShouldDouble();
+    if (IsMatch(p.match) && (!ScoreAllowsDoubling(p.match) || Away(p.match, SIDE_COMPUTER) <= p.cubeValue))
+        return false;
+    return ExpertDoubleValues(p).ShouldDouble();
 }
 
 bool ExpertPlayer::WantsToResign(const Position& p, bool) const {
+    if (IsMatch(p.match)) {
+        // Nothing left to play for: the match stands no better played on.
+        const expert::MatchScoreView view = MatchView(p.match, SIDE_COMPUTER);
+        const double playedOn = expert::CubefulChance(ComputerChances(p), view, p.cubeValue, ComputerAccess(p));
+        return playedOn <= expert::MatchWinningChance(expert::AfterGame(view, false, p.cubeValue)) + 0.001;
+    }
     // Giving up a single game when playing on is worth no more, and nothing
     // bigger than a single game is at stake.
     const expert::Outcome o = ComputerChances(p);
@@ -115,9 +139,18 @@ bool ExpertPlayer::WantsToResign(const Position& p, bool) const {
 
 bool ExpertPlayer::AcceptsDouble(const Position& p, bool) const {
     const expert::Outcome human = expert::Flipped(ComputerChances(p));
+    if (IsMatch(p.match))
+        return expert::JudgeMatchDouble(human, MatchView(p.match, SIDE_HUMAN), p.cubeValue, Reversed(ComputerAccess(p)))
+            .ShouldTake();
     return expert::JudgeDouble(human, Reversed(ComputerAccess(p))).ShouldTake();
 }
 
 bool ExpertPlayer::AcceptsResign(const Position& p, bool, WinKind kind) const {
+    if (IsMatch(p.match)) {
+        const expert::MatchScoreView view = MatchView(p.match, SIDE_COMPUTER);
+        const int points = static_cast<int>(kind) * p.cubeValue;
+        return expert::MatchWinningChance(expert::AfterGame(view, true, points)) >=
+               expert::CubefulChance(ComputerChances(p), view, p.cubeValue, ComputerAccess(p));
+    }
     return static_cast<float>(kind) >= expert::CubefulEquity(ComputerChances(p), ComputerAccess(p));
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "computer/computer_player.h"
+#include "expert/cube.h"
 #include "expert/evaluator.h"
 #include "expert/position.h"
 #include "expert/search.h"
@@ -26,6 +27,10 @@ std::vector<expert::Play> ExpertPlays(const Position& p, int side);
 // The computer's play chosen with these weights and search limits, for
 // training and duels; the Expert level plays it with the built-in ones.
 ComputerPlay ChooseExpertPlay(Position& p, const expert::Brain& brain, const expert::SearchLimits& limits);
+
+// The three values of a double by the computer, about to throw or with its
+// dice thrown: per unit of the stake for money, match-winning chances in a match.
+expert::DoubleValues ExpertDoubleValues(const Position& p);
 
 class ExpertPlayer : public ComputerPlayer {
 public:

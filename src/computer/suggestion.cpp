@@ -6,6 +6,7 @@
 int SuggestHumanMove(Position& p, bool race, const ComputerPlayer& adviser, SuggestedMove (&moves)[MAX_DICE]) {
     Position mirrored = p;
     mirrored.board = Mirrored(p.board);
+    mirrored.match = SidesSwapped(p.match);
     const ComputerPlay play = adviser.ChoosePlay(mirrored, race);
     std::copy(std::begin(mirrored.dice), std::end(mirrored.dice), p.dice);
     p.diceLeft = mirrored.diceLeft;

@@ -17,6 +17,9 @@ struct SearchLimits {
     bool lookahead = true;
     int deepest = 2;           // plays then looked at two rolls deeper, at most
     float deepWindow = 0.10f;  // ... and only those this close to the best one roll deeper
+    // What the side choosing the play gets for each way of ending: money
+    // play unless a match score says otherwise.
+    Stakes stakes;
 };
 
 struct Judged {
@@ -24,14 +27,16 @@ struct Judged {
     Outcome outcome;  // for the side that played
 };
 
-// The best play at 0-ply among `plays` (not empty) from `before`: its index.
+// The best play at 0-ply among `plays` (not empty) from `before` at the
+// stakes of the side on roll: its index.
 int BestPlayIndex(const Brain& brain, const Position& before, const std::vector<Play>& plays,
-                  Outcome* outcome = nullptr);
+                  Outcome* outcome = nullptr, const Stakes& stakes = {});
 // The chances of the side on roll averaged over its 21 rolls, each answered
 // by its best 0-ply play: the side on roll is about to throw. With `depth`
 // 2 the position each best play leaves is judged by the other side's 21
-// rolls in turn.
-Outcome AverageOverRolls(const Brain& brain, const Position& p, int depth = 1);
+// rolls in turn. Each side plays for its own stakes; `stakes` are those of
+// the side on roll.
+Outcome AverageOverRolls(const Brain& brain, const Position& p, int depth = 1, const Stakes& stakes = {});
 // The play the Expert makes among the legal `plays` of a roll (not empty).
 Judged ChoosePlay(const Brain& brain, const std::vector<Play>& plays, const SearchLimits& limits = {});
 

@@ -6,7 +6,7 @@
 #include "rules/position.h"
 
 RecordedGame& RunRecord::Current() {
-    if (games_.empty()) games_.push_back({false, false, {}});
+    if (games_.empty()) games_.push_back({false, false, {}, {}});
     return games_.back();
 }
 
@@ -16,7 +16,7 @@ void RunRecord::Add(const GameEvent& event) {
     if (!game.over) game.events.push_back(event);
 }
 
-void RunRecord::NewGame(bool fromStart) { games_.push_back({fromStart, false, {}}); }
+void RunRecord::NewGame(bool fromStart, const MatchScore& score) { games_.push_back({fromStart, false, {}, score}); }
 
 void RunRecord::SetUpGame(const Position& p) {
     NewGame(false);

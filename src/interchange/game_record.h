@@ -21,6 +21,8 @@ struct GameEvent {
     // Win: the points. DoublePlayedOn: nothing.
     int a = 0, b = 0;
     bool hit = false;  // Step: a blot was sent to the bar
+
+    bool operator==(const GameEvent&) const = default;
 };
 
 struct RecordedGame {
@@ -28,13 +30,16 @@ struct RecordedGame {
     bool fromStart = true;
     bool over = false;
     std::vector<GameEvent> events;
+    // The match score before the game; money play when its length is 0.
+    MatchScore scoreBefore;
 };
 
 // The run's games, the one in progress last.
 class RunRecord {
 public:
-    // A game begins; `fromStart` false for a position set up from a file or a text.
-    void NewGame(bool fromStart);
+    // A game begins, at `score` in a match; `fromStart` false for a position
+    // set up from a file or a text.
+    void NewGame(bool fromStart, const MatchScore& score = {});
     // A game set up from a file or a text, with its throw when the dice were given.
     void SetUpGame(const Position& p);
     // The side has switched sides with the other: the game can no longer be written.

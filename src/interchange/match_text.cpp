@@ -76,7 +76,10 @@ struct PendingTurn {
 };
 }  // namespace
 
-std::string MatchTextWriter::Header() { return " 0 point match\n"; }
+std::string MatchTextWriter::Header(int matchLength) {
+    const std::string rule = matchLength > 0 ? "; [Crawford \"On\"]\n" : "";
+    return rule + " " + std::to_string(matchLength) + " point match\n";
+}
 
 std::string MatchTextWriter::Game(const RecordedGame& game) {
     if (!game.fromStart || !game.over) {
@@ -84,10 +87,11 @@ std::string MatchTextWriter::Game(const RecordedGame& game) {
         return {};
     }
     ++written_;
+    const int* before = IsMatch(game.scoreBefore) ? game.scoreBefore.points : score_;
     char scores[64];
-    std::snprintf(scores, sizeof scores, " Computer : %d", score_[SIDE_COMPUTER]);
+    std::snprintf(scores, sizeof scores, " Computer : %d", before[SIDE_COMPUTER]);
     std::string text = "\n Game " + std::to_string(written_) + "\n" + Padded(scores, kScoreWidth) +
-                       "You : " + std::to_string(score_[SIDE_HUMAN]) + "\n";
+                       "You : " + std::to_string(before[SIDE_HUMAN]) + "\n";
 
     Columns columns;
     std::optional<PendingTurn> turn;
@@ -110,6 +114,8 @@ std::string MatchTextWriter::Game(const RecordedGame& game) {
             // The analysis programs see a double before the doubler's throw,
             // and no throw at all when it was dropped or the game given up.
             case GameAction::Double: {
+                // A double before the throw follows the other side's turn.
+                if (turn && turn->side != e.side) closeTurn();
                 std::optional<PendingTurn> thrown = std::exchange(turn, std::nullopt);
                 columns.Put(ColumnOf(e.side), "Doubles => " + std::to_string(e.a));
                 turn = thrown;

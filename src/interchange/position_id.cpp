@@ -44,16 +44,16 @@ std::string MatchId(const TextPosition& p) {
     bits.Put(static_cast<unsigned>(std::countr_zero(static_cast<unsigned>(p.cubeValue))), 4);
     bits.Put(p.cubeOwner == SIDE_NONE ? kCentred : PlayerOf(p.cubeOwner), 2);
     bits.Put(PlayerOf(p.side), 1);
-    bits.Put(0, 1);  // Crawford
+    bits.Put(IsCrawfordGame(p.match) ? 1 : 0, 1);
     bits.Put(kPlaying, 3);
     bits.Put(PlayerOf(p.side), 1);  // to act
     bits.Put(0, 1);                 // double offered
     bits.Put(0, 2);                 // resignation offered
     bits.Put(static_cast<unsigned>(p.dice[0]), 3);
     bits.Put(static_cast<unsigned>(p.dice[1]), 3);
-    bits.Put(0, 15);  // match length: money play
-    bits.Put(0, 15);
-    bits.Put(0, 15);
+    bits.Put(static_cast<unsigned>(p.match.length), 15);
+    bits.Put(static_cast<unsigned>(p.match.points[SideOf(0)]), 15);
+    bits.Put(static_cast<unsigned>(p.match.points[SideOf(1)]), 15);
     bits.Put(1, 1);  // no Jacoby rule
     return ToBase64(bits.Bytes());
 }
@@ -74,15 +74,15 @@ std::optional<TextError> ReadCheckers(std::string_view id, TextPosition& p) {
     return std::nullopt;
 }
 
-// The match ID's state of the game into `p`; an error when it is no money game in play.
-std::optional<TextError> ReadMatchId(std::string_view id, TextPosition& p) {
+// The match ID's state of the game into `p`; an error when it is no game in play.
+std::optional<TextError> ReadMatchId(std::string_view id, TextPosition& p, Matches matches) {
     const auto bytes = FromBase64(id, kMatchIdBytes);
     if (!bytes) return TextError::Unreadable;
     BitReader bits(*bytes);
     const unsigned power = bits.Get(4);
     const unsigned holder = bits.Get(2);
     p.side = SideOf(bits.Get(1));
-    bits.Get(1);  // Crawford
+    const bool crawford = bits.Get(1) == 1;
     const unsigned state = bits.Get(3);
     bits.Get(1);  // to act
     const bool doubleOffered = bits.Get(1) == 1;
@@ -90,9 +90,14 @@ std::optional<TextError> ReadMatchId(std::string_view id, TextPosition& p) {
     p.dice[0] = static_cast<int>(bits.Get(3));
     p.dice[1] = static_cast<int>(bits.Get(3));
     const unsigned length = bits.Get(15);
+    const unsigned score0 = bits.Get(15), score1 = bits.Get(15);
     if (holder == 2 || state == 0 || state > 4) return TextError::Unreadable;
     if (state != kPlaying) return TextError::GameOver;
-    if (length != 0) return TextError::MatchPlay;
+    const int scores[2] = {static_cast<int>(score0), static_cast<int>(score1)};
+    if (const std::optional<TextError> error =
+            SetMatch(p, matches, static_cast<int>(length), scores[PlayerOf(SIDE_HUMAN)],
+                     scores[PlayerOf(SIDE_COMPUTER)], crawford))
+        return *error;
     if (power > 6) return TextError::CubeTooHigh;
     if (doubleOffered) return TextError::DoubleOffered;
     p.cubeValue = 1 << power;
@@ -103,13 +108,13 @@ std::optional<TextError> ReadMatchId(std::string_view id, TextPosition& p) {
 
 std::string EncodeGnuIds(const TextPosition& position) { return PositionId(position) + ":" + MatchId(position); }
 
-TextRead DecodeGnuIds(std::string_view line) {
+TextRead DecodeGnuIds(std::string_view line, Matches matches) {
     TextPosition p;
     const std::size_t colon = line.find(':');
     if (colon != std::string_view::npos) {
         const std::string_view matchId = line.substr(colon + 1);
         if (matchId.size() != kMatchIdChars) return TextError::Unreadable;
-        if (const std::optional<TextError> error = ReadMatchId(matchId, p)) return *error;
+        if (const std::optional<TextError> error = ReadMatchId(matchId, p, matches)) return *error;
     }
     const std::string_view positionId = line.substr(0, colon);
     if (positionId.size() != kPositionIdChars) return TextError::Unreadable;

@@ -26,11 +26,12 @@ bool TextPosition::operator==(const TextPosition& other) const {
     for (int loc = 0; loc < NUM_LOCATIONS; ++loc)
         if (table[loc].count != other.table[loc].count || table[loc].owner != other.table[loc].owner) return false;
     return side == other.side && dice[0] == other.dice[0] && dice[1] == other.dice[1] && cubeValue == other.cubeValue &&
-           cubeOwner == other.cubeOwner;
+           cubeOwner == other.cubeOwner && match == other.match;
 }
 
 int TextErrorString(TextError error) {
     if (error == TextError::DoubleOffered) return IDS_TEXT_DOUBLE_OFFERED;
+    if (error == TextError::MatchScore) return IDS_TEXT_MATCH_SCORE;
     return IDS_TEXT_NOT_FOUND + static_cast<int>(error);
 }
 
@@ -41,7 +42,21 @@ TextPosition TextPositionOf(const Position& p) {
     position.side = p.sideToMove;
     position.cubeValue = p.cubeValue;
     position.cubeOwner = p.cubeOwner;
+    position.match = p.match;
     return position;
+}
+
+std::optional<TextError> SetMatch(TextPosition& position, Matches matches, int length, int humanScore,
+                                  int computerScore, bool crawfordGame) {
+    if (length == 0) return std::nullopt;
+    if (matches == Matches::Refused) return TextError::MatchPlay;
+    MatchScore m{length, {0, computerScore, humanScore}, false};
+    // The texts flag the Crawford game itself; the games after it show as a
+    // side one away without the flag.
+    m.crawfordDone = !crawfordGame && m.length > 1 && (Away(m, SIDE_HUMAN) == 1 || Away(m, SIDE_COMPUTER) == 1);
+    if (!IsPlausibleMatchInPlay(m) || crawfordGame != IsCrawfordGame(m)) return TextError::MatchScore;
+    position.match = m;
+    return std::nullopt;
 }
 
 bool PlaceCheckers(TextPosition& position, int loc, int side, int count) {
@@ -67,18 +82,19 @@ TextRead Completed(TextPosition position) {
     }
     if (position.cubeValue > MAX_CUBE_VALUE) return TextError::CubeTooHigh;
     if ((position.cubeOwner == SIDE_NONE) != (position.cubeValue == 1)) return TextError::CubeHolder;
+    if (!ScoreAllowsDoubling(position.match) && position.cubeValue != 1) return TextError::MatchScore;
     const auto die = [](int d) { return d >= 1 && d <= 6; };
     const bool none = position.dice[0] == 0 && position.dice[1] == 0;
     if (!none && !(die(position.dice[0]) && die(position.dice[1]))) return TextError::Dice;
     return position;
 }
 
-TextRead ReadPositionText(std::string_view text) {
+TextRead ReadPositionText(std::string_view text, Matches matches) {
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
         const std::string_view line = Trimmed(text.substr(0, end));
-        if (line.starts_with("XGID=")) return DecodeXgid(line);
-        if (LooksLikeGnuIds(line)) return DecodeGnuIds(line);
+        if (line.starts_with("XGID=")) return DecodeXgid(line, matches);
+        if (LooksLikeGnuIds(line)) return DecodeGnuIds(line, matches);
         if (end == std::string_view::npos) break;
         text.remove_prefix(end + 1);
     }

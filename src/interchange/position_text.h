@@ -3,6 +3,7 @@
 // text is hostile input, checked whole before anything may use it.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -17,6 +18,8 @@ struct TextPosition {
     int dice[2] = {0, 0};   // 0 0 while not thrown
     int cubeValue = 1;
     int cubeOwner = SIDE_NONE;
+    // Money play unless the text names a match.
+    MatchScore match;
 
     bool DiceThrown() const { return dice[0] != 0; }
     bool operator==(const TextPosition& other) const;
@@ -32,33 +35,44 @@ enum class TextError {
     CubeTooHigh,
     CubeHolder,  // a cube at 1 with a holder, or a doubled one without
     Dice,
-    MatchPlay,  // a match length other than 0
+    MatchPlay,  // a match, where only money play is accepted
     // A double offered and not yet answered: the game has no place to stand
     // between the offer and the answer.
     DoubleOffered,
+    // A match length the game does not offer, a score past it, or a
+    // Crawford flag the score rules out.
+    MatchScore,
 };
 // The string-table id of the reason, to be shown in a sentence.
 int TextErrorString(TextError error);
 
 using TextRead = std::variant<TextPosition, TextError>;
 
-// A position's checkers, side on roll and cube, without dice.
+// A position's checkers, side on roll, cube and match score, without dice.
 TextPosition TextPositionOf(const Position& p);
 
 std::string EncodeXgid(const TextPosition& position);
-// "POSITIONID:MATCHID", money play without the Jacoby rule.
+// "POSITIONID:MATCHID"; money play without the Jacoby rule.
 std::string EncodeGnuIds(const TextPosition& position);
 
-TextRead DecodeXgid(std::string_view line);
+// Whether a text naming a match is read, or refused with MatchPlay.
+enum class Matches { Refused, Accepted };
+
+TextRead DecodeXgid(std::string_view line, Matches matches = Matches::Refused);
 // "POSITIONID:MATCHID", or a bare position ID: then the human is on roll
 // with no dice thrown and the cube in the middle.
-TextRead DecodeGnuIds(std::string_view line);
+TextRead DecodeGnuIds(std::string_view line, Matches matches = Matches::Refused);
 
 // The first line of `text` that is an XGID or a position ID, read.
-TextRead ReadPositionText(std::string_view text);
+TextRead ReadPositionText(std::string_view text, Matches matches = Matches::Refused);
 
 // --- Shared by the two codecs ---
 // Puts `count` checkers of `side` on `loc`; false when the other side is there.
 bool PlaceCheckers(TextPosition& position, int loc, int side, int count);
 // Fills the trays and checks what both codecs must refuse.
 TextRead Completed(TextPosition position);
+// The match both texts describe by its length, the two scores and whether
+// this is the Crawford game; an error when it cannot be played, or when it
+// is a match and matches are refused. Money play (length 0) ignores the rest.
+std::optional<TextError> SetMatch(TextPosition& position, Matches matches, int length, int humanScore,
+                                  int computerScore, bool crawfordGame);

@@ -14,7 +14,7 @@ constexpr int kBoardChars = 26;
 // Board, cube power, holder, side on roll, dice, two scores, rules, match length; the cube limit may follow.
 constexpr std::size_t kFields = 9;
 // The cube limit written, as analysis programs write it.
-constexpr std::string_view kTail = ":0:0:0:0:10";
+constexpr std::string_view kCubeLimit = ":10";
 
 // Character 0 is the computer's bar, 25 the human's, and character i the
 // location 25 − i: the human is the bottom player, counting from its 1-point.
@@ -89,10 +89,13 @@ std::string EncodeXgid(const TextPosition& p) {
     text += ":" + std::to_string(SignOf(p.cubeOwner));
     text += ":" + std::to_string(SignOf(p.side));
     text += ":" + (p.DiceThrown() ? std::to_string(p.dice[0]) + std::to_string(p.dice[1]) : std::string("00"));
-    return text + std::string(kTail);
+    // The bottom player's score first; the rules field flags the Crawford game.
+    text += ":" + std::to_string(p.match.points[SIDE_HUMAN]) + ":" + std::to_string(p.match.points[SIDE_COMPUTER]);
+    text += ":" + std::to_string(IsCrawfordGame(p.match) ? 1 : 0) + ":" + std::to_string(p.match.length);
+    return text + std::string(kCubeLimit);
 }
 
-TextRead DecodeXgid(std::string_view line) {
+TextRead DecodeXgid(std::string_view line, Matches matches) {
     if (!line.starts_with(kPrefix)) return TextError::Unreadable;
     const std::vector<std::string_view> f = Split(line.substr(kPrefix.size()));
     if (f.size() != kFields && f.size() != kFields + 1) return TextError::Unreadable;
@@ -103,7 +106,12 @@ TextRead DecodeXgid(std::string_view line) {
     if (!power || !holder || !onRoll || !length || *power < 0 || *holder < -1 || *holder > 1 ||
         (*onRoll != 1 && *onRoll != -1))
         return TextError::Unreadable;
-    if (*length != 0) return TextError::MatchPlay;
+    if (*length != 0) {
+        const std::optional<int> human = Integer(f[5]), computer = Integer(f[6]), crawford = Integer(f[7]);
+        if (!human || !computer || !crawford || (*crawford != 0 && *crawford != 1)) return TextError::Unreadable;
+        if (const std::optional<TextError> error = SetMatch(p, matches, *length, *human, *computer, *crawford == 1))
+            return *error;
+    }
     if (*power > 6) return TextError::CubeTooHigh;
     p.cubeValue = 1 << *power;
     p.cubeOwner = *holder == 1 ? SIDE_HUMAN : *holder == -1 ? SIDE_COMPUTER : SIDE_NONE;

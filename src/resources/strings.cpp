@@ -70,6 +70,7 @@ constexpr StringEntry kStrings[] = {
      "a double is waiting for an answer; paste the position before the double or after the answer"},
     {IDS_DOUBLES_LEFT_OUT,
      "Doubles left out: %d. A double refused and then played on cannot be written in this format."},
+    {IDS_TEXT_MATCH_SCORE, "the match length, score or Crawford flag cannot be played"},
     {IDS_MUST_USE_BOTH,
      "If there is ANY way to use both dice, NEITHER die can be passed.\n\n"
      "Undo your move and try again."},

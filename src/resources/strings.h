@@ -68,6 +68,7 @@ enum StringId : int {
     IDS_NOTHING_TO_EXPORT = 268,
     IDS_TEXT_DOUBLE_OFFERED = 269,
     IDS_DOUBLES_LEFT_OUT = 270,  // the number of doubles
+    IDS_TEXT_MATCH_SCORE = 271,
     IDS_MUST_USE_BOTH = 1047,
     IDS_IDLE = 57345,  // pane 0 when no menu is open
 };

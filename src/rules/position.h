@@ -1,5 +1,5 @@
 // A position of the game as a value: both sides' checkers, the dice left to
-// play, the cube and the side on roll. The rules are functions of it, so the
+// play, the cube, the side on roll and the match score. The rules are functions of it, so the
 // computer's search, the files, the texts and the live game all share one
 // model and none of them keeps a board of its own.
 #pragma once
@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "rules/location.h"
+#include "rules/match_score.h"
 
 // The checkers on one location: how many, and whose.
 struct Checkers {
@@ -32,6 +33,8 @@ struct Position {
     int32_t cubeValue = 1;
     int32_t cubeOwner = SIDE_NONE;
     int32_t sideToMove = SIDE_HUMAN;
+    // The score of the match this game belongs to; money play by default.
+    MatchScore match;
 
     Checkers& operator[](int loc) { return board[loc]; }
     const Checkers& operator[](int loc) const { return board[loc]; }

@@ -5,6 +5,7 @@
 
 #include "platform/profile.h"
 #include "rules/location.h"
+#include "rules/match_score.h"
 #include "rules/position.h"
 
 namespace {
@@ -45,6 +46,7 @@ const StoredInt kAfterSpeed[] = {
 };
 const StoredInt kAdded[] = {
     {OPTIONS_SECTION, "ShowPips", &Options::showPips, 1},
+    {OPTIONS_SECTION, "DoubleBeforeRoll", &Options::doubleBeforeRoll, 1},
 };
 
 // The users of these values index tables and switch on them; a value the
@@ -74,6 +76,12 @@ void LoadSettings(Options& options, TotalScores& totals) {
     options.curScheme = GetProfileInt(OPTIONS_SECTION, "CurScheme", options.curScheme);
     Load(kAdded, options, totals);
     options.zoom = BoardSizeOrDefault(GetProfileInt(OPTIONS_SECTION, "Zoom", options.zoom));
+    options.matchLength = MatchLengthOrMoney(GetProfileInt(OPTIONS_SECTION, "MatchLength", options.matchLength));
+}
+
+FileResult SaveMatchOptions(const Options& options) {
+    const FileResult length = WriteProfileInt(OPTIONS_SECTION, "MatchLength", options.matchLength);
+    return FirstFailure(length, WriteProfileInt(OPTIONS_SECTION, "DoubleBeforeRoll", options.doubleBeforeRoll));
 }
 
 int32_t BoardSizeOrDefault(int32_t percent) {

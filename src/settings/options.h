@@ -37,6 +37,10 @@ struct Options {
     // which the program takes at its start.
     int32_t showPips = 0;
     int32_t zoom = 100;
+    // The length of the next match (0: money play, one of MATCH_LENGTHS), and
+    // whether a money game's doubles come before the throw as a match's do.
+    int32_t matchLength = 0;
+    int32_t doubleBeforeRoll = 0;
     // The colours of scheme `curScheme`, read at every paint; black until the start-up load.
     ColorScheme colors{};
 
@@ -57,6 +61,9 @@ constexpr int32_t MAX_TOTAL_SCORE = 1'000'000'000;
 // its option cannot take, leaves the option as it was; "CurScheme" is left
 // for LoadCurrentScheme to judge.
 void LoadSettings(Options& options, TotalScores& totals);
+
+// Writes "MatchLength" then "DoubleBeforeRoll"; the first failure is returned.
+FileResult SaveMatchOptions(const Options& options);
 
 // Writes "wit" then "zwart". When a write fails, the totals in memory stay
 // in force for the run; the first failure is returned.

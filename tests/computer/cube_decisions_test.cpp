@@ -1,5 +1,6 @@
 #include "computer/cube_decisions.h"
 
+#include "computer/computer_player.h"
 #include "cube_fixture.h"
 #include "game/game.h"
 
@@ -158,4 +159,39 @@ TEST_F(CubeDecisionsTest, ComputerRefusesResignationsItCanStillWinBig) {
         EXPECT_EQ(ComputerRefusesResign(game.position.board, game.race != 0), c.refusesNormal) << c.name;
         EXPECT_FALSE(ComputerRefusesGammonResign(game.position.board, game.race != 0)) << c.name;
     }
+}
+
+// The score overrides the rules of thumb where they would be plainly wrong,
+// at the hand-made levels and the Expert alike.
+TEST_F(CubeDecisionsTest, MatchScoreRulesOutPlainlyWrongCubeActions) {
+    struct Case {
+        const char* name;
+        MatchScore score;
+        int cube, owner;
+        Lead pos;
+        bool doubles, takes;
+    };
+    const Case cases[] = {
+        {"5-away/5-away, as in money play", {7, {0, 2, 2}}, 1, SIDE_NONE, {8, false, 1, 0}, true, false},
+        {"the Crawford game", {7, {0, 2, 6}}, 1, SIDE_NONE, {8, false, 1, 0}, false, false},
+        {"a match to 1", {1}, 1, SIDE_NONE, {8, false, 1, 0}, false, false},
+        {"a win at the cube wins the match", {7, {0, 5, 2}, true}, 2, SIDE_COMPUTER, {8, false, 1, 0}, false, false},
+        {"a pass gives the human the match", {7, {0, 2, 5}}, 2, SIDE_HUMAN, {-8, true}, false, true},
+    };
+    for (const Case& c : cases) {
+        PlaceLead(c.pos);
+        game.position.match = c.score;
+        game.position.cubeValue = c.cube;
+        game.position.cubeOwner = c.owner;
+        for (int level : {0, 2, EXPERT_LEVEL}) {
+            const ComputerPlayer& player = ComputerPlayerFor(level);
+            // The human holds the cube: the computer answers its double.
+            if (c.owner == SIDE_HUMAN) {
+                EXPECT_EQ(player.AcceptsDouble(game.position, game.race != 0), c.takes) << c.name << level;
+            } else if (level != EXPERT_LEVEL || !c.doubles) {
+                EXPECT_EQ(player.WantsToDouble(game.position, game.race != 0), c.doubles) << c.name << level;
+            }
+        }
+    }
+    game.position.match = {};
 }

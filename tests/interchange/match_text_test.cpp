@@ -80,3 +80,24 @@ TEST(MatchTextTest, GamesAreWrittenTurnByTurnInTwoColumns) {
     EXPECT_EQ(WriteAll(record), expected);
     record.Clear();
 }
+
+// A match names its length and the Crawford rule, and each game stands with
+// the score before it as the match kept it.
+TEST(MatchTextTest, AMatchIsWrittenWithItsLengthAndScores) {
+    RunRecord record;
+    const MatchScore scores[] = {{3}, {3, {0, 2, 0}}, {3, {0, 2, 1}, true}};
+    for (const MatchScore& score : scores) {
+        record.NewGame(true, score);
+        record.Resign(C, WinKind::Normal);
+        record.Win(H, score.crawfordDone ? 2 : 1);
+    }
+    MatchTextWriter writer;
+    std::string text = MatchTextWriter::Header(3);
+    for (const RecordedGame& game : record.Games()) text += writer.Game(game);
+    const std::string game = Line("     ", "", "Wins 1 point");
+    const std::string expected =
+        "; [Crawford \"On\"]\n 3 point match\n\n Game 1\n Computer : 0                  You : 0\n" + game +
+        "\n Game 2\n Computer : 2                  You : 0\n" + game +
+        "\n Game 3\n Computer : 2                  You : 1\n" + Line("     ", "", "Wins 2 points");
+    EXPECT_EQ(text, expected);
+}

@@ -46,14 +46,21 @@ TextPosition RandomPosition(std::mt19937& rng) {
         p.dice[0] = 1 + roll(6);
         p.dice[1] = 1 + roll(6);
     }
-    const int power = roll(7);
+    // Half of them in a match at a score it can reach.
+    while (roll(2)) {
+        const int length = MATCH_LENGTHS[1 + roll(std::size(MATCH_LENGTHS) - 1)];
+        p.match = {length, {0, roll(length), roll(length)}, roll(2) == 1};
+        if (IsPlausibleMatchInPlay(p.match)) break;
+        p.match = {};
+    }
+    const int power = ScoreAllowsDoubling(p.match) ? roll(7) : 0;
     p.cubeValue = 1 << power;
     p.cubeOwner = power == 0 ? SIDE_NONE : 1 + roll(2);
     return p;
 }
 
 TextPosition Read(std::string_view text) {
-    const TextRead read = ReadPositionText(text);
+    const TextRead read = ReadPositionText(text, Matches::Accepted);
     EXPECT_TRUE(std::holds_alternative<TextPosition>(read)) << text;
     return std::holds_alternative<TextPosition>(read) ? std::get<TextPosition>(read) : TextPosition{};
 }
@@ -71,6 +78,17 @@ TEST_F(PositionTextTest, TheStartingPositionReadsAndWritesAsAnalysisProgramsDo) 
     TextPosition bare = Start();
     bare.dice[0] = bare.dice[1] = 0;
     EXPECT_EQ(Read("4HPwATDgc/ABMA"), bare);
+    // 3-5 in a match to 7, the Crawford game at 6-2, and after it.
+    TextPosition match = Start();
+    for (const auto& [score, xgid] : {
+             std::pair{MatchScore{7, {0, 5, 3}, false}, xgid.substr(0, 41) + "3:5:0:7:10"},
+             std::pair{MatchScore{7, {0, 2, 6}, false}, xgid.substr(0, 41) + "6:2:1:7:10"},
+             std::pair{MatchScore{7, {0, 2, 6}, true}, xgid.substr(0, 41) + "6:2:0:7:10"},
+         }) {
+        match.match = score;
+        EXPECT_EQ(EncodeXgid(match), xgid);
+        EXPECT_EQ(Read(xgid), match);
+    }
 }
 
 TEST_F(PositionTextTest, RandomPositionsComeBackFromBothTexts) {
@@ -129,9 +147,19 @@ TEST_F(PositionTextTest, BadTextsAreRefusedWithTheirReason) {
         {board + ":3:-1:1:R:0:0:3:0:10", TextError::DoubleOffered},
         {"4HPwATDgc/ABMA:cBkAAAAAAAAE", TextError::DoubleOffered},
         {"4HPwATDgc/ABMA:cJkFAAAAAAAE", TextError::DoubleOffered},
+        // Matches, where they are accepted: a length not offered, a score
+        // past it, a Crawford flag at 5-5 of 7 or 6-6, a doubled cube in the
+        // Crawford game.
+        {board + ":0:0:1:31:0:0:0:4:10", TextError::MatchScore},
+        {board + ":0:0:1:31:7:0:0:7:10", TextError::MatchScore},
+        {board + ":0:0:1:31:5:5:1:7:10", TextError::MatchScore},
+        {board + ":0:0:1:31:6:6:1:7:10", TextError::MatchScore},
+        {board + ":1:1:1:31:6:2:1:7:10", TextError::MatchScore},
+        {board + ":0:0:1:31:6:2:2:7:10", TextError::Unreadable},
     };
     for (const auto& c : cases) {
-        const TextRead read = ReadPositionText(c.text);
+        const bool match = c.error == TextError::MatchScore || c.text.ends_with(":7:10");
+        const TextRead read = ReadPositionText(c.text, match ? Matches::Accepted : Matches::Refused);
         ASSERT_TRUE(std::holds_alternative<TextError>(read)) << c.text;
         EXPECT_EQ(std::get<TextError>(read), c.error) << c.text;
     }

@@ -91,20 +91,21 @@ TEST_F(SettingsTest, LoadSettingsReadsEveryKeyAndKeepsDefaultsForBadValues) {
     }
 }
 
-// The keys the program adds: a board size that is not offered means 100.
-TEST_F(SettingsTest, PipCountsAndBoardSizeAreReadAndOddValuesRefused) {
+// The keys the program adds: a board size or match length that is not
+// offered means 100 or money play.
+TEST_F(SettingsTest, AddedKeysAreReadAndOddValuesRefused) {
     const struct {
         const char* ini;
-        int32_t showPips, zoom;
+        int32_t showPips, zoom, matchLength, doubleBeforeRoll;
     } cases[] = {
-        {"", 0, 100},
-        {"ShowPips=1\nZoom=125\n", 1, 125},
-        {"Zoom=150\n", 0, 150},
-        {"Zoom=200\n", 0, 200},
-        {"ShowPips=2\nZoom=175\n", 0, 100},
-        {"ShowPips=-1\nZoom=0\n", 0, 100},
-        {"Zoom=1500\n", 0, 100},
-        {"Zoom=big\n", 0, 100},
+        {"", 0, 100, 0, 0},
+        {"ShowPips=1\nZoom=125\nMatchLength=7\nDoubleBeforeRoll=1\n", 1, 125, 7, 1},
+        {"Zoom=150\nMatchLength=25\n", 0, 150, 25, 0},
+        {"Zoom=200\nMatchLength=1\n", 0, 200, 1, 0},
+        {"ShowPips=2\nZoom=175\nMatchLength=23\nDoubleBeforeRoll=2\n", 0, 100, 0, 0},
+        {"ShowPips=-1\nZoom=0\nMatchLength=-7\nDoubleBeforeRoll=-1\n", 0, 100, 0, 0},
+        {"Zoom=1500\nMatchLength=2\n", 0, 100, 0, 0},
+        {"Zoom=big\nMatchLength=seven\n", 0, 100, 0, 0},
     };
     for (const auto& c : cases) {
         RestoreSettings();
@@ -112,6 +113,11 @@ TEST_F(SettingsTest, PipCountsAndBoardSizeAreReadAndOddValuesRefused) {
         LoadSettings(game.options, game.totalScore);
         EXPECT_EQ(game.options.showPips, c.showPips) << c.ini;
         EXPECT_EQ(game.options.zoom, c.zoom) << c.ini;
+        EXPECT_EQ(game.options.matchLength, c.matchLength) << c.ini;
+        EXPECT_EQ(game.options.doubleBeforeRoll, c.doubleBeforeRoll) << c.ini;
+        if (c.doubleBeforeRoll == 0) continue;
+        ASSERT_TRUE(SaveMatchOptions(game.options));
+        EXPECT_NE(IniText().find("MatchLength=7"), std::string::npos);
     }
 }
 

@@ -13,6 +13,7 @@ constexpr int kUsageError = 2;
 int RunSelfplay(const Arguments& args);
 int RunBench(const Arguments& args);
 int RunDuel(const Arguments& args);
+int RunCube(const Arguments& args);
 
 // Reads "--name value" pairs. A name not in `names`, a missing value or a
 // value that is not an integer within [low, high] is reported on standard

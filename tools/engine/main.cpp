@@ -28,14 +28,30 @@ const char kUsage[] =
     "                         play N games, the computer at level L (default 2)\n"
     "                         against the move suggestion, and print a summary;\n"
     "                         --export also writes the games as a match text\n"
+    "  selfplay --match M [--games N] [--seed S] [--level L] [--export FILE.mat]\n"
+    "                         play N matches (default 1) to M points with the cube\n"
+    "                         before each throw; --export writes each match as a\n"
+    "                         match text, the second and later to FILE-2.mat ...\n"
     "  bench [--positions N] [--level L]\n"
     "                         time the search over N positions from seeded\n"
     "                         self-play (default 20000), each at level L (default\n"
     "                         the level of the game it came from), then self-play games\n"
-    "  duel --a L --b L --games N [--seed S]\n"
+    "  duel --a L --b L --games N [--seed S] [--match M]\n"
     "                         play N cubeless games of level A against level B in\n"
     "                         pairs on the same dice with the seats swapped, and print\n"
-    "                         A's points per game with its 95% interval\n"
+    "                         A's points per game with its 95% interval; with\n"
+    "                         --match, N matches to M points with the cube, and\n"
+    "                         A's share of the matches won\n"
+    "  cube [--level L]       read one XGID (or POSITIONID:MATCHID) per line from\n"
+    "                         standard input, the side on roll about to decide on\n"
+    "                         doubling before its throw (dice 00), and print the\n"
+    "                         action of level L (default 3) for it (double,\n"
+    "                         no-double or too-good), the answer of level L for\n"
+    "                         the other side (take or pass), and the Expert's\n"
+    "                         equities for the side on roll: no double,\n"
+    "                         double/take, double/pass (points per unit cube for\n"
+    "                         money, match-winning chances in a match); a bad line\n"
+    "                         gives \"error: line N: ...\"\n"
     "  --help                 show this text\n"
     "\n"
     "Exit status: 0 done, 1 an invariant of the game broke, 2 bad arguments or input.\n";
@@ -53,6 +69,7 @@ int main(int argc, char** argv) {
     if (command == "selfplay") return RunSelfplay(rest);
     if (command == "bench") return RunBench(rest);
     if (command == "duel") return RunDuel(rest);
+    if (command == "cube") return RunCube(rest);
     std::cerr << kUsage;
     return kUsageError;
 }

@@ -7,11 +7,14 @@
 #include <iomanip>
 #include <iostream>
 #include <optional>
+#include <random>
 
 #include "commands.h"
+#include "computer/computer_player.h"
 #include "dice/mevra32.h"
 #include "game/game.h"
 #include "interchange/match_text.h"
+#include "match_game.h"
 #include "self_play.h"
 
 namespace {
@@ -30,6 +33,46 @@ std::optional<std::string> TakeExportName(Arguments& args) {
     args.erase(it, it + 2);
     return name;
 }
+// The file of match k (from 1): the name given for the first, then the name
+// with "-k" before its extension.
+std::string MatchFileName(const std::string& name, long long k) {
+    if (k == 1) return name;
+    const std::size_t dot = name.rfind('.');
+    const std::size_t slash = name.rfind('/');
+    const bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+    const std::string suffix = "-" + std::to_string(k);
+    return hasExtension ? name.substr(0, dot) + suffix + name.substr(dot) : name + suffix;
+}
+
+// Whole matches with the cube, the computer at the level against the move
+// suggestion's player; each match exported to a file of its own.
+int RunSelfplayMatches(long long matches, long long seed, long long level, int length, const std::string& exportName) {
+    const ComputerPlayer* seats[2] = {&ComputerPlayerFor(static_cast<int>(level)),
+                                      &AdviserFor(static_cast<int>(level))};
+    std::mt19937 random(static_cast<uint32_t>(seed));
+    int64_t wins[2] = {0, 0}, games = 0;
+    for (long long m = 1; m <= matches; ++m) {
+        RunRecord record;
+        const MatchResult r = PlayMatch(seats, length, random, record);
+        if (!r.fault.empty()) {
+            std::cerr << "kestro-engine selfplay: match " << m << ", " << r.fault << "\n";
+            return 1;
+        }
+        ++wins[r.winnerSeat];
+        games += r.games;
+        if (exportName.empty()) continue;
+        const std::string name = MatchFileName(exportName, m);
+        std::ofstream exported(name, std::ios::binary | std::ios::trunc);
+        MatchTextWriter writer;
+        exported << MatchTextWriter::Header(length);
+        for (const RecordedGame& game : record.Games()) exported << writer.Game(game);
+        if (!exported.flush()) return CannotWrite(name);
+    }
+    std::cout << std::fixed << std::setprecision(1) << "matches " << matches << " to " << length << " points\n"
+              << "wins computer " << wins[0] << " human " << wins[1] << "\n"
+              << "average games per match " << static_cast<double>(games) / matches << "\n";
+    return 0;
+}
 }  // namespace
 
 int RunSelfplay(const Arguments& given) {
@@ -39,10 +82,14 @@ int RunSelfplay(const Arguments& given) {
         std::cerr << "kestro-engine selfplay: --export needs a file name\n";
         return kUsageError;
     }
-    long long games = 0, seed = 1, level = 2;
-    std::vector<IntOption> options = {
-        {"--games", 1, 100000000, &games}, {"--seed", INT32_MIN, INT32_MAX, &seed}, {"--level", 0, 3, &level}};
+    long long games = 0, seed = 1, level = 2, match = 0;
+    std::vector<IntOption> options = {{"--games", 1, 100000000, &games},
+                                      {"--seed", INT32_MIN, INT32_MAX, &seed},
+                                      {"--level", 0, 3, &level},
+                                      {"--match", 1, 25, &match}};
     if (!ParseOptions("selfplay", args, options)) return kUsageError;
+    if (match > 0)
+        return RunSelfplayMatches(options[0].given ? games : 1, seed, level, static_cast<int>(match), *exportName);
     if (!options[0].given) {
         std::cerr << "kestro-engine selfplay: --games N is required\n";
         return kUsageError;

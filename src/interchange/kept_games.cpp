@@ -1,0 +1,119 @@
+#include "interchange/kept_games.h"
+
+#include <cstring>
+
+#include "platform/le_bytes.h"
+#include "rules/match_score.h"
+
+namespace {
+constexpr char kMagic[4] = {'K', 'G', 'M', '1'};
+// More events than any game has: a count beyond it is not a count we wrote.
+constexpr int32_t kMaxEvents = 100000;
+constexpr std::size_t kEventBytes = 11;
+// Stakes and points a game can reach: 64 × 3.
+constexpr int32_t kMaxPoints = 192;
+
+bool InRange(int32_t v, int32_t low, int32_t high) { return v >= low && v <= high; }
+
+// Each field as the record can hold it.
+bool IsSound(const GameEvent& e) {
+    if (e.side != SIDE_COMPUTER && e.side != SIDE_HUMAN) return false;
+    switch (e.action) {
+        case GameAction::Throw:
+            return InRange(e.a, 1, 6) && InRange(e.b, 1, 6);
+        case GameAction::Step:
+            return InRange(e.a, 0, NUM_LOCATIONS - 1) && InRange(e.b, 0, NUM_LOCATIONS - 1);
+        case GameAction::Double:
+            return InRange(e.a, 2, MAX_CUBE_VALUE);
+        case GameAction::Resign:
+            return InRange(e.a, 1, 3);
+        case GameAction::Win:
+            return InRange(e.a, 1, kMaxPoints);
+        default:
+            return true;
+    }
+}
+
+bool ReadGame(ByteReader& in, RecordedGame& game) {
+    if (!in.Has(1 + 4 * 3 + 1 + 4)) return false;
+    const uint8_t flags = in.U8();
+    game.fromStart = (flags & 1) != 0;
+    game.over = (flags & 2) != 0;
+    MatchScore& m = game.scoreBefore;
+    m.length = in.I32();
+    m.points[SIDE_COMPUTER] = in.I32();
+    m.points[SIDE_HUMAN] = in.I32();
+    const uint8_t crawfordDone = in.U8();
+    m.crawfordDone = crawfordDone == 1;
+    const int32_t events = in.I32();
+    if (flags > 3 || crawfordDone > 1 || !InRange(events, 0, kMaxEvents)) return false;
+    if (m.length != 0 && !IsPlausibleMatchInPlay(m)) return false;
+    if (m.length == 0 && (m.points[SIDE_COMPUTER] != 0 || m.points[SIDE_HUMAN] != 0 || m.crawfordDone)) return false;
+    if (!in.Has(static_cast<std::size_t>(events) * kEventBytes)) return false;
+    game.events.resize(static_cast<std::size_t>(events));
+    for (GameEvent& e : game.events) {
+        const uint8_t action = in.U8();
+        e.side = in.U8();
+        e.a = in.I32();
+        e.b = in.I32();
+        const uint8_t hit = in.U8();
+        if (action > static_cast<uint8_t>(GameAction::DoublePlayedOn) || hit > 1) return false;
+        e.action = static_cast<GameAction>(action);
+        e.hit = hit == 1;
+        if (!IsSound(e)) return false;
+    }
+    return true;
+}
+}  // namespace
+
+Bytes EncodeKeptGames(const std::vector<RecordedGame>& games) {
+    Bytes bytes(std::begin(kMagic), std::end(kMagic));
+    ByteWriter out(bytes);
+    out.I32(static_cast<int32_t>(games.size()));
+    for (const RecordedGame& game : games) {
+        out.U8(static_cast<uint8_t>((game.fromStart ? 1 : 0) | (game.over ? 2 : 0)));
+        out.I32(game.scoreBefore.length);
+        out.I32(game.scoreBefore.points[SIDE_COMPUTER]);
+        out.I32(game.scoreBefore.points[SIDE_HUMAN]);
+        out.U8(game.scoreBefore.crawfordDone ? 1 : 0);
+        out.I32(static_cast<int32_t>(game.events.size()));
+        for (const GameEvent& e : game.events) {
+            out.U8(static_cast<uint8_t>(e.action));
+            out.U8(static_cast<uint8_t>(e.side));
+            out.I32(e.a);
+            out.I32(e.b);
+            out.U8(e.hit ? 1 : 0);
+        }
+    }
+    return bytes;
+}
+
+std::optional<std::vector<RecordedGame>> DecodeKeptGames(const Bytes& bytes) {
+    if (bytes.size() < sizeof kMagic + 4 || std::memcmp(bytes.data(), kMagic, sizeof kMagic) != 0) return std::nullopt;
+    ByteReader in(bytes);
+    in.Skip(sizeof kMagic);
+    const int32_t count = in.I32();
+    if (!InRange(count, 0, static_cast<int32_t>(MAX_KEPT_GAMES))) return std::nullopt;
+    std::vector<RecordedGame> games(static_cast<std::size_t>(count));
+    for (RecordedGame& game : games)
+        if (!ReadGame(in, game)) return std::nullopt;
+    if (in.Has(1)) return std::nullopt;
+    return games;
+}
+
+KeptGames LoadKeptGames(const std::string& path) {
+    // The largest file the cap allows is far below this.
+    constexpr std::size_t kLimit = 64u << 20;
+    const FileRead read = ReadFileWithReason(path, kLimit);
+    if (!read.bytes) return {};
+    if (std::optional<std::vector<RecordedGame>> games = DecodeKeptGames(*read.bytes))
+        return {std::move(*games), false};
+    KeepRefusedFile(path);
+    return {{}, true};
+}
+
+FileResult AppendKeptGame(const std::string& path, std::vector<RecordedGame>& games, const RecordedGame& game) {
+    games.push_back(game);
+    if (games.size() > MAX_KEPT_GAMES) games.erase(games.begin(), games.end() - MAX_KEPT_GAMES);
+    return WriteFileAtomically(path, EncodeKeptGames(games));
+}
