@@ -12,6 +12,7 @@
 #include "controller/move_entry.h"
 #include "controller/new_game.h"
 #include "controller/turn_moves.h"
+#include "controller/turn_setup.h"
 #include "dice/mevra32.h"
 #include "display/geometry.h"
 #include "game/game.h"
@@ -61,32 +62,10 @@ protected:
         Drain();
     }
 
-    // The position given (negative counts are the computer's), the human to
-    // move with these dice, the first move of the turn prompted.
     void Setup(std::initializer_list<std::pair<int, int>> checkers, std::initializer_list<int> dice) {
-        for (Checkers& loc : session().game.turnStart) loc = {0, SIDE_NONE};
-        for (auto [loc, n] : checkers)
-            session().game.turnStart[loc] = {static_cast<int8_t>(n < 0 ? -n : n), n < 0 ? SIDE_COMPUTER : SIDE_HUMAN};
-        DestroyBoard(session());
-        BuildBoard(session(), false);
-        session().game.position.sideToMove = SIDE_HUMAN;
-        session().game.openingThrow = 0;
-        int k = 0;
-        for (int d : dice) session().game.position.dice[k++] = static_cast<uint8_t>(d);
-        session().game.position.dice[k] = DICE_END;
-        session().game.position.diceLeft = k;
-        session().game.race = NoContact(session().game.position.board);
-        ClearTurnMoves(session());
-        wnd->ListClear();
-        FlushInput();
-        PromptMove(session(), 0);
-        FlushInput();
+        SetUpHumanTurn(session(), checkers, dice);
     }
-
-    int Count(int loc) const {
-        return session().game.position[loc].owner == SIDE_COMPUTER ? -session().game.position[loc].count
-                                                                   : session().game.position[loc].count;
-    }
+    int Count(int loc) const { return SignedCount(session().game, loc); }
 
     // A point of the board that chooses `loc` (-1: a point beside every location).
     QPoint PointOf(int loc) const {

@@ -21,6 +21,7 @@
 #include "controller/new_game.h"
 #include "controller/session.h"
 #include "controller/turn_moves.h"
+#include "controller/turn_setup.h"
 #include "dice/mevra32.h"
 #include "game/game.h"
 #include "platform/clock.h"
@@ -98,7 +99,7 @@ protected:
         std::filesystem::current_path(home_);
     }
 
-    Session& session() { return window_.GameSession(); }
+    Session& session() const { return window_.GameSession(); }
 
     // Throws that replace the random ones, first the opening throw's.
     std::deque<Throw>& Script() { return wnd->diceScript; }
@@ -112,33 +113,10 @@ protected:
         Drain();
     }
 
-    // The position given (negative counts are the computer's), the human to
-    // move with these dice, the first move of the turn prompted.
     void Setup(std::initializer_list<std::pair<int, int>> checkers, std::initializer_list<int> dice) {
-        Game& game = session().game;
-        for (Checkers& loc : game.turnStart) loc = {0, SIDE_NONE};
-        for (auto [loc, n] : checkers)
-            game.turnStart[loc] = {static_cast<int8_t>(n < 0 ? -n : n), n < 0 ? SIDE_COMPUTER : SIDE_HUMAN};
-        DestroyBoard(session());
-        BuildBoard(session(), false);
-        game.position.sideToMove = SIDE_HUMAN;
-        game.openingThrow = 0;
-        int k = 0;
-        for (int d : dice) game.position.dice[k++] = static_cast<uint8_t>(d);
-        game.position.dice[k] = DICE_END;
-        game.position.diceLeft = k;
-        game.race = NoContact(game.position.board);
-        ClearTurnMoves(session());
-        wnd->ListClear();
-        wnd->FlushInput();
-        PromptMove(session(), 0);
-        wnd->FlushInput();
+        SetUpHumanTurn(session(), checkers, dice);
     }
-
-    int Count(int loc) {
-        const Checkers& c = session().game.position[loc];
-        return c.owner == SIDE_COMPUTER ? -c.count : c.count;
-    }
+    int Count(int loc) const { return SignedCount(session().game, loc); }
 
     // A click on a location; -1 beside every location.
     void Click(int loc) {
@@ -167,7 +145,7 @@ private:
     TempDir dir_{"flow"};
     std::filesystem::path home_ = std::filesystem::current_path();
     Profile savedProfile_{""};
-    FakeWindow window_;
+    mutable FakeWindow window_;
 
 protected:
     FakeWindow* wnd = &window_;
