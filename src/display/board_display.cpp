@@ -9,7 +9,6 @@ namespace {
 Canvas* g_canvas = nullptr;
 const Game* g_shown = nullptr;
 DrawnLocation* g_drawn[NUM_LOCATIONS] = {};
-LabelDrawer g_labelDrawer = nullptr;
 
 DrawnLocation* MakeDrawnLocation(int number, int count, int owner) {
     if (number == LOC_COMPUTER_OFF) return new CTray(owner, count);
@@ -31,21 +30,15 @@ DrawnLocation* MakeDrawnLocation(int number, int count, int owner) {
     loc->Fill(count);
     return loc;
 }
-
-void DrawLetter(int point, int on) {
-    if (auto* drawn = dynamic_cast<CTopPoint*>(g_drawn[point])) drawn->DrawLabel(on != 0);
-}
 }  // namespace
 
 void InstallBoardDisplay(Canvas* canvas, const Game& shown) {
     g_canvas = canvas;
     g_shown = &shown;
     canvas->SetFont(BoardFont());
-    SetLabelDrawer(DrawLetter);
 }
 
 void RemoveBoardDisplay() {
-    SetLabelDrawer(nullptr);
     g_canvas = nullptr;
     g_shown = nullptr;
 }
@@ -91,10 +84,8 @@ void ShowLocation(int loc, const Checkers& shown) {
     while (l->count < shown.count) l->AddChecker();
 }
 
-void SetLabelDrawer(LabelDrawer drawer) { g_labelDrawer = drawer; }
-
 void DrawPointLabel(int point, int on) {
-    if (g_labelDrawer) g_labelDrawer(point, on);
+    if (auto* drawn = dynamic_cast<CTopPoint*>(g_drawn[point])) drawn->DrawLabel(on != 0);
 }
 
 void PaintBoard() {

@@ -38,10 +38,8 @@ void ShowCheckerTransfer(int from, int to, int side, bool undoing = false);
 // put on one by one.
 void ShowLocation(int loc, const Checkers& shown);
 
-// Draws point p's letter highlighted (on 1) or plain. The drawn board
-// installs the drawer; without one nothing is drawn.
-using LabelDrawer = void (*)(int point, int on);
-void SetLabelDrawer(LabelDrawer drawer);
+// Draws point p's letter highlighted (on 1) or plain; while nothing is
+// drawn, nothing.
 void DrawPointLabel(int point, int on);
 
 // Draws the whole board afresh: the empty board, every point and the bar

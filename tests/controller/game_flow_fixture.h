@@ -9,6 +9,9 @@
 #include <cctype>
 #include <deque>
 #include <filesystem>
+#include <functional>
+#include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -16,6 +19,7 @@
 #include "controller/enable_rules.h"
 #include "controller/fake_view.h"
 #include "controller/game_commands.h"
+#include "controller/highlight.h"
 #include "controller/live_board.h"
 #include "controller/move_entry.h"
 #include "controller/new_game.h"
@@ -23,6 +27,7 @@
 #include "controller/turn_moves.h"
 #include "controller/turn_setup.h"
 #include "dice/mevra32.h"
+#include "display/geometry.h"
 #include "game/game.h"
 #include "platform/clock.h"
 #include "platform/profile.h"
@@ -39,10 +44,14 @@ public:
     FakeWindow() : session_(*this) {}
 
     Session& GameSession() { return session_; }
-    // As the window runs a command: only when its enable rule lets it.
+    // As the window runs a command: only when its enable rule lets it, by
+    // the handler a test put in its place if there is one.
     void RunCommand(int id) {
-        if (CommandEnabled(session_, id)) RunGameCommand(session_, id);
+        if (!CommandEnabled(session_, id)) return;
+        if (auto it = handlers.find(id); it != handlers.end()) return it->second();
+        RunGameCommand(session_, id);
     }
+    std::map<int, std::function<void()>> handlers;
     // The posted commands, in order, as the event loop runs them.
     void Drain() {
         while (!posted.empty()) {
@@ -84,6 +93,9 @@ protected:
         std::filesystem::current_path(dir_.File(""));
         savedProfile_ = std::exchange(g_profile, Profile(INI_FILE_NAME));
         SetClock(&clock);
+        // The board as the 800 x 560 window lays it out below its menu.
+        SetWindowMetrics({800, 560});
+        SetClientSize(800, 500);
         Game& game = session().game;
         game.options.autoChangeTurn = 1;
         game.options.highLight = 0;
@@ -126,8 +138,9 @@ protected:
     // A key typed on the board: a command when the accelerator table has
     // it, otherwise a location's key.
     void Key(char key) {
+        const AccelKey named = key == ' ' ? AccelKey::Space : key == '\x1b' ? AccelKey::Escape : AccelKey::None;
         for (const Accelerator& a : MainAccelerators())
-            if (!a.ctrl && (a.character == key || (key == ' ' && a.key == AccelKey::Space))) {
+            if (!a.ctrl && (a.character == key || (named != AccelKey::None && a.key == named))) {
                 wnd->RunCommand(a.command);
                 return Drain();
             }
@@ -135,6 +148,28 @@ protected:
         Drain();
     }
     void Drain() { wnd->Drain(); }
+
+    // The pointer over a location, as the window moves it: at a point of the
+    // location that highlights it.
+    void Hover(int loc) {
+        const Rect r = GeometryOf(loc).rect;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x)
+                if (LocationUnder(x, y) == loc) return OnMouseMove(session(), x, y);
+        ADD_FAILURE() << "no point highlights location " << loc;
+    }
+    // Records every command id that reaches a handler.
+    void RecordCommands(const std::vector<int>& ids) {
+        for (int id : ids) wnd->handlers[id] = [this, id] { ran.push_back(id); };
+    }
+    // The letters shown highlighted.
+    std::set<int> Lit() const {
+        std::set<int> lit;
+        for (int point = 0; point < NUM_LOCATIONS; ++point)
+            if (wnd->lit[static_cast<std::size_t>(point)]) lit.insert(point);
+        return lit;
+    }
+    std::vector<int> ran;
 
     std::vector<std::string> Lines() const { return wnd->lines; }
     std::string LastLine() const { return wnd->lines.back(); }

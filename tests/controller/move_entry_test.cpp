@@ -1,38 +1,12 @@
 #include <set>
 
-#include "controller/game_fixture.h"
-#include "controller/highlight.h"
-#include "display/board_display.h"
+#include "controller/game_flow_fixture.h"
 #include "game/game.h"
 #include "resources/command_ids.h"
 #include "resources/strings.h"
 
 namespace {
-std::set<int> g_lit;
-void RecordLabel(int point, int on) {
-    if (on)
-        g_lit.insert(point);
-    else
-        g_lit.erase(point);
-}
-
-class MoveEntryTest : public GameTest {
-protected:
-    void SetUp() override {
-        GameTest::SetUp();
-        g_lit.clear();
-        SetLabelDrawer(RecordLabel);
-    }
-    void TearDown() override {
-        SetLabelDrawer(nullptr);
-        GameTest::TearDown();
-    }
-    void Hover(int loc) {
-        const QPoint p = PointOf(loc);
-        QMouseEvent move(QEvent::MouseMove, p, wnd->centralWidget()->mapToGlobal(p), Qt::NoButton, {}, {});
-        QCoreApplication::sendEvent(wnd->centralWidget(), &move);
-    }
-};
+using MoveEntryTest = GameFlowTest;
 
 // The human holds point 1; points 4, 6 and 9 are open, 2 and 3 held by the computer.
 constexpr std::initializer_list<std::pair<int, int>> kHoverBoard = {{1, 2}, {12, 13}, {2, -2}, {3, -2}, {13, -11}};
@@ -47,7 +21,7 @@ TEST_F(MoveEntryTest, HoverShowsTheTargetsAndTheSecondClickDecides) {
         Setup(kHoverBoard, {3, 5});
         session().input.hoverLoc = -1;
         Hover(1);
-        EXPECT_EQ(g_lit, (std::set<int>{1, 4, 6, 9}));
+        EXPECT_EQ(Lit(), (std::set<int>{1, 4, 6, 9}));
         Click(1);
         EXPECT_EQ(LastLine(), "1st  from  A  to  ");
         EXPECT_EQ(wnd->PaneText(0), ResString(IDS_PROMPT_TO));
@@ -55,7 +29,7 @@ TEST_F(MoveEntryTest, HoverShowsTheTargetsAndTheSecondClickDecides) {
         EXPECT_EQ(Count(c.target), c.plays ? 1 : 0) << c.target;
         EXPECT_EQ(Count(1), c.plays ? 1 : 2);
         EXPECT_EQ(LastLine(), c.plays ? "2nd from  " : "1st  from  ");
-        EXPECT_EQ(g_lit, std::set<int>{}) << "the highlight goes with the move";
+        EXPECT_EQ(Lit(), std::set<int>{}) << "the highlight goes with the move";
     }
 }
 
@@ -116,7 +90,6 @@ TEST_F(MoveEntryTest, BearingOffByClicks) {
 }
 
 TEST_F(MoveEntryTest, OfTwoDiceThatCannotBothPlayOnlyTheLargerIsOfferedAndPlayed) {
-    ShowActive();
     session().game.options.highLight = 2;
     RecordCommands({ID_COMPUTER_TURN});
     // The last checker outside the tray on 15: 18 or 20, and 23 shut behind both.
@@ -125,7 +98,7 @@ TEST_F(MoveEntryTest, OfTwoDiceThatCannotBothPlayOnlyTheLargerIsOfferedAndPlayed
         Setup({{15, 1}, {LOC_HUMAN_OFF, 14}, {23, -2}, {1, -13}}, dice);
         session().input.hoverLoc = -1;
         Hover(15);
-        EXPECT_EQ(g_lit, (std::set<int>{15, 20})) << first;
+        EXPECT_EQ(Lit(), (std::set<int>{15, 20})) << first;
         Click(15);
         Click(18);
         EXPECT_EQ(Count(15), 1) << first;
@@ -136,8 +109,7 @@ TEST_F(MoveEntryTest, OfTwoDiceThatCannotBothPlayOnlyTheLargerIsOfferedAndPlayed
         EXPECT_EQ(Count(20), 1) << first;
         EXPECT_EQ(wnd->PaneText(0), ResString(IDS_CANNOT_MOVE));
         // Undone, the smaller die is refused again; played, the 3 is passed.
-        QTest::keyClick(wnd->centralWidget(), Qt::Key_Escape);
-        Drain();
+        Key('\x1b');
         EXPECT_EQ(Count(15), 1) << first;
         Click(15);
         Click(18);
@@ -152,14 +124,12 @@ TEST_F(MoveEntryTest, OfTwoDiceThatCannotBothPlayOnlyTheLargerIsOfferedAndPlayed
 }
 
 TEST_F(MoveEntryTest, UndoingAHitBringsTheBlotBackAndTakesTheHitBack) {
-    ShowActive();
     Setup({{1, 2}, {12, 13}, {4, -1}, {24, -14}}, {3, 5});
     Click(1);
     Click(4);
     EXPECT_EQ(Count(LOC_COMPUTER_BAR), -1);
     EXPECT_EQ(session().game.counters.hitsMade[SIDE_HUMAN], 1);
-    QTest::keyClick(wnd->centralWidget(), Qt::Key_Escape);
-    Drain();
+    Key('\x1b');
     EXPECT_EQ(Count(4), -1);
     EXPECT_EQ(Count(1), 2);
     EXPECT_EQ(Count(LOC_COMPUTER_BAR), 0);
@@ -171,7 +141,7 @@ TEST_F(MoveEntryTest, UndoingAHitBringsTheBlotBackAndTakesTheHitBack) {
     session().game.turnStart[4] = {1, SIDE_COMPUTER};
     Click(1);
     Click(4);
-    QTest::mousePress(wnd->centralWidget(), Qt::RightButton, {}, PointOf(-1));
+    OnRButtonDown(session(), 0, 0);
     Drain();
     EXPECT_EQ(Count(LOC_COMPUTER_BAR), -1);
     EXPECT_EQ(Count(4), 0);
