@@ -12,12 +12,12 @@
 namespace expert {
 
 enum Feature {
-    kPips,        // pips still to travel, in hundreds
-    kShotRolls,   // share of the other side's 36 rolls that hit one of this side's blots
-    kBlockade,    // the most of this side's points in six in a row in front of the other's rearmost checker, in sixths
-    kBehind,      // checkers still to pass the other side's rearmost checker, in fifteenths
-    kTrapped,     // checkers with one of the other side's points still ahead, in fifteenths
-    kDance,       // chance that a checker on the bar fails to enter the other's home board
+    kPips,       // pips still to travel, in hundreds
+    kShotRolls,  // share of the other side's 36 rolls that hit one of this side's blots
+    kBlockade,   // the most of this side's points in six in a row in front of the other's rearmost checker, in sixths
+    kBehind,     // checkers still to pass the other side's rearmost checker, in fifteenths
+    kTrapped,    // checkers with one of the other side's points still ahead, in fifteenths
+    kDance,      // chance that a checker on the bar fails to enter the other's home board
     kFeaturesPerSide
 };
 
