@@ -45,29 +45,23 @@ TEST(ExpertWeightsTest, DamagedFilesAreRefusedWithTheReasonAndChangeNothing) {
     }
 }
 
-// A file written before the features reads with no weight on them yet.
 TEST(ExpertWeightsTest, AFileOfThePerPointInputsAloneReadsWithTheFeaturesUnweighted) {
     std::mt19937 random(7);
-    expert::Brain brain{expert::RandomNetwork(3, random), expert::RandomNetwork(2, random)};
+    expert::Brain brain{expert::RandomNetwork(1, random), expert::RandomNetwork(1, random)};
     for (expert::Network* net : {&brain.contact, &brain.race})
-        std::fill(net->inputWeights.begin() + expert::kRawInputs * net->hidden, net->inputWeights.end(), 0.0f);
+        std::fill(net->inputWeights.begin() + expert::kRawInputs, net->inputWeights.end(), 0.0f);
     const std::vector<uint8_t> full = expert::SaveBrain(brain);
-    // The same file with each network's feature rows left out.
-    std::vector<uint8_t> raw(full.begin(), full.begin() + 12);
-    size_t at = 12;
-    for (const expert::Network* net : {&brain.contact, &brain.race}) {
-        const uint32_t rawInputs = expert::kRawInputs;
-        raw.insert(raw.end(), reinterpret_cast<const uint8_t*>(&rawInputs),
-                   reinterpret_cast<const uint8_t*>(&rawInputs) + 4);
-        raw.insert(raw.end(), full.begin() + at + 4, full.begin() + at + 12 + 4 * expert::kRawInputs * net->hidden);
-        at += 12 + 4 * expert::kInputs * net->hidden;
-        const size_t rest = 4 * (net->hidden * (1 + expert::kOutcomes) + expert::kOutcomes);
-        raw.insert(raw.end(), full.begin() + at, full.begin() + at + rest);
-        at += rest;
+    // The same networks of one hidden unit with the feature rows left out, the later one first.
+    std::vector<uint8_t> raw(full.begin(), full.end() - 4);
+    const size_t network = 12 + 4 * (expert::kInputs + 1 + 2 * expert::kOutcomes);
+    for (size_t at : {12 + network, size_t{12}}) {
+        const auto rows = raw.begin() + static_cast<long>(at + 12 + 4 * expert::kRawInputs);
+        raw.erase(rows, rows + 4 * (expert::kInputs - expert::kRawInputs));
+        raw[at] = expert::kRawInputs;  // the low byte of the count
     }
     uint32_t sum = 2166136261u;
     for (uint8_t b : raw) sum = (sum ^ b) * 16777619u;
-    raw.insert(raw.end(), reinterpret_cast<const uint8_t*>(&sum), reinterpret_cast<const uint8_t*>(&sum) + 4);
+    for (int i = 0; i < 4; ++i) raw.push_back(static_cast<uint8_t>(sum >> (8 * i)));
     expert::Brain loaded;
     ASSERT_EQ(expert::LoadBrain(raw.data(), raw.size(), loaded), "");
     EXPECT_EQ(expert::SaveBrain(loaded), full);
