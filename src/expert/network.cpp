@@ -33,11 +33,13 @@ float Dot(const float* a, const float* b, int n) {
     return ((sums[0] + sums[1]) + (sums[2] + sums[3])) + ((sums[4] + sums[5]) + (sums[6] + sums[7]));
 }
 
-void EncodeSide(const std::array<uint8_t, kBar + 1>& side, int base, SparseInputs& in) {
-    auto add = [&](int index, float value) {
-        in.index[in.count] = static_cast<uint16_t>(index);
-        in.value[in.count++] = value;
-    };
+void Add(SparseInputs& in, int index, float value) {
+    in.index[in.count] = static_cast<uint16_t>(index);
+    in.value[in.count++] = value;
+}
+
+void EncodeSide(const Side& side, int base, SparseInputs& in) {
+    const auto add = [&](int index, float value) { Add(in, index, value); };
     int onBoard = 0;
     for (int point = 0; point < kPoints; ++point) {
         const int n = side[point];
@@ -89,6 +91,11 @@ void EncodeInputs(const Position& p, SparseInputs& in) {
     in.count = 0;
     EncodeSide(p.checkers[0], 0, in);
     EncodeSide(p.checkers[1], kInputsPerSide, in);
+    for (int side = 0; side < 2; ++side) {
+        const Features f = FeaturesOf(p.checkers[side], p.checkers[1 - side]);
+        for (int k = 0; k < kFeaturesPerSide; ++k)
+            if (f[k] != 0) Add(in, kRawInputs + side * kFeaturesPerSide + k, f[k]);
+    }
 }
 
 Network RandomNetwork(int hidden, std::mt19937& random) {

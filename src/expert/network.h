@@ -8,14 +8,17 @@
 #include <random>
 #include <vector>
 
+#include "features.h"
 #include "outcome.h"
 #include "position.h"
 
 namespace expert {
 
-// Per side: four units for each point, one for the bar, one for the tray.
+// Per side: four units for each point, one for the bar, one for the tray;
+// then each side's features.
 constexpr int kInputsPerSide = kPoints * 4 + 2;
-constexpr int kInputs = 2 * kInputsPerSide;
+constexpr int kRawInputs = 2 * kInputsPerSide;
+constexpr int kInputs = kRawInputs + 2 * kFeaturesPerSide;
 
 // The inputs that are not zero, as (index, value) pairs.
 struct SparseInputs {

@@ -65,15 +65,17 @@ void SaveNetwork(Writer& w, const Network& net) {
 std::string LoadNetwork(Reader& r, Network& net) {
     uint32_t inputs, hidden, outputs;
     if (!r.U32(inputs) || !r.U32(hidden) || !r.U32(outputs)) return "the file ends inside a network's sizes";
-    if (inputs != kInputs || outputs != kOutcomes || hidden == 0 || hidden > kMaxHidden)
+    // A network of the per-point inputs alone reads as one that gives the
+    // features no weight yet: the start of training them.
+    if ((inputs != kInputs && inputs != kRawInputs) || outputs != kOutcomes || hidden == 0 || hidden > kMaxHidden)
         return "a network has " + std::to_string(inputs) + " inputs, " + std::to_string(hidden) + " hidden units and " +
-               std::to_string(outputs) + " outputs; this program reads " + std::to_string(kInputs) + ", 1.." +
-               std::to_string(kMaxHidden) + " and " + std::to_string(kOutcomes);
+               std::to_string(outputs) + " outputs; this program reads " + std::to_string(kRawInputs) + " or " +
+               std::to_string(kInputs) + ", 1.." + std::to_string(kMaxHidden) + " and " + std::to_string(kOutcomes);
     net.hidden = static_cast<int>(hidden);
-    net.inputWeights.resize(static_cast<size_t>(kInputs) * hidden);
+    net.inputWeights.assign(static_cast<size_t>(kInputs) * hidden, 0.0f);
     net.hiddenBias.resize(hidden);
     net.outputWeights.resize(static_cast<size_t>(kOutcomes) * hidden);
-    if (!r.Floats(net.inputWeights.data(), net.inputWeights.size()) ||
+    if (!r.Floats(net.inputWeights.data(), static_cast<size_t>(inputs) * hidden) ||
         !r.Floats(net.hiddenBias.data(), net.hiddenBias.size()) ||
         !r.Floats(net.outputWeights.data(), net.outputWeights.size()) ||
         !r.Floats(net.outputBias.data(), net.outputBias.size()))

@@ -44,3 +44,25 @@ TEST(ExpertWeightsTest, DamagedFilesAreRefusedWithTheReasonAndChangeNothing) {
         }
     }
 }
+
+TEST(ExpertWeightsTest, AFileOfThePerPointInputsAloneReadsWithTheFeaturesUnweighted) {
+    std::mt19937 random(7);
+    expert::Brain brain{expert::RandomNetwork(1, random), expert::RandomNetwork(1, random)};
+    for (expert::Network* net : {&brain.contact, &brain.race})
+        std::fill(net->inputWeights.begin() + expert::kRawInputs, net->inputWeights.end(), 0.0f);
+    const std::vector<uint8_t> full = expert::SaveBrain(brain);
+    // The same networks of one hidden unit with the feature rows left out, the later one first.
+    std::vector<uint8_t> raw(full.begin(), full.end() - 4);
+    const size_t network = 12 + 4 * (expert::kInputs + 1 + 2 * expert::kOutcomes);
+    for (size_t at : {12 + network, size_t{12}}) {
+        const auto rows = raw.begin() + static_cast<long>(at + 12 + 4 * expert::kRawInputs);
+        raw.erase(rows, rows + 4 * (expert::kInputs - expert::kRawInputs));
+        raw[at] = expert::kRawInputs;  // the low byte of the count
+    }
+    uint32_t sum = 2166136261u;
+    for (uint8_t b : raw) sum = (sum ^ b) * 16777619u;
+    for (int i = 0; i < 4; ++i) raw.push_back(static_cast<uint8_t>(sum >> (8 * i)));
+    expert::Brain loaded;
+    ASSERT_EQ(expert::LoadBrain(raw.data(), raw.size(), loaded), "");
+    EXPECT_EQ(expert::SaveBrain(loaded), full);
+}

@@ -22,16 +22,18 @@ const char kUsage[] =
     "usage: kestro-train --out FILE [--games N] [--seed S] [--hidden H] [--race-hidden H]\n"
     "                    [--rate-start R] [--rate-end R] [--rate-games N]\n"
     "                    [--save-every N] [--check-every N] [--check-games N]\n"
+    "                    [--reference FILE]\n"
     "\n"
     "Trains the Expert by self-play until N games in all (default 1000000) and\n"
     "writes the weights to FILE every --save-every games (default 10000), with\n"
     "the games played so far in FILE.state. If FILE and FILE.state exist the run\n"
     "goes on from them. Every --check-every games (default 50000, 0 never) it\n"
     "plays --check-games (default 1000) cubeless games at 0-ply against the\n"
-    "\"Good\" level on fixed dice and prints the points per game.\n";
+    "\"Good\" level on fixed dice and prints the points per game; with\n"
+    "--reference, also 4 times as many against those weights at 0-ply.\n";
 
 struct Options {
-    std::string out;
+    std::string out, reference;
     long long games = 1000000, seed = 1, hidden = 128, raceHidden = 64;
     long long saveEvery = 10000, checkEvery = 50000, checkGames = 1000;
     TrainingSettings training;
@@ -60,8 +62,8 @@ bool Parse(int argc, char** argv, Options& o) {
         const std::string name = argv[i];
         if (i + 1 >= argc) return false;
         const char* value = argv[++i];
-        if (name == "--out") {
-            o.out = value;
+        if (name == "--out" || name == "--reference") {
+            (name == "--out" ? o.out : o.reference) = value;
             continue;
         }
         char* end = nullptr;
@@ -80,6 +82,10 @@ std::string ReadFile(const std::string& path) {
     std::ostringstream s;
     s << in.rdbuf();
     return in ? s.str() : std::string();
+}
+
+std::string LoadBrainFrom(const std::string& bytes, Brain& brain) {
+    return LoadBrain(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), brain);
 }
 
 // Written beside the target and renamed over it, so a stop mid-write loses nothing.
@@ -109,7 +115,7 @@ bool Start(const Options& o, Brain& brain, long long& games) {
         games = 0;
         return true;
     }
-    const std::string problem = LoadBrain(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), brain);
+    const std::string problem = LoadBrainFrom(bytes, brain);
     if (!problem.empty() || std::sscanf(state.c_str(), "games %lld", &games) != 1) {
         std::cerr << "kestro-train: cannot go on from " << o.out << ": "
                   << (problem.empty() ? "unreadable state file" : problem) << "\n";
@@ -130,6 +136,12 @@ int main(int argc, char** argv) {
     Brain brain;
     long long games = 0;
     if (!Start(o, brain, games)) return 1;
+    Brain reference;
+    const std::string problem = o.reference.empty() ? "" : LoadBrainFrom(ReadFile(o.reference), reference);
+    if (!problem.empty()) {
+        std::cerr << "kestro-train: cannot read " << o.reference << ": " << problem << "\n";
+        return 1;
+    }
     // Each block of games draws its own dice, so a resumed run plays on
     // exactly as an unbroken one would.
     const auto start = std::chrono::steady_clock::now();
@@ -147,8 +159,12 @@ int main(int argc, char** argv) {
         const double rate = (games - first) / seconds;
         std::printf("games %lld  %.0f games/s  %.1f plays/game  %.0f min left\n", games, rate,
                     static_cast<double>(plays) / (games - first), (o.games - games) / rate / 60);
-        if (o.checkEvery > 0 && games % o.checkEvery == 0)
+        if (o.checkEvery > 0 && games % o.checkEvery == 0) {
             std::printf("  against Good at 0-ply: %s\n", StrengthAgainstGood(brain, o.checkGames).c_str());
+            if (!o.reference.empty())
+                std::printf("  against the reference: %s\n",
+                            StrengthAgainst(brain, reference, 4 * o.checkGames).c_str());
+        }
         std::fflush(stdout);
     }
     return 0;
