@@ -56,9 +56,7 @@ protected:
     // A new game whose starter is `starter` (0: the opening throw decides).
     void Start(int starter, std::initializer_list<Throw> throws) {
         Script().assign(throws);
-        session().game.firstStarterFixed = starter != SIDE_NONE;
-        if (starter != SIDE_NONE) session().game.position.sideToMove = starter;
-        NewGame(session());
+        StartGame(session(), starter);
         Drain();
     }
 

@@ -6,6 +6,7 @@
 
 #include "controller/live_board.h"
 #include "controller/move_entry.h"
+#include "controller/new_game.h"
 #include "controller/session.h"
 #include "controller/turn_moves.h"
 #include "rules/moves.h"
@@ -32,6 +33,13 @@ inline void SetUpHumanTurn(Session& s, std::initializer_list<std::pair<int, int>
     s.view.FlushInput();
     PromptMove(s, 0);
     s.view.FlushInput();
+}
+
+// A new game whose starter is `starter` (SIDE_NONE: the opening throw decides).
+inline void StartGame(Session& s, int starter) {
+    s.game.firstStarterFixed = starter != SIDE_NONE;
+    if (starter != SIDE_NONE) s.game.position.sideToMove = starter;
+    NewGame(s);
 }
 
 // A location's checkers as a signed count: negative for the computer's.
