@@ -1,5 +1,6 @@
 #include "controller/cube_commands.h"
 
+#include <cstdio>
 #include <optional>
 #include <string>
 
@@ -9,6 +10,7 @@
 #include "controller/narration.h"
 #include "controller/play_commands.h"
 #include "controller/session.h"
+#include "controller/turn_cycle.h"
 #include "display/control_layout.h"
 #include "display/pause.h"
 #include "game/cube_exchange.h"
@@ -32,18 +34,33 @@ void ShowDoubledCube(Session& s) {
     s.view.EnableCube(false);
 }
 
+// With the cube before the roll, each cube action stands in the message
+// list, so that a match can be followed.
+void TellCubeAction(Session& s, int doubler, int newStake, int outcomeId) {
+    if (!CubeBeforeRoll(s.game)) return;
+    char text[128];
+    std::snprintf(text, sizeof text, ResString(doubler == SIDE_HUMAN ? IDS_HUMAN_DOUBLES_TO : IDS_COMPUTER_DOUBLES_TO),
+                  newStake, ResString(outcomeId));
+    AddListLine(s, text);
+}
+
 void OfferHumanDouble(Session& s) {
     s.view.SetWaitCursor(true);
     Pause(s.game, kAnswerPauseMs);
     s.view.SetWaitCursor(false);
+    const int newStake = s.game.position.cubeValue * 2;
     if (HumanDoubles(s.game, ComputerPlayerFor(s.game.options.levelOfPlay))) {
         s.game.record.Double(SIDE_HUMAN, s.game.position.cubeValue, true);
+        TellCubeAction(s, SIDE_HUMAN, newStake, IDS_DOUBLE_TAKEN);
         return ShowDoubledCube(s);
     }
     // Playing on after the refusal is no double at all.
-    if (s.view.Ask(ResString(IDS_COMPUTER_REFUSES), MB_OKCANCEL, MB_ICONASTERISK, HELP_DOUBLING) != IDOK)
+    if (s.view.Ask(ResString(IDS_COMPUTER_REFUSES), MB_OKCANCEL, MB_ICONASTERISK, HELP_DOUBLING) != IDOK) {
+        TellCubeAction(s, SIDE_HUMAN, newStake, IDS_DOUBLE_PLAYED_ON);
         return s.game.record.DoublePlayedOn(SIDE_HUMAN);
-    s.game.record.Double(SIDE_HUMAN, s.game.position.cubeValue * 2, false);
+    }
+    s.game.record.Double(SIDE_HUMAN, newStake, false);
+    TellCubeAction(s, SIDE_HUMAN, newStake, IDS_DOUBLE_PASSED);
     EndGame(s, SIDE_HUMAN, 0);
 }
 
@@ -63,11 +80,14 @@ void ComputerDoubles(Session& s) {
     OnShowProgress(s);
     const DoubleAnswer answer =
         AnswerOf(s.view.Ask(ResString(IDS_COMPUTER_DOUBLES), MB_YESNOCANCEL, MB_ICONQUESTION, HELP_DOUBLING));
+    const int newStake = s.game.position.cubeValue * 2;
     // A cancelled double changes nothing on the board.
     if (answer == DoubleAnswer::Cancel)
         s.game.record.DoublePlayedOn(SIDE_COMPUTER);
     else
-        s.game.record.Double(SIDE_COMPUTER, s.game.position.cubeValue * 2, answer == DoubleAnswer::Take);
+        s.game.record.Double(SIDE_COMPUTER, newStake, answer == DoubleAnswer::Take);
+    constexpr int kOutcome[] = {IDS_DOUBLE_TAKEN, IDS_DOUBLE_PASSED, IDS_DOUBLE_PLAYED_ON};
+    TellCubeAction(s, SIDE_COMPUTER, newStake, kOutcome[static_cast<int>(answer)]);
     AnswerComputerDouble(s.game, answer);
     if (answer == DoubleAnswer::Take) ShowDoubledCube(s);
     ShowNote(s, "");
@@ -87,7 +107,12 @@ void ShowCube(Session& s) {
 }
 
 void CubeDecisions(Session& s) {
-    if (s.game.position.sideToMove == SIDE_HUMAN) return OfferHumanDouble(s);
+    if (s.game.position.sideToMove == SIDE_HUMAN) {
+        OfferHumanDouble(s);
+        // Whatever came of it, the doubler's turn goes on with the throw.
+        if (s.game.awaitingRoll && s.game.winner == SIDE_NONE) RollForHuman(s);
+        return;
+    }
     switch (ComputerCubeOffer(s.game, ComputerPlayerFor(s.game.options.levelOfPlay), s.game.options.useCube != 0)) {
         case CubeOffer::Double:
             return ComputerDoubles(s);
@@ -96,6 +121,11 @@ void CubeDecisions(Session& s) {
         case CubeOffer::None:
             return;
     }
+}
+
+void ComputerCubeBeforeRoll(Session& s) {
+    if (ComputerOffersDouble(s.game, ComputerPlayerFor(s.game.options.levelOfPlay), s.game.options.useCube != 0))
+        ComputerDoubles(s);
 }
 
 void ResignCommand(Session& s) {

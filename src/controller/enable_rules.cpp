@@ -8,8 +8,9 @@
 #include "settings/options.h"
 
 namespace {
-// Before the first move of the human's turn.
-bool NoMoveMadeYet(Session& s) { return s.game.moveOrdinal == 1; }
+// Before the first move of the human's turn, its dice thrown: a position
+// saved or switched while the turn waits for the roll would lose the roll.
+bool NoMoveMadeYet(Session& s) { return s.game.moveOrdinal == 1 && !s.game.awaitingRoll; }
 }  // namespace
 
 bool CanSave(Session& s) { return NoMoveMadeYet(s); }

@@ -5,10 +5,12 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "controller/file_failure.h"
 #include "controller/session.h"
 #include "game/game.h"
+#include "interchange/kept_games.h"
 #include "interchange/match_text.h"
 #include "platform/file_dialog.h"
 #include "platform/message_box_kinds.h"
@@ -41,12 +43,26 @@ std::string CountText(int textId, int count) {
 std::string LeftOutText(const MatchTextWriter& writer) {
     return CountText(IDS_GAMES_LEFT_OUT, writer.LeftOut()) + CountText(IDS_DOUBLES_LEFT_OUT, writer.DoublesLeftOut());
 }
+
+// In a match, the match going on when it has finished games, otherwise the
+// last one finished, from the games kept across runs; in money play this
+// run's games.
+std::string ExportedText(Session& s, MatchTextWriter& writer) {
+    if (!IsMatch(s.game.position.match)) {
+        std::string text = MatchTextWriter::Header();
+        for (const RecordedGame& game : s.game.record.Games()) text += writer.Game(game);
+        return text;
+    }
+    const std::vector<RecordedGame> games = LastMatchGames(s.game.keptGames);
+    std::string text = MatchTextWriter::Header(games.empty() ? 0 : games.front().scoreBefore.length);
+    for (const RecordedGame& game : games) text += writer.Game(game);
+    return text;
+}
 }  // namespace
 
 void ExportGames(Session& s) {
     MatchTextWriter writer;
-    std::string text = MatchTextWriter::Header();
-    for (const RecordedGame& game : s.game.record.Games()) text += writer.Game(game);
+    const std::string text = ExportedText(s, writer);
     if (writer.Written() == 0) {
         s.view.Ask(ResString(IDS_NOTHING_TO_EXPORT) + LeftOutText(writer), MB_OK, MB_ICONASTERISK, HELP_FILES);
         return;

@@ -91,6 +91,8 @@ void FinishGame(Session& s) {
     s.game.quickFinish = quick;
     ShowStatus(s, IDS_ESC_TO_CANCEL);
     s.game.finishMode = 1;
+    // The turn that waits for the human's roll is played like any other.
+    if (s.game.awaitingRoll) RollForHuman(s);
     StopIfEscapeHeld(s);
     while (s.game.finishMode == 1) {
         // A human turn already played only waits for the computer's.

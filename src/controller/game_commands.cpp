@@ -6,6 +6,7 @@
 #include "controller/export_games.h"
 #include "controller/file_failure.h"
 #include "controller/finish_game.h"
+#include "controller/match_play.h"
 #include "controller/play_commands.h"
 #include "controller/position_commands.h"
 #include "controller/position_text_commands.h"
@@ -27,6 +28,7 @@ void ResetScores(Session& s) {
 
 const std::map<int, void (*)(Session&)> kCommands = {
     {ID_FILE_NEW, OnNewGame},
+    {ID_FILE_NEW_MATCH, NewMatchCommand},
     {ID_FILE_OPEN, OpenPositionFile},
     {ID_FILE_SAVE, SavePositionFile},
     {ID_FILE_EXPORT, ExportGames},

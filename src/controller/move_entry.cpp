@@ -145,7 +145,9 @@ int AutoTarget(Session& s, int from) {
 }
 
 void OnLocationClicked(Session& s, int loc) {
-    if (loc >= 0)
+    if (s.game.awaitingRoll)
+        RollForHuman(s);
+    else if (loc >= 0)
         EnterLocation(s, LocationLetter(loc), 1, 0);
     else if (NoMovePossible(s.game.position))
         OnPass(s);

@@ -4,6 +4,7 @@
 #include "controller/dice_display.h"
 #include "controller/game_view.h"
 #include "controller/live_board.h"
+#include "controller/match_play.h"
 #include "controller/narration.h"
 #include "controller/session.h"
 #include "controller/turn_cycle.h"
@@ -35,13 +36,16 @@ void WriteBanner(Session& s) {
     AppendToLastLine(s, Plain(StoredText::Banner2Tail));
     AddListLine(s, Plain(StoredText::Banner3));
     AddSeparator(s);
+    for (const std::string& note : s.bannerNotes) AddListLine(s, note);
+    s.bannerNotes.clear();
 }
 
 void NewGame(Session& s) {
     ClearRuleNote(s);
     DestroyBoard(s);
     BuildBoard(s, true);
-    s.game.record.NewGame(true);
+    StartMatchIfDue(s);
+    s.game.record.NewGame(true, s.game.position.match);
     s.game.counters = {};
     s.game.position.cubeOwner = SIDE_NONE;
     s.game.winner = SIDE_NONE;
@@ -50,9 +54,10 @@ void NewGame(Session& s) {
     s.game.computerMayDouble = 1;
     s.game.openingThrow = 1;
     s.game.finishMode = 0;
+    s.game.awaitingRoll = false;
 
     if (!s.view.ControlsLaidOut()) s.view.LayoutControls();
-    s.view.SetCaption(ProgramTitle());
+    s.view.SetCaption(GameCaption(s, ProgramTitle()));
     WriteBanner(s);
     ShowCube(s);
     s.view.FlushInput();

@@ -11,6 +11,7 @@
 #include "controller/file_failure.h"
 #include "controller/game_view.h"
 #include "controller/live_board.h"
+#include "controller/match_play.h"
 #include "controller/move_entry.h"
 #include "controller/narration.h"
 #include "controller/new_game.h"
@@ -48,7 +49,7 @@ void ShowLoadedTurn(Session& s, const std::string& caption) {
     AddListLine(s, FormatDice(s, 0));
     PromptMove(s, 0);
     ShowDice(s);
-    s.view.SetCaption(caption);
+    s.view.SetCaption(GameCaption(s, caption));
 }
 
 void SavePositionFile(Session& s) {

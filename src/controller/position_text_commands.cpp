@@ -8,6 +8,7 @@
 #include "controller/game_view.h"
 #include "controller/input_mark.h"
 #include "controller/live_board.h"
+#include "controller/match_play.h"
 #include "controller/narration.h"
 #include "controller/position_commands.h"
 #include "controller/session.h"
@@ -58,7 +59,7 @@ void SetUpPosition(Session& s, const TextPosition& p) {
     s.view.FlushInput();
     if (p.DiceThrown() && p.side == SIDE_HUMAN) return ShowLoadedTurn(s, ProgramTitle());
     ShowSetUpBoard(s);
-    s.view.SetCaption(ProgramTitle());
+    s.view.SetCaption(GameCaption(s, ProgramTitle()));
     if (p.DiceThrown()) {
         ShowDice(s);
         AddListLine(s, FormatDice(s, 0));
@@ -79,12 +80,15 @@ void CopyPosition(Session& s) {
 
 void PastePosition(Session& s) {
     if (PutOffUntilWaitEnds(s, ID_EDIT_PASTE)) return;
-    const TextRead read = ReadPositionText(s.view.ClipboardText());
+    const TextRead read = ReadPositionText(s.view.ClipboardText(), Matches::Accepted);
     if (const TextError* error = std::get_if<TextError>(&read)) {
         char text[512];
         std::snprintf(text, sizeof text, ResString(IDS_PASTE_REFUSED), ResString(TextErrorString(*error)));
         s.view.Ask(text, MB_OK, MB_ICONEXCLAMATION, HELP_FILES);
         return;
     }
-    SetUpPosition(s, std::get<TextPosition>(read));
+    const TextPosition& p = std::get<TextPosition>(read);
+    // A position of money play is set up in the match going on.
+    if (IsMatch(p.match) && !SetUpPastedMatch(s, p.match)) return;
+    SetUpPosition(s, p);
 }

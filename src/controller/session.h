@@ -3,6 +3,9 @@
 // run; a test owns one over a recording view.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "controller/game_view.h"
 #include "game/game.h"
 
@@ -31,4 +34,7 @@ struct Session {
     Game game;
     GameView& view;
     InputState input;
+    // Lines said under the next game's banner (a kept match that goes on, or
+    // could not be read).
+    std::vector<std::string> bannerNotes;
 };

@@ -20,6 +20,7 @@
 #include "controller/turn_moves.h"
 #include "display/geometry.h"
 #include "display/pause.h"
+#include "game/cube_exchange.h"
 #include "game/game.h"
 #include "interchange/game_record.h"
 #include "platform/message_box_kinds.h"
@@ -65,16 +66,27 @@ bool PlayComputerMove(Session& s) {
     s.view.SetWaitCursor(false);
     return goesOn;
 }
-}  // namespace
 
-void BeginTurn(Session& s) {
-    ClearRuleNote(s);
-    ClearTurnMoves(s);
-    HideDice(s);
-    if (s.game.openingThrow == 0) {
-        s.game.position.sideToMove = s.game.position.Opponent();
-        ThrowDiceForTurn(s);
+// The side on roll decides on doubling before its throw. True when the turn
+// stops here: the human's waits for the roll, or the computer's double was
+// passed, which its turn then books.
+bool TurnStopsForCube(Session& s) {
+    if (!CubeBeforeRoll(s.game) || s.game.finishMode == 1) return false;
+    if (s.game.position.sideToMove == SIDE_COMPUTER) {
+        ComputerCubeBeforeRoll(s);
+        return s.game.winner != SIDE_NONE;
     }
+    if (!CubeOpenToHuman(s.game, s.game.options.useCube != 0)) return false;
+    s.game.position.diceLeft = 0;
+    s.game.awaitingRoll = true;
+    s.view.EnableCube(true);
+    ShowStatus(s, IDS_ROLL_OR_DOUBLE);
+    DrawProgressBar(s);
+    s.view.FlushInput();
+    return true;
+}
+
+void ShowTurnThrow(Session& s) {
     s.game.record.TurnThrow(s.game.position);
     // A side closed out on the bar throws for nothing: no display, no booking.
     if (EntryOpen(s.game.position, s.game.position.sideToMove)) {
@@ -83,6 +95,25 @@ void BeginTurn(Session& s) {
     }
     s.view.FlushInput();
     PromptMove(s, 0);
+}
+}  // namespace
+
+void BeginTurn(Session& s) {
+    ClearRuleNote(s);
+    ClearTurnMoves(s);
+    HideDice(s);
+    if (s.game.openingThrow == 0) {
+        s.game.position.sideToMove = s.game.position.Opponent();
+        if (TurnStopsForCube(s)) return;
+        ThrowDiceForTurn(s);
+    }
+    ShowTurnThrow(s);
+}
+
+void RollForHuman(Session& s) {
+    s.game.awaitingRoll = false;
+    ThrowDiceForTurn(s);
+    ShowTurnThrow(s);
 }
 
 void OnComputerTurn(Session& s) {
@@ -93,7 +124,7 @@ void OnComputerTurn(Session& s) {
 }
 
 void PlayComputerTurn(Session& s) {
-    CubeDecisions(s);
+    if (s.game.winner == SIDE_NONE) CubeDecisions(s);
     if (s.game.winner != SIDE_NONE) return EndGame(s, s.game.winner, 0);
     if (EntryOpen(s.game.position, SIDE_COMPUTER) && !PlayComputerMove(s)) return;
     SavePosition(s);
@@ -136,6 +167,7 @@ int PlayMove(Session& s, int from, int to) {
 }
 
 void OnPass(Session& s) {
+    if (s.game.awaitingRoll) return RollForHuman(s);
     if (s.game.position.diceLeft > 0 && s.game.mustUseBoth == 1) {
         s.view.Ask(ResString(IDS_MUST_USE_BOTH), MB_OK, MB_ICONEXCLAMATION, HELP_PLAYING);
         return;

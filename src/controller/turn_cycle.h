@@ -5,8 +5,13 @@
 struct Session;
 
 // Hands the move to the other side (unless the opening throw is still to be
-// played), throws, shows and logs the dice and prompts the human.
+// played), throws, shows and logs the dice and prompts the human. With the
+// cube before the roll the side decides on doubling first: the computer
+// here, while the human's turn waits for the roll when it may double.
 void BeginTurn(Session& s);
+// The human, waiting for the roll, throws: Pass (the spacebar), a click on
+// the board, or the double just decided.
+void RollForHuman(Session& s);
 
 // ID_COMPUTER_TURN: runs the computer's turn from its throw to the human's.
 void OnComputerTurn(Session& s);
@@ -17,5 +22,6 @@ void PlayComputerTurn(Session& s);
 // Plays one move of the side to move; 0 when it ended the game.
 int PlayMove(Session& s, int from, int to);
 
-// The Pass command and a click beside the board when no move is possible.
+// The Pass command and a click beside the board when no move is possible;
+// the throw while the turn waits for it.
 void OnPass(Session& s);

@@ -6,6 +6,7 @@ void ClearTurnMoves(Session& s) {
     for (TurnMove& move : s.game.turnMoves) move = {NO_LOCATION, NO_LOCATION};
     for (bool& hit : s.game.turnHits) hit = false;
     s.game.moveOrdinal = 1;
+    s.game.awaitingRoll = false;
 }
 
 TurnMove& CurrentMove(Session& s) { return s.game.turnMoves[s.game.moveOrdinal]; }

@@ -5,7 +5,8 @@
 
 struct Session;
 
-// Empties every entry and makes entry 1 the move being entered.
+// Empties every entry and makes entry 1 the move being entered; the turn
+// no longer waits for a roll.
 void ClearTurnMoves(Session& s);
 // The move being entered.
 TurnMove& CurrentMove(Session& s);

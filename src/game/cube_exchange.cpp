@@ -6,15 +6,22 @@ void TakeCube(Game& game) {
     p.cubeOwner = p.Opponent();
 }
 
-bool HumanMayDouble(const Game& game, bool useCube) {
+bool CubeBeforeRoll(const Game& game) { return IsMatch(game.position.match) || game.options.doubleBeforeRoll != 0; }
+
+bool CubeOpenToHuman(const Game& game, bool useCube) {
     const Position& p = game.position;
-    return useCube && game.moveOrdinal == 1 && p.cubeOwner != SIDE_COMPUTER && p.cubeValue < MAX_CUBE_VALUE;
+    return useCube && ScoreAllowsDoubling(p.match) && p.cubeOwner != SIDE_COMPUTER && p.cubeValue < MAX_CUBE_VALUE;
+}
+
+bool HumanMayDouble(const Game& game, bool useCube) {
+    const bool beforeDecision = CubeBeforeRoll(game) ? game.awaitingRoll : game.moveOrdinal == 1;
+    return beforeDecision && CubeOpenToHuman(game, useCube);
 }
 
 bool ComputerMayDouble(const Game& game, bool useCube) {
     const Position& p = game.position;
-    return useCube && game.computerMayDouble && !game.finishMode && p.cubeOwner != SIDE_HUMAN &&
-           p.cubeValue < MAX_CUBE_VALUE;
+    return useCube && game.computerMayDouble && !game.finishMode && ScoreAllowsDoubling(p.match) &&
+           p.cubeOwner != SIDE_HUMAN && p.cubeValue < MAX_CUBE_VALUE;
 }
 
 bool ComputerMayResign(const Game& game) { return game.computerMayResign && !game.finishMode; }
@@ -25,9 +32,13 @@ bool HumanDoubles(Game& game, const ComputerPlayer& computer) {
     return true;
 }
 
+bool ComputerOffersDouble(const Game& game, const ComputerPlayer& computer, bool useCube) {
+    return ComputerMayDouble(game, useCube) && computer.WantsToDouble(game.position, game.race != 0);
+}
+
 CubeOffer ComputerCubeOffer(const Game& game, const ComputerPlayer& computer, bool useCube) {
     const bool race = game.race != 0;
-    if (ComputerMayDouble(game, useCube) && computer.WantsToDouble(game.position, race)) return CubeOffer::Double;
+    if (!CubeBeforeRoll(game) && ComputerOffersDouble(game, computer, useCube)) return CubeOffer::Double;
     if (ComputerMayResign(game) && computer.WantsToResign(game.position, race)) return CubeOffer::Resign;
     return CubeOffer::None;
 }

@@ -12,14 +12,22 @@
 // twice the stake.
 void TakeCube(Game& game);
 
+// Whether a side decides on doubling before its throw, as the rules of a
+// match have it: always in a match, in money play by the option.
+bool CubeBeforeRoll(const Game& game);
+
 // The enable rule of the Double command and the cube button: with the cube
-// in use, before the human's first move of the turn, while the computer does
-// not hold the cube and it is below its top value.
+// in use and allowed by the match score, before the human's throw (the cube
+// before the roll) or first move of the turn, while the computer does not
+// hold the cube and it is below its top value.
 bool HumanMayDouble(const Game& game, bool useCube);
+// The same but for the moment: whether the human could double at a turn's start.
+bool CubeOpenToHuman(const Game& game, bool useCube);
 
 // Whether the game lets the computer offer a double or its resignation now,
-// whatever the position: the cube in use and not the human's, below its top,
-// and offers not stopped for this game or by "Finish game".
+// whatever the position: the cube in use, allowed by the match score and not
+// the human's, below its top, and offers not stopped for this game or by
+// "Finish game".
 bool ComputerMayDouble(const Game& game, bool useCube);
 bool ComputerMayResign(const Game& game);
 
@@ -29,9 +37,12 @@ bool ComputerMayResign(const Game& game);
 bool HumanDoubles(Game& game, const ComputerPlayer& computer);
 
 // What the computer offers at the start of its turn, after its throw; at most
-// one offer a turn, doubling considered first.
+// one offer a turn, doubling considered first. With the cube before the
+// roll, ComputerOffersDouble is asked before the throw and
+// only resigning after it.
 enum class CubeOffer { None, Double, Resign };
 CubeOffer ComputerCubeOffer(const Game& game, const ComputerPlayer& computer, bool useCube);
+bool ComputerOffersDouble(const Game& game, const ComputerPlayer& computer, bool useCube);
 
 // The human's answer to the computer's double: Yes, No or Cancel. Declining
 // gives the computer the game at the stake before the double; Cancel stops

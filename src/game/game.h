@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "interchange/game_record.h"
 #include "rules/game_stats.h"
@@ -55,9 +56,16 @@ struct Game {
     TotalScores totalScore = {};
     // While set, a new game's starter is the side to move instead of the opening throw.
     int32_t firstStarterFixed = 1;
+    // Set while the human's turn waits for the throw, so that the human may
+    // double first (a match, or "Double before the roll").
+    bool awaitingRoll = false;
+    // Matches won by side, as kept in the profile; entry 0 unused.
+    int32_t matchesWon[3] = {};
 
     // Every game of the run as it was played, for the match text.
     RunRecord record;
+    // The finished games of this run and earlier ones, newest last.
+    std::vector<RecordedGame> keptGames;
     // The statistics history as the statistics file held it after the last game.
     StatsRecord history = FreshStatsRecord();
 

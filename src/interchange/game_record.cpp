@@ -19,7 +19,7 @@ void RunRecord::Add(const GameEvent& event) {
 void RunRecord::NewGame(bool fromStart, const MatchScore& score) { games_.push_back({fromStart, false, {}, score}); }
 
 void RunRecord::SetUpGame(const Position& p) {
-    NewGame(false);
+    NewGame(false, p.match);
     if (p.diceLeft == 2 || p.diceLeft == MAX_DICE) TurnThrow(p);
 }
 

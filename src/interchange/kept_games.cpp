@@ -1,6 +1,7 @@
 #include "interchange/kept_games.h"
 
 #include <cstring>
+#include <iterator>
 
 #include "platform/le_bytes.h"
 #include "rules/match_score.h"
@@ -116,4 +117,15 @@ FileResult AppendKeptGame(const std::string& path, std::vector<RecordedGame>& ga
     games.push_back(game);
     if (games.size() > MAX_KEPT_GAMES) games.erase(games.begin(), games.end() - MAX_KEPT_GAMES);
     return WriteFileAtomically(path, EncodeKeptGames(games));
+}
+
+std::vector<RecordedGame> LastMatchGames(const std::vector<RecordedGame>& kept) {
+    auto first = kept.end();
+    while (first != kept.begin()) {
+        const MatchScore& score = std::prev(first)->scoreBefore;
+        if (!IsMatch(score) || (first != kept.end() && score.length != first->scoreBefore.length)) break;
+        --first;
+        if (score.points[SIDE_HUMAN] == 0 && score.points[SIDE_COMPUTER] == 0) break;
+    }
+    return {first, kept.end()};
 }

@@ -29,6 +29,11 @@ struct KeptGames {
 // A missing file gives no games; so does a refused one, once set aside.
 KeptGames LoadKeptGames(const std::string& path);
 
+// The games of the newest match among `kept`, from its first game on: the
+// newest games at one match length back to the one that began at 0–0.
+// Nothing when the newest game is a money game.
+std::vector<RecordedGame> LastMatchGames(const std::vector<RecordedGame>& kept);
+
 // Adds a finished game, drops the oldest beyond MAX_KEPT_GAMES and writes the
 // file; on failure the games in memory stay in force.
 FileResult AppendKeptGame(const std::string& path, std::vector<RecordedGame>& games, const RecordedGame& game);

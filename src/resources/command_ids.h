@@ -5,6 +5,7 @@
 
 enum CommandId : int {
     ID_FILE_NEW = 57600,
+    ID_FILE_NEW_MATCH = 32782,
     ID_FILE_OPEN = 57601,
     ID_FILE_SAVE = 57603,
     ID_FILE_EXPORT = 32781,

@@ -8,6 +8,7 @@ constexpr MenuItem kSeparator{nullptr, 0};
 
 constexpr MenuItem kFile[] = {
     {"&New game\tCtrl+N", ID_FILE_NEW},
+    {"New &match", ID_FILE_NEW_MATCH},
     kSeparator,
     {"&Open\tCtrl+O", ID_FILE_OPEN},
     {"&Save\tCtrl+S", ID_FILE_SAVE},

@@ -69,6 +69,23 @@ enum StringId : int {
     IDS_TEXT_DOUBLE_OFFERED = 269,
     IDS_DOUBLES_LEFT_OUT = 270,  // the number of doubles
     IDS_TEXT_MATCH_SCORE = 271,
+    IDS_ROLL_OR_DOUBLE = 272,
+    IDS_NO_CUBE_CRAWFORD = 273,
+    IDS_NO_CUBE_ONE_POINT = 274,
+    IDS_HUMAN_DOUBLES_TO = 275,     // the new stake, what became of it
+    IDS_COMPUTER_DOUBLES_TO = 276,  // the new stake, what became of it
+    IDS_DOUBLE_TAKEN = 277,
+    IDS_DOUBLE_PASSED = 278,
+    IDS_DOUBLE_PLAYED_ON = 279,
+    IDS_MATCH_CAPTION = 280,  // the length, the human's and the computer's points
+    IDS_CRAWFORD_CAPTION = 281,
+    IDS_HUMAN_WINS_MATCH = 282,     // the final score, the matches won by each side
+    IDS_COMPUTER_WINS_MATCH = 283,  // the final score, the matches won by each side
+    IDS_MATCH_GOES_ON = 284,        // the length, the human's and the computer's points
+    IDS_MATCH_NOT_KEPT = 285,
+    IDS_KEPT_GAMES_SET_ASIDE = 286,
+    IDS_START_NEW_MATCH = 287,
+    IDS_PASTE_MATCH = 288,  // the length, the human's and the computer's points
     IDS_MUST_USE_BOTH = 1047,
     IDS_IDLE = 57345,  // pane 0 when no menu is open
 };

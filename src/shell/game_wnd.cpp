@@ -11,6 +11,7 @@
 
 #include "controller/enable_rules.h"
 #include "controller/live_board.h"
+#include "controller/match_play.h"
 #include "controller/new_game.h"
 #include "dialogs/manual_dice_dialog.h"
 #include "dialogs/resign_dialog.h"
@@ -76,6 +77,7 @@ GameWnd::GameWnd(int screenWidth, const BoardScale& scale) : scale_(scale) {
     // Settings and the resources the window needs come first: the size and
     // the colours depend on them.
     LoadSettings(session_.game.options, session_.game.totalScore);
+    LoadKeptMatchState(session_);
     LoadCurrentScheme(session_.game.options, session_.game.options.curScheme);
     ApplyFirstMoveBy(session_.game);
     SetClockwise(session_.game.options.clockWise == 1);
@@ -151,7 +153,10 @@ bool GameWnd::RuleAllows(int id) {
 }
 
 void GameWnd::RunCommand(int id) {
-    if (!RuleAllows(id)) return;
+    if (!RuleAllows(id)) {
+        if (id == ID_DOUBLE) SayWhyNoDouble(session_);
+        return;
+    }
     EndWaitByCommand(id);
     RunHandler(id);
 }

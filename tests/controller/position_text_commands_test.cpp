@@ -92,7 +92,7 @@ TEST_F(PositionTextCommandsTest, ARefusedTextLeavesTheGameAsItWasAndSaysWhy) {
         {"no position here", "no line holds an XGID or a position ID"},
         {"XGID=-b----E-C---eE---c-e----O-:0:0:1:31:0:0:0:0:10", "a side has more than 15 checkers"},
         {"XGID=-b----E-C---eE---c-e----B-:7:1:1:31:0:0:0:0:10", "the cube is above 64"},
-        {"XGID=-b----E-C---eE---c-e----B-:0:0:1:31:0:0:0:7:10", "only money play"},
+        {"XGID=-b----E-C---eE---c-e----B-:0:0:1:31:0:0:0:8:10", "cannot be played"},
         {"4HPwATDgc/ABMA:cIkF", "the text cannot be read"},
         {"XGID=-b----E-C---eE---c-e----B-:1:-1:-1:D:0:0:3:0:10", "a double is waiting for an answer"},
     };

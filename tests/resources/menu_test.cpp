@@ -67,7 +67,7 @@ void AddLetters(std::map<std::string, std::string>& places, const char* title, s
 
 TEST(MainMenu, PopupsItemsAndSeparatorsInOrder) {
     std::vector<std::string> expected = {
-        "&File:&New game\tCtrl+N=57600|-|&Open\tCtrl+O=57601|&Save\tCtrl+S=57603|"
+        "&File:&New game\tCtrl+N=57600|New &match=32782|-|&Open\tCtrl+O=57601|&Save\tCtrl+S=57603|"
         "Expor&t games...=32781|-|S&ettings...\tCtrl+E=229|-|&Reset scores=226|-|E&xit=205|",
         "&Edit:&Copy position\tCtrl+Shift+C=57634|&Paste position\tCtrl+V=57637|",
         "&Action:&Show progress\t?=209|&Undo\tEsc=216|&Double\tCtrl+D=227|"
