@@ -55,3 +55,7 @@ bool RunGameCommand(Session& s, int id) {
     it->second(s);
     return true;
 }
+
+void OnCommandRefused(Session& s, int id) {
+    if (id == ID_DOUBLE) SayWhyNoDouble(s);
+}

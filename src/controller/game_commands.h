@@ -7,3 +7,7 @@ struct Session;
 
 // Runs the game command `id`; false when `id` is not one of the game's.
 bool RunGameCommand(Session& s, int id);
+
+// A command its enable rule refused: the Double command says why when the
+// match score, not the moment, rules the cube out.
+void OnCommandRefused(Session& s, int id);

@@ -10,6 +10,7 @@
 #include <ctime>
 
 #include "controller/enable_rules.h"
+#include "controller/game_commands.h"
 #include "controller/live_board.h"
 #include "controller/match_play.h"
 #include "controller/new_game.h"
@@ -154,7 +155,7 @@ bool GameWnd::RuleAllows(int id) {
 
 void GameWnd::RunCommand(int id) {
     if (!RuleAllows(id)) {
-        if (id == ID_DOUBLE) SayWhyNoDouble(session_);
+        OnCommandRefused(session_, id);
         return;
     }
     EndWaitByCommand(id);

@@ -47,7 +47,7 @@ public:
     // As the window runs a command: only when its enable rule lets it, by
     // the handler a test put in its place if there is one.
     void RunCommand(int id) {
-        if (!CommandEnabled(session_, id)) return;
+        if (!CommandEnabled(session_, id)) return OnCommandRefused(session_, id);
         if (auto it = handlers.find(id); it != handlers.end()) return it->second();
         RunGameCommand(session_, id);
     }
