@@ -35,7 +35,8 @@ bool MatchSettingsPage::Exchange(bool save) {
         settings_.length = MATCH_LENGTHS[length_->currentIndex()];
         return true;
     }
-    const int32_t* chosen = std::find(std::begin(MATCH_LENGTHS), std::end(MATCH_LENGTHS), MatchLengthOrMoney(settings_.length));
+    const int32_t* chosen =
+        std::find(std::begin(MATCH_LENGTHS), std::end(MATCH_LENGTHS), MatchLengthOrMoney(settings_.length));
     length_->setCurrentIndex(static_cast<int>(chosen - std::begin(MATCH_LENGTHS)));
     return true;
 }
