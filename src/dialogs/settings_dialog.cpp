@@ -65,7 +65,8 @@ void SettingsDialog::PageChosen(int index) {
 void SettingsDialog::Enter(int index) {
     current_ = index;
     Page(current_)->Activate();
-    // The older pages keep the sheet's topic, the top of its help page.
+    // The Match page's section stands last on the sheet's help page, which
+    // the Game and Visual pages open at its top.
     setProperty(HELP_TOPIC_PROPERTY,
                 index == MATCH_PAGE ? QVariant(QString::fromLatin1(HELP_SETTINGS_MATCH)) : QVariant());
 }
