@@ -52,6 +52,7 @@ QWidget* MakeLabel(const DialogControl& c, QWidget* parent) {
     auto* label = new QLabel(QString::fromUtf8(c.text), parent);
     label->setAlignment(AlignmentOf(c.style));
     if (c.style & kBorder) label->setFrameShape(QFrame::Box);
+    label->setWordWrap(c.style & kMultiline);
     if (c.kind == ControlKind::Icon && c.icon != 0)
         label->setPixmap(QPixmap::fromImage(IconResource(c.icon, parent->devicePixelRatioF())));
     return label;

@@ -30,8 +30,10 @@ constexpr int HELP_WIDTH = 560;
 constexpr int HELP_HEIGHT = 480;
 
 QUrl PageOf(const std::string& keyword) {
-    const QString page = keyword.empty() ? QStringLiteral("index") : QString::fromStdString(keyword);
-    return QUrl(QStringLiteral("qrc:/help/%1.html").arg(page));
+    const QString topic = keyword.empty() ? QStringLiteral("index") : QString::fromStdString(keyword);
+    QUrl page(QStringLiteral("qrc:/help/%1.html").arg(topic.section('#', 0, 0)));
+    if (topic.contains('#')) page.setFragment(topic.section('#', 1));
+    return page;
 }
 
 // Over the main window and wholly on its screen, however small the screen:

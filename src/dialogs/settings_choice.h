@@ -1,4 +1,4 @@
-// What the Settings sheet shows on its two pages and what the player chose
+// What the Settings sheet shows on its pages and what the player chose
 // there, as plain values: the sheet neither reads nor changes the options.
 #pragma once
 
@@ -28,13 +28,23 @@ struct VisualSettings {
     int32_t highlight = 0;
 };
 
-// What the sheet opens with: the options in force, and the all-time score,
-// which the Game page only shows.
+// The Match page: the length of the next match (0: money play) and whether a
+// money game's doubles come before the throw.
+struct MatchSettings {
+    int32_t length = 0;
+    int32_t doubleBeforeRoll = 0;
+};
+
+// What the sheet opens with: the options in force, and what the pages only
+// show: the all-time score on the Game page, the length of the match being
+// played (0: none) on the Match page.
 struct SettingsShown {
     GameSettings game;
     VisualSettings visual;
+    MatchSettings match;
     int32_t humanScore = 0;
     int32_t computerScore = 0;
+    int32_t matchInPlay = 0;
 };
 
 // What OK brings back: the values of each page that was shown. A page never
@@ -42,4 +52,5 @@ struct SettingsShown {
 struct SettingsChosen {
     std::optional<GameSettings> game;
     std::optional<VisualSettings> visual;
+    std::optional<MatchSettings> match;
 };

@@ -6,15 +6,23 @@
 #include <QTabWidget>
 
 #include "dialogs/game_settings_page.h"
+#include "dialogs/match_settings_page.h"
 #include "dialogs/visual_settings_page.h"
+#include "platform/message_box.h"
+#include "resources/help_topics.h"
+
+namespace {
+constexpr int MATCH_PAGE = 2;
+}  // namespace
 
 SettingsDialog::SettingsDialog(QWidget* owner, const SettingsShown& shown, int page)
     : QDialog(owner),
       tabs_(new QTabWidget(this)),
       game_(new GameSettingsPage(shown.game, shown.humanScore, shown.computerScore)),
-      visual_(new VisualSettingsPage(shown.visual)) {
+      visual_(new VisualSettingsPage(shown.visual)),
+      match_(new MatchSettingsPage(shown.match, shown.matchInPlay)) {
     setWindowTitle(QStringLiteral("Settings"));
-    pages_ = {game_, visual_};
+    pages_ = {game_, visual_, match_};
     for (SettingsPage* p : pages_) tabs_->addTab(p, p->windowTitle());
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
@@ -38,7 +46,7 @@ SettingsDialog::SettingsDialog(QWidget* owner, const SettingsShown& shown, int p
         const QSignalBlocker quiet(tabs_);
         tabs_->setCurrentIndex(current_);
     }
-    Page(current_)->Activate();
+    Enter(current_);
     connect(tabs_, &QTabWidget::currentChanged, this, &SettingsDialog::PageChosen);
 }
 
@@ -51,8 +59,16 @@ void SettingsDialog::PageChosen(int index) {
         tabs_->setCurrentIndex(current_);
         return;
     }
+    Enter(index);
+}
+
+void SettingsDialog::Enter(int index) {
     current_ = index;
     Page(current_)->Activate();
+    // The Match page's section stands last on the sheet's help page, which
+    // the Game and Visual pages open at its top.
+    setProperty(HELP_TOPIC_PROPERTY,
+                index == MATCH_PAGE ? QVariant(QString::fromLatin1(HELP_SETTINGS_MATCH)) : QVariant());
 }
 
 void SettingsDialog::accept() {
@@ -63,5 +79,6 @@ SettingsChosen SettingsDialog::Chosen() const {
     SettingsChosen chosen;
     if (game_->Shown()) chosen.game = game_->Chosen();
     if (visual_->Shown()) chosen.visual = visual_->Chosen();
+    if (match_->Shown()) chosen.match = match_->Chosen();
     return chosen;
 }

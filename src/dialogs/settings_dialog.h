@@ -1,5 +1,5 @@
-// The Settings sheet: the Game and Visual pages behind tabs, with OK, Cancel
-// and Help. It opens on the options it is given and brings back what the
+// The Settings sheet: the Game, Visual and Match pages behind tabs, with OK,
+// Cancel and Help. It opens on the options it is given and brings back what the
 // player chose; applying it is the caller's.
 #pragma once
 
@@ -9,6 +9,7 @@
 #include "dialogs/settings_choice.h"
 
 class GameSettingsPage;
+class MatchSettingsPage;
 class QTabWidget;
 class SettingsPage;
 class VisualSettingsPage;
@@ -17,9 +18,9 @@ class SettingsDialog : public QDialog {
     Q_OBJECT
 
 public:
-    static constexpr int PAGE_COUNT = 2;
+    static constexpr int PAGE_COUNT = 3;
 
-    // Opens on page `page`: 0 Game, 1 Visual; another number opens on Game.
+    // Opens on page `page`: 0 Game, 1 Visual, 2 Match; another number opens on Game.
     SettingsDialog(QWidget* owner, const SettingsShown& shown, int page);
 
     // Makes a page current as a click on its tab does: refused while the
@@ -36,15 +37,18 @@ public:
     SettingsChosen Chosen() const;
 
 signals:
-    // The Help button.
+    // The Help button. The help opens at the sheet's topic, and on the Match
+    // page at that page's section.
     void HelpRequested();
 
 private:
     void PageChosen(int index);
+    void Enter(int index);
 
     QTabWidget* tabs_;
     GameSettingsPage* game_;
     VisualSettingsPage* visual_;
+    MatchSettingsPage* match_;
     std::array<SettingsPage*, PAGE_COUNT> pages_{};
     int current_ = 0;
 };

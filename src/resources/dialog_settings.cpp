@@ -1,4 +1,4 @@
-// The two pages of the Settings sheet and the colour scheme dialog.
+// The three pages of the Settings sheet and the colour scheme dialog.
 #include "resources/dialog_template_list.h"
 
 namespace {
@@ -47,6 +47,16 @@ constexpr DialogControl kVisualPage[] = {
     {1085, RadioButton, "Possible moves", 136, 116, 65, 10, 0},
 };
 
+// The line under the list says so while a match is being played.
+constexpr DialogControl kMatchPage[] = {
+    {S, GroupBox, "&Match to", 7, 7, 203, 58, 0},
+    {1130, DropDownList, "", 25, 24, 75, 120, 0},
+    {1132, Label, "", 17, 43, 186, 16, kMultiline},
+    {S, GroupBox, "Money games", 7, 70, 203, 69, 0},
+    {1131, CheckBox, "&Double before the roll", 17, 86, 100, 10, 0},
+    {S, Label, "In a match the cube always comes before the dice.", 17, 101, 186, 16, kMultiline},
+};
+
 // Each colour label shows its slot's colour as its background.
 constexpr std::uint32_t kSwatch = kAlignCenter | kBorder;
 
@@ -78,6 +88,9 @@ extern const DialogTemplate kGameSettingsPage = {IDD_SETTINGS_GAME, "Game",   0,
 
 extern const DialogTemplate kVisualSettingsPage = {IDD_SETTINGS_VISUAL, "Visual",          0,          0, 217, 146,
                                                    kDialogFont,         kDialogFontPoints, kVisualPage};
+
+extern const DialogTemplate kMatchSettingsPage = {IDD_SETTINGS_MATCH, "Match",           0,         0, 217, 146,
+                                                  kDialogFont,        kDialogFontPoints, kMatchPage};
 
 extern const DialogTemplate kColorsDialog = {
     IDD_COLORS, "Choose or edit a colorscheme", 0, 0, 247, 149, kDialogFont, kDialogFontPoints, kColors};

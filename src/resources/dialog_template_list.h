@@ -10,6 +10,7 @@ extern const DialogTemplate kResignDialog;
 extern const DialogTemplate kAboutDialog;
 extern const DialogTemplate kGameSettingsPage;
 extern const DialogTemplate kVisualSettingsPage;
+extern const DialogTemplate kMatchSettingsPage;
 extern const DialogTemplate kManualDiceDialog;
 
 // The font every template uses.

@@ -5,8 +5,8 @@
 namespace {
 
 const DialogTemplate* const kAll[] = {
-    &kStatisticsDialog, &kColorsDialog,       &kResignDialog,     &kAboutDialog,
-    &kGameSettingsPage, &kVisualSettingsPage, &kManualDiceDialog,
+    &kStatisticsDialog, &kColorsDialog,       &kResignDialog,      &kAboutDialog,
+    &kGameSettingsPage, &kVisualSettingsPage, &kMatchSettingsPage, &kManualDiceDialog,
 };
 
 }  // namespace

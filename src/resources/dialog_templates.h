@@ -19,6 +19,7 @@ inline constexpr int IDD_ABOUT = 206;
 inline constexpr int IDD_SETTINGS_GAME = 216;
 inline constexpr int IDD_SETTINGS_VISUAL = 217;
 inline constexpr int IDD_MANUAL_DICE = 220;
+inline constexpr int IDD_SETTINGS_MATCH = 221;
 
 enum class ControlKind {
     Label,       // static text
@@ -43,7 +44,7 @@ enum ControlStyle : std::uint32_t {
     kBorder = 1u << 2,    // label with a thin frame
     kNoBorder = 1u << 3,  // edit without its frame
     kReadOnly = 1u << 4,
-    kMultiline = 1u << 5,
+    kMultiline = 1u << 5,  // edit of several lines, or label whose text wraps
     kDigitsOnly = 1u << 6,
     kGroupStart = 1u << 7,  // first of a radio group, or start of a tab group
     kTabStop = 1u << 8,

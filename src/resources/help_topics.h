@@ -4,6 +4,8 @@
 #pragma once
 
 inline constexpr const char* HELP_SETTINGS = "settings";
+// A section of a page: the keyword's part after '#' names its anchor.
+inline constexpr const char* HELP_SETTINGS_MATCH = "settings#match";
 inline constexpr const char* HELP_COLORS = "colors";
 inline constexpr const char* HELP_DOUBLING = "doubling";
 inline constexpr const char* HELP_PLAYING = "playing";

@@ -13,6 +13,7 @@
 #include "game/game.h"
 #include "platform/profile.h"
 #include "rules/location.h"
+#include "rules/match_score.h"
 #include "settings/options.h"
 
 namespace {
@@ -62,6 +63,13 @@ FileResult ApplyVisualSettings(Session& s, const VisualSettings& chosen) {
         saved = FirstFailure(saved, StoreOptions({{"ShowPips", s.game.options.showPips, chosen.showPips}}));
     return saved;
 }
+
+// The match being played keeps its length: the options give the next one's.
+FileResult ApplyMatchSettings(Session& s, const MatchSettings& chosen) {
+    s.game.options.matchLength = chosen.length;
+    s.game.options.doubleBeforeRoll = chosen.doubleBeforeRoll;
+    return SaveMatchOptions(s.game.options);
+}
 }  // namespace
 
 SettingsShown CurrentSettings(const Game& game) {
@@ -81,8 +89,10 @@ SettingsShown CurrentSettings(const Game& game) {
                    .showPips = game.options.showPips,
                    .autoFinish = game.options.autoFinish,
                    .highlight = game.options.highLight},
+        .match = {.length = game.options.matchLength, .doubleBeforeRoll = game.options.doubleBeforeRoll},
         .humanScore = game.totalScore[SIDE_HUMAN],
         .computerScore = game.totalScore[SIDE_COMPUTER],
+        .matchInPlay = IsMatch(game.position.match) ? game.position.match.length : 0,
     };
 }
 
@@ -90,6 +100,7 @@ void ApplySettings(Session& s, const SettingsChosen& chosen) {
     FileResult saved;
     if (chosen.game) saved = ApplyGameSettings(s, *chosen.game);
     if (chosen.visual) saved = FirstFailure(saved, ApplyVisualSettings(s, *chosen.visual));
+    if (chosen.match) saved = FirstFailure(saved, ApplyMatchSettings(s, *chosen.match));
     s.view.EnableCube(CanDouble(s));
     ShowDice(s);
     // The bar and the pip counts follow their options at once, also when

@@ -7,7 +7,7 @@
 struct Game;
 struct Session;
 
-// The options in force and the all-time score.
+// The options in force, the all-time score and the match being played.
 SettingsShown CurrentSettings(const Game& game);
 
 // Copies the values of each page shown into the options and writes them to

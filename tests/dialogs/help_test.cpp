@@ -27,6 +27,7 @@ TEST_F(GameWndTest, HelpOpensAtTheTopicOfTheActiveWindow) {
     const Make settings = [this](QWidget* w) {
         return std::make_unique<SettingsDialog>(w, CurrentSettings(game()), 0);
     };
+    const Make match = [this](QWidget* w) { return std::make_unique<SettingsDialog>(w, CurrentSettings(game()), 2); };
     const Make resign = [](QWidget* w) { return std::make_unique<ResignDialog>(w); };
     const struct {
         const char* how;
@@ -35,14 +36,15 @@ TEST_F(GameWndTest, HelpOpensAtTheTopicOfTheActiveWindow) {
         const char* page;          // empty: no help opens
         bool ownedByIt;
     } cases[] = {
-        {"Help in the main window", none, {}, "index", false},
-        {"Help over a dialog", dialog, {}, "index", true},
-        {"Help over the colour dialog", colors, {}, "colors", true},
-        {"Help over the Settings sheet", settings, {}, "settings", true},
-        {"F1 in a dialog", dialog, Qt::NoModifier, "index", true},
-        {"F1 in the Settings sheet", settings, Qt::NoModifier, "settings", true},
-        {"F1 in the colour dialog", colors, Qt::NoModifier, "colors", true},
-        {"F1 in the Resign dialog", resign, Qt::NoModifier, "doubling", true},
+        {"Help in the main window", none, {}, "index.html", false},
+        {"Help over a dialog", dialog, {}, "index.html", true},
+        {"Help over the colour dialog", colors, {}, "colors.html", true},
+        {"Help over the Settings sheet", settings, {}, "settings.html", true},
+        {"F1 in a dialog", dialog, Qt::NoModifier, "index.html", true},
+        {"F1 in the Settings sheet", settings, Qt::NoModifier, "settings.html", true},
+        {"Help over the Settings sheet's Match page", match, {}, "settings.html#match", true},
+        {"F1 in the colour dialog", colors, Qt::NoModifier, "colors.html", true},
+        {"F1 in the Resign dialog", resign, Qt::NoModifier, "doubling.html", true},
         {"Shift+F1", colors, Qt::ShiftModifier, "", true},
         {"Ctrl+F1", colors, Qt::ControlModifier, "", true},
         {"Alt+F1", colors, Qt::AltModifier, "", true},
@@ -61,7 +63,7 @@ TEST_F(GameWndTest, HelpOpensAtTheTopicOfTheActiveWindow) {
         QTextBrowser* help = HelpWindow();
         ASSERT_EQ(help != nullptr, *c.page != 0) << c.how;
         if (!help) continue;
-        EXPECT_EQ(help->source().toString().toStdString(), std::string("qrc:/help/") + c.page + ".html") << c.how;
+        EXPECT_EQ(help->source().toString().toStdString(), std::string("qrc:/help/") + c.page) << c.how;
         EXPECT_EQ(help->parentWidget(), c.ownedByIt ? window : wnd.get()) << c.how;
         delete help;
     }

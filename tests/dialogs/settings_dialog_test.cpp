@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <filesystem>
@@ -29,6 +30,7 @@
 namespace {
 constexpr int GAME = 0;
 constexpr int VISUAL = 1;
+constexpr int MATCH = 2;
 constexpr int IDC_MANUAL_DICE = 1128;
 
 using User = std::function<void(SettingsDialog&)>;
@@ -120,7 +122,8 @@ TEST_F(SettingsDialogTest, OkWritesTheKeysOfThePagesShownInOrder) {
     std::vector<std::string> both = game, turned = visual;
     both.insert(both.end(), visual.begin(), visual.end());
     turned.push_back("ClockWise");
-    std::vector<std::string> pips = visual;
+    std::vector<std::string> pips = visual, matched = visual;
+    matched.insert(matched.end(), {"MatchLength", "DoubleBeforeRoll"});
     pips.push_back("ShowPips");
     const struct {
         const char* name;
@@ -132,6 +135,7 @@ TEST_F(SettingsDialogTest, OkWritesTheKeysOfThePagesShownInOrder) {
         {"Game only", GAME, [](SettingsDialog&) {}, "OK", game},
         {"Game, then Visual", GAME, [](SettingsDialog& s) { s.SetActivePage(VISUAL); }, "OK", both},
         {"Visual only", VISUAL, [](SettingsDialog&) {}, "OK", visual},
+        {"Visual, then Match", VISUAL, [](SettingsDialog& s) { s.SetActivePage(MATCH); }, "OK", matched},
         {"clockwise turned", VISUAL, Check(VISUAL, 1070, true), "OK", turned},
         {"pip count shown", VISUAL, Check(VISUAL, 1071, true), "OK", pips},
         {"Cancel", GAME, Check(GAME, 1049, true), "Cancel", {}},
@@ -162,6 +166,39 @@ TEST_F(SettingsDialogTest, TheSkillListOffersTheExpertAndKeepsIt) {
         EXPECT_EQ(DialogItemAs<QComboBox>(*s.Page(GAME), IDC_SKILL)->currentIndex(), 3);
         Press(s, "Cancel");
     });
+}
+
+TEST_F(SettingsDialogTest, TheMatchPageChoosesTheNextMatchAndSaysWhileOneIsPlayed) {
+    constexpr int IDC_LENGTH = 1130, IDC_BEFORE_ROLL = 1131, IDC_IN_PLAY = 1132;
+    const struct {
+        int32_t length, inPlay;
+        const char *shown, *line, *picked;
+        int32_t chosen;
+    } cases[] = {
+        {0, 0, "Money game", "", "1 point", 1},
+        {1, 3, "1 point", "A match to 3 is being played; a new length takes effect with the next match.", "25 points",
+         25},
+        {25, 7, "25 points", "A match to 7 is being played; a new length takes effect with the next match.",
+         "Money game", 0},
+    };
+    for (const auto& c : cases) {
+        const MatchScore played{c.inPlay, {0, 1, 2}, false};
+        game().options.matchLength = c.length;
+        game().options.doubleBeforeRoll = c.chosen != 0;
+        game().position.match = played;
+        RunSettings(MATCH, [&](SettingsDialog& s) {
+            auto* length = DialogItemAs<QComboBox>(*s.Page(MATCH), IDC_LENGTH);
+            EXPECT_EQ(length->currentText(), c.shown);
+            EXPECT_EQ(DialogItemAs<QLabel>(*s.Page(MATCH), IDC_IN_PLAY)->text(), c.line);
+            length->setCurrentText(c.picked);
+            Check(MATCH, IDC_BEFORE_ROLL, c.chosen == 0)(s);
+            Press(s, "OK");
+        });
+        EXPECT_EQ(game().options.matchLength, c.chosen) << c.shown;
+        EXPECT_EQ(GetProfileInt(OPTIONS_SECTION, "MatchLength", -1), c.chosen) << c.shown;
+        EXPECT_EQ(GetProfileInt(OPTIONS_SECTION, "DoubleBeforeRoll", -1), c.chosen == 0) << c.shown;
+        EXPECT_EQ(game().position.match, played) << c.shown << ": the match being played keeps its length";
+    }
 }
 
 TEST_F(SettingsDialogTest, SpeedOutsideOneToHundredIsRefusedAndTheSheetStaysOpen) {
@@ -330,6 +367,7 @@ TEST_F(SettingsDialogTest, OkWithAProfileThatCannotBeWrittenAppliesAndSaysSoOnce
         Check(GAME, 1049, true)(s);
         s.SetActivePage(VISUAL);
         Check(VISUAL, 1070, true)(s);
+        s.SetActivePage(MATCH);
         Press(s, "OK");
     });
     EXPECT_EQ(game().options.useCube, 1);
