@@ -72,12 +72,13 @@ bool PlayComputerMove(Session& s) {
 // passed, which its turn then books.
 bool TurnStopsForCube(Session& s) {
     if (!CubeBeforeRoll(s.game) || s.game.finishMode == 1) return false;
+    // Dice the last turn could not use must not pass for a throw.
+    s.game.position.diceLeft = 0;
     if (s.game.position.sideToMove == SIDE_COMPUTER) {
         ComputerCubeBeforeRoll(s);
         return s.game.winner != SIDE_NONE;
     }
     if (!CubeOpenToHuman(s.game, s.game.options.useCube != 0)) return false;
-    s.game.position.diceLeft = 0;
     s.game.awaitingRoll = true;
     s.view.EnableCube(true);
     ShowStatus(s, IDS_ROLL_OR_DOUBLE);
