@@ -73,7 +73,7 @@ bool PlayComputerMove(Session& s) {
 bool TurnStopsForCube(Session& s) {
     if (!CubeBeforeRoll(s.game) || s.game.finishMode == 1) return false;
     // Dice the last turn could not use must not pass for a throw.
-    s.game.position.diceLeft = 0;
+    ClearDice(s.game.position);
     if (s.game.position.sideToMove == SIDE_COMPUTER) {
         ComputerCubeBeforeRoll(s);
         return s.game.winner != SIDE_NONE;

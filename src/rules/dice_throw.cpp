@@ -8,8 +8,13 @@ void ThrowDice(Position& p) {
     SetThrownDice(p, die1, die2);
 }
 
-void SetThrownDice(Position& p, int die1, int die2) {
+void ClearDice(Position& p) {
     for (uint8_t& die : p.dice) die = DICE_END;
+    p.diceLeft = 0;
+}
+
+void SetThrownDice(Position& p, int die1, int die2) {
+    ClearDice(p);
     p.dice[0] = static_cast<uint8_t>(die1);
     p.dice[1] = static_cast<uint8_t>(die2);
     p.diceLeft = 2;

@@ -7,3 +7,5 @@
 void ThrowDice(Position& p);
 // Puts two dice in the position as a throw leaves them: a double gives four.
 void SetThrownDice(Position& p, int die1, int die2);
+// No dice: the side on roll has yet to throw.
+void ClearDice(Position& p);

@@ -71,7 +71,8 @@ TEST_F(MatchFlowTest, AThreePointMatchIsPlayedKeptAndStartedAnew) {
         // A game has ended: the score stands in the profile and the title.
         if (MatchWinner(game().position.match) != SIDE_NONE) continue;
         EXPECT_EQ(LoadKeptMatch(3).score, game().position.match);
-        EXPECT_NE(wnd->caption.find(IsCrawfordGame(game().position.match) ? "Crawford" : "Computer"), std::string::npos);
+        EXPECT_NE(wnd->caption.find(IsCrawfordGame(game().position.match) ? "Crawford" : "Computer"),
+                  std::string::npos);
     }
     EXPECT_TRUE(everDoubled);
     // The kept games tell the match: each game starts at the score the one
@@ -107,7 +108,8 @@ TEST_F(MatchFlowTest, AThreePointMatchIsPlayedKeptAndStartedAnew) {
     std::ifstream in(file);
     const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_NE(text.find(" 3 point match\n"), std::string::npos);
-    EXPECT_EQ(LastMatchGames(game().keptGames).size(), LastMatchGames(LoadKeptGames(KEPT_GAMES_FILE_NAME).games).size());
+    EXPECT_EQ(LastMatchGames(game().keptGames).size(),
+              LastMatchGames(LoadKeptGames(KEPT_GAMES_FILE_NAME).games).size());
 }
 
 TEST_F(MatchFlowTest, AMatchGoesOnAfterARestartAndADamagedOneStartsAnew) {

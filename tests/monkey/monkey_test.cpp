@@ -15,6 +15,7 @@
 #include "controller/new_game.h"
 #include "dice/mevra32.h"
 #include "game/game.h"
+#include "interchange/kept_games.h"
 #include "monkey/monkey_answers.h"
 #include "platform/profile.h"
 #include "rules/game_stats.h"
@@ -91,7 +92,8 @@ protected:
     // random steps. Returns what broke.
     std::string RunSeed(uint32_t seed, long steps, Watchdog& watchdog) {
         wnd.reset();
-        for (const char* file : {INI_FILE_NAME, STATS_FILE_NAME, SCHEME_FILE_NAME}) std::filesystem::remove(file);
+        for (const char* file : {INI_FILE_NAME, STATS_FILE_NAME, SCHEME_FILE_NAME, KEPT_GAMES_FILE_NAME})
+            std::filesystem::remove(file);
         Chance chance(seed);
         History history;
         watchdog.Watch(seed, &history);
@@ -111,10 +113,24 @@ protected:
     }
 
     static void WriteStartOptions(Chance& chance) {
-        const std::pair<const char*, int> options[] = {
-            {"UseCube", 1},     {"AutoFinish", 2},   {"DiceAsIcons", 1},     {"AutoChangeTurn", 1}, {"LevelOfPlay", 3},
-            {"FirstMoveBy", 2}, {"ShowProgress", 1}, {"AutoForcedMoves", 1}, {"HitShake", 1},       {"HighLight", 2},
-            {"IntelMoves", 1},  {"ManualDice", 1},   {"ClockWise", 1},       {"CurScheme", 3},      {"ShowPips", 1}};
+        const std::pair<const char*, int> options[] = {{"UseCube", 1},
+                                                       {"AutoFinish", 2},
+                                                       {"DiceAsIcons", 1},
+                                                       {"AutoChangeTurn", 1},
+                                                       {"LevelOfPlay", 3},
+                                                       {"FirstMoveBy", 2},
+                                                       {"ShowProgress", 1},
+                                                       {"AutoForcedMoves", 1},
+                                                       {"HitShake", 1},
+                                                       {"HighLight", 2},
+                                                       {"IntelMoves", 1},
+                                                       {"ManualDice", 1},
+                                                       {"ClockWise", 1},
+                                                       {"CurScheme", 3},
+                                                       {"ShowPips", 1},
+                                                       // 1 and 3 are matches, 0 and 2 money play.
+                                                       {"MatchLength", 3},
+                                                       {"DoubleBeforeRoll", 1}};
         for (auto [key, most] : options) WriteProfileInt(OPTIONS_SECTION, key, chance.Between(0, most));
         WriteProfileInt(OPTIONS_SECTION, "speed", chance.OneIn(4) ? chance.Between(0, 100) : 100);
     }
