@@ -13,6 +13,7 @@ namespace {
 constexpr int IDC_MATCH_LENGTH = 1130;
 constexpr int IDC_DOUBLE_BEFORE_ROLL = 1131;
 constexpr int IDC_MATCH_IN_PLAY = 1132;
+constexpr int IDC_TUTOR = 1133;
 
 QString LengthText(int32_t length) {
     if (length == 0) return QStringLiteral("Money game");
@@ -31,6 +32,7 @@ MatchSettingsPage::MatchSettingsPage(const MatchSettings& shown, int32_t inPlay)
 
 bool MatchSettingsPage::Exchange(bool save) {
     ExchangeCheck(save, IDC_DOUBLE_BEFORE_ROLL, settings_.doubleBeforeRoll);
+    ExchangeCheck(save, IDC_TUTOR, settings_.tutor);
     if (save) {
         settings_.length = MATCH_LENGTHS[length_->currentIndex()];
         return true;

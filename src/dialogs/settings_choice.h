@@ -33,6 +33,7 @@ struct VisualSettings {
 struct MatchSettings {
     int32_t length = 0;
     int32_t doubleBeforeRoll = 0;
+    int32_t tutor = 0;
 };
 
 // What the sheet opens with: the options in force, and what the pages only

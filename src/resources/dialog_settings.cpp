@@ -52,9 +52,11 @@ constexpr DialogControl kMatchPage[] = {
     {S, GroupBox, "&Match to", 7, 7, 203, 58, 0},
     {1130, DropDownList, "", 25, 24, 75, 120, 0},
     {1132, Label, "", 17, 43, 186, 16, kMultiline},
-    {S, GroupBox, "Money games", 7, 70, 203, 69, 0},
-    {1131, CheckBox, "&Double before the roll", 17, 86, 100, 10, 0},
-    {S, Label, "In a match the cube always comes before the dice.", 17, 101, 186, 16, kMultiline},
+    {S, GroupBox, "Money games", 7, 70, 203, 42, 0},
+    {1131, CheckBox, "&Double before the roll", 17, 84, 100, 10, 0},
+    {S, Label, "In a match the cube always comes before the dice.", 17, 97, 186, 10, kMultiline},
+    {S, GroupBox, "Coach", 7, 115, 203, 25, 0},
+    {1133, CheckBox, "&Warn me about mistakes", 17, 126, 120, 10, 0},
 };
 
 // Each colour label shows its slot's colour as its background.

@@ -47,6 +47,9 @@ const StoredInt kAfterSpeed[] = {
 const StoredInt kAdded[] = {
     {OPTIONS_SECTION, "ShowPips", &Options::showPips, 1},
     {OPTIONS_SECTION, "DoubleBeforeRoll", &Options::doubleBeforeRoll, 1},
+    {OPTIONS_SECTION, "Tutor", &Options::tutor, 1},
+    // A point and more is no mistake anyone needs telling of.
+    {OPTIONS_SECTION, "TutorThreshold", &Options::tutorThreshold, 1000},
 };
 
 // The users of these values index tables and switch on them; a value the
@@ -79,9 +82,10 @@ void LoadSettings(Options& options, TotalScores& totals) {
     options.matchLength = MatchLengthOrMoney(GetProfileInt(OPTIONS_SECTION, "MatchLength", options.matchLength));
 }
 
-FileResult SaveMatchOptions(const Options& options) {
-    const FileResult length = WriteProfileInt(OPTIONS_SECTION, "MatchLength", options.matchLength);
-    return FirstFailure(length, WriteProfileInt(OPTIONS_SECTION, "DoubleBeforeRoll", options.doubleBeforeRoll));
+FileResult SaveMatchPageOptions(const Options& options) {
+    FileResult saved = WriteProfileInt(OPTIONS_SECTION, "MatchLength", options.matchLength);
+    saved = FirstFailure(saved, WriteProfileInt(OPTIONS_SECTION, "DoubleBeforeRoll", options.doubleBeforeRoll));
+    return FirstFailure(saved, WriteProfileInt(OPTIONS_SECTION, "Tutor", options.tutor));
 }
 
 int32_t BoardSizeOrDefault(int32_t percent) {

@@ -41,6 +41,10 @@ struct Options {
     // whether a money game's doubles come before the throw as a match's do.
     int32_t matchLength = 0;
     int32_t doubleBeforeRoll = 0;
+    // Whether the human is warned before a play or cube decision that gives
+    // up at least tutorThreshold thousandths of a point.
+    int32_t tutor = 0;
+    int32_t tutorThreshold = 80;
     // The colours of scheme `curScheme`, read at every paint; black until the start-up load.
     ColorScheme colors{};
 
@@ -62,8 +66,8 @@ constexpr int32_t MAX_TOTAL_SCORE = 1'000'000'000;
 // for LoadCurrentScheme to judge.
 void LoadSettings(Options& options, TotalScores& totals);
 
-// Writes "MatchLength" then "DoubleBeforeRoll"; the first failure is returned.
-FileResult SaveMatchOptions(const Options& options);
+// Writes "MatchLength", "DoubleBeforeRoll" then "Tutor"; the first failure is returned.
+FileResult SaveMatchPageOptions(const Options& options);
 
 // Writes "wit" then "zwart". When a write fails, the totals in memory stay
 // in force for the run; the first failure is returned.

@@ -68,7 +68,8 @@ FileResult ApplyVisualSettings(Session& s, const VisualSettings& chosen) {
 FileResult ApplyMatchSettings(Session& s, const MatchSettings& chosen) {
     s.game.options.matchLength = chosen.length;
     s.game.options.doubleBeforeRoll = chosen.doubleBeforeRoll;
-    return SaveMatchOptions(s.game.options);
+    s.game.options.tutor = chosen.tutor;
+    return SaveMatchPageOptions(s.game.options);
 }
 }  // namespace
 
@@ -89,7 +90,9 @@ SettingsShown CurrentSettings(const Game& game) {
                    .showPips = game.options.showPips,
                    .autoFinish = game.options.autoFinish,
                    .highlight = game.options.highLight},
-        .match = {.length = game.options.matchLength, .doubleBeforeRoll = game.options.doubleBeforeRoll},
+        .match = {.length = game.options.matchLength,
+                  .doubleBeforeRoll = game.options.doubleBeforeRoll,
+                  .tutor = game.options.tutor},
         .humanScore = game.totalScore[SIDE_HUMAN],
         .computerScore = game.totalScore[SIDE_COMPUTER],
         .matchInPlay = IsMatch(game.position.match) ? game.position.match.length : 0,

@@ -123,7 +123,7 @@ TEST_F(SettingsDialogTest, OkWritesTheKeysOfThePagesShownInOrder) {
     both.insert(both.end(), visual.begin(), visual.end());
     turned.push_back("ClockWise");
     std::vector<std::string> pips = visual, matched = visual;
-    matched.insert(matched.end(), {"MatchLength", "DoubleBeforeRoll"});
+    matched.insert(matched.end(), {"MatchLength", "DoubleBeforeRoll", "Tutor"});
     pips.push_back("ShowPips");
     const struct {
         const char* name;

@@ -18,7 +18,7 @@ TEST(DialogTemplates, EveryResourceIdIsFoundWithItsSizeAndTitle) {
         {109, "Statistics", 347, 161, 36}, {114, "Choose or edit a colorscheme", 247, 149, 18},
         {177, "Resign", 186, 79, 6},       {206, "About", 143, 170, 6},
         {216, "Game", 217, 146, 17},       {217, "Visual", 217, 146, 17},
-        {220, "Manual dice", 182, 61, 7},  {221, "Match", 217, 146, 6},
+        {220, "Manual dice", 182, 61, 7},  {221, "Match", 217, 146, 8},
     };
     for (const Row& row : expected) {
         const DialogTemplate* dialog = FindDialogTemplate(row.id);

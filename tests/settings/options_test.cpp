@@ -116,7 +116,7 @@ TEST_F(SettingsTest, AddedKeysAreReadAndOddValuesRefused) {
         EXPECT_EQ(game.options.matchLength, c.matchLength) << c.ini;
         EXPECT_EQ(game.options.doubleBeforeRoll, c.doubleBeforeRoll) << c.ini;
         if (c.doubleBeforeRoll == 0) continue;
-        ASSERT_TRUE(SaveMatchOptions(game.options));
+        ASSERT_TRUE(SaveMatchPageOptions(game.options));
         EXPECT_NE(IniText().find("MatchLength=7"), std::string::npos);
     }
 }
