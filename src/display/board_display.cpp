@@ -11,22 +11,22 @@ const Game* g_shown = nullptr;
 DrawnLocation* g_drawn[NUM_LOCATIONS] = {};
 
 DrawnLocation* MakeDrawnLocation(int number, int count, int owner) {
-    if (number == LOC_COMPUTER_OFF) return new CTray(owner, count);
+    if (number == LOC_COMPUTER_OFF) return new DrawnTray(owner, count);
     if (number == LOC_HUMAN_OFF) {
         // The last location of a board: every checker stands on it now.
-        auto* tray = new CTray(owner, count);
+        auto* tray = new DrawnTray(owner, count);
         FollowPipCounts();
         return tray;
     }
-    CTopPoint* loc = nullptr;
+    DrawnTopPoint* loc = nullptr;
     if (number == LOC_HUMAN_BAR)
-        loc = new CHumanBar();
+        loc = new DrawnHumanBar();
     else if (number == LOC_COMPUTER_BAR)
-        loc = new CComputerBar();
+        loc = new DrawnComputerBar();
     else if (number <= 12)
-        loc = new CTopPoint(number, owner);
+        loc = new DrawnTopPoint(number, owner);
     else
-        loc = new CBottomPoint(number, owner);
+        loc = new DrawnBottomPoint(number, owner);
     loc->Fill(count);
     return loc;
 }
@@ -85,14 +85,14 @@ void ShowLocation(int loc, const Checkers& shown) {
 }
 
 void DrawPointLabel(int point, int on) {
-    if (auto* drawn = dynamic_cast<CTopPoint*>(g_drawn[point])) drawn->DrawLabel(on != 0);
+    if (auto* drawn = dynamic_cast<DrawnTopPoint*>(g_drawn[point])) drawn->DrawLabel(on != 0);
 }
 
 void PaintBoard() {
     if (!g_canvas) return;
     g_canvas->Clear();
     for (int loc = LOC_HUMAN_BAR; loc <= LOC_COMPUTER_BAR; ++loc)
-        if (auto* drawn = dynamic_cast<CTopPoint*>(g_drawn[loc])) {
+        if (auto* drawn = dynamic_cast<DrawnTopPoint*>(g_drawn[loc])) {
             drawn->Draw();
             drawn->ShowCheckers();
         }

@@ -21,44 +21,44 @@ COLORREF TriangleColour(int p) { return ShownGame().options.colors[p % 2 == 1 ? 
 void PresentOutlined(const Rect& r) { BoardCanvas().Present({r.left, r.top, r.right + 2, r.bottom + 2}); }
 }  // namespace
 
-CTopPoint::CTopPoint(int number, int owner) : DrawnLocation(number, 0, owner) {}
+DrawnTopPoint::DrawnTopPoint(int number, int owner) : DrawnLocation(number, 0, owner) {}
 
 // From the top down, so that each restores what the one below had drawn.
-CTopPoint::~CTopPoint() {
+DrawnTopPoint::~DrawnTopPoint() {
     for (auto sprite = sprites_.rbegin(); sprite != sprites_.rend(); ++sprite) sprite->reset();
 }
 
-void CTopPoint::Fill(int n) {
+void DrawnTopPoint::Fill(int n) {
     Draw();
     while (count < n) AddChecker();
 }
 
-void CTopPoint::AddChecker() {
+void DrawnTopPoint::AddChecker() {
     DrawnLocation::AddChecker();
     // A side has fifteen checkers; a count beyond that gets no sprite.
     if (count < 1 || count >= static_cast<int>(sprites_.size())) return;
-    sprites_[count] = std::make_unique<CCheckerSprite>(CheckerLeft(number), ::CheckerTop(number, count), owner, count);
+    sprites_[count] = std::make_unique<CheckerSprite>(CheckerLeft(number), ::CheckerTop(number, count), owner, count);
     // A location still being built is not on the board yet; the counts
     // follow once the whole board stands.
     if (DrawnAt(number) == this) FollowPipCounts();
 }
 
-void CTopPoint::RemoveChecker() {
+void DrawnTopPoint::RemoveChecker() {
     if (count >= 1 && count < static_cast<int>(sprites_.size())) sprites_[count].reset();
     DrawnLocation::RemoveChecker();
 }
 
-CCheckerSprite* CTopPoint::TopSprite() const {
+CheckerSprite* DrawnTopPoint::TopSprite() const {
     if (count < 1 || count >= static_cast<int>(sprites_.size())) return nullptr;
     return sprites_[count].get();
 }
 
-void CTopPoint::ShowCheckers() {
+void DrawnTopPoint::ShowCheckers() {
     for (int n = 1; n <= count && n < static_cast<int>(sprites_.size()); ++n)
         if (sprites_[n]) sprites_[n]->Show(false);
 }
 
-void CTopPoint::Draw() {
+void DrawnTopPoint::Draw() {
     Canvas& canvas = BoardCanvas();
     const int u = g_unit;
     const int x = GeometryOf(number).originX;
@@ -70,7 +70,7 @@ void CTopPoint::Draw() {
     DrawLabel(false);
 }
 
-void CBottomPoint::Draw() {
+void DrawnBottomPoint::Draw() {
     Canvas& canvas = BoardCanvas();
     const int u = g_unit;
     const LocationGeometry g = GeometryOf(number);
@@ -85,7 +85,7 @@ void CBottomPoint::Draw() {
     DrawLabel(false);
 }
 
-void CHumanBar::Draw() {
+void DrawnHumanBar::Draw() {
     Canvas& canvas = BoardCanvas();
     const Rect r = GeometryOf(number).rect;
     canvas.FillRect(r, ShownGame().options.colors[SLOT_BAR]);
@@ -98,7 +98,7 @@ void CHumanBar::Draw() {
     PresentOutlined(r);
 }
 
-void CTopPoint::DrawLabel(bool highlight) {
+void DrawnTopPoint::DrawLabel(bool highlight) {
     if (!IsPoint(number)) return;
     Canvas& canvas = BoardCanvas();
     const std::string letter(1, static_cast<char>(64 + number));

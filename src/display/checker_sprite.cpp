@@ -21,31 +21,30 @@ int g_liveSprites = 0;
 Rect SquareAt(int x, int y) { return {x, y, x + g_spriteSize, y + g_spriteSize}; }
 }  // namespace
 
-CCheckerSprite::CCheckerSprite(int x, int y, int owner, int position)
-    : x_(x), y_(y), position_(position), owner_(owner) {
+CheckerSprite::CheckerSprite(int x, int y, int owner, int position) : x_(x), y_(y), position_(position), owner_(owner) {
     ++g_liveSprites;
     Show(false);
 }
 
-CCheckerSprite::~CCheckerSprite() {
+CheckerSprite::~CheckerSprite() {
     Hide();
     --g_liveSprites;
 }
 
-int CCheckerSprite::Live() { return g_liveSprites; }
+int CheckerSprite::Live() { return g_liveSprites; }
 
-void CCheckerSprite::Show(bool moving) {
+void CheckerSprite::Show(bool moving) {
     Paint(moving);
     BoardCanvas().Present(SquareAt(x_, y_));
 }
 
-void CCheckerSprite::Hide() {
+void CheckerSprite::Hide() {
     if (!drawn_) return;
     Erase();
     BoardCanvas().Present(SquareAt(x_, y_));
 }
 
-void CCheckerSprite::MoveTo(int x, int y, bool moving) {
+void CheckerSprite::MoveTo(int x, int y, bool moving) {
     const Rect from = SquareAt(x_, y_);
     Erase();
     x_ = x;
@@ -56,7 +55,7 @@ void CCheckerSprite::MoveTo(int x, int y, bool moving) {
                            std::max(from.bottom, to.bottom)});
 }
 
-void CCheckerSprite::Paint(bool moving) {
+void CheckerSprite::Paint(bool moving) {
     Canvas& canvas = BoardCanvas();
     const int u = g_unit;
     const int shadow = g_shadowOffset;
@@ -75,7 +74,7 @@ void CCheckerSprite::Paint(bool moving) {
     drawn_ = true;
 }
 
-void CCheckerSprite::Erase() {
+void CheckerSprite::Erase() {
     if (!drawn_) return;
     BoardCanvas().Restore(saved_, x_, y_);
     drawn_ = false;

@@ -6,13 +6,13 @@
 
 #include "platform/canvas.h"
 
-class CCheckerSprite {
+class CheckerSprite {
 public:
     // Shows the checker at once, at rest.
-    CCheckerSprite(int x, int y, int owner, int position);
-    ~CCheckerSprite();
-    CCheckerSprite(const CCheckerSprite&) = delete;
-    CCheckerSprite& operator=(const CCheckerSprite&) = delete;
+    CheckerSprite(int x, int y, int owner, int position);
+    ~CheckerSprite();
+    CheckerSprite(const CheckerSprite&) = delete;
+    CheckerSprite& operator=(const CheckerSprite&) = delete;
 
     // At rest a checker casts a shadow, and from the eighth of a stack on it
     // shows the stack's size instead; moving, it is a plain circle.

@@ -15,7 +15,7 @@
 namespace {
 constexpr int kShakes = 5;
 
-void Step(CCheckerSprite& s, int dx, int dy) {
+void Step(CheckerSprite& s, int dx, int dy) {
     s.MoveTo(s.X() + dx, s.Y() + dy, true);
     Pause(ShownGame(), ShownGame().options.moveDelay);
 }
@@ -31,11 +31,11 @@ bool NeedsCrossing(int from, int to) {
 }
 }  // namespace
 
-void CTopPoint::TransferChecker(int t, int side, bool undoing) {
-    CCheckerSprite* top = TopSprite();
+void DrawnTopPoint::TransferChecker(int t, int side, bool undoing) {
+    CheckerSprite* top = TopSprite();
     // Nothing to show travelling: the move itself still happens.
     if (!top) return DrawnLocation::TransferChecker(t, side, undoing);
-    CCheckerSprite& s = *top;
+    CheckerSprite& s = *top;
     const int mover = owner;
     const int l = number;
     const int u = g_unit;
@@ -73,7 +73,7 @@ void CTopPoint::TransferChecker(int t, int side, bool undoing) {
     to->AddChecker();
 }
 
-void CCheckerSprite::ShakeChecker(int from) {
+void CheckerSprite::ShakeChecker(int from) {
     if (ShownGame().options.hitShake == 0) return;
     const int u = g_unit;
     for (int i = 0; i < kShakes; ++i) {

@@ -11,7 +11,7 @@ namespace {
 int TrayNumber(int side) { return side == SIDE_COMPUTER ? LOC_COMPUTER_OFF : LOC_HUMAN_OFF; }
 }  // namespace
 
-CTray::CTray(int side, int count)
+DrawnTray::DrawnTray(int side, int count)
     : DrawnLocation(TrayNumber(side), count, side),
       rect_(GeometryOf(number).rect),
       label_(BoardCanvas(), rect_, Clockwise() ? StaticText::LEFT : StaticText::RIGHT) {
@@ -19,17 +19,17 @@ CTray::CTray(int side, int count)
     label_.Show();
 }
 
-void CTray::RemoveChecker() {
+void DrawnTray::RemoveChecker() {
     DrawnLocation::RemoveChecker();
     Draw();
 }
 
-void CTray::AddChecker() {
+void DrawnTray::AddChecker() {
     DrawnLocation::AddChecker();
     Draw();
     FollowPipCounts();
 }
 
-void CTray::Draw() { label_.SetText(std::to_string(count)); }
+void DrawnTray::Draw() { label_.SetText(std::to_string(count)); }
 
-std::string CTray::CountText() const { return label_.Text(); }
+std::string DrawnTray::CountText() const { return label_.Text(); }

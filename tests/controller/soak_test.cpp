@@ -37,13 +37,13 @@ TEST_F(SoakTest, FiftyQuickFinishedGamesLeaveNothingBehind) {
     });
     Start(SIDE_NONE, {});
     const int locations = DrawnLocation::Live();
-    const int sprites = CCheckerSprite::Live();
+    const int sprites = CheckerSprite::Live();
     for (int game = 1; game <= kGames; ++game) {
         wnd->RunCommand(ID_FINISH_GAME);
         Drain();
         ASSERT_EQ(finished, game) << "game " << game << " did not reach its end";
         EXPECT_EQ(DrawnLocation::Live(), locations) << "after game " << game;
-        EXPECT_EQ(CCheckerSprite::Live(), sprites) << "after game " << game;
+        EXPECT_EQ(CheckerSprite::Live(), sprites) << "after game " << game;
     }
     EXPECT_EQ(session().game.runScore[SIDE_HUMAN] + session().game.runScore[SIDE_COMPUTER] >= kGames, true);
 }

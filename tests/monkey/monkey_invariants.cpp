@@ -142,7 +142,7 @@ std::string PositionText(const Game& game) {
 
 std::string BrokenWindowState(const Game& game, bool nested) {
     if (DrawnLocation::Live() != NUM_LOCATIONS) return Say(DrawnLocation::Live(), " live locations");
-    if (CCheckerSprite::Live() > kMostSprites) return Say(CCheckerSprite::Live(), " live checker sprites");
+    if (CheckerSprite::Live() > kMostSprites) return Say(CheckerSprite::Live(), " live checker sprites");
     if (WaitRunning() != nested) return nested ? "an event loop other than the wait runs" : "a wait is left running";
     if (nested && game.awaitingConfirm != 1) return "the wait runs but the turn is not awaiting confirmation";
     if (!nested && game.awaitingConfirm != 0) return "awaiting confirmation outside the wait";

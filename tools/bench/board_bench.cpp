@@ -23,7 +23,7 @@ void BM_AnimationStep(benchmark::State& state) {
     wnd.show();
     QApplication::processEvents();
     // Across the empty middle of the board and back, over the bar strip.
-    CCheckerSprite sprite(CheckerLeft(7), 11 * g_unit, SIDE_COMPUTER, 1);
+    CheckerSprite sprite(CheckerLeft(7), 11 * g_unit, SIDE_COMPUTER, 1);
     int dx = g_unit;
     for (auto _ : state) {
         if (sprite.X() + dx < CheckerLeft(7) || sprite.X() + dx > CheckerLeft(6)) dx = -dx;
