@@ -8,6 +8,7 @@
 namespace {
 Canvas* g_canvas = nullptr;
 const Game* g_shown = nullptr;
+const BoardGeometry* g_geometry = nullptr;
 DrawnLocation* g_drawn[NUM_LOCATIONS] = {};
 
 DrawnLocation* MakeDrawnLocation(int number, int count, int owner) {
@@ -32,15 +33,17 @@ DrawnLocation* MakeDrawnLocation(int number, int count, int owner) {
 }
 }  // namespace
 
-void InstallBoardDisplay(Canvas* canvas, const Game& shown) {
+void InstallBoardDisplay(Canvas* canvas, const Game& shown, const BoardGeometry& geometry) {
     g_canvas = canvas;
     g_shown = &shown;
+    g_geometry = &geometry;
     canvas->SetFont(BoardFont());
 }
 
 void RemoveBoardDisplay() {
     g_canvas = nullptr;
     g_shown = nullptr;
+    g_geometry = nullptr;
 }
 
 bool BoardDisplayInstalled() { return g_canvas != nullptr; }
@@ -48,6 +51,8 @@ bool BoardDisplayInstalled() { return g_canvas != nullptr; }
 Canvas& BoardCanvas() { return *g_canvas; }
 
 const Game& ShownGame() { return *g_shown; }
+
+const BoardGeometry& ShownGeometry() { return *g_geometry; }
 
 void BuildDrawnBoard(const Board& board) {
     if (!g_canvas) return;

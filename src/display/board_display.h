@@ -6,13 +6,14 @@
 #include "display/drawn_location.h"
 #include "rules/position.h"
 
+class BoardGeometry;
 class Canvas;
 struct Game;
 
-// From now on the board is drawn on `canvas` in the colours and at the pace
-// of `shown`'s options, and the trays' count controls stand over the
-// canvas' widget.
-void InstallBoardDisplay(Canvas* canvas, const Game& shown);
+// From now on the board is drawn on `canvas`, laid out by `geometry`, in the
+// colours and at the pace of `shown`'s options, and the trays' count
+// controls stand over the canvas' widget.
+void InstallBoardDisplay(Canvas* canvas, const Game& shown, const BoardGeometry& geometry);
 // No more drawing; the drawn board must already be destroyed.
 void RemoveBoardDisplay();
 bool BoardDisplayInstalled();
@@ -20,6 +21,8 @@ bool BoardDisplayInstalled();
 Canvas& BoardCanvas();
 // The game the board is drawn for.
 const Game& ShownGame();
+// The layout the board is drawn in.
+const BoardGeometry& ShownGeometry();
 
 // Draws the locations with the checkers of `board` (bars and trays with
 // their own side's), when a canvas is installed; otherwise nothing is drawn.

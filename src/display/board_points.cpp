@@ -37,7 +37,8 @@ void DrawnTopPoint::AddChecker() {
     DrawnLocation::AddChecker();
     // A side has fifteen checkers; a count beyond that gets no sprite.
     if (count < 1 || count >= static_cast<int>(sprites_.size())) return;
-    sprites_[count] = std::make_unique<CheckerSprite>(CheckerLeft(number), ::CheckerTop(number, count), owner, count);
+    sprites_[count] = std::make_unique<CheckerSprite>(ShownGeometry().CheckerLeft(number),
+                                                      ShownGeometry().CheckerTop(number, count), owner, count);
     // A location still being built is not on the board yet; the counts
     // follow once the whole board stands.
     if (DrawnAt(number) == this) FollowPipCounts();
@@ -60,20 +61,20 @@ void DrawnTopPoint::ShowCheckers() {
 
 void DrawnTopPoint::Draw() {
     Canvas& canvas = BoardCanvas();
-    const int u = g_unit;
-    const int x = GeometryOf(number).originX;
+    const int u = ShownGeometry().Unit();
+    const int x = ShownGeometry().GeometryOf(number).originX;
     canvas.SetPen(kWhite);
     canvas.Polygon({{x, 2 * u}, {x + u, 10 * u}, {x + 2 * u, 2 * u}}, TriangleColour(number));
     canvas.SetPen(kBlack);
     canvas.Line({x + 2 * u, 2 * u}, {x + u, 10 * u});
-    PresentOutlined(GeometryOf(number).rect);
+    PresentOutlined(ShownGeometry().GeometryOf(number).rect);
     DrawLabel(false);
 }
 
 void DrawnBottomPoint::Draw() {
     Canvas& canvas = BoardCanvas();
-    const int u = g_unit;
-    const LocationGeometry g = GeometryOf(number);
+    const int u = ShownGeometry().Unit();
+    const LocationGeometry g = ShownGeometry().GeometryOf(number);
     const int x = g.originX;
     const int yb = g.originY;
     canvas.SetPen(kWhite);
@@ -87,7 +88,7 @@ void DrawnBottomPoint::Draw() {
 
 void DrawnHumanBar::Draw() {
     Canvas& canvas = BoardCanvas();
-    const Rect r = GeometryOf(number).rect;
+    const Rect r = ShownGeometry().GeometryOf(number).rect;
     canvas.FillRect(r, ShownGame().options.colors[SLOT_BAR]);
     canvas.SetPen(kWhite);
     canvas.Line({r.left, r.bottom}, {r.left, r.top});
@@ -102,7 +103,7 @@ void DrawnTopPoint::DrawLabel(bool highlight) {
     if (!IsPoint(number)) return;
     Canvas& canvas = BoardCanvas();
     const std::string letter(1, static_cast<char>(64 + number));
-    const Point at = LetterPosition(number);
+    const Point at = ShownGeometry().LetterPosition(number);
     canvas.SetTextColor(highlight ? kYellow : kBlack);
     canvas.TextOut(at.x, at.y, letter);
     canvas.SetTextColor(kBlack);

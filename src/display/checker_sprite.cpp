@@ -18,7 +18,7 @@ constexpr COLORREF kShadow = MakeColorRef(64, 64, 64);
 constexpr int kFirstCounted = 8;
 int g_liveSprites = 0;
 
-Rect SquareAt(int x, int y) { return {x, y, x + g_spriteSize, y + g_spriteSize}; }
+Rect SquareAt(int x, int y) { return {x, y, x + ShownGeometry().SpriteSize(), y + ShownGeometry().SpriteSize()}; }
 }  // namespace
 
 CheckerSprite::CheckerSprite(int x, int y, int owner, int position) : x_(x), y_(y), position_(position), owner_(owner) {
@@ -57,18 +57,18 @@ void CheckerSprite::MoveTo(int x, int y, bool moving) {
 
 void CheckerSprite::Paint(bool moving) {
     Canvas& canvas = BoardCanvas();
-    const int u = g_unit;
-    const int shadow = g_shadowOffset;
+    const int u = ShownGeometry().Unit();
+    const int shadow = ShownGeometry().ShadowOffset();
     const COLORREF colour =
         ShownGame().options.colors[owner_ == SIDE_COMPUTER ? SLOT_COMPUTER_PIECE : SLOT_HUMAN_PIECE];
-    saved_ = canvas.Save(x_, y_, g_spriteSize);
+    saved_ = canvas.Save(x_, y_, ShownGeometry().SpriteSize());
     if (!moving && position_ >= kFirstCounted) {
         // The count stands on the seventh checker, which shares this place.
         canvas.SetBackground(colour);
         canvas.TextOut(x_ + 2 * shadow - 1 - (position_ >= 10 ? 3 : 0), y_ + shadow, std::to_string(position_));
         canvas.SetBackground(ShownGame().options.colors[SLOT_BACKGROUND]);
     } else {
-        if (!moving) canvas.FillEllipse({x_ + shadow, y_, x_ + g_spriteSize, y_ + u}, kShadow);
+        if (!moving) canvas.FillEllipse({x_ + shadow, y_, x_ + ShownGeometry().SpriteSize(), y_ + u}, kShadow);
         canvas.FillEllipse({x_, y_, x_ + u, y_ + u}, colour);
     }
     drawn_ = true;

@@ -38,17 +38,17 @@ void DrawnTopPoint::TransferChecker(int t, int side, bool undoing) {
     CheckerSprite& s = *top;
     const int mover = owner;
     const int l = number;
-    const int u = g_unit;
+    const int u = ShownGeometry().Unit();
     DrawnLocation* to = DrawnAt(t);
 
     if (IsBar(t) && !undoing) s.ShakeChecker(l);
 
     const int leave = l < 13 ? u : -u;
     do Step(s, 0, leave);
-    while (::HitTest(number, s.X(), s.Y()));
+    while (ShownGeometry().HitTest(number, s.X(), s.Y()));
 
     if (NeedsCrossing(l, t)) {
-        const int targetX = GeometryOf(t).originX;
+        const int targetX = ShownGeometry().GeometryOf(t).originX;
         const int dx = targetX > s.X() ? u : -u;
         do Step(s, dx, 0);
         while (dx > 0 ? s.X() < targetX : s.X() - u > targetX);
@@ -57,10 +57,10 @@ void DrawnTopPoint::TransferChecker(int t, int side, bool undoing) {
     if (to->owner != side && to->count == 1 && IsPoint(t))
         to->TransferChecker(side == SIDE_HUMAN ? LOC_COMPUTER_BAR : LOC_HUMAN_BAR, side, undoing);
 
-    s.MoveTo(CheckerLeft(t), s.Y(), true);
+    s.MoveTo(ShownGeometry().CheckerLeft(t), s.Y(), true);
 
     if (!IsTray(t)) {
-        const int originY = GeometryOf(t).originY;
+        const int originY = ShownGeometry().GeometryOf(t).originY;
         const int dy = originY > s.Y() ? u : -u;
         // Until the next step would reach the stack, whose size the nested
         // move of a hit may just have changed.
@@ -75,7 +75,7 @@ void DrawnTopPoint::TransferChecker(int t, int side, bool undoing) {
 
 void CheckerSprite::ShakeChecker(int from) {
     if (ShownGame().options.hitShake == 0) return;
-    const int u = g_unit;
+    const int u = ShownGeometry().Unit();
     for (int i = 0; i < kShakes; ++i) {
         Pause(ShownGame(), 2 * ShownGame().options.moveDelay);
         int x = x_;
@@ -85,7 +85,7 @@ void CheckerSprite::ShakeChecker(int from) {
             x += GetRandom(2) != 0 ? u : -u;
             if (x < 0) x = 0;
             y += from < 13 ? GetRandom(u) : -GetRandom(u);
-        } while (x < u || x > g_clientWidth - u);
+        } while (x < u || x > ShownGeometry().ClientWidth() - u);
         MoveTo(x, y, false);
     }
 }

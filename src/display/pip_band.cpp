@@ -16,7 +16,9 @@
 namespace {
 // Left edge of the column of checkers of the leftmost of these two points:
 // the ends of one half of the bottom row, whichever the orientation.
-int HalfLeft(int first, int last) { return std::min(CheckerLeft(first), CheckerLeft(last)); }
+int HalfLeft(int first, int last) {
+    return std::min(ShownGeometry().CheckerLeft(first), ShownGeometry().CheckerLeft(last));
+}
 
 void DrawCount(Canvas& canvas, int x, int y, int stringId, int side) {
     char text[64];
@@ -26,9 +28,10 @@ void DrawCount(Canvas& canvas, int x, int y, int stringId, int side) {
 }  // namespace
 
 Rect PipBandRect() {
-    const int u = g_unit;
-    const int top = BaseLine() + (3 * u) / 2;
-    const int right = std::max(GeometryOf(13).originX, GeometryOf(24).originX) + 2 * u + 1;
+    const int u = ShownGeometry().Unit();
+    const int top = ShownGeometry().BaseLine() + (3 * u) / 2;
+    const int right =
+        std::max(ShownGeometry().GeometryOf(13).originX, ShownGeometry().GeometryOf(24).originX) + 2 * u + 1;
     return {0, top, right, top + BoardTextHeight()};
 }
 

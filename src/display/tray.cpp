@@ -13,8 +13,8 @@ int TrayNumber(int side) { return side == SIDE_COMPUTER ? LOC_COMPUTER_OFF : LOC
 
 DrawnTray::DrawnTray(int side, int count)
     : DrawnLocation(TrayNumber(side), count, side),
-      rect_(GeometryOf(number).rect),
-      label_(BoardCanvas(), rect_, Clockwise() ? StaticText::LEFT : StaticText::RIGHT) {
+      rect_(ShownGeometry().GeometryOf(number).rect),
+      label_(BoardCanvas(), rect_, ShownGeometry().Clockwise() ? StaticText::LEFT : StaticText::RIGHT) {
     Draw();
     label_.Show();
 }

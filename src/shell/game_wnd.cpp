@@ -57,7 +57,7 @@ QLabel* MakePane(QStatusBar* bar) {
 }
 }  // namespace
 
-GameWnd::GameWnd(int screenWidth, const BoardScale& scale) : scale_(scale) {
+GameWnd::GameWnd(int screenWidth, const BoardScale& scale) : scale_(scale), geometry_(WindowSizeFor(screenWidth)) {
     SetSeed(static_cast<int32_t>(std::time(nullptr)));
 
     board_ = new BoardWidget(this, handlers_);
@@ -83,8 +83,7 @@ GameWnd::GameWnd(int screenWidth, const BoardScale& scale) : scale_(scale) {
     // Minimisable, but neither resizable nor maximisable.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    SetWindowMetrics(WindowSizeFor(screenWidth));
-    setFixedSize(g_windowWidth, g_windowHeight);
+    setFixedSize(geometry_.Window().width, geometry_.Window().height);
     setWindowIcon(ProgramWindowIcon());
     move(StartPosition(*this, scale_));
     statusBar()->setSizeGripEnabled(false);
@@ -96,7 +95,7 @@ GameWnd::GameWnd(int screenWidth, const BoardScale& scale) : scale_(scale) {
                   [this](int id) { return BoardSizeOf(id) == session_.game.options.zoom; }});
     SetPaneText(0, ResString(IDS_IDLE));
     layout()->activate();
-    SetClientSize(board_->width(), board_->height());
+    geometry_.SetClientSize(board_->width(), board_->height());
 
     SetMainWindow(this);
 
@@ -104,7 +103,7 @@ GameWnd::GameWnd(int screenWidth, const BoardScale& scale) : scale_(scale) {
     board_->SetRatioChangedHandler([this] { RedrawAll(); });
     ApplyBackground();
     board_->GetCanvas()->Clear();
-    InstallBoardDisplay(board_->GetCanvas(), session_.game);
+    InstallBoardDisplay(board_->GetCanvas(), session_.game, geometry_);
 
     blinkTimer_ = startTimer(BLINK_INTERVAL_MS);
     commands_ = std::make_unique<CommandQueue>([this](int id) { RunCommand(id); });
@@ -316,7 +315,7 @@ void GameWnd::SetUndoCursor(bool on) {
 WaitResult GameWnd::AwaitInput() { return WaitForInput(board_); }
 
 void GameWnd::LayoutControls() {
-    const StatusPaneWidths widths = StatusPanes();
+    const StatusPaneWidths widths = StatusPanes(geometry_);
     panes_[0]->setFixedWidth(widths.pane0);
     panes_[1]->setFixedWidth(widths.pane1);
     statusBar()->addPermanentWidget(panes_[0]);
@@ -326,13 +325,13 @@ void GameWnd::LayoutControls() {
     for (int g = DIE_GROUP_COMPUTER; g <= DIE_GROUP_HUMAN; ++g)
         for (int k = 0; k < DIE_WINDOWS_PER_GROUP; ++k) {
             DieFace* die = DieWindow(static_cast<DieGroup>(g), k);
-            die->setGeometry(ToQRect(DieWindowRect(static_cast<DieGroup>(g), k)));
+            die->setGeometry(ToQRect(DieWindowRect(geometry_, static_cast<DieGroup>(g), k)));
             // Clicks on the dice reach the board: a click there passes.
             die->setAttribute(Qt::WA_TransparentForMouseEvents);
             die->hide();
         }
 
-    list_->setGeometry(ToQRect(MessageListRect()));
+    list_->setGeometry(ToQRect(MessageListRect(geometry_)));
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list_->setSelectionMode(QAbstractItemView::NoSelection);

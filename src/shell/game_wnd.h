@@ -15,6 +15,7 @@
 #include "controller/progress_bar.h"
 #include "controller/session.h"
 #include "display/control_layout.h"
+#include "display/geometry.h"
 #include "platform/nested_wait.h"
 #include "platform/rect.h"
 #include "shell/board_size.h"
@@ -81,6 +82,8 @@ public:
     void RedrawAll() override;
     void ApplyBackground() override;
 
+    const BoardGeometry& Geometry() const override { return geometry_; }
+    void SetClockwise(bool on) override { geometry_.SetClockwise(on); }
     void BuildDrawnBoard(const Board& board) override;
     void DestroyDrawnBoard() override;
     void ShowCheckerTransfer(int from, int to, int side, bool undoing) override;
@@ -133,6 +136,7 @@ private:
     bool laidOut_ = false;
     bool closing_ = false;
     BoardScale scale_;
+    BoardGeometry geometry_;
     Session session_{*this};
     WindowHandlers handlers_ = ProgramHandlers(session_);
     std::map<int, std::function<void()>> overrides_;

@@ -26,8 +26,8 @@ TEST_F(BoardCanvasTest, ScaledBoardsKeepTheColoursAndAreDrawnInDevicePixels) {
         canvas.SetRatio(ratio);
         PaintBoard();
         int mismatches = 0;
-        for (int y = 0; y < g_clientHeight; y += 3)
-            for (int x = 0; x < g_clientWidth; x += 3)
+        for (int y = 0; y < geometry().ClientHeight(); y += 3)
+            for (int x = 0; x < geometry().ClientWidth(); x += 3)
                 if (Uniform(logical, x, y, 2) &&
                     Image().pixel(canvas.DeviceRect({x, y, x + 1, y + 1}).topLeft()) != logical.pixel(x, y))
                     ++mismatches;
@@ -51,7 +51,7 @@ TEST_F(BoardCanvasTest, MovingToAScreenOfAnotherRatioDrawsTheBoardAfresh) {
     QCoreApplication::processEvents();
     EXPECT_EQ(canvas.Ratio(), wnd->centralWidget()->devicePixelRatioF());
     const QImage followed = Image().copy();
-    EXPECT_EQ(followed.size(), QSize(g_clientWidth, g_clientHeight));
+    EXPECT_EQ(followed.size(), QSize(geometry().ClientWidth(), geometry().ClientHeight()));
     PaintBoard();
     EXPECT_EQ(Image(), followed);
 }

@@ -164,10 +164,10 @@ void Monkey::ClickBoard(Qt::MouseButton button, bool twice) {
     QPoint p(chance_.Below(board->width()), chance_.Below(board->height()));
     if (chance_.OneIn(4) == false) {
         const int loc = chance_.OneIn(2) ? chance_.Below(NUM_LOCATIONS) : LikelyMoveLocation();
-        const Rect r = GeometryOf(loc).rect;
+        const Rect r = wnd_.Geometry().GeometryOf(loc).rect;
         for (int i = 0; i < kAim && r.right > r.left && r.bottom > r.top; ++i) {
             const QPoint q(chance_.Between(r.left, r.right - 1), chance_.Between(r.top, r.bottom - 1));
-            if (LocationAt(q.x(), q.y()) == loc) {
+            if (wnd_.Geometry().LocationAt(q.x(), q.y()) == loc) {
                 p = q;
                 break;
             }

@@ -103,13 +103,13 @@ std::string BrokenBinaryFile(const char* path, std::size_t size, Accepts accepts
     return {};
 }
 // The image with every point's letter as the canvas, just redrawn, has it.
-QImage WithPlainLetters(const QImage& image, const Canvas& canvas) {
+QImage WithPlainLetters(const QImage& image, const Canvas& canvas, const BoardGeometry& geometry) {
     QImage plain = image.copy();
     QPainter painter(&plain);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     for (int p = 1; p <= 24; ++p) {
         const std::string letter(1, static_cast<char>('A' + p - 1));
-        const Point at = LetterPosition(p);
+        const Point at = geometry.LetterPosition(p);
         const QRect r = canvas.DeviceRect({at.x, at.y, at.x + canvas.TextWidth(letter), at.y + canvas.TextHeight()});
         painter.drawImage(r, canvas.Image(), r);
     }
@@ -157,8 +157,9 @@ std::string BrokenCanvas(GameWnd& wnd) {
     if (after.size() != before.size()) return "the canvas changed its size in a redraw";
     // The letters under the pointer's location may be lit; a redraw leaves
     // that to the pointer's next move.
-    const QImage seen =
-        wnd.GameSession().game.options.highLight != 0 ? WithPlainLetters(before, wnd.GetCanvas()) : before;
+    const QImage seen = wnd.GameSession().game.options.highLight != 0
+                            ? WithPlainLetters(before, wnd.GetCanvas(), wnd.Geometry())
+                            : before;
     if (after == seen) return {};
     for (int y = 0; y < after.height(); ++y)
         for (int x = 0; x < after.width(); ++x)
