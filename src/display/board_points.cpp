@@ -15,13 +15,15 @@ constexpr COLORREF kWhite = MakeColorRef(255, 255, 255);
 constexpr COLORREF kBlack = MakeColorRef(0, 0, 0);
 constexpr COLORREF kYellow = MakeColorRef(255, 255, 0);
 
-COLORREF TriangleColour(int p) { return ShownGame().options.colors[p % 2 == 1 ? SLOT_POSITION_A : SLOT_POSITION_B]; }
+COLORREF TriangleColour(const BoardDisplay& board, int p) {
+    return board.Shown().options.colors[p % 2 == 1 ? SLOT_POSITION_A : SLOT_POSITION_B];
+}
 
 // The pen draws the right and bottom edges one pixel outside the rectangle.
-void PresentOutlined(const Rect& r) { BoardCanvas().Present({r.left, r.top, r.right + 2, r.bottom + 2}); }
+void PresentOutlined(Canvas& canvas, const Rect& r) { canvas.Present({r.left, r.top, r.right + 2, r.bottom + 2}); }
 }  // namespace
 
-DrawnTopPoint::DrawnTopPoint(int number, int owner) : DrawnLocation(number, 0, owner) {}
+DrawnTopPoint::DrawnTopPoint(BoardDisplay& board, int number, int owner) : DrawnLocation(board, number, 0, owner) {}
 
 // From the top down, so that each restores what the one below had drawn.
 DrawnTopPoint::~DrawnTopPoint() {
@@ -37,11 +39,12 @@ void DrawnTopPoint::AddChecker() {
     DrawnLocation::AddChecker();
     // A side has fifteen checkers; a count beyond that gets no sprite.
     if (count < 1 || count >= static_cast<int>(sprites_.size())) return;
-    sprites_[count] = std::make_unique<CheckerSprite>(ShownGeometry().CheckerLeft(number),
-                                                      ShownGeometry().CheckerTop(number, count), owner, count);
+    const BoardGeometry& geometry = board_.Geometry();
+    sprites_[count] = std::make_unique<CheckerSprite>(board_, geometry.CheckerLeft(number),
+                                                      geometry.CheckerTop(number, count), owner, count);
     // A location still being built is not on the board yet; the counts
     // follow once the whole board stands.
-    if (DrawnAt(number) == this) FollowPipCounts();
+    if (board_.DrawnAt(number) == this) FollowPipCounts(board_);
 }
 
 void DrawnTopPoint::RemoveChecker() {
@@ -60,50 +63,51 @@ void DrawnTopPoint::ShowCheckers() {
 }
 
 void DrawnTopPoint::Draw() {
-    Canvas& canvas = BoardCanvas();
-    const int u = ShownGeometry().Unit();
-    const int x = ShownGeometry().GeometryOf(number).originX;
+    Canvas& canvas = board_.GetCanvas();
+    const LocationGeometry g = board_.Geometry().GeometryOf(number);
+    const int u = board_.Geometry().Unit();
+    const int x = g.originX;
     canvas.SetPen(kWhite);
-    canvas.Polygon({{x, 2 * u}, {x + u, 10 * u}, {x + 2 * u, 2 * u}}, TriangleColour(number));
+    canvas.Polygon({{x, 2 * u}, {x + u, 10 * u}, {x + 2 * u, 2 * u}}, TriangleColour(board_, number));
     canvas.SetPen(kBlack);
     canvas.Line({x + 2 * u, 2 * u}, {x + u, 10 * u});
-    PresentOutlined(ShownGeometry().GeometryOf(number).rect);
+    PresentOutlined(canvas, g.rect);
     DrawLabel(false);
 }
 
 void DrawnBottomPoint::Draw() {
-    Canvas& canvas = BoardCanvas();
-    const int u = ShownGeometry().Unit();
-    const LocationGeometry g = ShownGeometry().GeometryOf(number);
+    Canvas& canvas = board_.GetCanvas();
+    const LocationGeometry g = board_.Geometry().GeometryOf(number);
+    const int u = board_.Geometry().Unit();
     const int x = g.originX;
     const int yb = g.originY;
     canvas.SetPen(kWhite);
-    canvas.Polygon({{x, yb}, {x + u, yb - 8 * u}, {x + 2 * u, yb}}, TriangleColour(number));
+    canvas.Polygon({{x, yb}, {x + u, yb - 8 * u}, {x + 2 * u, yb}}, TriangleColour(board_, number));
     canvas.SetPen(kBlack);
     canvas.Line({x + u, yb - 8 * u}, {x + 2 * u, yb});
     canvas.Line({x + 2 * u, yb}, {x, yb});
-    PresentOutlined(g.rect);
+    PresentOutlined(canvas, g.rect);
     DrawLabel(false);
 }
 
 void DrawnHumanBar::Draw() {
-    Canvas& canvas = BoardCanvas();
-    const Rect r = ShownGeometry().GeometryOf(number).rect;
-    canvas.FillRect(r, ShownGame().options.colors[SLOT_BAR]);
+    Canvas& canvas = board_.GetCanvas();
+    const Rect r = board_.Geometry().GeometryOf(number).rect;
+    canvas.FillRect(r, board_.Shown().options.colors[SLOT_BAR]);
     canvas.SetPen(kWhite);
     canvas.Line({r.left, r.bottom}, {r.left, r.top});
     canvas.Line({r.left, r.top}, {r.right + 1, r.top});
     canvas.SetPen(kBlack);
     canvas.Line({r.right, r.top + 1}, {r.right, r.bottom});
     canvas.Line({r.right, r.bottom}, {r.left, r.bottom});
-    PresentOutlined(r);
+    PresentOutlined(canvas, r);
 }
 
 void DrawnTopPoint::DrawLabel(bool highlight) {
     if (!IsPoint(number)) return;
-    Canvas& canvas = BoardCanvas();
+    Canvas& canvas = board_.GetCanvas();
     const std::string letter(1, static_cast<char>(64 + number));
-    const Point at = ShownGeometry().LetterPosition(number);
+    const Point at = board_.Geometry().LetterPosition(number);
     canvas.SetTextColor(highlight ? kYellow : kBlack);
     canvas.TextOut(at.x, at.y, letter);
     canvas.SetTextColor(kBlack);

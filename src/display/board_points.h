@@ -12,7 +12,7 @@
 // Points 1..12, the top row; the base of the other points and the bars.
 class DrawnTopPoint : public DrawnLocation {
 public:
-    DrawnTopPoint(int number, int owner);
+    DrawnTopPoint(BoardDisplay& board, int number, int owner);
     ~DrawnTopPoint() override;
 
     // Draws the location and puts `count` checkers on it.
@@ -46,13 +46,13 @@ public:
 // Location 0: draws the whole bar strip.
 class DrawnHumanBar : public DrawnTopPoint {
 public:
-    DrawnHumanBar() : DrawnTopPoint(LOC_HUMAN_BAR, SIDE_HUMAN) {}
+    explicit DrawnHumanBar(BoardDisplay& board) : DrawnTopPoint(board, LOC_HUMAN_BAR, SIDE_HUMAN) {}
     void Draw() override;
 };
 
 // Location 25: lies inside the strip that location 0 draws.
 class DrawnComputerBar : public DrawnBottomPoint {
 public:
-    DrawnComputerBar() : DrawnBottomPoint(LOC_COMPUTER_BAR, SIDE_COMPUTER) {}
+    explicit DrawnComputerBar(BoardDisplay& board) : DrawnBottomPoint(board, LOC_COMPUTER_BAR, SIDE_COMPUTER) {}
     void Draw() override {}
 };

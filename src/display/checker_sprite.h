@@ -6,10 +6,13 @@
 
 #include "platform/canvas.h"
 
+class BoardDisplay;
+
 class CheckerSprite {
 public:
-    // Shows the checker at once, at rest.
-    CheckerSprite(int x, int y, int owner, int position);
+    // Shows the checker at once, at rest, on `board`, among whose live
+    // objects it counts while it lives.
+    CheckerSprite(BoardDisplay& board, int x, int y, int owner, int position);
     ~CheckerSprite();
     CheckerSprite(const CheckerSprite&) = delete;
     CheckerSprite& operator=(const CheckerSprite&) = delete;
@@ -27,13 +30,12 @@ public:
     int X() const { return x_; }
     int Y() const { return y_; }
 
-    // Sprites alive now, so long runs can show that none leak.
-    static int Live();
-
 private:
     void Paint(bool moving);
     void Erase();
+    Rect SquareAt(int x, int y) const;
 
+    BoardDisplay& board_;
     int x_;
     int y_;
     int position_;

@@ -3,18 +3,16 @@
 #include "display/board_display.h"
 #include "display/geometry.h"
 #include "display/pip_band.h"
-#include "game/game.h"
 #include "rules/position.h"
-#include "settings/options.h"
 
 namespace {
 int TrayNumber(int side) { return side == SIDE_COMPUTER ? LOC_COMPUTER_OFF : LOC_HUMAN_OFF; }
 }  // namespace
 
-DrawnTray::DrawnTray(int side, int count)
-    : DrawnLocation(TrayNumber(side), count, side),
-      rect_(ShownGeometry().GeometryOf(number).rect),
-      label_(BoardCanvas(), rect_, ShownGeometry().Clockwise() ? StaticText::LEFT : StaticText::RIGHT) {
+DrawnTray::DrawnTray(BoardDisplay& board, int side, int count)
+    : DrawnLocation(board, TrayNumber(side), count, side),
+      rect_(board.Geometry().GeometryOf(number).rect),
+      label_(board.GetCanvas(), rect_, board.Geometry().Clockwise() ? StaticText::LEFT : StaticText::RIGHT) {
     Draw();
     label_.Show();
 }
@@ -27,7 +25,7 @@ void DrawnTray::RemoveChecker() {
 void DrawnTray::AddChecker() {
     DrawnLocation::AddChecker();
     Draw();
-    FollowPipCounts();
+    FollowPipCounts(board_);
 }
 
 void DrawnTray::Draw() { label_.SetText(std::to_string(count)); }

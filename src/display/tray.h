@@ -11,7 +11,7 @@
 class DrawnTray : public DrawnLocation {
 public:
     // Tray 26 for the computer, 27 for the human, with `count` checkers.
-    DrawnTray(int side, int count);
+    DrawnTray(BoardDisplay& board, int side, int count);
 
     void RemoveChecker() override;
     void AddChecker() override;

@@ -103,12 +103,12 @@ GameWnd::GameWnd(int screenWidth, const BoardScale& scale) : scale_(scale), geom
     board_->SetRatioChangedHandler([this] { RedrawAll(); });
     ApplyBackground();
     board_->GetCanvas()->Clear();
-    InstallBoardDisplay(board_->GetCanvas(), session_.game, geometry_);
+    display_ = std::make_unique<BoardDisplay>(*board_->GetCanvas(), session_.game, geometry_);
 
     blinkTimer_ = startTimer(BLINK_INTERVAL_MS);
     commands_ = std::make_unique<CommandQueue>([this](int id) { RunCommand(id); });
     InstallInputFilter();
-    dialogs_ = std::make_unique<WindowDialogs>(*this, session_);
+    dialogs_ = std::make_unique<WindowDialogs>(*this, session_, *display_);
 
     // The keyboard always stays with the board, whatever was clicked.
     focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
@@ -124,7 +124,6 @@ GameWnd::~GameWnd() {
     disconnect(focusWatch_);
     killTimer(blinkTimer_);
     DestroyBoard(session_);
-    RemoveBoardDisplay();
     if (MainWindow() == this) SetMainWindow(nullptr);
 }
 
@@ -352,25 +351,25 @@ std::optional<WinKind> GameWnd::AskResign() { return RunResignDialog(); }
 bool GameWnd::ShowStatistics() { return dialogs_->Statistics(); }
 
 void GameWnd::RedrawAll() {
-    PaintBoard();
+    display_->Paint();
     DrawProgressBar(session_);
     board_->repaint();
     for (QWidget* child : board_->findChildren<QWidget*>()) child->repaint();
 }
 
-void GameWnd::BuildDrawnBoard(const Board& board) { ::BuildDrawnBoard(board); }
+void GameWnd::BuildDrawnBoard(const Board& board) { display_->Build(board); }
 
-void GameWnd::DestroyDrawnBoard() { ::DestroyDrawnBoard(); }
+void GameWnd::DestroyDrawnBoard() { display_->Destroy(); }
 
 void GameWnd::ShowCheckerTransfer(int from, int to, int side, bool undoing) {
-    ::ShowCheckerTransfer(from, to, side, undoing);
+    display_->ShowCheckerTransfer(from, to, side, undoing);
 }
 
-void GameWnd::ShowLocation(int loc, const Checkers& shown) { ::ShowLocation(loc, shown); }
+void GameWnd::ShowLocation(int loc, const Checkers& shown) { display_->ShowLocation(loc, shown); }
 
-void GameWnd::DrawPointLabel(int point, bool on) { ::DrawPointLabel(point, on ? 1 : 0); }
+void GameWnd::DrawPointLabel(int point, bool on) { display_->DrawPointLabel(point, on); }
 
-void GameWnd::FollowPipCounts() { ::FollowPipCounts(); }
+void GameWnd::FollowPipCounts() { ::FollowPipCounts(*display_); }
 
 bool GameWnd::KeyIsDown(int vk) const { return ::KeyIsDown(vk) != 0; }
 

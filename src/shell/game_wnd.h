@@ -21,6 +21,7 @@
 #include "shell/board_size.h"
 #include "shell/window_handlers.h"
 
+class BoardDisplay;
 class BoardWidget;
 class Canvas;
 class CommandQueue;
@@ -84,6 +85,8 @@ public:
 
     const BoardGeometry& Geometry() const override { return geometry_; }
     void SetClockwise(bool on) override { geometry_.SetClockwise(on); }
+    // The drawn board, from the window's construction to its end.
+    BoardDisplay& Display() { return *display_; }
     void BuildDrawnBoard(const Board& board) override;
     void DestroyDrawnBoard() override;
     void ShowCheckerTransfer(int from, int to, int side, bool undoing) override;
@@ -138,6 +141,7 @@ private:
     BoardScale scale_;
     BoardGeometry geometry_;
     Session session_{*this};
+    std::unique_ptr<BoardDisplay> display_;
     WindowHandlers handlers_ = ProgramHandlers(session_);
     std::map<int, std::function<void()>> overrides_;
     DiceChooser diceChooser_;

@@ -60,6 +60,7 @@ protected:
     Session& session() const { return wnd->GameSession(); }
     Game& game() const { return wnd->GameSession().game; }
     const BoardGeometry& geometry() const { return wnd->Geometry(); }
+    BoardDisplay& display() const { return wnd->Display(); }
     QImage Image() { return wnd->GetCanvas().Image(); }
     QColor At(int x, int y) { return Image().pixelColor(x, y); }
 

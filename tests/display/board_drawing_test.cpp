@@ -142,16 +142,16 @@ TEST_F(BoardCanvasTest, TrayCountsAreWrittenFromTheTopTowardsTheBoardsEdge) {
 TEST_F(BoardCanvasTest, RemovingTheTopOfNineShowsEightAgain) {
     SetUpBoard({{20, -8}});
     const QImage eight = Image();
-    DrawnAt(20)->AddChecker();
+    display().DrawnAt(20)->AddChecker();
     EXPECT_NE(Image(), eight);
-    DrawnAt(20)->RemoveChecker();
+    display().DrawnAt(20)->RemoveChecker();
     EXPECT_EQ(Image(), eight);
 }
 
 TEST_F(BoardCanvasTest, AFullRedrawDrawsTheSameBoard) {
     const QImage built = Image();
     wnd->GetCanvas().FillRect({0, 0, 400, 300}, 0);
-    PaintBoard();
+    display().Paint();
     EXPECT_EQ(Image(), built);
 }
 TEST_F(BoardCanvasTest, AHighlightedLetterTurnsYellowAndBack) {

@@ -90,7 +90,7 @@ TEST_F(CheckerTravelTest, BearingOffFromThePointsNextToTheTraysEndsInTheirCounts
         const QColor point = At(CheckerCentre(c.from, 2).x(), CheckerCentre(c.from, 2).y());
         Move(c.side, c.from, c.past);
         EXPECT_EQ(game().position[c.tray].count, 15);
-        EXPECT_EQ(static_cast<DrawnTray*>(DrawnAt(c.tray))->CountText(), "15");
+        EXPECT_EQ(static_cast<DrawnTray*>(display().DrawnAt(c.tray))->CountText(), "15");
         EXPECT_EQ(game().position[c.from].count, 0);
         EXPECT_EQ(At(CheckerCentre(c.from, 1).x(), CheckerCentre(c.from, 1).y()), point);
     }
@@ -143,7 +143,7 @@ TEST_F(CheckerTravelTest, EachStepMovesOneUnitUntilItsBound) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         SetUpBoard(c.board);
-        const CheckerSprite* s = static_cast<DrawnTopPoint*>(DrawnAt(c.from))->TopSprite();
+        const CheckerSprite* s = static_cast<DrawnTopPoint*>(display().DrawnAt(c.from))->TopSprite();
         ASSERT_NE(s, nullptr);
         std::vector<QPoint> places{{s->X(), s->Y()}};
         FrameClock watch([&](int) { places.emplace_back(s->X(), s->Y()); });

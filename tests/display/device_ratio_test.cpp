@@ -24,7 +24,7 @@ TEST_F(BoardCanvasTest, ScaledBoardsKeepTheColoursAndAreDrawnInDevicePixels) {
     for (qreal ratio : {1.25, 1.5, 2.0}) {
         SCOPED_TRACE(ratio);
         canvas.SetRatio(ratio);
-        PaintBoard();
+        display().Paint();
         int mismatches = 0;
         for (int y = 0; y < geometry().ClientHeight(); y += 3)
             for (int x = 0; x < geometry().ClientWidth(); x += 3)
@@ -45,14 +45,14 @@ TEST_F(BoardCanvasTest, ScaledBoardsKeepTheColoursAndAreDrawnInDevicePixels) {
 TEST_F(BoardCanvasTest, MovingToAScreenOfAnotherRatioDrawsTheBoardAfresh) {
     Canvas& canvas = wnd->GetCanvas();
     canvas.SetRatio(2);
-    PaintBoard();
+    display().Paint();
     QEvent moved(QEvent::ScreenChangeInternal);
     QCoreApplication::sendEvent(wnd->centralWidget(), &moved);
     QCoreApplication::processEvents();
     EXPECT_EQ(canvas.Ratio(), wnd->centralWidget()->devicePixelRatioF());
     const QImage followed = Image().copy();
     EXPECT_EQ(followed.size(), QSize(geometry().ClientWidth(), geometry().ClientHeight()));
-    PaintBoard();
+    display().Paint();
     EXPECT_EQ(Image(), followed);
 }
 }  // namespace

@@ -9,6 +9,7 @@
 #include <QThread>
 
 #include "controller/turn_moves.h"
+#include "display/board_display.h"
 #include "display/geometry.h"
 #include "game/game.h"
 #include "monkey/monkey_invariants.h"
@@ -93,9 +94,9 @@ void Monkey::Tick() {
 
 std::string Monkey::Check(bool nested) {
     const Game& game = wnd_.GameSession().game;
-    std::string why = BrokenGameState(game);
+    std::string why = BrokenGameState(game, wnd_.Display());
     if (why.empty()) why = BrokenFiles(game);
-    if (why.empty()) why = BrokenWindowState(game, nested);
+    if (why.empty()) why = BrokenWindowState(game, wnd_.Display().Live(), nested);
     if (why.empty()) why = BrokenCanvas(wnd_);
     if (why.empty() && extraCheck_) why = extraCheck_();
     return why;

@@ -7,7 +7,6 @@
 #include <sstream>
 
 #include "display/board_display.h"
-#include "display/checker_sprite.h"
 #include "display/geometry.h"
 #include "game/game.h"
 #include "platform/canvas.h"
@@ -30,8 +29,7 @@ std::string Say(const Parts&... parts) {
     return out.str();
 }
 
-std::string BrokenLocation(const Game& game, int loc, int total[3]) {
-    const DrawnLocation* drawn = DrawnAt(loc);
+std::string BrokenLocation(const Game& game, const DrawnLocation* drawn, int loc, int total[3]) {
     if (!drawn) return Say("location ", loc, " is not drawn");
     if (drawn->number != loc) return Say("location ", loc, " is numbered ", int{drawn->number});
     const Checkers* l = &game.position[loc];
@@ -117,10 +115,10 @@ QImage WithPlainLetters(const QImage& image, const Canvas& canvas, const BoardGe
 }
 }  // namespace
 
-std::string BrokenGameState(const Game& game) {
+std::string BrokenGameState(const Game& game, const BoardDisplay& drawn) {
     int total[3] = {0, 0, 0};
     for (int loc = 0; loc < NUM_LOCATIONS; ++loc)
-        if (std::string why = BrokenLocation(game, loc, total); !why.empty()) return why;
+        if (std::string why = BrokenLocation(game, drawn.DrawnAt(loc), loc, total); !why.empty()) return why;
     if (total[SIDE_HUMAN] != CHECKERS_PER_SIDE || total[SIDE_COMPUTER] != CHECKERS_PER_SIDE)
         return Say("checkers: human ", total[SIDE_HUMAN], ", computer ", total[SIDE_COMPUTER]);
     if (std::string why = BrokenDice(game); !why.empty()) return why;
@@ -140,9 +138,9 @@ std::string PositionText(const Game& game) {
     return out.str();
 }
 
-std::string BrokenWindowState(const Game& game, bool nested) {
-    if (DrawnLocation::Live() != NUM_LOCATIONS) return Say(DrawnLocation::Live(), " live locations");
-    if (CheckerSprite::Live() > kMostSprites) return Say(CheckerSprite::Live(), " live checker sprites");
+std::string BrokenWindowState(const Game& game, const LiveObjects& live, bool nested) {
+    if (live.locations != NUM_LOCATIONS) return Say(live.locations, " live locations");
+    if (live.sprites > kMostSprites) return Say(live.sprites, " live checker sprites");
     if (WaitRunning() != nested) return nested ? "an event loop other than the wait runs" : "a wait is left running";
     if (nested && game.awaitingConfirm != 1) return "the wait runs but the turn is not awaiting confirmation";
     if (!nested && game.awaitingConfirm != 0) return "awaiting confirmation outside the wait";

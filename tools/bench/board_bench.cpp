@@ -24,7 +24,7 @@ void BM_AnimationStep(benchmark::State& state) {
     QApplication::processEvents();
     // Across the empty middle of the board and back, over the bar strip.
     const BoardGeometry& geometry = wnd.Geometry();
-    CheckerSprite sprite(geometry.CheckerLeft(7), 11 * geometry.Unit(), SIDE_COMPUTER, 1);
+    CheckerSprite sprite(wnd.Display(), geometry.CheckerLeft(7), 11 * geometry.Unit(), SIDE_COMPUTER, 1);
     int dx = geometry.Unit();
     for (auto _ : state) {
         if (sprite.X() + dx < geometry.CheckerLeft(7) || sprite.X() + dx > geometry.CheckerLeft(6)) dx = -dx;
