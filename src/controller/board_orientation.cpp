@@ -6,7 +6,6 @@
 #include "controller/game_view.h"
 #include "controller/live_board.h"
 #include "controller/session.h"
-#include "display/geometry.h"
 #include "game/game.h"
 #include "platform/profile.h"
 #include "rules/position.h"
@@ -17,7 +16,7 @@ FileResult TurnBoard(Session& s, int32_t clockwise) {
     // The rebuild starts from the saved position, so for a moment it holds the live board.
     SavePosition(s);
     s.game.options.clockWise = clockwise;
-    SetClockwise(clockwise == 1);
+    s.view.SetClockwise(clockwise == 1);
     DestroyBoard(s);
     BuildBoard(s, false);
     const FileResult saved = WriteProfileInt(OPTIONS_SECTION, "ClockWise", s.game.options.clockWise);

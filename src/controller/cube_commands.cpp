@@ -103,7 +103,7 @@ void ComputerResigns(Session& s) {
 
 void ShowCube(Session& s) {
     s.view.SetCubeText(s.game.position.cubeValue == 1 ? "64" : std::to_string(s.game.position.cubeValue));
-    s.view.PlaceCube(CubeRect(s.game.position.cubeOwner));
+    s.view.PlaceCube(CubeRect(s.view.Geometry(), s.game.position.cubeOwner));
 }
 
 void CubeDecisions(Session& s) {

@@ -9,6 +9,7 @@
 
 #include "controller/progress_bar.h"
 #include "display/control_layout.h"
+#include "display/geometry.h"
 #include "game/turn_dice.h"
 #include "platform/file_dialog.h"
 #include "platform/nested_wait.h"
@@ -71,6 +72,10 @@ public:
     virtual void ApplyBackground() = 0;
 
     // --- The drawn board, which follows the game's position ---
+    // Where everything lies on the board as the window lays it out.
+    virtual const BoardGeometry& Geometry() const = 0;
+    // Lays the board out in the orientation the ClockWise option names.
+    virtual void SetClockwise(bool on) = 0;
     // Draws the locations with the checkers of `board`.
     virtual void BuildDrawnBoard(const Board& board) = 0;
     // Takes every drawn checker off, the last drawn first.

@@ -53,7 +53,7 @@ void OnMouseMove(Session& s, int x, int y) {
     if (s.game.options.highLight == 2 &&
         (s.game.position.sideToMove != SIDE_HUMAN || CurrentMove(s).from != NO_LOCATION))
         return;
-    const int n = LocationUnder(x, y);
+    const int n = s.view.Geometry().LocationUnder(x, y);
     if (n == s.input.hoverLoc) return;
     ShowTargets(s, s.input.hoverLoc, 0);
     s.input.hoverLoc = n;

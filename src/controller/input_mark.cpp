@@ -18,7 +18,7 @@ void BlinkStep(Session& s) {
     }
     const Rect line = s.view.ListLineRect(last);
     const std::string text = s.view.ListLine(last).substr(0, 63);
-    s.view.ShowListMark(line.left + s.view.ListTextWidth(text) + (g_unit >> 2), line.top);
+    s.view.ShowListMark(line.left + s.view.ListTextWidth(text) + (s.view.Geometry().Unit() >> 2), line.top);
     s.input.markDue = 0;
 }
 

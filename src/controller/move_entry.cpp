@@ -55,7 +55,7 @@ void ShowRefusalNote(Session& s) {
 }
 
 void PointAtLocation(Session& s, int loc) {
-    const Rect r = GeometryOf(loc).rect;
+    const Rect r = s.view.Geometry().GeometryOf(loc).rect;
     OnMouseMove(s, r.left, r.top);
 }
 

@@ -156,7 +156,7 @@ int PlayMove(Session& s, int from, int to) {
     ++s.game.moveOrdinal;
     s.game.position.RemoveDie(s.game.position.FindDie(to - from));
     // The tray's corner lies on no location: the hover highlight goes.
-    const Rect tray = GeometryOf(LOC_HUMAN_OFF).rect;
+    const Rect tray = s.view.Geometry().GeometryOf(LOC_HUMAN_OFF).rect;
     OnMouseMove(s, tray.left, tray.top);
     ShowDice(s);
     if (s.game.position.diceLeft > 0) {

@@ -5,97 +5,74 @@
 #include "display/tray.h"
 #include "platform/canvas.h"
 
-namespace {
-Canvas* g_canvas = nullptr;
-const Game* g_shown = nullptr;
-DrawnLocation* g_drawn[NUM_LOCATIONS] = {};
+BoardDisplay::BoardDisplay(Canvas& canvas, const Game& shown, const BoardGeometry& geometry)
+    : canvas_(canvas), shown_(shown), geometry_(geometry) {
+    canvas.SetFont(BoardFont());
+}
 
-DrawnLocation* MakeDrawnLocation(int number, int count, int owner) {
-    if (number == LOC_COMPUTER_OFF) return new CTray(owner, count);
+std::unique_ptr<DrawnLocation> BoardDisplay::MakeDrawnLocation(int number, int count, int owner) {
+    if (number == LOC_COMPUTER_OFF) return std::make_unique<DrawnTray>(*this, owner, count);
     if (number == LOC_HUMAN_OFF) {
         // The last location of a board: every checker stands on it now.
-        auto* tray = new CTray(owner, count);
-        FollowPipCounts();
+        auto tray = std::make_unique<DrawnTray>(*this, owner, count);
+        FollowPipCounts(*this);
         return tray;
     }
-    CTopPoint* loc = nullptr;
+    std::unique_ptr<DrawnTopPoint> loc;
     if (number == LOC_HUMAN_BAR)
-        loc = new CHumanBar();
+        loc = std::make_unique<DrawnHumanBar>(*this);
     else if (number == LOC_COMPUTER_BAR)
-        loc = new CComputerBar();
+        loc = std::make_unique<DrawnComputerBar>(*this);
     else if (number <= 12)
-        loc = new CTopPoint(number, owner);
+        loc = std::make_unique<DrawnTopPoint>(*this, number, owner);
     else
-        loc = new CBottomPoint(number, owner);
+        loc = std::make_unique<DrawnBottomPoint>(*this, number, owner);
     loc->Fill(count);
     return loc;
 }
-}  // namespace
 
-void InstallBoardDisplay(Canvas* canvas, const Game& shown) {
-    g_canvas = canvas;
-    g_shown = &shown;
-    canvas->SetFont(BoardFont());
-}
-
-void RemoveBoardDisplay() {
-    g_canvas = nullptr;
-    g_shown = nullptr;
-}
-
-bool BoardDisplayInstalled() { return g_canvas != nullptr; }
-
-Canvas& BoardCanvas() { return *g_canvas; }
-
-const Game& ShownGame() { return *g_shown; }
-
-void BuildDrawnBoard(const Board& board) {
-    if (!g_canvas) return;
-    for (int p = 1; p <= 24; ++p) g_drawn[p] = MakeDrawnLocation(p, board[p].count, board[p].owner);
+void BoardDisplay::Build(const Board& board) {
+    for (int p = 1; p <= 24; ++p) drawn_[p] = MakeDrawnLocation(p, board[p].count, board[p].owner);
     for (int loc : {LOC_HUMAN_BAR, LOC_COMPUTER_BAR, LOC_COMPUTER_OFF, LOC_HUMAN_OFF})
-        g_drawn[loc] = MakeDrawnLocation(loc, board[loc].count, FixedOwner(loc));
+        drawn_[loc] = MakeDrawnLocation(loc, board[loc].count, FixedOwner(loc));
 }
 
-void DestroyDrawnBoard() {
-    for (DrawnLocation*& loc : g_drawn) {
-        delete loc;
-        loc = nullptr;
-    }
+void BoardDisplay::Destroy() {
+    for (std::unique_ptr<DrawnLocation>& loc : drawn_) loc.reset();
 }
 
-DrawnLocation* DrawnAt(int loc) { return g_drawn[loc]; }
+DrawnLocation* BoardDisplay::DrawnAt(int loc) const { return drawn_[loc].get(); }
 
-Board DrawnCheckers() {
+Board BoardDisplay::DrawnCheckers() const {
     Board board{};
     for (int loc = 0; loc < NUM_LOCATIONS; ++loc)
-        if (g_drawn[loc]) board[loc] = {g_drawn[loc]->count, g_drawn[loc]->owner};
+        if (drawn_[loc]) board[loc] = {drawn_[loc]->count, drawn_[loc]->owner};
     return board;
 }
 
-void ShowCheckerTransfer(int from, int to, int side, bool undoing) {
-    if (g_drawn[from]) g_drawn[from]->TransferChecker(to, side, undoing);
+void BoardDisplay::ShowCheckerTransfer(int from, int to, int side, bool undoing) {
+    if (drawn_[from]) drawn_[from]->TransferChecker(to, side, undoing);
 }
 
-void ShowLocation(int loc, const Checkers& shown) {
-    DrawnLocation* l = g_drawn[loc];
+void BoardDisplay::ShowLocation(int loc, const Checkers& shown) {
+    DrawnLocation* l = drawn_[loc].get();
     if (!l) return;
     while (l->count > 0) l->RemoveChecker();
     l->owner = shown.owner;
     while (l->count < shown.count) l->AddChecker();
 }
 
-void DrawPointLabel(int point, int on) {
-    if (auto* drawn = dynamic_cast<CTopPoint*>(g_drawn[point])) drawn->DrawLabel(on != 0);
+void BoardDisplay::DrawPointLabel(int point, bool on) {
+    if (auto* drawn = dynamic_cast<DrawnTopPoint*>(drawn_[point].get())) drawn->DrawLabel(on);
 }
 
-void PaintBoard() {
-    if (!g_canvas) return;
-    g_canvas->Clear();
+void BoardDisplay::Paint() {
+    canvas_.Clear();
     for (int loc = LOC_HUMAN_BAR; loc <= LOC_COMPUTER_BAR; ++loc)
-        if (auto* drawn = dynamic_cast<CTopPoint*>(g_drawn[loc])) {
+        if (auto* drawn = dynamic_cast<DrawnTopPoint*>(drawn_[loc].get())) {
             drawn->Draw();
             drawn->ShowCheckers();
         }
-    FollowPipCounts();
-    g_canvas->PresentAll();
+    FollowPipCounts(*this);
+    canvas_.PresentAll();
 }

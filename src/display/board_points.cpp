@@ -15,94 +15,99 @@ constexpr COLORREF kWhite = MakeColorRef(255, 255, 255);
 constexpr COLORREF kBlack = MakeColorRef(0, 0, 0);
 constexpr COLORREF kYellow = MakeColorRef(255, 255, 0);
 
-COLORREF TriangleColour(int p) { return ShownGame().options.colors[p % 2 == 1 ? SLOT_POSITION_A : SLOT_POSITION_B]; }
+COLORREF TriangleColour(const BoardDisplay& board, int p) {
+    return board.Shown().options.colors[p % 2 == 1 ? SLOT_POSITION_A : SLOT_POSITION_B];
+}
 
 // The pen draws the right and bottom edges one pixel outside the rectangle.
-void PresentOutlined(const Rect& r) { BoardCanvas().Present({r.left, r.top, r.right + 2, r.bottom + 2}); }
+void PresentOutlined(Canvas& canvas, const Rect& r) { canvas.Present({r.left, r.top, r.right + 2, r.bottom + 2}); }
 }  // namespace
 
-CTopPoint::CTopPoint(int number, int owner) : DrawnLocation(number, 0, owner) {}
+DrawnTopPoint::DrawnTopPoint(BoardDisplay& board, int number, int owner) : DrawnLocation(board, number, 0, owner) {}
 
 // From the top down, so that each restores what the one below had drawn.
-CTopPoint::~CTopPoint() {
+DrawnTopPoint::~DrawnTopPoint() {
     for (auto sprite = sprites_.rbegin(); sprite != sprites_.rend(); ++sprite) sprite->reset();
 }
 
-void CTopPoint::Fill(int n) {
+void DrawnTopPoint::Fill(int n) {
     Draw();
     while (count < n) AddChecker();
 }
 
-void CTopPoint::AddChecker() {
+void DrawnTopPoint::AddChecker() {
     DrawnLocation::AddChecker();
     // A side has fifteen checkers; a count beyond that gets no sprite.
     if (count < 1 || count >= static_cast<int>(sprites_.size())) return;
-    sprites_[count] = std::make_unique<CCheckerSprite>(CheckerLeft(number), ::CheckerTop(number, count), owner, count);
+    const BoardGeometry& geometry = board_.Geometry();
+    sprites_[count] = std::make_unique<CheckerSprite>(board_, geometry.CheckerLeft(number),
+                                                      geometry.CheckerTop(number, count), owner, count);
     // A location still being built is not on the board yet; the counts
     // follow once the whole board stands.
-    if (DrawnAt(number) == this) FollowPipCounts();
+    if (board_.DrawnAt(number) == this) FollowPipCounts(board_);
 }
 
-void CTopPoint::RemoveChecker() {
+void DrawnTopPoint::RemoveChecker() {
     if (count >= 1 && count < static_cast<int>(sprites_.size())) sprites_[count].reset();
     DrawnLocation::RemoveChecker();
 }
 
-CCheckerSprite* CTopPoint::TopSprite() const {
+CheckerSprite* DrawnTopPoint::TopSprite() const {
     if (count < 1 || count >= static_cast<int>(sprites_.size())) return nullptr;
     return sprites_[count].get();
 }
 
-void CTopPoint::ShowCheckers() {
+void DrawnTopPoint::ShowCheckers() {
     for (int n = 1; n <= count && n < static_cast<int>(sprites_.size()); ++n)
         if (sprites_[n]) sprites_[n]->Show(false);
 }
 
-void CTopPoint::Draw() {
-    Canvas& canvas = BoardCanvas();
-    const int u = g_unit;
-    const int x = GeometryOf(number).originX;
+void DrawnTopPoint::Draw() {
+    Canvas& canvas = board_.GetCanvas();
+    const LocationGeometry g = board_.Geometry().GeometryOf(number);
+    const int u = board_.Geometry().Unit();
+    const int x = g.originX;
     canvas.SetPen(kWhite);
-    canvas.Polygon({{x, 2 * u}, {x + u, 10 * u}, {x + 2 * u, 2 * u}}, TriangleColour(number));
+    canvas.Polygon({{x, 2 * u}, {x + u, 10 * u}, {x + 2 * u, 2 * u}}, TriangleColour(board_, number));
     canvas.SetPen(kBlack);
     canvas.Line({x + 2 * u, 2 * u}, {x + u, 10 * u});
-    PresentOutlined(GeometryOf(number).rect);
+    PresentOutlined(canvas, g.rect);
     DrawLabel(false);
 }
 
-void CBottomPoint::Draw() {
-    Canvas& canvas = BoardCanvas();
-    const int u = g_unit;
-    const LocationGeometry g = GeometryOf(number);
+void DrawnBottomPoint::Draw() {
+    Canvas& canvas = board_.GetCanvas();
+    const LocationGeometry g = board_.Geometry().GeometryOf(number);
+    const int u = board_.Geometry().Unit();
     const int x = g.originX;
     const int yb = g.originY;
     canvas.SetPen(kWhite);
-    canvas.Polygon({{x, yb}, {x + u, yb - 8 * u}, {x + 2 * u, yb}}, TriangleColour(number));
+    canvas.Polygon({{x, yb}, {x + u, yb - 8 * u}, {x + 2 * u, yb}}, TriangleColour(board_, number));
     canvas.SetPen(kBlack);
     canvas.Line({x + u, yb - 8 * u}, {x + 2 * u, yb});
     canvas.Line({x + 2 * u, yb}, {x, yb});
-    PresentOutlined(g.rect);
+    PresentOutlined(canvas, g.rect);
     DrawLabel(false);
 }
 
-void CHumanBar::Draw() {
-    Canvas& canvas = BoardCanvas();
-    const Rect r = GeometryOf(number).rect;
-    canvas.FillRect(r, ShownGame().options.colors[SLOT_BAR]);
+void DrawnHumanBar::Draw() {
+    Canvas& canvas = board_.GetCanvas();
+    const Rect r = board_.Geometry().GeometryOf(number).rect;
+    canvas.FillRect(r, board_.Shown().options.colors[SLOT_BAR]);
     canvas.SetPen(kWhite);
     canvas.Line({r.left, r.bottom}, {r.left, r.top});
     canvas.Line({r.left, r.top}, {r.right + 1, r.top});
     canvas.SetPen(kBlack);
     canvas.Line({r.right, r.top + 1}, {r.right, r.bottom});
     canvas.Line({r.right, r.bottom}, {r.left, r.bottom});
-    PresentOutlined(r);
+    PresentOutlined(canvas, r);
 }
 
-void CTopPoint::DrawLabel(bool highlight) {
+void DrawnTopPoint::DrawLabel(bool highlight) {
     if (!IsPoint(number)) return;
-    Canvas& canvas = BoardCanvas();
+    Canvas& canvas = board_.GetCanvas();
     const std::string letter(1, static_cast<char>(64 + number));
-    const Point at = LetterPosition(number);
+    const Point at = board_.Geometry().LetterPosition(number);
     canvas.SetTextColor(highlight ? kYellow : kBlack);
     canvas.TextOut(at.x, at.y, letter);
     canvas.SetTextColor(kBlack);

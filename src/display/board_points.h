@@ -10,10 +10,10 @@
 #include "display/drawn_location.h"
 
 // Points 1..12, the top row; the base of the other points and the bars.
-class CTopPoint : public DrawnLocation {
+class DrawnTopPoint : public DrawnLocation {
 public:
-    CTopPoint(int number, int owner);
-    ~CTopPoint() override;
+    DrawnTopPoint(BoardDisplay& board, int number, int owner);
+    ~DrawnTopPoint() override;
 
     // Draws the location and puts `count` checkers on it.
     void Fill(int count);
@@ -30,29 +30,29 @@ public:
     // Shows every checker again at rest over a freshly drawn background.
     void ShowCheckers();
     // The top checker's sprite, or nullptr on an empty location.
-    CCheckerSprite* TopSprite() const;
+    CheckerSprite* TopSprite() const;
 
 private:
-    std::array<std::unique_ptr<CCheckerSprite>, CHECKERS_PER_SIDE + 1> sprites_;
+    std::array<std::unique_ptr<CheckerSprite>, CHECKERS_PER_SIDE + 1> sprites_;
 };
 
 // Points 13..24, the bottom row.
-class CBottomPoint : public CTopPoint {
+class DrawnBottomPoint : public DrawnTopPoint {
 public:
-    using CTopPoint::CTopPoint;
+    using DrawnTopPoint::DrawnTopPoint;
     void Draw() override;
 };
 
 // Location 0: draws the whole bar strip.
-class CHumanBar : public CTopPoint {
+class DrawnHumanBar : public DrawnTopPoint {
 public:
-    CHumanBar() : CTopPoint(LOC_HUMAN_BAR, SIDE_HUMAN) {}
+    explicit DrawnHumanBar(BoardDisplay& board) : DrawnTopPoint(board, LOC_HUMAN_BAR, SIDE_HUMAN) {}
     void Draw() override;
 };
 
 // Location 25: lies inside the strip that location 0 draws.
-class CComputerBar : public CBottomPoint {
+class DrawnComputerBar : public DrawnBottomPoint {
 public:
-    CComputerBar() : CBottomPoint(LOC_COMPUTER_BAR, SIDE_COMPUTER) {}
+    explicit DrawnComputerBar(BoardDisplay& board) : DrawnBottomPoint(board, LOC_COMPUTER_BAR, SIDE_COMPUTER) {}
     void Draw() override {}
 };

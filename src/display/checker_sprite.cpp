@@ -16,67 +16,68 @@ constexpr COLORREF kShadow = MakeColorRef(64, 64, 64);
 // From this stack position on, checkers share the seventh's place and show
 // the stack's size there.
 constexpr int kFirstCounted = 8;
-int g_liveSprites = 0;
-
-Rect SquareAt(int x, int y) { return {x, y, x + g_spriteSize, y + g_spriteSize}; }
 }  // namespace
 
-CCheckerSprite::CCheckerSprite(int x, int y, int owner, int position)
-    : x_(x), y_(y), position_(position), owner_(owner) {
-    ++g_liveSprites;
+CheckerSprite::CheckerSprite(BoardDisplay& board, int x, int y, int owner, int position)
+    : board_(board), x_(x), y_(y), position_(position), owner_(owner) {
+    ++board_.Live().sprites;
     Show(false);
 }
 
-CCheckerSprite::~CCheckerSprite() {
+CheckerSprite::~CheckerSprite() {
     Hide();
-    --g_liveSprites;
+    --board_.Live().sprites;
 }
 
-int CCheckerSprite::Live() { return g_liveSprites; }
+Rect CheckerSprite::SquareAt(int x, int y) const {
+    const int side = board_.Geometry().SpriteSize();
+    return {x, y, x + side, y + side};
+}
 
-void CCheckerSprite::Show(bool moving) {
+void CheckerSprite::Show(bool moving) {
     Paint(moving);
-    BoardCanvas().Present(SquareAt(x_, y_));
+    board_.GetCanvas().Present(SquareAt(x_, y_));
 }
 
-void CCheckerSprite::Hide() {
+void CheckerSprite::Hide() {
     if (!drawn_) return;
     Erase();
-    BoardCanvas().Present(SquareAt(x_, y_));
+    board_.GetCanvas().Present(SquareAt(x_, y_));
 }
 
-void CCheckerSprite::MoveTo(int x, int y, bool moving) {
+void CheckerSprite::MoveTo(int x, int y, bool moving) {
     const Rect from = SquareAt(x_, y_);
     Erase();
     x_ = x;
     y_ = y;
     Paint(moving);
     const Rect to = SquareAt(x_, y_);
-    BoardCanvas().Present({std::min(from.left, to.left), std::min(from.top, to.top), std::max(from.right, to.right),
-                           std::max(from.bottom, to.bottom)});
+    board_.GetCanvas().Present({std::min(from.left, to.left), std::min(from.top, to.top),
+                                std::max(from.right, to.right), std::max(from.bottom, to.bottom)});
 }
 
-void CCheckerSprite::Paint(bool moving) {
-    Canvas& canvas = BoardCanvas();
-    const int u = g_unit;
-    const int shadow = g_shadowOffset;
-    const COLORREF colour =
-        ShownGame().options.colors[owner_ == SIDE_COMPUTER ? SLOT_COMPUTER_PIECE : SLOT_HUMAN_PIECE];
-    saved_ = canvas.Save(x_, y_, g_spriteSize);
+void CheckerSprite::Paint(bool moving) {
+    Canvas& canvas = board_.GetCanvas();
+    const BoardGeometry& geometry = board_.Geometry();
+    const int u = geometry.Unit();
+    const int shadow = geometry.ShadowOffset();
+    const Options& options = board_.Shown().options;
+    const COLORREF colour = options.colors[owner_ == SIDE_COMPUTER ? SLOT_COMPUTER_PIECE : SLOT_HUMAN_PIECE];
+    saved_ = canvas.Save(x_, y_, geometry.SpriteSize());
     if (!moving && position_ >= kFirstCounted) {
         // The count stands on the seventh checker, which shares this place.
         canvas.SetBackground(colour);
         canvas.TextOut(x_ + 2 * shadow - 1 - (position_ >= 10 ? 3 : 0), y_ + shadow, std::to_string(position_));
-        canvas.SetBackground(ShownGame().options.colors[SLOT_BACKGROUND]);
+        canvas.SetBackground(options.colors[SLOT_BACKGROUND]);
     } else {
-        if (!moving) canvas.FillEllipse({x_ + shadow, y_, x_ + g_spriteSize, y_ + u}, kShadow);
+        if (!moving) canvas.FillEllipse({x_ + shadow, y_, x_ + geometry.SpriteSize(), y_ + u}, kShadow);
         canvas.FillEllipse({x_, y_, x_ + u, y_ + u}, colour);
     }
     drawn_ = true;
 }
 
-void CCheckerSprite::Erase() {
+void CheckerSprite::Erase() {
     if (!drawn_) return;
-    BoardCanvas().Restore(saved_, x_, y_);
+    board_.GetCanvas().Restore(saved_, x_, y_);
     drawn_ = false;
 }

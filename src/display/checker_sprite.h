@@ -6,13 +6,16 @@
 
 #include "platform/canvas.h"
 
-class CCheckerSprite {
+class BoardDisplay;
+
+class CheckerSprite {
 public:
-    // Shows the checker at once, at rest.
-    CCheckerSprite(int x, int y, int owner, int position);
-    ~CCheckerSprite();
-    CCheckerSprite(const CCheckerSprite&) = delete;
-    CCheckerSprite& operator=(const CCheckerSprite&) = delete;
+    // Shows the checker at once, at rest, on `board`, among whose live
+    // objects it counts while it lives.
+    CheckerSprite(BoardDisplay& board, int x, int y, int owner, int position);
+    ~CheckerSprite();
+    CheckerSprite(const CheckerSprite&) = delete;
+    CheckerSprite& operator=(const CheckerSprite&) = delete;
 
     // At rest a checker casts a shadow, and from the eighth of a stack on it
     // shows the stack's size instead; moving, it is a plain circle.
@@ -27,13 +30,12 @@ public:
     int X() const { return x_; }
     int Y() const { return y_; }
 
-    // Sprites alive now, so long runs can show that none leak.
-    static int Live();
-
 private:
     void Paint(bool moving);
     void Erase();
+    Rect SquareAt(int x, int y) const;
 
+    BoardDisplay& board_;
     int x_;
     int y_;
     int position_;

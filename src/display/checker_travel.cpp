@@ -15,9 +15,9 @@
 namespace {
 constexpr int kShakes = 5;
 
-void Step(CCheckerSprite& s, int dx, int dy) {
+void Step(const BoardDisplay& board, CheckerSprite& s, int dx, int dy) {
     s.MoveTo(s.X() + dx, s.Y() + dy, true);
-    Pause(ShownGame(), ShownGame().options.moveDelay);
+    Pause(board.Shown(), board.Shown().options.moveDelay);
 }
 
 bool IsBar(int loc) { return loc == LOC_HUMAN_BAR || loc == LOC_COMPUTER_BAR; }
@@ -31,40 +31,41 @@ bool NeedsCrossing(int from, int to) {
 }
 }  // namespace
 
-void CTopPoint::TransferChecker(int t, int side, bool undoing) {
-    CCheckerSprite* top = TopSprite();
+void DrawnTopPoint::TransferChecker(int t, int side, bool undoing) {
+    CheckerSprite* top = TopSprite();
     // Nothing to show travelling: the move itself still happens.
     if (!top) return DrawnLocation::TransferChecker(t, side, undoing);
-    CCheckerSprite& s = *top;
+    CheckerSprite& s = *top;
+    const BoardGeometry& geometry = board_.Geometry();
     const int mover = owner;
     const int l = number;
-    const int u = g_unit;
-    DrawnLocation* to = DrawnAt(t);
+    const int u = geometry.Unit();
+    DrawnLocation* to = board_.DrawnAt(t);
 
     if (IsBar(t) && !undoing) s.ShakeChecker(l);
 
     const int leave = l < 13 ? u : -u;
-    do Step(s, 0, leave);
-    while (::HitTest(number, s.X(), s.Y()));
+    do Step(board_, s, 0, leave);
+    while (geometry.HitTest(number, s.X(), s.Y()));
 
     if (NeedsCrossing(l, t)) {
-        const int targetX = GeometryOf(t).originX;
+        const int targetX = geometry.GeometryOf(t).originX;
         const int dx = targetX > s.X() ? u : -u;
-        do Step(s, dx, 0);
+        do Step(board_, s, dx, 0);
         while (dx > 0 ? s.X() < targetX : s.X() - u > targetX);
     }
 
     if (to->owner != side && to->count == 1 && IsPoint(t))
         to->TransferChecker(side == SIDE_HUMAN ? LOC_COMPUTER_BAR : LOC_HUMAN_BAR, side, undoing);
 
-    s.MoveTo(CheckerLeft(t), s.Y(), true);
+    s.MoveTo(geometry.CheckerLeft(t), s.Y(), true);
 
     if (!IsTray(t)) {
-        const int originY = GeometryOf(t).originY;
+        const int originY = geometry.GeometryOf(t).originY;
         const int dy = originY > s.Y() ? u : -u;
         // Until the next step would reach the stack, whose size the nested
         // move of a hit may just have changed.
-        do Step(s, 0, dy);
+        do Step(board_, s, 0, dy);
         while (dy < 0 ? s.Y() + dy > originY + (to->count + 1) * u : s.Y() + dy < originY - (to->count + 1) * u);
     }
 
@@ -73,11 +74,13 @@ void CTopPoint::TransferChecker(int t, int side, bool undoing) {
     to->AddChecker();
 }
 
-void CCheckerSprite::ShakeChecker(int from) {
-    if (ShownGame().options.hitShake == 0) return;
-    const int u = g_unit;
+void CheckerSprite::ShakeChecker(int from) {
+    const Game& shown = board_.Shown();
+    if (shown.options.hitShake == 0) return;
+    const BoardGeometry& geometry = board_.Geometry();
+    const int u = geometry.Unit();
     for (int i = 0; i < kShakes; ++i) {
-        Pause(ShownGame(), 2 * ShownGame().options.moveDelay);
+        Pause(shown, 2 * shown.options.moveDelay);
         int x = x_;
         int y = y_;
         // Towards the middle of the board, and never out of the band u..cx - u.
@@ -85,7 +88,7 @@ void CCheckerSprite::ShakeChecker(int from) {
             x += GetRandom(2) != 0 ? u : -u;
             if (x < 0) x = 0;
             y += from < 13 ? GetRandom(u) : -GetRandom(u);
-        } while (x < u || x > g_clientWidth - u);
+        } while (x < u || x > geometry.ClientWidth() - u);
         MoveTo(x, y, false);
     }
 }

@@ -2,24 +2,18 @@
 
 #include "display/board_display.h"
 
-namespace {
-int g_liveLocations = 0;
-}  // namespace
-
-DrawnLocation::DrawnLocation(int number_, int count_, int owner_)
-    : number(static_cast<int8_t>(number_)), count(static_cast<int8_t>(count_)), owner(owner_) {
-    ++g_liveLocations;
+DrawnLocation::DrawnLocation(BoardDisplay& board, int number_, int count_, int owner_)
+    : number(static_cast<int8_t>(number_)), count(static_cast<int8_t>(count_)), owner(owner_), board_(board) {
+    ++board_.Live().locations;
 }
 
 DrawnLocation::~DrawnLocation() {
     count = 0;
-    --g_liveLocations;
+    --board_.Live().locations;
 }
 
-int DrawnLocation::Live() { return g_liveLocations; }
-
 void DrawnLocation::TransferChecker(int target, int side, bool undoing) {
-    DrawnLocation* to = DrawnAt(target);
+    DrawnLocation* to = board_.DrawnAt(target);
     const int mover = owner;
     if (IsPoint(target) && to->count == 1 && to->owner != side)
         to->TransferChecker(side == SIDE_HUMAN ? LOC_COMPUTER_BAR : LOC_HUMAN_BAR, side, undoing);

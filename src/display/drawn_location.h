@@ -7,9 +7,12 @@
 
 #include "rules/location.h"
 
+class BoardDisplay;
+
 class DrawnLocation {
 public:
-    DrawnLocation(int number, int count, int owner);
+    // Counted among `board`'s live objects while it lives.
+    DrawnLocation(BoardDisplay& board, int number, int count, int owner);
     virtual ~DrawnLocation();
 
     // Carries the top checker to `target` for `side`, the side to move; a
@@ -21,10 +24,10 @@ public:
     virtual void AddChecker();
     virtual void Draw() {}
 
-    // Objects alive now, so long runs can show that none leak.
-    static int Live();
-
     int8_t number;
     int8_t count;
     int32_t owner;
+
+protected:
+    BoardDisplay& board_;
 };

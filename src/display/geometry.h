@@ -7,16 +7,6 @@
 
 #include "platform/rect.h"
 
-// The window's outer size W x H, the client size cx x cy and the unit with
-// its two companions; set by the size handling of the main window.
-extern int g_windowWidth;
-extern int g_windowHeight;
-extern int g_clientWidth;
-extern int g_clientHeight;
-extern int g_unit;             // checker diameter, half a point's width
-extern int g_shadowOffset;     // checker shadow and stack count offset
-extern uint16_t g_spriteSize;  // side of the square saved under a checker
-
 struct WindowSize {
     int width;
     int height;
@@ -25,39 +15,66 @@ struct WindowSize {
 // The outer size for a screen of this width (its full-screen client width).
 WindowSize WindowSizeFor(int screenWidth);
 
-// Takes the outer size and derives the unit and its companions from it.
-void SetWindowMetrics(WindowSize size);
-void SetClientSize(int cx, int cy);
-
-// Width of one point's column, and the y of the bottom row's triangle bases.
-int Column();
-int BaseLine();
-
 struct LocationGeometry {
     int originX;  // left edge of the location's column of checkers minus u/2
     int originY;  // where the checker stack is measured from
     Rect rect;
 };
 
-// The orientation the ClockWise option names; set whenever the option is.
-void SetClockwise(bool on);
-bool Clockwise();
+// The board laid out in one window: its outer size W x H with the unit and
+// its two companions derived from it, the client size cx x cy the window
+// leaves for the board, and the orientation the ClockWise option names.
+class BoardGeometry {
+public:
+    BoardGeometry() = default;
+    explicit BoardGeometry(WindowSize window);
 
-// The geometry of location 0..27 in the orientation set.
-LocationGeometry GeometryOf(int loc);
+    void SetClientSize(int cx, int cy);
+    void SetClockwise(bool on) { clockwise_ = on; }
 
-int CheckerLeft(int loc);
-// Top of the n-th checker (n = 1 nearest the origin); from the seventh on
-// all share one place. Trays show no checkers and give 0.
-int CheckerTop(int loc, int n);
-// The click area of locations 0..25; the human's bar answers only in the
-// upper part of the bar strip.
-bool HitTest(int loc, int x, int y);
+    WindowSize Window() const { return window_; }
+    int ClientWidth() const { return clientWidth_; }
+    int ClientHeight() const { return clientHeight_; }
+    int Unit() const { return unit_; }              // checker diameter, half a point's width
+    int ShadowOffset() const { return unit_ / 5; }  // checker shadow and stack count offset
+    // Side of the square saved under a checker.
+    uint16_t SpriteSize() const { return static_cast<uint16_t>(unit_ + unit_ / 5); }
+    bool Clockwise() const { return clockwise_; }
 
-// The location a click at (x, y) chooses, or -1.
-int LocationAt(int x, int y);
-// The location to highlight under the pointer, or -1; never a tray.
-int LocationUnder(int x, int y);
+    // Width of one point's column, and the y of the bottom row's triangle bases.
+    int Column() const;
+    int BaseLine() const;
 
-// Top-left corner of point p's letter.
-Point LetterPosition(int p);
+    // The geometry of location 0..27 in the orientation set.
+    LocationGeometry GeometryOf(int loc) const;
+
+    int CheckerLeft(int loc) const;
+    // Top of the n-th checker (n = 1 nearest the origin); from the seventh on
+    // all share one place. Trays show no checkers and give 0.
+    int CheckerTop(int loc, int n) const;
+    // The click area of locations 0..25; the human's bar answers only in the
+    // upper part of the bar strip.
+    bool HitTest(int loc, int x, int y) const;
+
+    // The location a click at (x, y) chooses, or -1.
+    int LocationAt(int x, int y) const;
+    // The location to highlight under the pointer, or -1; never a tray.
+    int LocationUnder(int x, int y) const;
+
+    // Top-left corner of point p's letter.
+    Point LetterPosition(int p) const;
+
+private:
+    int TopPointX(int p) const;
+    LocationGeometry TopPoint(int p) const;
+    LocationGeometry BottomPoint(int p) const;
+    LocationGeometry HumanBar() const;
+    LocationGeometry ComputerBar() const;
+    LocationGeometry Tray(int loc) const;
+
+    WindowSize window_{0, 0};
+    int clientWidth_ = 0;
+    int clientHeight_ = 0;
+    int unit_ = 0;
+    bool clockwise_ = false;
+};

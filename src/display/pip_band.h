@@ -5,12 +5,15 @@
 
 #include "platform/rect.h"
 
+class BoardDisplay;
+class BoardGeometry;
+
 // The band under the bottom row's letters, across the board.
-Rect PipBandRect();
+Rect PipBandRect(const BoardGeometry& geometry);
 
 // Draws the band afresh: the counts when ShowPips is on, the bare background
 // when it is off.
-void DrawPipBand();
+void DrawPipBand(BoardDisplay& board);
 
 // A checker has arrived somewhere: the counts again, when they are shown.
-void FollowPipCounts();
+void FollowPipCounts(BoardDisplay& board);

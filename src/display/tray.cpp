@@ -3,33 +3,31 @@
 #include "display/board_display.h"
 #include "display/geometry.h"
 #include "display/pip_band.h"
-#include "game/game.h"
 #include "rules/position.h"
-#include "settings/options.h"
 
 namespace {
 int TrayNumber(int side) { return side == SIDE_COMPUTER ? LOC_COMPUTER_OFF : LOC_HUMAN_OFF; }
 }  // namespace
 
-CTray::CTray(int side, int count)
-    : DrawnLocation(TrayNumber(side), count, side),
-      rect_(GeometryOf(number).rect),
-      label_(BoardCanvas(), rect_, Clockwise() ? StaticText::LEFT : StaticText::RIGHT) {
+DrawnTray::DrawnTray(BoardDisplay& board, int side, int count)
+    : DrawnLocation(board, TrayNumber(side), count, side),
+      rect_(board.Geometry().GeometryOf(number).rect),
+      label_(board.GetCanvas(), rect_, board.Geometry().Clockwise() ? StaticText::LEFT : StaticText::RIGHT) {
     Draw();
     label_.Show();
 }
 
-void CTray::RemoveChecker() {
+void DrawnTray::RemoveChecker() {
     DrawnLocation::RemoveChecker();
     Draw();
 }
 
-void CTray::AddChecker() {
+void DrawnTray::AddChecker() {
     DrawnLocation::AddChecker();
     Draw();
-    FollowPipCounts();
+    FollowPipCounts(board_);
 }
 
-void CTray::Draw() { label_.SetText(std::to_string(count)); }
+void DrawnTray::Draw() { label_.SetText(std::to_string(count)); }
 
-std::string CTray::CountText() const { return label_.Text(); }
+std::string DrawnTray::CountText() const { return label_.Text(); }

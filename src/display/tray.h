@@ -8,10 +8,10 @@
 #include "platform/rect.h"
 #include "platform/static_text.h"
 
-class CTray : public DrawnLocation {
+class DrawnTray : public DrawnLocation {
 public:
     // Tray 26 for the computer, 27 for the human, with `count` checkers.
-    CTray(int side, int count);
+    DrawnTray(BoardDisplay& board, int side, int count);
 
     void RemoveChecker() override;
     void AddChecker() override;

@@ -99,7 +99,7 @@ SettingsShown CurrentSettings(const Game& game) {
     };
 }
 
-void ApplySettings(Session& s, const SettingsChosen& chosen) {
+void ApplySettings(Session& s, BoardDisplay& board, const SettingsChosen& chosen) {
     FileResult saved;
     if (chosen.game) saved = ApplyGameSettings(s, *chosen.game);
     if (chosen.visual) saved = FirstFailure(saved, ApplyVisualSettings(s, *chosen.visual));
@@ -109,6 +109,6 @@ void ApplySettings(Session& s, const SettingsChosen& chosen) {
     // The bar and the pip counts follow their options at once, also when
     // they were switched off.
     DrawProgressBar(s);
-    DrawPipBand();
+    DrawPipBand(board);
     ShowSaveFailure(s, {{g_profile.Path(), saved}});
 }

@@ -4,6 +4,7 @@
 
 #include "dialogs/settings_choice.h"
 
+class BoardDisplay;
 struct Game;
 struct Session;
 
@@ -13,7 +14,7 @@ SettingsShown CurrentSettings(const Game& game);
 // Copies the values of each page shown into the options and writes them to
 // the profile, the Game page's first, each in the order of the page; turns
 // the board at once when its orientation changed; then brings the manual
-// dice, the cube button, the dice, the progress bar and the pip counts in
-// line. A profile that cannot be written is reported once, and the options
-// are in force for this run all the same.
-void ApplySettings(Session& s, const SettingsChosen& chosen);
+// dice, the cube button, the dice, the progress bar and the pip counts on
+// `board` in line. A profile that cannot be written is reported once, and
+// the options are in force for this run all the same.
+void ApplySettings(Session& s, BoardDisplay& board, const SettingsChosen& chosen);

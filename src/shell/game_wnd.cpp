@@ -59,7 +59,7 @@ QLabel* MakePane(QStatusBar* bar) {
 }
 }  // namespace
 
-GameWnd::GameWnd(int screenWidth, const BoardScale& scale) : scale_(scale) {
+GameWnd::GameWnd(int screenWidth, const BoardScale& scale) : scale_(scale), geometry_(WindowSizeFor(screenWidth)) {
     SetSeed(static_cast<int32_t>(std::time(nullptr)));
 
     board_ = new BoardWidget(this, handlers_);
@@ -86,8 +86,7 @@ GameWnd::GameWnd(int screenWidth, const BoardScale& scale) : scale_(scale) {
     // Minimisable, but neither resizable nor maximisable.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    SetWindowMetrics(WindowSizeFor(screenWidth));
-    setFixedSize(g_windowWidth, g_windowHeight);
+    setFixedSize(geometry_.Window().width, geometry_.Window().height);
     setWindowIcon(ProgramWindowIcon());
     move(StartPosition(*this, scale_));
     statusBar()->setSizeGripEnabled(false);
@@ -99,7 +98,7 @@ GameWnd::GameWnd(int screenWidth, const BoardScale& scale) : scale_(scale) {
                   [this](int id) { return BoardSizeOf(id) == session_.game.options.zoom; }});
     SetPaneText(0, ResString(IDS_IDLE));
     layout()->activate();
-    SetClientSize(board_->width(), board_->height());
+    geometry_.SetClientSize(board_->width(), board_->height());
 
     SetMainWindow(this);
 
@@ -107,12 +106,12 @@ GameWnd::GameWnd(int screenWidth, const BoardScale& scale) : scale_(scale) {
     board_->SetRatioChangedHandler([this] { RedrawAll(); });
     ApplyBackground();
     board_->GetCanvas()->Clear();
-    InstallBoardDisplay(board_->GetCanvas(), session_.game);
+    display_ = std::make_unique<BoardDisplay>(*board_->GetCanvas(), session_.game, geometry_);
 
     blinkTimer_ = startTimer(BLINK_INTERVAL_MS);
     commands_ = std::make_unique<CommandQueue>([this](int id) { RunCommand(id); });
     InstallInputFilter();
-    dialogs_ = std::make_unique<WindowDialogs>(*this, session_);
+    dialogs_ = std::make_unique<WindowDialogs>(*this, session_, *display_);
 
     // The keyboard always stays with the board, whatever was clicked.
     focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
@@ -128,7 +127,6 @@ GameWnd::~GameWnd() {
     disconnect(focusWatch_);
     killTimer(blinkTimer_);
     DestroyBoard(session_);
-    RemoveBoardDisplay();
     if (MainWindow() == this) SetMainWindow(nullptr);
 }
 
@@ -322,7 +320,7 @@ void GameWnd::SetUndoCursor(bool on) {
 WaitResult GameWnd::AwaitInput() { return WaitForInput(board_); }
 
 void GameWnd::LayoutControls() {
-    const StatusPaneWidths widths = StatusPanes();
+    const StatusPaneWidths widths = StatusPanes(geometry_);
     panes_[0]->setFixedWidth(widths.pane0);
     panes_[1]->setFixedWidth(widths.pane1);
     statusBar()->addPermanentWidget(panes_[0]);
@@ -332,13 +330,13 @@ void GameWnd::LayoutControls() {
     for (int g = DIE_GROUP_COMPUTER; g <= DIE_GROUP_HUMAN; ++g)
         for (int k = 0; k < DIE_WINDOWS_PER_GROUP; ++k) {
             DieFace* die = DieWindow(static_cast<DieGroup>(g), k);
-            die->setGeometry(ToQRect(DieWindowRect(static_cast<DieGroup>(g), k)));
+            die->setGeometry(ToQRect(DieWindowRect(geometry_, static_cast<DieGroup>(g), k)));
             // Clicks on the dice reach the board: a click there passes.
             die->setAttribute(Qt::WA_TransparentForMouseEvents);
             die->hide();
         }
 
-    list_->setGeometry(ToQRect(MessageListRect()));
+    list_->setGeometry(ToQRect(MessageListRect(geometry_)));
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list_->setSelectionMode(QAbstractItemView::NoSelection);
@@ -359,25 +357,25 @@ std::optional<WinKind> GameWnd::AskResign() { return RunResignDialog(); }
 bool GameWnd::ShowStatistics() { return dialogs_->Statistics(); }
 
 void GameWnd::RedrawAll() {
-    PaintBoard();
+    display_->Paint();
     DrawProgressBar(session_);
     board_->repaint();
     for (QWidget* child : board_->findChildren<QWidget*>()) child->repaint();
 }
 
-void GameWnd::BuildDrawnBoard(const Board& board) { ::BuildDrawnBoard(board); }
+void GameWnd::BuildDrawnBoard(const Board& board) { display_->Build(board); }
 
-void GameWnd::DestroyDrawnBoard() { ::DestroyDrawnBoard(); }
+void GameWnd::DestroyDrawnBoard() { display_->Destroy(); }
 
 void GameWnd::ShowCheckerTransfer(int from, int to, int side, bool undoing) {
-    ::ShowCheckerTransfer(from, to, side, undoing);
+    display_->ShowCheckerTransfer(from, to, side, undoing);
 }
 
-void GameWnd::ShowLocation(int loc, const Checkers& shown) { ::ShowLocation(loc, shown); }
+void GameWnd::ShowLocation(int loc, const Checkers& shown) { display_->ShowLocation(loc, shown); }
 
-void GameWnd::DrawPointLabel(int point, bool on) { ::DrawPointLabel(point, on ? 1 : 0); }
+void GameWnd::DrawPointLabel(int point, bool on) { display_->DrawPointLabel(point, on); }
 
-void GameWnd::FollowPipCounts() { ::FollowPipCounts(); }
+void GameWnd::FollowPipCounts() { ::FollowPipCounts(*display_); }
 
 bool GameWnd::KeyIsDown(int vk) const { return ::KeyIsDown(vk) != 0; }
 

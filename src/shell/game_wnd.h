@@ -15,11 +15,13 @@
 #include "controller/progress_bar.h"
 #include "controller/session.h"
 #include "display/control_layout.h"
+#include "display/geometry.h"
 #include "platform/nested_wait.h"
 #include "platform/rect.h"
 #include "shell/board_size.h"
 #include "shell/window_handlers.h"
 
+class BoardDisplay;
 class BoardWidget;
 class Canvas;
 class CommandQueue;
@@ -81,6 +83,10 @@ public:
     void RedrawAll() override;
     void ApplyBackground() override;
 
+    const BoardGeometry& Geometry() const override { return geometry_; }
+    void SetClockwise(bool on) override { geometry_.SetClockwise(on); }
+    // The drawn board, from the window's construction to its end.
+    BoardDisplay& Display() { return *display_; }
     void BuildDrawnBoard(const Board& board) override;
     void DestroyDrawnBoard() override;
     void ShowCheckerTransfer(int from, int to, int side, bool undoing) override;
@@ -133,7 +139,9 @@ private:
     bool laidOut_ = false;
     bool closing_ = false;
     BoardScale scale_;
+    BoardGeometry geometry_;
     Session session_{*this};
+    std::unique_ptr<BoardDisplay> display_;
     WindowHandlers handlers_ = ProgramHandlers(session_);
     std::map<int, std::function<void()>> overrides_;
     DiceChooser diceChooser_;

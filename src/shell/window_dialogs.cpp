@@ -9,14 +9,15 @@
 #include "shell/apply_color_scheme.h"
 #include "shell/apply_settings.h"
 
-WindowDialogs::WindowDialogs(QWidget& window, Session& session) : window_(window), session_(session), help_(window) {}
+WindowDialogs::WindowDialogs(QWidget& window, Session& session, BoardDisplay& board)
+    : window_(window), session_(session), board_(board), help_(window) {}
 
 void WindowDialogs::Settings() {
     SettingsDialog sheet(&window_, CurrentSettings(session_.game), settingsPage_);
     QObject::connect(&sheet, &SettingsDialog::HelpRequested, [this] { Help(); });
     const bool ok = RunModal(sheet) == QDialog::Accepted;
     settingsPage_ = sheet.ActiveIndex();
-    if (ok) ApplySettings(session_, sheet.Chosen());
+    if (ok) ApplySettings(session_, board_, sheet.Chosen());
 }
 
 void WindowDialogs::Colors() {

@@ -6,13 +6,14 @@
 
 #include "dialogs/help_viewer.h"
 
+class BoardDisplay;
 class QTextBrowser;
 class QWidget;
 struct Session;
 
 class WindowDialogs {
 public:
-    WindowDialogs(QWidget& window, Session& session);
+    WindowDialogs(QWidget& window, Session& session, BoardDisplay& board);
 
     // The Settings command: opens on the page shown last, Game the first time.
     void Settings();
@@ -30,6 +31,7 @@ public:
 private:
     QWidget& window_;
     Session& session_;
+    BoardDisplay& board_;
     int settingsPage_ = 0;
     bool statisticsExpanded_ = false;
     HelpViewer help_;

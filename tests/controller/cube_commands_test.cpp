@@ -82,7 +82,7 @@ TEST_F(CubeCommandsTest, TheHumansAnswersToTheComputersDouble) {
         EXPECT_EQ(session().game.position.cubeOwner, c.owner) << c.name;
         if (c.reply != IDNO) {
             EXPECT_EQ(wnd->CubeText(), std::to_string(c.value)) << c.name;
-            EXPECT_EQ(wnd->CubePlace(), CubeRect(c.owner)) << c.name;
+            EXPECT_EQ(wnd->CubePlace(), CubeRect(wnd->Geometry(), c.owner)) << c.name;
             EXPECT_EQ(session().game.position.sideToMove, SIDE_HUMAN) << c.name << ": the computer has moved";
         }
         questions.clear();
@@ -161,7 +161,7 @@ TEST_F(CubeCommandsTest, TheHumansDouble) {
         EXPECT_EQ(session().game.position.cubeOwner, c.owner) << c.name;
         if (c.value == 4) {
             EXPECT_EQ(wnd->CubeText(), "4");
-            EXPECT_EQ(wnd->CubePlace(), CubeRect(SIDE_COMPUTER));
+            EXPECT_EQ(wnd->CubePlace(), CubeRect(wnd->Geometry(), SIDE_COMPUTER));
             EXPECT_FALSE(wnd->CubeEnabled());
         }
         questions.clear();

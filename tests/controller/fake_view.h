@@ -1,6 +1,7 @@
 // A view that shows nothing and records what the controller asked of it:
 // the status panes, the message list, the dice and the cube, the commands
-// posted, and the questions with the answers the test scripted.
+// posted, and the questions with the answers the test scripted. Its board
+// is laid out by a geometry of its own, which the test sizes.
 #pragma once
 
 #include <deque>
@@ -55,6 +56,8 @@ public:
     void RedrawAll() override {}
     void ApplyBackground() override {}
 
+    const BoardGeometry& Geometry() const override { return geometry; }
+    void SetClockwise(bool on) override { geometry.SetClockwise(on); }
     void BuildDrawnBoard(const Board& board) override { drawn = board; }
     void DestroyDrawnBoard() override { drawn = {}; }
     void ShowCheckerTransfer(int, int, int, bool) override { ++transfers; }
@@ -109,6 +112,7 @@ public:
     bool laidOut = false;
     std::deque<WaitResult> waitAnswers;
     std::deque<std::pair<int, int>> diceScript;
+    BoardGeometry geometry;
     Board drawn{};
     int transfers = 0;
     std::vector<bool> lit = std::vector<bool>(NUM_LOCATIONS);

@@ -67,11 +67,13 @@ protected:
 
     // A point of the board that chooses `loc` (-1: a point beside every location).
     QPoint PointOf(int loc) const {
-        const Rect r = loc >= 0 ? GeometryOf(loc).rect : Rect{0, 0, g_clientWidth, g_clientHeight};
+        const BoardGeometry& geometry = wnd->Geometry();
+        const Rect r =
+            loc >= 0 ? geometry.GeometryOf(loc).rect : Rect{0, 0, geometry.ClientWidth(), geometry.ClientHeight()};
         QWidget* board = wnd->centralWidget();
         for (int y = r.top + 1; y < r.bottom; y += 2)
             for (int x = r.left + 1; x < r.right; x += 2)
-                if (LocationAt(x, y) == loc && !board->childAt(x, y)) return {x, y};
+                if (geometry.LocationAt(x, y) == loc && !board->childAt(x, y)) return {x, y};
         ADD_FAILURE() << "no point for location " << loc;
         return {};
     }

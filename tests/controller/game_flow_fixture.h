@@ -94,8 +94,8 @@ protected:
         savedProfile_ = std::exchange(g_profile, Profile(INI_FILE_NAME));
         SetClock(&clock);
         // The board as the 800 x 560 window lays it out below its menu.
-        SetWindowMetrics({800, 560});
-        SetClientSize(800, 500);
+        wnd->geometry = BoardGeometry({800, 560});
+        wnd->geometry.SetClientSize(800, 500);
         Game& game = session().game;
         game.options.autoChangeTurn = 1;
         game.options.highLight = 0;
@@ -150,10 +150,10 @@ protected:
     // The pointer over a location, as the window moves it: at a point of the
     // location that highlights it.
     void Hover(int loc) {
-        const Rect r = GeometryOf(loc).rect;
+        const Rect r = wnd->geometry.GeometryOf(loc).rect;
         for (int y = r.top; y < r.bottom; ++y)
             for (int x = r.left; x < r.right; ++x)
-                if (LocationUnder(x, y) == loc) return OnMouseMove(session(), x, y);
+                if (wnd->geometry.LocationUnder(x, y) == loc) return OnMouseMove(session(), x, y);
         ADD_FAILURE() << "no point highlights location " << loc;
     }
     // Records every command id that reaches a handler.

@@ -3,7 +3,6 @@
 #include "controller/game_fixture.h"
 #include "dialogs/statistics_dialog.h"
 #include "display/board_display.h"
-#include "display/checker_sprite.h"
 #include "game/game.h"
 #include "platform/modal.h"
 #include "resources/command_ids.h"
@@ -36,14 +35,14 @@ TEST_F(SoakTest, FiftyQuickFinishedGamesLeaveNothingBehind) {
         return int{QDialog::Accepted};
     });
     Start(SIDE_NONE, {});
-    const int locations = DrawnLocation::Live();
-    const int sprites = CCheckerSprite::Live();
+    const LiveObjects& live = wnd->Display().Live();
+    const LiveObjects started = live;
     for (int game = 1; game <= kGames; ++game) {
         wnd->RunCommand(ID_FINISH_GAME);
         Drain();
         ASSERT_EQ(finished, game) << "game " << game << " did not reach its end";
-        EXPECT_EQ(DrawnLocation::Live(), locations) << "after game " << game;
-        EXPECT_EQ(CCheckerSprite::Live(), sprites) << "after game " << game;
+        EXPECT_EQ(live.locations, started.locations) << "after game " << game;
+        EXPECT_EQ(live.sprites, started.sprites) << "after game " << game;
     }
     EXPECT_EQ(session().game.runScore[SIDE_HUMAN] + session().game.runScore[SIDE_COMPUTER] >= kGames, true);
 }

@@ -44,7 +44,6 @@ protected:
     void TearDown() override {
         wnd.reset();
         SetClock(nullptr);
-        SetClockwise(false);
     }
 
     // Rebuilds the board with only these checkers: negative counts are the
@@ -60,12 +59,15 @@ protected:
 
     Session& session() const { return wnd->GameSession(); }
     Game& game() const { return wnd->GameSession().game; }
+    const BoardGeometry& geometry() const { return wnd->Geometry(); }
+    BoardDisplay& display() const { return wnd->Display(); }
     QImage Image() { return wnd->GetCanvas().Image(); }
     QColor At(int x, int y) { return Image().pixelColor(x, y); }
 
     // Centre of the n-th checker place of a location.
-    static QPoint CheckerCentre(int loc, int n) {
-        return {CheckerLeft(loc) + g_unit / 2, CheckerTop(loc, n) + g_unit / 2};
+    QPoint CheckerCentre(int loc, int n) const {
+        const int u = geometry().Unit();
+        return {geometry().CheckerLeft(loc) + u / 2, geometry().CheckerTop(loc, n) + u / 2};
     }
 
     VirtualClock clock;

@@ -17,7 +17,8 @@ const QColor kHuman(255, 255, 255);
 const QColor kShadow(64, 64, 64);
 
 TEST_F(BoardCanvasTest, StartingPositionInSchemeA) {
-    const int u = g_unit;
+    const int u = geometry().Unit();
+    const int yb = geometry().BaseLine();
     const QPoint six = CheckerCentre(6, 1);
     const struct {
         const char* what;
@@ -25,24 +26,24 @@ TEST_F(BoardCanvasTest, StartingPositionInSchemeA) {
         QColor colour;
     } probes[] = {
         {"background", {5, 5}, kBackground},
-        {"between the rows", {GeometryOf(3).originX + u, 11 * u}, kBackground},
-        {"odd top point", {GeometryOf(3).originX + u, 4 * u}, kGrey},
-        {"even top point", {GeometryOf(2).originX + u, 4 * u}, kOlive},
-        {"odd bottom point", {GeometryOf(15).originX + u, BaseLine() - 2 * u}, kGrey},
-        {"even bottom point", {GeometryOf(14).originX + u, BaseLine() - 2 * u}, kOlive},
+        {"between the rows", {geometry().GeometryOf(3).originX + u, 11 * u}, kBackground},
+        {"odd top point", {geometry().GeometryOf(3).originX + u, 4 * u}, kGrey},
+        {"even top point", {geometry().GeometryOf(2).originX + u, 4 * u}, kOlive},
+        {"odd bottom point", {geometry().GeometryOf(15).originX + u, yb - 2 * u}, kGrey},
+        {"even bottom point", {geometry().GeometryOf(14).originX + u, yb - 2 * u}, kOlive},
         {"computer checker on 6", six, kComputer},
         {"computer checker on 24", CheckerCentre(24, 2), kComputer},
         {"human checker on 1", CheckerCentre(1, 2), kHuman},
         {"human checker on 19", CheckerCentre(19, 5), kHuman},
         {"shadow right of a checker", {six.x() + u / 2 + 1, six.y()}, kShadow},
-        {"bar strip, upper part", {GeometryOf(LOC_HUMAN_BAR).originX + u, 5 * u}, kGrey},
-        {"bar strip, lower part", {GeometryOf(LOC_COMPUTER_BAR).originX + u, BaseLine() - 3 * u}, kGrey},
+        {"bar strip, upper part", {geometry().GeometryOf(LOC_HUMAN_BAR).originX + u, 5 * u}, kGrey},
+        {"bar strip, lower part", {geometry().GeometryOf(LOC_COMPUTER_BAR).originX + u, yb - 3 * u}, kGrey},
     };
     for (const auto& probe : probes) EXPECT_EQ(At(probe.at.x(), probe.at.y()), probe.colour) << probe.what;
 
-    EXPECT_EQ(At(GeometryOf(LOC_HUMAN_BAR).rect.left, 5 * u), QColor(Qt::white)) << "bar's left edge";
-    EXPECT_EQ(At(GeometryOf(LOC_HUMAN_BAR).rect.right, 5 * u), QColor(Qt::black)) << "bar's right edge";
-    const Point a = LetterPosition(1);
+    EXPECT_EQ(At(geometry().GeometryOf(LOC_HUMAN_BAR).rect.left, 5 * u), QColor(Qt::white)) << "bar's left edge";
+    EXPECT_EQ(At(geometry().GeometryOf(LOC_HUMAN_BAR).rect.right, 5 * u), QColor(Qt::black)) << "bar's right edge";
+    const Point a = geometry().LetterPosition(1);
     EXPECT_FALSE(Ink(Image(), QRect(a.x, a.y, u, u)).isEmpty()) << "letter A";
 }
 
@@ -50,12 +51,12 @@ TEST_F(BoardCanvasTest, StartingPositionInSchemeA) {
 // black edge ends, the white one drawn before it still shows.
 TEST_F(BoardCanvasTest, EdgesOfTrianglesAndTheBarStrip) {
     SetUpBoard({});
-    const int u = g_unit;
+    const int u = geometry().Unit();
     // Points beside the bar gap, so no neighbour draws over their corners.
-    const int top = GeometryOf(6).originX;
-    const int bottom = GeometryOf(18).originX;
-    const int yb = BaseLine();
-    const Rect bar = GeometryOf(LOC_HUMAN_BAR).rect;
+    const int top = geometry().GeometryOf(6).originX;
+    const int bottom = geometry().GeometryOf(18).originX;
+    const int yb = geometry().BaseLine();
+    const Rect bar = geometry().GeometryOf(LOC_HUMAN_BAR).rect;
     const QColor white(Qt::white);
     const QColor black(Qt::black);
     const struct {
@@ -96,13 +97,14 @@ QPoint TextOrigin(const QImage& board, const QRect& square, const std::string& t
 // On the bar, where no triangle edge crosses the checkers.
 TEST_F(BoardCanvasTest, StacksFromEightShowTheirSizeOnTheSeventhPlace) {
     const int bar = LOC_HUMAN_BAR;
-    const int x = CheckerLeft(bar);
-    const int y = CheckerTop(bar, 7);
-    const QRect seventh(x, y, g_spriteSize, g_spriteSize);
+    const int x = geometry().CheckerLeft(bar);
+    const int y = geometry().CheckerTop(bar, 7);
+    const int shadow = geometry().ShadowOffset();
+    const QRect seventh(x, y, geometry().SpriteSize(), geometry().SpriteSize());
     const struct {
         int count;
         int textX;  // -1: no text
-    } cases[] = {{7, -1}, {8, x + 2 * g_shadowOffset - 1}, {12, x + 2 * g_shadowOffset - 1 - 3}};
+    } cases[] = {{7, -1}, {8, x + 2 * shadow - 1}, {12, x + 2 * shadow - 1 - 3}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.count);
         SetUpBoard({{bar, c.count}});
@@ -111,7 +113,7 @@ TEST_F(BoardCanvasTest, StacksFromEightShowTheirSizeOnTheSeventhPlace) {
             EXPECT_TRUE(Ink(Image(), seventh).isEmpty());
             EXPECT_EQ(At(CheckerCentre(bar, 7).x(), CheckerCentre(bar, 7).y()), kHuman);
         } else {
-            EXPECT_EQ(TextOrigin(Image(), seventh, std::to_string(c.count)), QPoint(c.textX, y + g_shadowOffset));
+            EXPECT_EQ(TextOrigin(Image(), seventh, std::to_string(c.count)), QPoint(c.textX, y + shadow));
         }
     }
 }
@@ -121,10 +123,10 @@ TEST_F(BoardCanvasTest, TrayCountsAreWrittenFromTheTopTowardsTheBoardsEdge) {
     for (int clockwise : {0, 1}) {
         SCOPED_TRACE(clockwise);
         game().options.clockWise = clockwise;
-        SetClockwise(clockwise == 1);
+        wnd->SetClockwise(clockwise == 1);
         SetUpBoard({{LOC_COMPUTER_OFF, -12}, {LOC_HUMAN_OFF, 12}});
         for (int tray : {LOC_COMPUTER_OFF, LOC_HUMAN_OFF}) {
-            const Rect r = GeometryOf(tray).rect;
+            const Rect r = geometry().GeometryOf(tray).rect;
             const QRect box(r.left, r.top, r.Width(), r.Height());
             QLabel* label = nullptr;
             for (QLabel* child : wnd->findChildren<QLabel*>())
@@ -140,22 +142,23 @@ TEST_F(BoardCanvasTest, TrayCountsAreWrittenFromTheTopTowardsTheBoardsEdge) {
 TEST_F(BoardCanvasTest, RemovingTheTopOfNineShowsEightAgain) {
     SetUpBoard({{20, -8}});
     const QImage eight = Image();
-    DrawnAt(20)->AddChecker();
+    display().DrawnAt(20)->AddChecker();
     EXPECT_NE(Image(), eight);
-    DrawnAt(20)->RemoveChecker();
+    display().DrawnAt(20)->RemoveChecker();
     EXPECT_EQ(Image(), eight);
 }
 
 TEST_F(BoardCanvasTest, AFullRedrawDrawsTheSameBoard) {
     const QImage built = Image();
     wnd->GetCanvas().FillRect({0, 0, 400, 300}, 0);
-    PaintBoard();
+    display().Paint();
     EXPECT_EQ(Image(), built);
 }
 TEST_F(BoardCanvasTest, AHighlightedLetterTurnsYellowAndBack) {
     const QImage plain = Image();
-    const Point c = LetterPosition(3);
-    const QRect box(c.x, c.y, g_unit, g_unit);
+    const Point c = geometry().LetterPosition(3);
+    const int u = geometry().Unit();
+    const QRect box(c.x, c.y, u, u);
     ShowTargets(session(), 3, 1);
     bool yellow = false;
     for (int y = box.top(); y <= box.bottom(); ++y)

@@ -75,7 +75,7 @@ TEST_F(CheckerTravelTest, ThirteenToTwelveRisesWithoutAHorizontalStep) {
     RecordComputerCheckers();
     Move(SIDE_COMPUTER, 13, 12);
     ASSERT_GT(frames.size(), 5u);
-    for (const QRect& frame : frames) EXPECT_EQ(frame.left(), CheckerLeft(13));
+    for (const QRect& frame : frames) EXPECT_EQ(frame.left(), geometry().CheckerLeft(13));
     EXPECT_EQ(game().position[12].count, 1);
     EXPECT_EQ(At(CheckerCentre(12, 1).x(), CheckerCentre(12, 1).y()), kComputer);
 }
@@ -90,7 +90,7 @@ TEST_F(CheckerTravelTest, BearingOffFromThePointsNextToTheTraysEndsInTheirCounts
         const QColor point = At(CheckerCentre(c.from, 2).x(), CheckerCentre(c.from, 2).y());
         Move(c.side, c.from, c.past);
         EXPECT_EQ(game().position[c.tray].count, 15);
-        EXPECT_EQ(static_cast<CTray*>(DrawnAt(c.tray))->CountText(), "15");
+        EXPECT_EQ(static_cast<DrawnTray*>(display().DrawnAt(c.tray))->CountText(), "15");
         EXPECT_EQ(game().position[c.from].count, 0);
         EXPECT_EQ(At(CheckerCentre(c.from, 1).x(), CheckerCentre(c.from, 1).y()), point);
     }
@@ -143,7 +143,7 @@ TEST_F(CheckerTravelTest, EachStepMovesOneUnitUntilItsBound) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         SetUpBoard(c.board);
-        const CCheckerSprite* s = static_cast<CTopPoint*>(DrawnAt(c.from))->TopSprite();
+        const CheckerSprite* s = static_cast<DrawnTopPoint*>(display().DrawnAt(c.from))->TopSprite();
         ASSERT_NE(s, nullptr);
         std::vector<QPoint> places{{s->X(), s->Y()}};
         FrameClock watch([&](int) { places.emplace_back(s->X(), s->Y()); });
@@ -154,8 +154,9 @@ TEST_F(CheckerTravelTest, EachStepMovesOneUnitUntilItsBound) {
         std::vector<Step> expected(c.leave, c.leave + 8);
         expected.insert(expected.end(), c.steps.begin(), c.steps.end());
         ASSERT_EQ(places.size(), expected.size() + 1);
+        const int u = geometry().Unit();
         for (std::size_t i = 0; i < expected.size(); ++i)
-            EXPECT_EQ(places[i + 1] - places[i], QPoint(expected[i].x * g_unit, expected[i].y * g_unit)) << i;
+            EXPECT_EQ(places[i + 1] - places[i], QPoint(expected[i].x * u, expected[i].y * u)) << i;
         EXPECT_EQ(places.back(), QPoint(c.end.x, c.end.y));
     }
 }
@@ -182,8 +183,8 @@ TEST_F(CheckerTravelTest, AHitSendsTheBlotShakingToItsBarAndCountsIt) {
         EXPECT_EQ(std::count(pauses.begin(), pauses.end(), 2 * game().options.moveDelay), 5);
         ASSERT_GT(frames.size(), first + 5);
         for (std::size_t i = first + 1; i < frames.size(); ++i) {
-            EXPECT_GE(frames[i].left(), g_unit) << i;
-            EXPECT_LE(frames[i].left(), g_clientWidth - g_unit) << i;
+            EXPECT_GE(frames[i].left(), geometry().Unit()) << i;
+            EXPECT_LE(frames[i].left(), geometry().ClientWidth() - geometry().Unit()) << i;
         }
     }
 }
@@ -225,7 +226,7 @@ TEST_F(CheckerTravelTest, AfterMovesHitsAndMovesBackTheCanvasIsAFreshBoard) {
     for (int clockwise : {0, 1}) {
         SCOPED_TRACE(clockwise);
         game().options.clockWise = clockwise;
-        SetClockwise(clockwise == 1);
+        wnd->SetClockwise(clockwise == 1);
         ExpectPlayLeavesAFreshBoard(session(), wnd->GetCanvas(), 1);
     }
 }
@@ -236,8 +237,8 @@ TEST_F(CheckerTravelTest, AtOtherDeviceRatiosTooNoCheckerLeavesATrace) {
     for (qreal ratio : {2.0, 1.5, 1.25}) {
         SCOPED_TRACE(ratio);
         ExpectPlayLeavesAFreshBoard(session(), wnd->GetCanvas(), ratio);
-        EXPECT_EQ(Image().size(), QSize(static_cast<int>(std::ceil(g_clientWidth * ratio)),
-                                        static_cast<int>(std::ceil(g_clientHeight * ratio))));
+        EXPECT_EQ(Image().size(), QSize(static_cast<int>(std::ceil(geometry().ClientWidth() * ratio)),
+                                        static_cast<int>(std::ceil(geometry().ClientHeight() * ratio))));
         EXPECT_EQ(Image().devicePixelRatio(), ratio);
     }
 }

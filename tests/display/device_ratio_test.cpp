@@ -24,10 +24,10 @@ TEST_F(BoardCanvasTest, ScaledBoardsKeepTheColoursAndAreDrawnInDevicePixels) {
     for (qreal ratio : {1.25, 1.5, 2.0}) {
         SCOPED_TRACE(ratio);
         canvas.SetRatio(ratio);
-        PaintBoard();
+        display().Paint();
         int mismatches = 0;
-        for (int y = 0; y < g_clientHeight; y += 3)
-            for (int x = 0; x < g_clientWidth; x += 3)
+        for (int y = 0; y < geometry().ClientHeight(); y += 3)
+            for (int x = 0; x < geometry().ClientWidth(); x += 3)
                 if (Uniform(logical, x, y, 2) &&
                     Image().pixel(canvas.DeviceRect({x, y, x + 1, y + 1}).topLeft()) != logical.pixel(x, y))
                     ++mismatches;
@@ -45,14 +45,14 @@ TEST_F(BoardCanvasTest, ScaledBoardsKeepTheColoursAndAreDrawnInDevicePixels) {
 TEST_F(BoardCanvasTest, MovingToAScreenOfAnotherRatioDrawsTheBoardAfresh) {
     Canvas& canvas = wnd->GetCanvas();
     canvas.SetRatio(2);
-    PaintBoard();
+    display().Paint();
     QEvent moved(QEvent::ScreenChangeInternal);
     QCoreApplication::sendEvent(wnd->centralWidget(), &moved);
     QCoreApplication::processEvents();
     EXPECT_EQ(canvas.Ratio(), wnd->centralWidget()->devicePixelRatioF());
     const QImage followed = Image().copy();
-    EXPECT_EQ(followed.size(), QSize(g_clientWidth, g_clientHeight));
-    PaintBoard();
+    EXPECT_EQ(followed.size(), QSize(geometry().ClientWidth(), geometry().ClientHeight()));
+    display().Paint();
     EXPECT_EQ(Image(), followed);
 }
 }  // namespace

@@ -8,10 +8,11 @@
 class GeometryTest : public ::testing::Test {
 protected:
     // A client area as the 800 x 560 window leaves it below its menu.
-    static void UseWindow(int width, int height, int clockwise, int clientHeight = 500) {
-        SetWindowMetrics({width, height});
-        SetClientSize(width, clientHeight);
-        SetClockwise(clockwise == 1);
+    void UseWindow(int width, int height, int clockwise, int clientHeight = 500) {
+        geometry = BoardGeometry({width, height});
+        geometry.SetClientSize(width, clientHeight);
+        geometry.SetClockwise(clockwise == 1);
     }
-    void TearDown() override { SetClockwise(false); }
+
+    BoardGeometry geometry;
 };

@@ -27,7 +27,7 @@ protected:
 
     QImage Band() const {
         Canvas& canvas = wnd->GetCanvas();
-        return canvas.Image().copy(canvas.DeviceRect(PipBandRect()));
+        return canvas.Image().copy(canvas.DeviceRect(PipBandRect(wnd->Geometry())));
     }
     bool Blank(const QImage& band) {
         const QRgb background = ToQColor(game().options.colors[SLOT_BACKGROUND]).rgb();
@@ -41,7 +41,7 @@ protected:
     void ExpectCurrent(const char* after) {
         const QImage shown = Band();
         EXPECT_FALSE(Blank(shown)) << after;
-        DrawPipBand();
+        DrawPipBand(wnd->Display());
         EXPECT_EQ(Band(), shown) << after;
     }
 
@@ -93,10 +93,10 @@ TEST_F(PipBandTest, TheCountsFollowWhenTheLastChangeEmptiesALocation) {
 // Off, the band under the board stays bare, also right after the option is
 // switched off.
 TEST_F(PipBandTest, OffTheBandIsBare) {
-    DrawPipBand();
+    DrawPipBand(wnd->Display());
     EXPECT_FALSE(Blank(Band()));
     game().options.showPips = 0;
-    DrawPipBand();
+    DrawPipBand(wnd->Display());
     EXPECT_TRUE(Blank(Band()));
     Start(SIDE_HUMAN, {{3, 1}});
     EXPECT_TRUE(Blank(Band()));

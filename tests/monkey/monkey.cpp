@@ -9,6 +9,7 @@
 #include <QThread>
 
 #include "controller/turn_moves.h"
+#include "display/board_display.h"
 #include "display/geometry.h"
 #include "game/game.h"
 #include "monkey/monkey_invariants.h"
@@ -93,9 +94,9 @@ void Monkey::Tick() {
 
 std::string Monkey::Check(bool nested) {
     const Game& game = wnd_.GameSession().game;
-    std::string why = BrokenGameState(game);
+    std::string why = BrokenGameState(game, wnd_.Display());
     if (why.empty()) why = BrokenFiles(game);
-    if (why.empty()) why = BrokenWindowState(game, nested);
+    if (why.empty()) why = BrokenWindowState(game, wnd_.Display().Live(), nested);
     if (why.empty()) why = BrokenCanvas(wnd_);
     if (why.empty() && extraCheck_) why = extraCheck_();
     return why;
@@ -164,10 +165,10 @@ void Monkey::ClickBoard(Qt::MouseButton button, bool twice) {
     QPoint p(chance_.Below(board->width()), chance_.Below(board->height()));
     if (chance_.OneIn(4) == false) {
         const int loc = chance_.OneIn(2) ? chance_.Below(NUM_LOCATIONS) : LikelyMoveLocation();
-        const Rect r = GeometryOf(loc).rect;
+        const Rect r = wnd_.Geometry().GeometryOf(loc).rect;
         for (int i = 0; i < kAim && r.right > r.left && r.bottom > r.top; ++i) {
             const QPoint q(chance_.Between(r.left, r.right - 1), chance_.Between(r.top, r.bottom - 1));
-            if (LocationAt(q.x(), q.y()) == loc) {
+            if (wnd_.Geometry().LocationAt(q.x(), q.y()) == loc) {
                 p = q;
                 break;
             }

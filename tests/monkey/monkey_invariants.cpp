@@ -7,7 +7,6 @@
 #include <sstream>
 
 #include "display/board_display.h"
-#include "display/checker_sprite.h"
 #include "display/geometry.h"
 #include "game/game.h"
 #include "platform/canvas.h"
@@ -30,8 +29,7 @@ std::string Say(const Parts&... parts) {
     return out.str();
 }
 
-std::string BrokenLocation(const Game& game, int loc, int total[3]) {
-    const DrawnLocation* drawn = DrawnAt(loc);
+std::string BrokenLocation(const Game& game, const DrawnLocation* drawn, int loc, int total[3]) {
     if (!drawn) return Say("location ", loc, " is not drawn");
     if (drawn->number != loc) return Say("location ", loc, " is numbered ", int{drawn->number});
     const Checkers* l = &game.position[loc];
@@ -103,13 +101,13 @@ std::string BrokenBinaryFile(const char* path, std::size_t size, Accepts accepts
     return {};
 }
 // The image with every point's letter as the canvas, just redrawn, has it.
-QImage WithPlainLetters(const QImage& image, const Canvas& canvas) {
+QImage WithPlainLetters(const QImage& image, const Canvas& canvas, const BoardGeometry& geometry) {
     QImage plain = image.copy();
     QPainter painter(&plain);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     for (int p = 1; p <= 24; ++p) {
         const std::string letter(1, static_cast<char>('A' + p - 1));
-        const Point at = LetterPosition(p);
+        const Point at = geometry.LetterPosition(p);
         const QRect r = canvas.DeviceRect({at.x, at.y, at.x + canvas.TextWidth(letter), at.y + canvas.TextHeight()});
         painter.drawImage(r, canvas.Image(), r);
     }
@@ -117,10 +115,10 @@ QImage WithPlainLetters(const QImage& image, const Canvas& canvas) {
 }
 }  // namespace
 
-std::string BrokenGameState(const Game& game) {
+std::string BrokenGameState(const Game& game, const BoardDisplay& drawn) {
     int total[3] = {0, 0, 0};
     for (int loc = 0; loc < NUM_LOCATIONS; ++loc)
-        if (std::string why = BrokenLocation(game, loc, total); !why.empty()) return why;
+        if (std::string why = BrokenLocation(game, drawn.DrawnAt(loc), loc, total); !why.empty()) return why;
     if (total[SIDE_HUMAN] != CHECKERS_PER_SIDE || total[SIDE_COMPUTER] != CHECKERS_PER_SIDE)
         return Say("checkers: human ", total[SIDE_HUMAN], ", computer ", total[SIDE_COMPUTER]);
     if (std::string why = BrokenDice(game); !why.empty()) return why;
@@ -140,9 +138,9 @@ std::string PositionText(const Game& game) {
     return out.str();
 }
 
-std::string BrokenWindowState(const Game& game, bool nested) {
-    if (DrawnLocation::Live() != NUM_LOCATIONS) return Say(DrawnLocation::Live(), " live locations");
-    if (CCheckerSprite::Live() > kMostSprites) return Say(CCheckerSprite::Live(), " live checker sprites");
+std::string BrokenWindowState(const Game& game, const LiveObjects& live, bool nested) {
+    if (live.locations != NUM_LOCATIONS) return Say(live.locations, " live locations");
+    if (live.sprites > kMostSprites) return Say(live.sprites, " live checker sprites");
     if (WaitRunning() != nested) return nested ? "an event loop other than the wait runs" : "a wait is left running";
     if (nested && game.awaitingConfirm != 1) return "the wait runs but the turn is not awaiting confirmation";
     if (!nested && game.awaitingConfirm != 0) return "awaiting confirmation outside the wait";
@@ -157,8 +155,9 @@ std::string BrokenCanvas(GameWnd& wnd) {
     if (after.size() != before.size()) return "the canvas changed its size in a redraw";
     // The letters under the pointer's location may be lit; a redraw leaves
     // that to the pointer's next move.
-    const QImage seen =
-        wnd.GameSession().game.options.highLight != 0 ? WithPlainLetters(before, wnd.GetCanvas()) : before;
+    const QImage seen = wnd.GameSession().game.options.highLight != 0
+                            ? WithPlainLetters(before, wnd.GetCanvas(), wnd.Geometry())
+                            : before;
     if (after == seen) return {};
     for (int y = 0; y < after.height(); ++y)
         for (int x = 0; x < after.width(); ++x)

@@ -25,7 +25,7 @@ TEST_F(GameWndTest, StartsFixedSizeWithTheBoardInTheStartingPosition) {
     EXPECT_EQ(game().position[1].count, 2);
     EXPECT_EQ(game().position[1].owner, SIDE_HUMAN);
     EXPECT_EQ(wnd->CubeText(), "64");
-    EXPECT_EQ(wnd->CubePlace(), CubeRect(SIDE_NONE));
+    EXPECT_EQ(wnd->CubePlace(), CubeRect(wnd->Geometry(), SIDE_NONE));
     EXPECT_EQ(wnd->windowTitle().toStdString(), ProgramTitle());
     EXPECT_EQ(wnd->PaneText(0), ResString(IDS_IDLE));
 }
@@ -35,9 +35,10 @@ TEST_F(GameWndTest, StartsFixedSizeWithTheBoardInTheStartingPosition) {
 TEST_F(GameWndTest, TheBoardFillsTheClientAreaBetweenMenuAndStatusBar) {
     ShowActive();
     const QWidget* client = wnd->centralWidget();
-    EXPECT_EQ(QSize(g_clientWidth, g_clientHeight), client->size());
+    const BoardGeometry& geometry = wnd->Geometry();
+    EXPECT_EQ(QSize(geometry.ClientWidth(), geometry.ClientHeight()), client->size());
     EXPECT_EQ(wnd->GetCanvas().Image().size(), client->size());
-    EXPECT_EQ(GeometryOf(LOC_HUMAN_OFF).rect.top, client->height() / 2 - g_unit / 2);
+    EXPECT_EQ(geometry.GeometryOf(LOC_HUMAN_OFF).rect.top, client->height() / 2 - geometry.Unit() / 2);
 }
 
 TEST_F(GameWndTest, ASizeFromOutsideDoesNotStick) {
@@ -46,14 +47,14 @@ TEST_F(GameWndTest, ASizeFromOutsideDoesNotStick) {
     wnd->showMinimized();
     wnd->showNormal();
     EXPECT_EQ(wnd->size(), QSize(800, 560));
-    EXPECT_EQ(g_unit, 22);
+    EXPECT_EQ(wnd->Geometry().Unit(), 22);
 }
 
 TEST_F(GameWndTest, SmallerScreensGetTheSmallerWindow) {
     wnd.reset();
     wnd = std::make_unique<GameWnd>(800);
     EXPECT_EQ(wnd->size(), QSize(775, 542));
-    EXPECT_EQ(g_unit, 21);
+    EXPECT_EQ(wnd->Geometry().Unit(), 21);
 }
 
 TEST_F(GameWndTest, ExitDuringTheConfirmationWaitOnlyBeeps) {
@@ -171,6 +172,6 @@ TEST_F(GameWndTest, MessageListLinesAndPage) {
     wnd->ListDelete(0);
     EXPECT_EQ(wnd->ListCount(), 1);
     EXPECT_EQ(wnd->ListLine(0), "second");
-    EXPECT_TRUE(MessageListRect().Contains(wnd->ListLineRect(0).left, wnd->ListLineRect(0).top));
+    EXPECT_TRUE(MessageListRect(wnd->Geometry()).Contains(wnd->ListLineRect(0).left, wnd->ListLineRect(0).top));
 }
 }  // namespace

@@ -23,10 +23,11 @@ void BM_AnimationStep(benchmark::State& state) {
     wnd.show();
     QApplication::processEvents();
     // Across the empty middle of the board and back, over the bar strip.
-    CCheckerSprite sprite(CheckerLeft(7), 11 * g_unit, SIDE_COMPUTER, 1);
-    int dx = g_unit;
+    const BoardGeometry& geometry = wnd.Geometry();
+    CheckerSprite sprite(wnd.Display(), geometry.CheckerLeft(7), 11 * geometry.Unit(), SIDE_COMPUTER, 1);
+    int dx = geometry.Unit();
     for (auto _ : state) {
-        if (sprite.X() + dx < CheckerLeft(7) || sprite.X() + dx > CheckerLeft(6)) dx = -dx;
+        if (sprite.X() + dx < geometry.CheckerLeft(7) || sprite.X() + dx > geometry.CheckerLeft(6)) dx = -dx;
         sprite.MoveTo(sprite.X() + dx, sprite.Y(), true);
     }
 }
