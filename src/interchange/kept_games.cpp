@@ -1,13 +1,13 @@
 #include "interchange/kept_games.h"
 
-#include <cstring>
 #include <iterator>
 
 #include "platform/le_bytes.h"
+#include "platform/record_list.h"
 #include "rules/match_score.h"
 
 namespace {
-constexpr char kMagic[4] = {'K', 'G', 'M', '1'};
+constexpr Magic kMagic = {'K', 'G', 'M', '1'};
 // More events than any game has: a count beyond it is not a count we wrote.
 constexpr int32_t kMaxEvents = 100000;
 constexpr std::size_t kEventBytes = 11;
@@ -68,9 +68,8 @@ bool ReadGame(ByteReader& in, RecordedGame& game) {
 }  // namespace
 
 Bytes EncodeKeptGames(const std::vector<RecordedGame>& games) {
-    Bytes bytes(std::begin(kMagic), std::end(kMagic));
+    Bytes bytes = RecordListHeader(kMagic, games.size());
     ByteWriter out(bytes);
-    out.I32(static_cast<int32_t>(games.size()));
     for (const RecordedGame& game : games) {
         out.U8(static_cast<uint8_t>((game.fromStart ? 1 : 0) | (game.over ? 2 : 0)));
         out.I32(game.scoreBefore.length);
@@ -90,27 +89,15 @@ Bytes EncodeKeptGames(const std::vector<RecordedGame>& games) {
 }
 
 std::optional<std::vector<RecordedGame>> DecodeKeptGames(const Bytes& bytes) {
-    if (bytes.size() < sizeof kMagic + 4 || std::memcmp(bytes.data(), kMagic, sizeof kMagic) != 0) return std::nullopt;
-    ByteReader in(bytes);
-    in.Skip(sizeof kMagic);
-    const int32_t count = in.I32();
-    if (!InRange(count, 0, static_cast<int32_t>(MAX_KEPT_GAMES))) return std::nullopt;
-    std::vector<RecordedGame> games(static_cast<std::size_t>(count));
-    for (RecordedGame& game : games)
-        if (!ReadGame(in, game)) return std::nullopt;
-    if (in.Has(1)) return std::nullopt;
-    return games;
+    return ReadRecordList<RecordedGame>(bytes, kMagic, MAX_KEPT_GAMES, ReadGame);
 }
 
 KeptGames LoadKeptGames(const std::string& path) {
     // The largest file the cap allows is far below this.
     constexpr std::size_t kLimit = 64u << 20;
-    const FileRead read = ReadFileWithReason(path, kLimit);
-    if (!read.bytes) return {};
-    if (std::optional<std::vector<RecordedGame>> games = DecodeKeptGames(*read.bytes))
-        return {std::move(*games), false};
-    KeepRefusedFile(path);
-    return {{}, true};
+    KeptGames kept;
+    kept.games = LoadRecordList<RecordedGame>(path, kLimit, DecodeKeptGames, kept.setAside);
+    return kept;
 }
 
 FileResult AppendKeptGame(const std::string& path, std::vector<RecordedGame>& games, const RecordedGame& game) {
