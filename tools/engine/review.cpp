@@ -1,16 +1,20 @@
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <optional>
+#include <random>
 
 #include "coach/game_review.h"
 #include "coach/kept_reviews.h"
 #include "commands.h"
+#include "computer/computer_player.h"
 #include "dice/mevra32.h"
 #include "game/game.h"
 #include "interchange/kept_games.h"
 #include "interchange/match_text.h"
+#include "match_game.h"
 #include "self_play.h"
 
 namespace {
@@ -39,8 +43,12 @@ void ReviewOne(long long number, const RecordedGame& game, Totals& totals) {
         return;
     }
     const ReviewSummary& s = review.summary;
-    std::printf("game %lld decisions %d errors %d error-rate %.1f luck-human %+.3f luck-computer %+.3f ms %.0f\n",
-                number, s.decisions, s.errors, s.errorRate, s.luck[SIDE_HUMAN], s.luck[SIDE_COMPUTER], took * 1000);
+    const auto cube = std::count_if(review.decisions.begin(), review.decisions.end(),
+                                    [](const ReviewedDecision& d) { return d.kind != DecisionKind::Play; });
+    std::printf(
+        "game %lld decisions %d cube %d errors %d error-rate %.1f luck-human %+.3f luck-computer %+.3f ms %.0f\n",
+        number, s.decisions, static_cast<int>(cube), s.errors, s.errorRate, s.luck[SIDE_HUMAN], s.luck[SIDE_COMPUTER],
+        took * 1000);
 }
 
 void PrintTotals(const Totals& t) {
@@ -65,6 +73,24 @@ int ReviewKept(const std::string& path) {
     return 0;
 }
 
+// Whole matches with the cube, so that doubles, takes and passes are reviewed too.
+int ReviewMatches(long long matches, long long seed, int level, int human, int length) {
+    const ComputerPlayer* seats[2] = {&ComputerPlayerFor(level), &AdviserFor(human)};
+    std::mt19937 random(static_cast<uint32_t>(seed));
+    Totals totals;
+    for (long long m = 1; m <= matches; ++m) {
+        RunRecord record;
+        const MatchResult r = PlayMatch(seats, length, random, record);
+        if (!r.fault.empty()) {
+            std::cerr << "kestro-engine review: match " << m << ", " << r.fault << "\n";
+            return 1;
+        }
+        for (const RecordedGame& game : record.Games()) ReviewOne(totals.games + 1, game, totals);
+    }
+    PrintTotals(totals);
+    return 0;
+}
+
 }  // namespace
 
 int RunReview(const Arguments& given) {
@@ -79,16 +105,19 @@ int RunReview(const Arguments& given) {
         if (!args.empty()) std::cerr << "kestro-engine review: --kept takes no other option\n";
         return args.empty() ? ReviewKept(*kept) : kUsageError;
     }
-    long long games = 0, seed = 1, level = 2, human = 3;
+    long long games = 0, seed = 1, level = 2, human = 3, match = 0;
     std::vector<IntOption> options = {{"--games", 1, 100000, &games},
                                       {"--seed", INT32_MIN, INT32_MAX, &seed},
                                       {"--level", 0, 3, &level},
-                                      {"--human", 0, 3, &human}};
+                                      {"--human", 0, 3, &human},
+                                      {"--match", 1, 25, &match}};
     if (!ParseOptions("review", args, options)) return kUsageError;
-    if (!options[0].given) {
-        std::cerr << "kestro-engine review: --games N or --kept FILE is required\n";
+    if (!options[0].given || (match > 0 && !exportName->empty())) {
+        std::cerr << "kestro-engine review: --games N or --kept FILE is required; --export writes money games only\n";
         return kUsageError;
     }
+    if (match > 0)
+        return ReviewMatches(games, seed, static_cast<int>(level), static_cast<int>(human), static_cast<int>(match));
     std::ofstream exported;
     if (!exportName->empty()) exported.open(*exportName, std::ios::binary | std::ios::trunc);
     MatchTextWriter writer;
