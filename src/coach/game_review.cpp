@@ -60,7 +60,7 @@ ReviewSummary Summarize(const ReviewFigures& figures) {
 ReviewFigures JudgeGame(const ReplayedGame& game) {
     ReviewFigures figures;
     for (const ReplayedThrow& t : game.throws) figures.luck[t.before.sideToMove] += ThrowLuck(t);
-    for (float& luck : figures.luck) luck = Rounded(luck);
+    for (float& luck : figures.luck) luck = Rounded(std::clamp(luck, -MOST_LUCK, MOST_LUCK));
     for (const ReplayedDecision& d : game.decisions) figures.decisions.push_back(JudgeDecision(d));
     return figures;
 }

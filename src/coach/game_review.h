@@ -17,6 +17,9 @@
 // The figures are kept to this fraction of a point.
 constexpr float FIGURE_RESOLUTION = 10000.0f;
 constexpr float MOST_LOSS = 65535 / FIGURE_RESOLUTION;
+// A side's luck over a game is kept within this, as far as no game goes,
+// so that every figure comes back from the file exactly.
+constexpr float MOST_LUCK = 100;
 
 // What the Expert's judgement of one decision leaves to keep: the rest
 // follows from the replayed game.
@@ -35,7 +38,8 @@ struct DecisionFigures {
 
 struct ReviewFigures {
     std::vector<DecisionFigures> decisions;
-    float luck[3] = {0, 0, 0};  // by side (SIDE_COMPUTER, SIDE_HUMAN), to FIGURE_RESOLUTION
+    // By side (SIDE_COMPUTER, SIDE_HUMAN), to FIGURE_RESOLUTION, within ±MOST_LUCK.
+    float luck[3] = {0, 0, 0};
     bool operator==(const ReviewFigures&) const = default;
 };
 

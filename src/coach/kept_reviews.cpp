@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "interchange/kept_games.h"
 #include "platform/le_bytes.h"
@@ -9,8 +10,6 @@
 
 namespace {
 constexpr Magic kMagic = {'K', 'R', 'V', '1'};
-// Far beyond any game: a figure past these is not one we wrote.
-constexpr int32_t kMostLuck = 1000 * 10000;
 constexpr int kKinds = 4, kAdvices = 6;
 // A step of a best play in one byte: the location left, and how far it goes
 // (7 for borne off).
@@ -68,7 +67,7 @@ bool ReadReview(ByteReader& in, KeptReview& review) {
     review.game = static_cast<uint64_t>(high) << 32 | low;
     const int32_t luck[2] = {in.I32(), in.I32()};
     for (int side : {SIDE_COMPUTER, SIDE_HUMAN}) {
-        if (std::abs(luck[side - 1]) > kMostLuck) return false;
+        if (std::abs(luck[side - 1]) > Scaled(MOST_LUCK)) return false;
         review.figures.luck[side] = Unscaled(luck[side - 1]);
     }
     review.figures.decisions.resize(in.U16());

@@ -16,8 +16,8 @@ KeptReview RandomReview(std::mt19937& rng, RecordedGame& game) {
     game.events = {{GameAction::Throw, SIDE_HUMAN, 1 + Roll(rng, 6), 1 + Roll(rng, 6)},
                    {GameAction::Win, SIDE_HUMAN, 1 + Roll(rng, 100000)}};
     ReviewFigures f;
-    f.luck[SIDE_COMPUTER] = static_cast<float>(Roll(rng, 200001) - 100000) / FIGURE_RESOLUTION;
-    f.luck[SIDE_HUMAN] = static_cast<float>(Roll(rng, 200001) - 100000) / FIGURE_RESOLUTION;
+    for (int side : {SIDE_COMPUTER, SIDE_HUMAN})
+        f.luck[side] = static_cast<float>(Roll(rng, 2000001) - 1000000) / FIGURE_RESOLUTION;
     for (int n = Roll(rng, 40); n > 0; --n) {
         DecisionFigures d;
         d.kind = static_cast<DecisionKind>(Roll(rng, 4));
