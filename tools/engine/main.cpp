@@ -61,6 +61,8 @@ const char kUsage[] =
     "                         --export also writes the games as a match text; with\n"
     "                         --match, N matches to M points with the cube\n"
     "  review --kept FILE     the same for the games of a kept-games file (kestro32.gms)\n"
+    "                         either with --keep FOLDER also keeps the games and their\n"
+    "                         reviews there, in kestro32.gms and kestro32.rvw\n"
     "  --help                 show this text\n"
     "\n"
     "Exit status: 0 done, 1 an invariant of the game broke, 2 bad arguments or input.\n";

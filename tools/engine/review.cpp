@@ -19,75 +19,114 @@
 
 namespace {
 
-struct Totals {
-    long long games = 0;
-    double seconds = 0, slowest = 0;
-    // What the game and its review take in the kept files.
-    size_t gameBytes = 0, reviewBytes = 0;
+// Reviews games one by one, prints a line for each and the times at the end,
+// and keeps the games with their reviews in a folder when asked, as the game
+// keeps them.
+class ReviewRun {
+public:
+    explicit ReviewRun(std::string keepFolder) : folder_(std::move(keepFolder)) {}
+
+    // False when the kept files cannot be written.
+    bool Review(const RecordedGame& game) {
+        const auto start = std::chrono::steady_clock::now();
+        const ReplayedGame replayed = ReplayGame(game);
+        const ReviewFigures figures = JudgeGame(replayed);
+        const GameReview review = ReviewFromFigures(replayed, figures);
+        const double took = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        ++games_;
+        seconds_ += took;
+        slowest_ = std::max(slowest_, took);
+        gameBytes_ += EncodeKeptGames({game}).size() - EncodeKeptGames({}).size();
+        reviewBytes_ += EncodeKeptReviews({{GameKey(game), figures}}).size() - EncodeKeptReviews({}).size();
+        PrintLine(review, took);
+        if (folder_.empty()) return true;
+        const std::string games = folder_ + "/" + KEPT_GAMES_FILE_NAME,
+                          reviews = folder_ + "/" + KEPT_REVIEWS_FILE_NAME;
+        if (!AppendKeptGame(games, kept_, game)) return false;
+        return !review.reviewed || KeepReview(reviews, reviews_, game, figures, kept_);
+    }
+
+    void PrintTotals() const {
+        if (games_ == 0) return;
+        std::printf("reviews %lld, %.0f ms per review on average, %.0f ms at most\n", games_, seconds_ * 1000 / games_,
+                    slowest_ * 1000);
+        std::printf("kept bytes per game %.0f, per review %.0f\n", static_cast<double>(gameBytes_) / games_,
+                    static_cast<double>(reviewBytes_) / games_);
+    }
+
+private:
+    void PrintLine(const GameReview& review, double took) const {
+        if (!review.reviewed) {
+            std::printf("game %lld not-reviewed\n", games_);
+            return;
+        }
+        const ReviewSummary& s = review.summary;
+        const auto cube = std::count_if(review.decisions.begin(), review.decisions.end(),
+                                        [](const ReviewedDecision& d) { return d.kind != DecisionKind::Play; });
+        std::printf(
+            "game %lld decisions %d cube %d errors %d error-rate %.1f luck-human %+.3f luck-computer %+.3f ms %.0f\n",
+            games_, s.decisions, static_cast<int>(cube), s.errors, s.errorRate, s.luck[SIDE_HUMAN],
+            s.luck[SIDE_COMPUTER], took * 1000);
+    }
+
+    std::string folder_;
+    std::vector<RecordedGame> kept_;
+    std::vector<KeptReview> reviews_;
+    long long games_ = 0;
+    double seconds_ = 0, slowest_ = 0;
+    size_t gameBytes_ = 0, reviewBytes_ = 0;
 };
 
-// Reviews one game and prints its line; adds its time and sizes to the totals.
-void ReviewOne(long long number, const RecordedGame& game, Totals& totals) {
-    const auto start = std::chrono::steady_clock::now();
-    const ReplayedGame replayed = ReplayGame(game);
-    const ReviewFigures figures = JudgeGame(replayed);
-    const GameReview review = ReviewFromFigures(replayed, figures);
-    const double took = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    ++totals.games;
-    totals.seconds += took;
-    totals.slowest = std::max(totals.slowest, took);
-    totals.gameBytes += EncodeKeptGames({game}).size() - EncodeKeptGames({}).size();
-    totals.reviewBytes += EncodeKeptReviews({{GameKey(game), figures}}).size() - EncodeKeptReviews({}).size();
-    if (!review.reviewed) {
-        std::printf("game %lld not-reviewed\n", number);
-        return;
-    }
-    const ReviewSummary& s = review.summary;
-    const auto cube = std::count_if(review.decisions.begin(), review.decisions.end(),
-                                    [](const ReviewedDecision& d) { return d.kind != DecisionKind::Play; });
-    std::printf(
-        "game %lld decisions %d cube %d errors %d error-rate %.1f luck-human %+.3f luck-computer %+.3f ms %.0f\n",
-        number, s.decisions, static_cast<int>(cube), s.errors, s.errorRate, s.luck[SIDE_HUMAN], s.luck[SIDE_COMPUTER],
-        took * 1000);
+// Exit status 1 for a game that broke the rules, kUsageError for the rest.
+int Failed(const std::string& what, int status = kUsageError) {
+    std::cerr << "kestro-engine review: " << what << "\n";
+    return status;
 }
 
-void PrintTotals(const Totals& t) {
-    if (t.games == 0) return;
-    std::printf("reviews %lld, %.0f ms per review on average, %.0f ms at most\n", t.games, t.seconds * 1000 / t.games,
-                t.slowest * 1000);
-    std::printf("kept bytes per game %.0f, per review %.0f\n", static_cast<double>(t.gameBytes) / t.games,
-                static_cast<double>(t.reviewBytes) / t.games);
-}
-
-int ReviewKept(const std::string& path) {
+int ReviewKept(const std::string& path, ReviewRun& run) {
     // Read only: a measuring tool never sets a player's file aside.
     const std::optional<Bytes> bytes = ReadFileBytes(path, 64u << 20);
     const std::optional<std::vector<RecordedGame>> games = bytes ? DecodeKeptGames(*bytes) : std::nullopt;
-    if (!games) {
-        std::cerr << "kestro-engine review: '" << path << "' is not a kept-games file\n";
-        return kUsageError;
-    }
-    Totals totals;
-    for (size_t i = 0; i < games->size(); ++i) ReviewOne(static_cast<long long>(i + 1), (*games)[i], totals);
-    PrintTotals(totals);
+    if (!games) return Failed("could not read '" + path + "' as a kept-games file");
+    for (const RecordedGame& game : *games)
+        if (!run.Review(game)) return Failed("could not write the kept files");
+    run.PrintTotals();
     return 0;
 }
 
 // Whole matches with the cube, so that doubles, takes and passes are reviewed too.
-int ReviewMatches(long long matches, long long seed, int level, int human, int length) {
+int ReviewMatches(long long matches, long long seed, int level, int human, int length, ReviewRun& run) {
     const ComputerPlayer* seats[2] = {&ComputerPlayerFor(level), &AdviserFor(human)};
     std::mt19937 random(static_cast<uint32_t>(seed));
-    Totals totals;
     for (long long m = 1; m <= matches; ++m) {
         RunRecord record;
         const MatchResult r = PlayMatch(seats, length, random, record);
-        if (!r.fault.empty()) {
-            std::cerr << "kestro-engine review: match " << m << ", " << r.fault << "\n";
-            return 1;
-        }
-        for (const RecordedGame& game : record.Games()) ReviewOne(totals.games + 1, game, totals);
+        if (!r.fault.empty()) return Failed("match " + std::to_string(m) + ", " + r.fault, 1);
+        for (const RecordedGame& game : record.Games())
+            if (!run.Review(game)) return Failed("could not write the kept files");
     }
-    PrintTotals(totals);
+    run.PrintTotals();
+    return 0;
+}
+
+int ReviewSelfPlay(long long games, long long seed, int level, int human, const std::string& exportName,
+                   ReviewRun& run) {
+    std::ofstream exported;
+    if (!exportName.empty()) exported.open(exportName, std::ios::binary | std::ios::trunc);
+    MatchTextWriter writer;
+    exported << MatchTextWriter::Header();
+    SetSeed(static_cast<int32_t>(seed));
+    Game game;
+    for (long long g = 1; g <= games; ++g) {
+        GameRecord record;
+        if (!PlaySelfGame(game, level, record, {}, human))
+            return Failed("game " + std::to_string(g) + ", " + record.fault, 1);
+        const RecordedGame& played = game.record.Games().back();
+        if (exported.is_open()) exported << writer.Game(played);
+        if (!run.Review(played)) return Failed("could not write the kept files");
+    }
+    run.PrintTotals();
+    if (exported.is_open() && !exported.flush()) return Failed("could not write '" + exportName + "'");
     return 0;
 }
 
@@ -97,14 +136,11 @@ int RunReview(const Arguments& given) {
     Arguments args = given;
     const std::optional<std::string> kept = TakeNamedValue(args, "--kept");
     const std::optional<std::string> exportName = TakeNamedValue(args, "--export");
-    if (!kept || !exportName) {
-        std::cerr << "kestro-engine review: --kept and --export need a file name\n";
-        return kUsageError;
-    }
-    if (!kept->empty()) {
-        if (!args.empty()) std::cerr << "kestro-engine review: --kept takes no other option\n";
-        return args.empty() ? ReviewKept(*kept) : kUsageError;
-    }
+    const std::optional<std::string> keep = TakeNamedValue(args, "--keep");
+    if (!kept || !exportName || !keep) return Failed("--kept, --export and --keep need a name");
+    ReviewRun run(*keep);
+    if (!kept->empty())
+        return args.empty() ? ReviewKept(*kept, run) : Failed("--kept takes no other option but --keep");
     long long games = 0, seed = 1, level = 2, human = 3, match = 0;
     std::vector<IntOption> options = {{"--games", 1, 100000, &games},
                                       {"--seed", INT32_MIN, INT32_MAX, &seed},
@@ -112,34 +148,10 @@ int RunReview(const Arguments& given) {
                                       {"--human", 0, 3, &human},
                                       {"--match", 1, 25, &match}};
     if (!ParseOptions("review", args, options)) return kUsageError;
-    if (!options[0].given || (match > 0 && !exportName->empty())) {
-        std::cerr << "kestro-engine review: --games N or --kept FILE is required; --export writes money games only\n";
-        return kUsageError;
-    }
+    if (!options[0].given) return Failed("--games N or --kept FILE is required");
+    if (match > 0 && !exportName->empty()) return Failed("--export writes money games, not matches");
     if (match > 0)
-        return ReviewMatches(games, seed, static_cast<int>(level), static_cast<int>(human), static_cast<int>(match));
-    std::ofstream exported;
-    if (!exportName->empty()) exported.open(*exportName, std::ios::binary | std::ios::trunc);
-    MatchTextWriter writer;
-    exported << MatchTextWriter::Header();
-
-    SetSeed(static_cast<int32_t>(seed));
-    Game game;
-    Totals totals;
-    for (long long g = 1; g <= games; ++g) {
-        GameRecord record;
-        if (!PlaySelfGame(game, static_cast<int>(level), record, {}, static_cast<int>(human))) {
-            std::cerr << "kestro-engine review: game " << g << ", " << record.fault << "\n";
-            return 1;
-        }
-        const RecordedGame& played = game.record.Games().back();
-        if (exported.is_open()) exported << writer.Game(played);
-        ReviewOne(g, played, totals);
-    }
-    PrintTotals(totals);
-    if (exported.is_open() && !exported.flush()) {
-        std::cerr << "kestro-engine review: could not write '" << *exportName << "'\n";
-        return kUsageError;
-    }
-    return 0;
+        return ReviewMatches(games, seed, static_cast<int>(level), static_cast<int>(human), static_cast<int>(match),
+                             run);
+    return ReviewSelfPlay(games, seed, static_cast<int>(level), static_cast<int>(human), *exportName, run);
 }
