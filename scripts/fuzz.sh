@@ -21,9 +21,11 @@ declare -A seeds=(
   [stats_file]='kestro32.scr'
   [scheme_file]='kestro32.clr'
   [profile]='kestro.ini'
+  [kept_games]='kestro32.gms'
+  [kept_reviews]='kestro32.rvw'
 )
 mkdir -p build-fuzz/findings
-for target in position_file position_text stats_file scheme_file profile; do
+for target in position_file position_text stats_file scheme_file profile kept_games kept_reviews; do
   corpus="build-fuzz/corpus/$target"
   mkdir -p "$corpus"
   # shellcheck disable=SC2086  # the pattern is meant to expand

@@ -24,12 +24,6 @@ const Loaded& Load() {
     return loaded;
 }
 
-// Location of a side's own point index (0 its ace point) or bar.
-int LocationOf(int side, int index) {
-    if (side == SIDE_COMPUTER) return index == expert::kBar ? LOC_COMPUTER_BAR : index + 1;
-    return index == expert::kBar ? LOC_HUMAN_BAR : 24 - index;
-}
-
 // The side to move plays its best with the dice left, or, with none thrown,
 // is about to throw.
 expert::Outcome ChancesOfSideToMove(const Position& p) {
@@ -46,13 +40,6 @@ expert::CubeAccess ComputerAccess(const Position& p) {
     return p.cubeOwner == SIDE_NONE       ? expert::CubeAccess::Centred
            : p.cubeOwner == SIDE_COMPUTER ? expert::CubeAccess::Mine
                                           : expert::CubeAccess::Theirs;
-}
-
-expert::MatchScoreView MatchView(const MatchScore& m, int side) {
-    const expert::MatchStage stage = IsCrawfordGame(m)   ? expert::MatchStage::Crawford
-                                     : IsPostCrawford(m) ? expert::MatchStage::PostCrawford
-                                                         : expert::MatchStage::Normal;
-    return {Away(m, side), Away(m, MirrorSide(side)), stage};
 }
 
 expert::CubeAccess Reversed(expert::CubeAccess a) {
@@ -74,12 +61,32 @@ const expert::Brain& EmbeddedBrain() {
 
 std::string EmbeddedBrainProblem() { return Load().problem; }
 
+int GameLocation(int side, int expertIndex) {
+    if (side == SIDE_COMPUTER) return expertIndex == expert::kBar ? LOC_COMPUTER_BAR : expertIndex + 1;
+    return expertIndex == expert::kBar ? LOC_HUMAN_BAR : 24 - expertIndex;
+}
+
+expert::MatchScoreView MatchView(const MatchScore& m, int side) {
+    const expert::MatchStage stage = IsCrawfordGame(m)   ? expert::MatchStage::Crawford
+                                     : IsPostCrawford(m) ? expert::MatchStage::PostCrawford
+                                                         : expert::MatchStage::Normal;
+    return {Away(m, side), Away(m, MirrorSide(side)), stage};
+}
+
+expert::Stakes StakesOf(const Position& p, int side) {
+    return IsMatch(p.match) ? expert::MatchStakes(MatchView(p.match, side), p.cubeValue) : expert::Stakes{};
+}
+
+bool DoublingCounts(const Position& p, int side) {
+    return !IsMatch(p.match) || (ScoreAllowsDoubling(p.match) && Away(p.match, side) > p.cubeValue);
+}
+
 expert::Position ExpertView(const Board& board, int side) {
     expert::Position p;
     const int sides[2] = {side, MirrorSide(side)};
     for (int s = 0; s < 2; ++s)
         for (int i = 0; i <= expert::kBar; ++i) {
-            const Checkers& loc = board[LocationOf(sides[s], i)];
+            const Checkers& loc = board[GameLocation(sides[s], i)];
             if (loc.owner == sides[s]) p.checkers[s][i] = static_cast<uint8_t>(loc.count);
         }
     return p;
@@ -96,13 +103,13 @@ std::vector<expert::Play> ExpertPlays(const Position& p, int side) {
 ComputerPlay ChooseExpertPlay(Position& p, const expert::Brain& brain, const expert::SearchLimits& limits) {
     const std::vector<expert::Play> plays = ExpertPlays(p, SIDE_COMPUTER);
     expert::SearchLimits atScore = limits;
-    if (IsMatch(p.match)) atScore.stakes = expert::MatchStakes(MatchView(p.match, SIDE_COMPUTER), p.cubeValue);
+    if (IsMatch(p.match)) atScore.stakes = StakesOf(p, SIDE_COMPUTER);
     const expert::Play& play = expert::ChoosePlay(brain, plays, atScore).play;
     ComputerPlay chosen;
     chosen.count = play.count;
     chosen.leaves = static_cast<uint32_t>(plays.size());
     for (int i = 0; i < play.count; ++i) {
-        chosen.from[i] = static_cast<uint8_t>(LocationOf(SIDE_COMPUTER, play.steps[i].from));
+        chosen.from[i] = static_cast<uint8_t>(GameLocation(SIDE_COMPUTER, play.steps[i].from));
         chosen.dice[i] = p.dice[i] = static_cast<uint8_t>(play.steps[i].die);
     }
     for (int i = play.count; i <= MAX_DICE; ++i) p.dice[i] = DICE_END;
@@ -119,9 +126,7 @@ expert::DoubleValues ExpertDoubleValues(const Position& p) {
 ComputerPlay ExpertPlayer::ChoosePlay(Position& p, bool) const { return ChooseExpertPlay(p, EmbeddedBrain(), {}); }
 
 bool ExpertPlayer::WantsToDouble(const Position& p, bool) const {
-    if (IsMatch(p.match) && (!ScoreAllowsDoubling(p.match) || Away(p.match, SIDE_COMPUTER) <= p.cubeValue))
-        return false;
-    return ExpertDoubleValues(p).ShouldDouble();
+    return DoublingCounts(p, SIDE_COMPUTER) && ExpertDoubleValues(p).ShouldDouble();
 }
 
 bool ExpertPlayer::WantsToResign(const Position& p, bool) const {

@@ -9,6 +9,7 @@
 #include "computer/computer_player.h"
 #include "expert/cube.h"
 #include "expert/evaluator.h"
+#include "expert/match_equity.h"
 #include "expert/position.h"
 #include "expert/search.h"
 
@@ -20,6 +21,19 @@ std::string EmbeddedBrainProblem();
 // The one conversion: the board from the side of `side` (SIDE_COMPUTER or
 // SIDE_HUMAN), that side on roll.
 expert::Position ExpertView(const Board& board, int side);
+
+// The location of a checker of `side` at the Expert's point index (0 the
+// side's ace point) or bar.
+int GameLocation(int side, int expertIndex);
+
+// The score as the Expert sees it from `side`.
+expert::MatchScoreView MatchView(const MatchScore& m, int side);
+// What each way of ending the game is worth to `side` at the position's
+// score and cube: money stakes outside a match.
+expert::Stakes StakesOf(const Position& p, int side);
+// Whether the score lets `side` double and a win at the cube would not
+// already win it the match: the Expert never doubles otherwise.
+bool DoublingCounts(const Position& p, int side);
 
 // The legal plays of the position's dice left for `side`.
 std::vector<expert::Play> ExpertPlays(const Position& p, int side);

@@ -4,6 +4,7 @@
 // once more two rolls deeper.
 #pragma once
 
+#include <array>
 #include <vector>
 
 #include "evaluator.h"
@@ -27,6 +28,19 @@ struct Judged {
     Outcome outcome;  // for the side that played
 };
 
+// The deepest look of the search: two rolls ahead.
+constexpr int kDeepestLook = 2;
+
+// A play with what each look found, for showing the plays side by side: the
+// chances `outcomes[d]` for the side that played, d rolls ahead, for every d
+// up to `look`. A play that ends the game is exact at every depth.
+struct RankedPlay {
+    Play play;
+    std::array<Outcome, kDeepestLook + 1> outcomes{};
+    int look = 0;
+    const Outcome& Deepest() const { return outcomes[look]; }
+};
+
 // The best play at 0-ply among `plays` (not empty) from `before` at the
 // stakes of the side on roll: its index.
 int BestPlayIndex(const Brain& brain, const Position& before, const std::vector<Play>& plays,
@@ -37,6 +51,15 @@ int BestPlayIndex(const Brain& brain, const Position& before, const std::vector<
 // rolls in turn. Each side plays for its own stakes; `stakes` are those of
 // the side on roll.
 Outcome AverageOverRolls(const Brain& brain, const Position& p, int depth = 1, const Stakes& stakes = {});
+// The legal `plays` of a roll (not empty) as the Expert's search leaves
+// them: the plays it looked at two rolls ahead, best first, then those it
+// looked at one roll ahead, then the rest, so the first is the play it makes.
+// `alsoJudge`, an index into `plays`, is looked at one roll ahead whatever
+// its first look, and two rolls ahead when it is as close as the plays
+// looked at there: a play made is then judged as deep as the one it is
+// compared with.
+std::vector<RankedPlay> RankPlays(const Brain& brain, const std::vector<Play>& plays, const SearchLimits& limits = {},
+                                  int alsoJudge = -1);
 // The play the Expert makes among the legal `plays` of a roll (not empty).
 Judged ChoosePlay(const Brain& brain, const std::vector<Play>& plays, const SearchLimits& limits = {});
 

@@ -1,16 +1,21 @@
 #include "interchange/kept_games.h"
 
-#include <cstring>
 #include <iterator>
 
 #include "platform/le_bytes.h"
+#include "platform/record_list.h"
 #include "rules/match_score.h"
 
 namespace {
-constexpr char kMagic[4] = {'K', 'G', 'M', '1'};
+// Two bytes an event, so that a thousand games and their reviews stay well
+// under two megabytes.
+constexpr Magic kMagic = {'K', 'G', 'M', '2'};
+// The first format, eleven bytes an event, is still read: its games come back
+// and are written anew in the second.
+constexpr Magic kFirstMagic = {'K', 'G', 'M', '1'};
 // More events than any game has: a count beyond it is not a count we wrote.
 constexpr int32_t kMaxEvents = 100000;
-constexpr std::size_t kEventBytes = 11;
+constexpr std::size_t kFirstEventBytes = 11;
 // Stakes and points a game can reach: 64 × 3.
 constexpr int32_t kMaxPoints = 192;
 
@@ -35,7 +40,77 @@ bool IsSound(const GameEvent& e) {
     }
 }
 
+bool IsSoundScore(const MatchScore& m) {
+    if (m.length != 0) return IsPlausibleMatchInPlay(m);
+    return m.points[SIDE_COMPUTER] == 0 && m.points[SIDE_HUMAN] == 0 && !m.crawfordDone;
+}
+
+// An event in sixteen bits: the action, the side, then the fields the action has.
+uint16_t Packed(const GameEvent& e) {
+    int fields = 0;
+    switch (e.action) {
+        case GameAction::Throw:
+            fields = e.a | e.b << 3;
+            break;
+        case GameAction::Step:
+            fields = e.a | e.b << 5 | (e.hit ? 1 << 10 : 0);
+            break;
+        case GameAction::Double:
+        case GameAction::Resign:
+        case GameAction::Win:
+            fields = e.a;
+            break;
+        default:
+            break;
+    }
+    return static_cast<uint16_t>(static_cast<int>(e.action) | (e.side == SIDE_HUMAN ? 8 : 0) | fields << 4);
+}
+
+// The event packed, or false when the bits are not ones Packed writes.
+bool Unpack(uint16_t bits, GameEvent& e) {
+    const int fields = bits >> 4;
+    e = {static_cast<GameAction>(bits & 7), (bits & 8) != 0 ? SIDE_HUMAN : SIDE_COMPUTER};
+    switch (e.action) {
+        case GameAction::Throw:
+            e.a = fields & 7;
+            e.b = fields >> 3;
+            break;
+        case GameAction::Step:
+            e.a = fields & 31;
+            e.b = fields >> 5 & 31;
+            e.hit = (fields >> 10) != 0;
+            break;
+        case GameAction::Double:
+        case GameAction::Resign:
+        case GameAction::Win:
+            e.a = fields;
+            break;
+        default:
+            break;
+    }
+    return IsSound(e) && Packed(e) == bits;
+}
+
 bool ReadGame(ByteReader& in, RecordedGame& game) {
+    if (!in.Has(4 + 4)) return false;
+    const uint8_t flags = in.U8();
+    game.fromStart = (flags & 1) != 0;
+    game.over = (flags & 2) != 0;
+    MatchScore& m = game.scoreBefore;
+    m.crawfordDone = (flags & 4) != 0;
+    m.length = in.U8();
+    m.points[SIDE_COMPUTER] = in.U8();
+    m.points[SIDE_HUMAN] = in.U8();
+    const int32_t events = in.I32();
+    if (flags > 7 || !IsSoundScore(m) || !InRange(events, 0, kMaxEvents)) return false;
+    if (!in.Has(static_cast<std::size_t>(events) * 2)) return false;
+    game.events.resize(static_cast<std::size_t>(events));
+    for (GameEvent& e : game.events)
+        if (!Unpack(in.U16(), e)) return false;
+    return true;
+}
+
+bool ReadFirstFormatGame(ByteReader& in, RecordedGame& game) {
     if (!in.Has(1 + 4 * 3 + 1 + 4)) return false;
     const uint8_t flags = in.U8();
     game.fromStart = (flags & 1) != 0;
@@ -47,10 +122,8 @@ bool ReadGame(ByteReader& in, RecordedGame& game) {
     const uint8_t crawfordDone = in.U8();
     m.crawfordDone = crawfordDone == 1;
     const int32_t events = in.I32();
-    if (flags > 3 || crawfordDone > 1 || !InRange(events, 0, kMaxEvents)) return false;
-    if (m.length != 0 && !IsPlausibleMatchInPlay(m)) return false;
-    if (m.length == 0 && (m.points[SIDE_COMPUTER] != 0 || m.points[SIDE_HUMAN] != 0 || m.crawfordDone)) return false;
-    if (!in.Has(static_cast<std::size_t>(events) * kEventBytes)) return false;
+    if (flags > 3 || crawfordDone > 1 || !IsSoundScore(m) || !InRange(events, 0, kMaxEvents)) return false;
+    if (!in.Has(static_cast<std::size_t>(events) * kFirstEventBytes)) return false;
     game.events.resize(static_cast<std::size_t>(events));
     for (GameEvent& e : game.events) {
         const uint8_t action = in.U8();
@@ -68,49 +141,31 @@ bool ReadGame(ByteReader& in, RecordedGame& game) {
 }  // namespace
 
 Bytes EncodeKeptGames(const std::vector<RecordedGame>& games) {
-    Bytes bytes(std::begin(kMagic), std::end(kMagic));
+    Bytes bytes = RecordListHeader(kMagic, games.size());
     ByteWriter out(bytes);
-    out.I32(static_cast<int32_t>(games.size()));
     for (const RecordedGame& game : games) {
-        out.U8(static_cast<uint8_t>((game.fromStart ? 1 : 0) | (game.over ? 2 : 0)));
-        out.I32(game.scoreBefore.length);
-        out.I32(game.scoreBefore.points[SIDE_COMPUTER]);
-        out.I32(game.scoreBefore.points[SIDE_HUMAN]);
-        out.U8(game.scoreBefore.crawfordDone ? 1 : 0);
+        const MatchScore& m = game.scoreBefore;
+        out.U8(static_cast<uint8_t>((game.fromStart ? 1 : 0) | (game.over ? 2 : 0) | (m.crawfordDone ? 4 : 0)));
+        out.U8(static_cast<uint8_t>(m.length));
+        out.U8(static_cast<uint8_t>(m.points[SIDE_COMPUTER]));
+        out.U8(static_cast<uint8_t>(m.points[SIDE_HUMAN]));
         out.I32(static_cast<int32_t>(game.events.size()));
-        for (const GameEvent& e : game.events) {
-            out.U8(static_cast<uint8_t>(e.action));
-            out.U8(static_cast<uint8_t>(e.side));
-            out.I32(e.a);
-            out.I32(e.b);
-            out.U8(e.hit ? 1 : 0);
-        }
+        for (const GameEvent& e : game.events) out.U16(Packed(e));
     }
     return bytes;
 }
 
 std::optional<std::vector<RecordedGame>> DecodeKeptGames(const Bytes& bytes) {
-    if (bytes.size() < sizeof kMagic + 4 || std::memcmp(bytes.data(), kMagic, sizeof kMagic) != 0) return std::nullopt;
-    ByteReader in(bytes);
-    in.Skip(sizeof kMagic);
-    const int32_t count = in.I32();
-    if (!InRange(count, 0, static_cast<int32_t>(MAX_KEPT_GAMES))) return std::nullopt;
-    std::vector<RecordedGame> games(static_cast<std::size_t>(count));
-    for (RecordedGame& game : games)
-        if (!ReadGame(in, game)) return std::nullopt;
-    if (in.Has(1)) return std::nullopt;
-    return games;
+    if (auto games = ReadRecordList<RecordedGame>(bytes, kMagic, MAX_KEPT_GAMES, ReadGame)) return games;
+    return ReadRecordList<RecordedGame>(bytes, kFirstMagic, MAX_KEPT_GAMES, ReadFirstFormatGame);
 }
 
 KeptGames LoadKeptGames(const std::string& path) {
     // The largest file the cap allows is far below this.
     constexpr std::size_t kLimit = 64u << 20;
-    const FileRead read = ReadFileWithReason(path, kLimit);
-    if (!read.bytes) return {};
-    if (std::optional<std::vector<RecordedGame>> games = DecodeKeptGames(*read.bytes))
-        return {std::move(*games), false};
-    KeepRefusedFile(path);
-    return {{}, true};
+    KeptGames kept;
+    kept.games = LoadRecordList<RecordedGame>(path, kLimit, DecodeKeptGames, kept.setAside);
+    return kept;
 }
 
 FileResult AppendKeptGame(const std::string& path, std::vector<RecordedGame>& games, const RecordedGame& game) {

@@ -12,6 +12,10 @@ public:
     explicit ByteWriter(Bytes& out) : out_(out) {}
     void U8(uint8_t v) { out_.push_back(v); }
     void Zeros(std::size_t n) { out_.insert(out_.end(), n, 0); }
+    void U16(uint16_t v) {
+        out_.push_back(static_cast<uint8_t>(v));
+        out_.push_back(static_cast<uint8_t>(v >> 8));
+    }
     void I32(int32_t v) {
         const auto u = static_cast<uint32_t>(v);
         for (int shift = 0; shift < 32; shift += 8) out_.push_back(static_cast<uint8_t>(u >> shift));
@@ -29,6 +33,11 @@ public:
     bool Has(std::size_t n) const { return in_.size() - pos_ >= n; }
     uint8_t U8() { return in_[pos_++]; }
     void Skip(std::size_t n) { pos_ += n; }
+    uint16_t U16() {
+        const uint16_t v = static_cast<uint16_t>(in_[pos_] | in_[pos_ + 1] << 8);
+        pos_ += 2;
+        return v;
+    }
     int32_t I32() {
         uint32_t u = 0;
         for (int shift = 0; shift < 32; shift += 8) u |= static_cast<uint32_t>(in_[pos_++]) << shift;

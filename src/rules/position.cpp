@@ -75,3 +75,12 @@ Board Mirrored(const Board& board) {
     for (int i = 0; i < NUM_LOCATIONS; ++i) mirrored[MirrorLocation(i)] = {board[i].count, MirrorSide(board[i].owner)};
     return mirrored;
 }
+
+Position TurnedRound(const Position& p) {
+    Position turned = p;
+    turned.board = Mirrored(p.board);
+    turned.match = SidesSwapped(p.match);
+    turned.cubeOwner = MirrorSide(p.cubeOwner);
+    turned.sideToMove = MirrorSide(p.sideToMove);
+    return turned;
+}

@@ -69,3 +69,7 @@ constexpr int MirrorLocation(int loc) {
 constexpr int MirrorSide(int side) { return side == SIDE_NONE ? SIDE_NONE : 3 - side; }
 // The same checkers seen from the other side of the board.
 Board Mirrored(const Board& board);
+// The same position with the two sides' seats swapped: the checkers, the
+// score, the cube's owner and the side to move seen from the other side,
+// as a computer player is asked for the human. The dice stay.
+Position TurnedRound(const Position& p);

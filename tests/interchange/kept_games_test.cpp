@@ -4,6 +4,7 @@
 
 #include <random>
 
+#include "platform/le_bytes.h"
 #include "temp_dir.h"
 
 namespace {
@@ -57,13 +58,39 @@ TEST(KeptGamesTest, DamagedFilesAreSetAside) {
     EXPECT_FALSE(LoadKeptGames(path).setAside);
     std::mt19937 rng(7);
     const Bytes good = EncodeKeptGames({RandomGame(rng), RandomGame(rng)});
-    Bytes cut(good.begin(), good.end() - 3), side = good, foreign = {'h', 'e', 'l', 'l', 'o'};
-    side[4 + 4 + 1 + 12 + 1 + 4 + 1] = 9;  // the first event's side
-    for (const Bytes& bad : {cut, side, foreign}) {
+    Bytes cut(good.begin(), good.end() - 3), field = good, foreign = {'h', 'e', 'l', 'l', 'o'};
+    field[4 + 4 + 8 + 1] |= 0x80;  // a field of the first event beyond what it can hold
+    for (const Bytes& bad : {cut, field, foreign}) {
         ASSERT_TRUE(WriteFileAtomically(path, bad));
         const KeptGames loaded = LoadKeptGames(path);
         EXPECT_TRUE(loaded.setAside);
         EXPECT_TRUE(loaded.games.empty());
         EXPECT_EQ(ReadFileBytes(path + ".bad", 1 << 20), bad);
     }
+}
+
+// A file of the first format, eleven bytes an event, still gives its games.
+TEST(KeptGamesTest, TheFirstFormatIsStillRead) {
+    Bytes first = {'K', 'G', 'M', '1'};
+    ByteWriter out(first);
+    out.I32(1);
+    out.U8(3);
+    for (int32_t v : {7, 2, 3}) out.I32(v);
+    out.U8(0);
+    out.I32(2);
+    for (const GameEvent& e :
+         {GameEvent{GameAction::Throw, SIDE_HUMAN, 3, 1}, GameEvent{GameAction::Win, SIDE_HUMAN, 1}}) {
+        out.U8(static_cast<uint8_t>(e.action));
+        out.U8(static_cast<uint8_t>(e.side));
+        out.I32(e.a);
+        out.I32(e.b);
+        out.U8(0);
+    }
+    const std::optional<std::vector<RecordedGame>> games = DecodeKeptGames(first);
+    ASSERT_TRUE(games);
+    ASSERT_EQ(games->size(), 1u);
+    EXPECT_EQ(games->front().scoreBefore, (MatchScore{7, {0, 2, 3}, false}));
+    EXPECT_EQ(games->front().events,
+              (std::vector<GameEvent>{{GameAction::Throw, SIDE_HUMAN, 3, 1}, {GameAction::Win, SIDE_HUMAN, 1}}));
+    EXPECT_EQ(DecodeKeptGames(EncodeKeptGames(*games))->front().events, games->front().events);
 }

@@ -2,6 +2,7 @@
 // that follow its name and returns the process's exit status.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@ int RunSelfplay(const Arguments& args);
 int RunBench(const Arguments& args);
 int RunDuel(const Arguments& args);
 int RunCube(const Arguments& args);
+int RunReview(const Arguments& args);
 
 // Reads "--name value" pairs. A name not in `names`, a missing value or a
 // value that is not an integer within [low, high] is reported on standard
@@ -25,3 +27,9 @@ struct IntOption {
     bool given = false;
 };
 bool ParseOptions(const char* command, const Arguments& args, std::vector<IntOption>& options);
+
+// Takes "NAME VALUE" out of the arguments, as "--export FILE": the value,
+// "" when the name is not there, nothing when the value is missing.
+std::optional<std::string> TakeNamedValue(Arguments& args, const char* name);
+// Takes the flag out of the arguments: whether it was there.
+bool TakeFlag(Arguments& args, const char* name);

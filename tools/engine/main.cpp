@@ -52,6 +52,17 @@ const char kUsage[] =
     "                         double/take, double/pass (points per unit cube for\n"
     "                         money, match-winning chances in a match); a bad line\n"
     "                         gives \"error: line N: ...\"\n"
+    "  review --games N [--seed S] [--level L] [--human H] [--match M | --export FILE.mat]\n"
+    "                         play N cubeless games, the computer at level L (default\n"
+    "                         2) against the move suggestion at level H (default 3)\n"
+    "                         for the human, review the human's decisions of each and\n"
+    "                         print a line per game (decisions, errors, error rate,\n"
+    "                         each side's luck, milliseconds) and the times;\n"
+    "                         --export also writes the games as a match text; with\n"
+    "                         --match, N matches to M points with the cube\n"
+    "  review --kept FILE     the same for the games of a kept-games file (kestro32.gms)\n"
+    "                         either with --keep FOLDER also keeps the games and their\n"
+    "                         reviews there, in kestro32.gms and kestro32.rvw\n"
     "  --help                 show this text\n"
     "\n"
     "Exit status: 0 done, 1 an invariant of the game broke, 2 bad arguments or input.\n";
@@ -70,6 +81,7 @@ int main(int argc, char** argv) {
     if (command == "bench") return RunBench(rest);
     if (command == "duel") return RunDuel(rest);
     if (command == "cube") return RunCube(rest);
+    if (command == "review") return RunReview(rest);
     std::cerr << kUsage;
     return kUsageError;
 }

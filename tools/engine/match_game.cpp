@@ -10,16 +10,7 @@ namespace {
 constexpr int kMaxTurns = 5000;
 
 // The position as the seat's player sees it: itself the computer.
-Position ViewOf(const Position& real, int seat) {
-    Position view = real;
-    if (seat == 1) {
-        view.board = Mirrored(real.board);
-        view.match = SidesSwapped(real.match);
-        view.cubeOwner = MirrorSide(real.cubeOwner);
-        view.sideToMove = MirrorSide(real.sideToMove);
-    }
-    return view;
-}
+Position ViewOf(const Position& real, int seat) { return seat == 1 ? TurnedRound(real) : real; }
 
 struct GameEnd {
     int winner = SIDE_NONE;

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <iostream>
@@ -29,5 +30,21 @@ bool ParseOptions(const char* command, const Arguments& args, std::vector<IntOpt
         *option->value = value;
         option->given = true;
     }
+    return true;
+}
+
+std::optional<std::string> TakeNamedValue(Arguments& args, const char* name) {
+    const auto it = std::find(args.begin(), args.end(), name);
+    if (it == args.end()) return "";
+    if (it + 1 == args.end()) return std::nullopt;
+    const std::string value = *(it + 1);
+    args.erase(it, it + 2);
+    return value;
+}
+
+bool TakeFlag(Arguments& args, const char* name) {
+    const auto it = std::find(args.begin(), args.end(), name);
+    if (it == args.end()) return false;
+    args.erase(it);
     return true;
 }

@@ -28,12 +28,12 @@ void NewSelfGame(Game& game) {
 }
 
 // The moves of the side to move for its dice, as (from, to) pairs in play order.
-int ChooseTurn(Game& game, int level, SuggestedMove (&moves)[MAX_DICE], GameRecord& record,
+int ChooseTurn(Game& game, int level, int humanLevel, SuggestedMove (&moves)[MAX_DICE], GameRecord& record,
                const BeforeSearch& beforeSearch) {
     const auto start = std::chrono::steady_clock::now();
     int n = 0;
     if (game.position.sideToMove == SIDE_HUMAN) {
-        n = SuggestHumanMove(game.position, game.race != 0, AdviserFor(level), moves);
+        n = SuggestHumanMove(game.position, game.race != 0, AdviserFor(humanLevel), moves);
     } else {
         if (!EntryOpen(game.position, SIDE_COMPUTER)) return 0;
         if (beforeSearch) beforeSearch();
@@ -63,7 +63,7 @@ void SetUpCubelessGame(Game& game) {
     game.options.useCube = 0;
 }
 
-bool PlaySelfGame(Game& game, int level, GameRecord& record, const BeforeSearch& beforeSearch) {
+bool PlaySelfGame(Game& game, int level, GameRecord& record, const BeforeSearch& beforeSearch, int humanLevel) {
     NewSelfGame(game);
     for (record.turns = 1; record.turns <= kMaxTurns; ++record.turns) {
         if (record.turns > 1) {
@@ -73,7 +73,7 @@ bool PlaySelfGame(Game& game, int level, GameRecord& record, const BeforeSearch&
         game.race = NoContact(game.position.board);
         game.record.TurnThrow(game.position);
         SuggestedMove moves[MAX_DICE];
-        const int n = ChooseTurn(game, level, moves, record, beforeSearch);
+        const int n = ChooseTurn(game, level, humanLevel < 0 ? level : humanLevel, moves, record, beforeSearch);
         for (int i = 0; i < n; ++i) {
             const int die =
                 game.position.sideToMove == SIDE_HUMAN ? moves[i].to - moves[i].from : moves[i].from - moves[i].to;

@@ -27,6 +27,8 @@ using BeforeSearch = std::function<void()>;
 void SetUpCubelessGame(Game& game);
 
 // Plays a game from the starting position with the dice library as it is
-// seeded, kept as the last of game.record.Games(). Returns false, with
-// record.fault set, when an invariant broke.
-bool PlaySelfGame(Game& game, int level, GameRecord& record, const BeforeSearch& beforeSearch = {});
+// seeded, kept as the last of game.record.Games(). The human's moves are
+// suggested at `humanLevel`, or at the computer's level when it is -1.
+// Returns false, with record.fault set, when an invariant broke.
+bool PlaySelfGame(Game& game, int level, GameRecord& record, const BeforeSearch& beforeSearch = {},
+                  int humanLevel = -1);

@@ -23,16 +23,6 @@ int CannotWrite(const std::string& name) {
     return kUsageError;
 }
 
-// Takes "--export FILE" out of the arguments: the file's name, "" when none
-// is asked for, nothing when the name is missing.
-std::optional<std::string> TakeExportName(Arguments& args) {
-    const auto it = std::find(args.begin(), args.end(), "--export");
-    if (it == args.end()) return "";
-    if (it + 1 == args.end()) return std::nullopt;
-    const std::string name = *(it + 1);
-    args.erase(it, it + 2);
-    return name;
-}
 // The file of match k (from 1): the name given for the first, then the name
 // with "-k" before its extension.
 std::string MatchFileName(const std::string& name, long long k) {
@@ -77,7 +67,7 @@ int RunSelfplayMatches(long long matches, long long seed, long long level, int l
 
 int RunSelfplay(const Arguments& given) {
     Arguments args = given;
-    const std::optional<std::string> exportName = TakeExportName(args);
+    const std::optional<std::string> exportName = TakeNamedValue(args, "--export");
     if (!exportName) {
         std::cerr << "kestro-engine selfplay: --export needs a file name\n";
         return kUsageError;
