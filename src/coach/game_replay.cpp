@@ -4,6 +4,7 @@
 
 #include "computer/expert_player.h"
 #include "rules/dice_throw.h"
+#include "rules/game_end.h"
 #include "rules/moves.h"
 
 namespace {
@@ -34,7 +35,12 @@ public:
             case GameAction::Drop:
                 return Answer(e);
             case GameAction::Resign:
+                inTurn_ = false;
+                return true;
             case GameAction::Win:
+                // A game given up, or a double passed, ends with the turn
+                // unfinished; a game won ends with the winning play.
+                if (TrayWinner(p_.board) == SIDE_NONE) inTurn_ = false;
                 return CloseTurn();
         }
         return false;
@@ -44,8 +50,8 @@ public:
 
 private:
     bool Throw(const GameEvent& e) {
-        const bool opening = result_.throws.empty();
-        if (opening && e.a == e.b) return false;
+        // The opening throw is thrown again on a double.
+        const bool opening = result_.throws.empty() && e.a != e.b;
         p_.sideToMove = e.side;
         ClearDice(p_);
         result_.throws.push_back({p_, e.a, e.b, opening});
@@ -82,6 +88,7 @@ private:
         if (e.side == SIDE_HUMAN)
             result_.decisions.push_back(
                 {e.action == GameAction::Take ? DecisionKind::Take : DecisionKind::Pass, doubledAt_, {}});
+        if (e.action == GameAction::Drop) inTurn_ = false;
         if (e.action == GameAction::Take) {
             p_.cubeValue = std::min(2 * p_.cubeValue, MAX_CUBE_VALUE);
             p_.cubeOwner = e.side;

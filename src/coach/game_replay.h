@@ -17,7 +17,7 @@ enum class DecisionKind { Play, Double, Take, Pass };
 struct ReplayedThrow {
     Position before;  // the side on roll about to throw: no dice
     int die1 = 0, die2 = 0;
-    bool opening = false;  // the game's first throw, which is never a double
+    bool opening = false;  // the game's first throw, thrown again on a double
 };
 
 struct ReplayedDecision {
@@ -46,5 +46,6 @@ struct ReplayedGame {
 // Doubles the human made count as decisions whether or not the computer
 // took them, also one played on after its refusal; the human's answers to
 // the computer's doubles too, but not an answer that stopped its doubles
-// ("played on"), nor resignations.
+// ("played on"), nor resignations. A turn cut short by a resignation or a
+// double passed is no play.
 ReplayedGame ReplayGame(const RecordedGame& game);

@@ -1,6 +1,7 @@
 #include "search.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace expert {
 
@@ -84,7 +85,7 @@ std::vector<RankedPlay> RankPlays(const Brain& brain, const std::vector<Play>& p
     };
 
     size_t deeper = leading(ranked.size(), limits.candidates, value(ranked.front()) - limits.window);
-    deeper = admit(deeper, ranked.size(), -kCheckers);
+    deeper = admit(deeper, ranked.size(), -std::numeric_limits<float>::infinity());
     for (size_t i = 0; i < deeper; ++i) LookAhead(brain, ranked[i], 1, stakes);
     const auto deeperEnd = ranked.begin() + static_cast<std::ptrdiff_t>(deeper);
     std::stable_sort(ranked.begin(), deeperEnd, better);

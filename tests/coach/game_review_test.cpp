@@ -34,13 +34,35 @@ TEST(GameReviewTest, TheSummaryAddsUpTheDecisionsAndTheDice) {
 }
 
 // A game that did not start from the starting position, is not over, or
-// does not replay by the rules has no review.
-TEST(GameReviewTest, OnlyWholeGamesAreReviewed) {
+// does not replay by the rules has no review; a turn cut short by a double
+// passed or a resignation is no play.
+TEST(GameReviewTest, WhichGamesAndDecisionsAreReviewed) {
     RecordedGame notFromStart = ShortGame(), notOver = ShortGame(), illegal = ShortGame();
     notFromStart.fromStart = false;
     notOver.over = false;
     illegal.events[2].b = 23;
-    for (const RecordedGame& game : {notFromStart, notOver, illegal}) EXPECT_FALSE(ReviewGame(game).reviewed);
+    const auto cutShort = [](const std::vector<GameEvent>& last) {
+        RecordedGame game = ShortGame();
+        game.events.resize(11);
+        game.events.insert(game.events.end(), last.begin(), last.end());
+        return game;
+    };
+    const RecordedGame passed = cutShort({{GameAction::Throw, SIDE_COMPUTER, 5, 2},
+                                          {GameAction::Double, SIDE_COMPUTER, 2},
+                                          {GameAction::Drop, SIDE_HUMAN},
+                                          {GameAction::Win, SIDE_COMPUTER, 1}});
+    const RecordedGame resigned = cutShort({{GameAction::Throw, SIDE_COMPUTER, 5, 2},
+                                            {GameAction::Step, SIDE_COMPUTER, 25, 23},
+                                            {GameAction::Resign, SIDE_COMPUTER, 1},
+                                            {GameAction::Win, SIDE_HUMAN, 1}});
+    const struct {
+        const RecordedGame& game;
+        int decisions;  // -1: no review
+    } kRows[] = {{notFromStart, -1}, {notOver, -1}, {illegal, -1}, {ShortGame(), 3}, {passed, 3}, {resigned, 2}};
+    for (const auto& row : kRows) {
+        const GameReview review = ReviewGame(row.game);
+        EXPECT_EQ(review.reviewed ? static_cast<int>(review.decisions.size()) : -1, row.decisions);
+    }
 }
 
 // Forced plays are not counted; every cube decision is.
