@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "controller/coach_commands.h"
 #include "controller/confirm_turn.h"
 #include "controller/end_game.h"
 #include "controller/game_view.h"
@@ -78,8 +79,12 @@ DoubleAnswer AnswerOf(int reply) {
 void ComputerDoubles(Session& s) {
     // The race standing helps the human answer.
     OnShowProgress(s);
-    const DoubleAnswer answer =
-        AnswerOf(s.view.Ask(ResString(IDS_COMPUTER_DOUBLES), MB_YESNOCANCEL, MB_ICONQUESTION, HELP_DOUBLING));
+    HintComputerDouble(s);
+    DoubleAnswer answer;
+    do answer = AnswerOf(s.view.Ask(ResString(IDS_COMPUTER_DOUBLES), MB_YESNOCANCEL, MB_ICONQUESTION, HELP_DOUBLING));
+    while (answer != DoubleAnswer::Cancel &&
+           TutorTakesCubeBack(s, CubeQuestion::Answer,
+                              answer == DoubleAnswer::Take ? CubeChoice::Take : CubeChoice::Pass));
     const int newStake = s.game.position.cubeValue * 2;
     // A cancelled double changes nothing on the board.
     if (answer == DoubleAnswer::Cancel)
@@ -108,6 +113,7 @@ void ShowCube(Session& s) {
 
 void CubeDecisions(Session& s) {
     if (s.game.position.sideToMove == SIDE_HUMAN) {
+        if (TutorTakesCubeBack(s, CubeQuestion::Double, CubeChoice::Double)) return;
         OfferHumanDouble(s);
         // Whatever came of it, the doubler's turn goes on with the throw.
         if (s.game.awaitingRoll && s.game.winner == SIDE_NONE) RollForHuman(s);

@@ -1,5 +1,6 @@
 #include "controller/enable_rules.h"
 
+#include "controller/coach_commands.h"
 #include "controller/session.h"
 #include "game/cube_exchange.h"
 #include "game/game.h"
@@ -35,6 +36,8 @@ bool CommandEnabled(Session& s, int id) {
             return CanPass(s);
         case ID_SWITCH_SIDES:
             return CanSwitchSides(s);
+        case ID_HINT:
+            return CanHint(s);
         default:
             return true;
     }

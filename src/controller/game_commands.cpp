@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "controller/coach_commands.h"
 #include "controller/cube_commands.h"
 #include "controller/export_games.h"
 #include "controller/file_failure.h"
@@ -41,6 +42,7 @@ const std::map<int, void (*)(Session&)> kCommands = {
     {ID_PASS, OnPass},
     {ID_RESIGN, ResignCommand},
     {ID_SUGGEST_MOVE, OnSuggestMove},
+    {ID_HINT, OnHint},
     {ID_SWITCH_SIDES, OnSwitchSides},
     {ID_FINISH_GAME, FinishGame},
     {ID_REDRAW, OnRedraw},

@@ -4,8 +4,10 @@
 // controller reaches it through its session.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "controller/progress_bar.h"
 #include "display/control_layout.h"
@@ -16,6 +18,15 @@
 #include "platform/rect.h"
 #include "rules/game_end.h"
 #include "rules/position.h"
+
+// What the Hint window lists: its column titles, the lines, a note under
+// them, and whether a line can be picked to play it.
+struct HintShown {
+    std::array<std::string, 3> titles;
+    std::vector<std::array<std::string, 3>> lines;
+    std::string note;
+    bool choosable = false;
+};
 
 class GameView {
 public:
@@ -108,4 +119,11 @@ public:
     virtual std::optional<WinKind> AskResign() = 0;
     // The statistics window of the game just ended; true when the user chose "Again".
     virtual bool ShowStatistics() = 0;
+
+    // --- The Hint window, beside the board; it never blocks the game ---
+    // Shows the hint, or shows it anew; a line picked from a list of plays
+    // comes back through OnHintChosen.
+    virtual void ShowHint(const HintShown& hint) = 0;
+    virtual void CloseHint() = 0;
+    virtual bool HintOpen() const = 0;
 };

@@ -146,7 +146,7 @@ int AutoTarget(Session& s, int from) {
 
 void OnLocationClicked(Session& s, int loc) {
     if (s.game.awaitingRoll)
-        RollForHuman(s);
+        OnRollChosen(s);
     else if (loc >= 0)
         EnterLocation(s, LocationLetter(loc), 1, 0);
     else if (NoMovePossible(s.game.position))

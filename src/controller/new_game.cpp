@@ -42,6 +42,7 @@ void WriteBanner(Session& s) {
 
 void NewGame(Session& s) {
     ClearRuleNote(s);
+    s.view.CloseHint();
     DestroyBoard(s);
     BuildBoard(s, true);
     StartMatchIfDue(s);

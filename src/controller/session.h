@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "coach/human_play.h"
 #include "controller/game_view.h"
 #include "game/game.h"
 
@@ -24,6 +25,10 @@ struct InputState {
     int putOff = 0;
     // The note that results are not kept is shown once a run.
     bool resultsNotKeptShown = false;
+    // The plays the Hint window lists, and the checkers and dice they are for.
+    std::vector<HumanPlay> hintPlays;
+    Board hintBoard{};
+    int hintDiceLeft = 0;
 };
 
 struct Session {

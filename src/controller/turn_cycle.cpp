@@ -4,6 +4,7 @@
 
 #include "computer/computer_player.h"
 #include "controller/clocks.h"
+#include "controller/coach_commands.h"
 #include "controller/confirm_turn.h"
 #include "controller/cube_commands.h"
 #include "controller/dice_display.h"
@@ -111,6 +112,10 @@ void BeginTurn(Session& s) {
     ShowTurnThrow(s);
 }
 
+void OnRollChosen(Session& s) {
+    if (!TutorTakesCubeBack(s, CubeQuestion::Double, CubeChoice::NoDouble)) RollForHuman(s);
+}
+
 void RollForHuman(Session& s) {
     s.game.awaitingRoll = false;
     ThrowDiceForTurn(s);
@@ -163,12 +168,13 @@ int PlayMove(Session& s, int from, int to) {
         PromptMove(s, 0);
         return 1;
     }
+    if (TutorTakesPlayBack(s)) return 1;
     if (ConfirmTurn(s) == 0) s.view.PostCommand(ID_COMPUTER_TURN);
     return 1;
 }
 
 void OnPass(Session& s) {
-    if (s.game.awaitingRoll) return RollForHuman(s);
+    if (s.game.awaitingRoll) return OnRollChosen(s);
     if (s.game.position.diceLeft > 0 && s.game.mustUseBoth == 1) {
         s.view.Ask(ResString(IDS_MUST_USE_BOTH), MB_OK, MB_ICONEXCLAMATION, HELP_PLAYING);
         return;

@@ -9,9 +9,11 @@ struct Session;
 // cube before the roll the side decides on doubling first: the computer
 // here, while the human's turn waits for the roll when it may double.
 void BeginTurn(Session& s);
-// The human, waiting for the roll, throws: Pass (the spacebar), a click on
-// the board, or the double just decided.
+// The human, waiting for the roll, throws: after the double just decided,
+// or when it chose to roll (OnRollChosen: Pass, the spacebar, a click on the
+// board), unless the tutor's warning took that back.
 void RollForHuman(Session& s);
+void OnRollChosen(Session& s);
 
 // ID_COMPUTER_TURN: runs the computer's turn from its throw to the human's.
 void OnComputerTurn(Session& s);

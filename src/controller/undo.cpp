@@ -38,6 +38,10 @@ void TakeBackLastMove(Session& s) {
 }
 }  // namespace
 
+void TakeBackTurn(Session& s) {
+    while (s.game.moveOrdinal > 1) OnUndo(s);
+}
+
 void OnUndo(Session& s) {
     EraseInputMark(s);
     if (s.game.position.sideToMove != SIDE_HUMAN) return;

@@ -25,12 +25,12 @@ HintWindow::HintWindow(QWidget* owner, std::function<void(int)> chosen)
     connect(list_, &QTreeWidget::itemDoubleClicked, this, [this] { Pick(); });
 }
 
-void HintWindow::Show(const std::array<std::string, 3>& titles, const std::vector<HintLine>& lines,
+void HintWindow::Show(const std::array<std::string, 3>& titles, const std::vector<std::array<std::string, 3>>& lines,
                       const std::string& note, bool choosable) {
     choosable_ = choosable;
     list_->clear();
     list_->setHeaderLabels({ToQt(titles[0]), ToQt(titles[1]), ToQt(titles[2])});
-    for (const HintLine& line : lines) {
+    for (const std::array<std::string, 3>& line : lines) {
         auto* item = new QTreeWidgetItem(list_, {ToQt(line[0]), ToQt(line[1]), ToQt(line[2])});
         for (int column : {1, 2}) item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
     }

@@ -14,9 +14,6 @@
 class QLabel;
 class QTreeWidget;
 
-// One line of the list: its columns in order.
-using HintLine = std::array<std::string, 3>;
-
 class HintWindow : public QDialog {
     Q_OBJECT
 
@@ -26,8 +23,8 @@ public:
 
     // Shows `lines` under the three column titles, the first line current,
     // with `note` under the list; lines can be picked when `choosable`.
-    void Show(const std::array<std::string, 3>& titles, const std::vector<HintLine>& lines, const std::string& note,
-              bool choosable);
+    void Show(const std::array<std::string, 3>& titles, const std::vector<std::array<std::string, 3>>& lines,
+              const std::string& note, bool choosable);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 std::string g_caption;
@@ -17,6 +18,7 @@ QMessageBox::StandardButtons ButtonsOf(int buttons) {
         case MB_YESNOCANCEL:
             return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
         case MB_YESNO:
+        case MB_PLAYORTAKEBACK:
             return QMessageBox::Yes | QMessageBox::No;
         default:
             return QMessageBox::Ok;
@@ -80,6 +82,10 @@ int MessageBox(const std::string& text, int buttons, int icon, const char* helpT
     QMessageBox box(IconOf(icon), QString::fromStdString(g_caption), QString::fromStdString(text), ButtonsOf(buttons),
                     OwnerOfBox());
     if (helpTopic) box.setProperty(HELP_TOPIC_PROPERTY, QString::fromLatin1(helpTopic));
+    if (buttons == MB_PLAYORTAKEBACK) {
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("&Play it anyway"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("&Take it back"));
+    }
     MakeRoomForCaption(box);
     return AnswerOf(box.exec());
 }

@@ -15,6 +15,7 @@ constexpr Accelerator kTable[] = {
     Key(AccelKey::D, true, ID_DOUBLE),
     Key(AccelKey::E, true, ID_SETTINGS),
     Key(AccelKey::F, true, ID_FINISH_GAME),
+    Key(AccelKey::H, true, ID_HINT),
     Key(AccelKey::M, true, ID_SUGGEST_MOVE),
     Key(AccelKey::N, true, ID_FILE_NEW),
     Key(AccelKey::O, true, ID_FILE_OPEN),

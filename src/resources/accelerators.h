@@ -8,7 +8,7 @@
 inline constexpr const char* ACCEL_TABLE_NAME = "MainAccelTable";
 
 // The keys the table names, independent of any toolkit's key codes.
-enum class AccelKey { None, Escape, F1, Space, C, D, E, F, M, N, O, R, S, V, W };
+enum class AccelKey { None, Escape, F1, Space, C, D, E, F, H, M, N, O, R, S, V, W };
 
 struct Accelerator {
     char character;  // nonzero: a typed-character entry, key None

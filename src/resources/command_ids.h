@@ -20,6 +20,7 @@ enum CommandId : int {
     ID_PASS = 218,
     ID_RESIGN = 32774,
     ID_SUGGEST_MOVE = 32773,
+    ID_HINT = 32783,
     ID_SWITCH_SIDES = 32771,
     ID_FINISH_GAME = 32772,
     ID_COLORS = 32770,

@@ -34,6 +34,7 @@ constexpr MenuItem kAction[] = {
     {"&Resign\tCtrl+Space", ID_RESIGN},
     kSeparator,
     {"Suggest &move\tCtrl+M", ID_SUGGEST_MOVE},
+    {"&Hint\tCtrl+H", ID_HINT},
     kSeparator,
     {"S&witch sides\tCtrl+W", ID_SWITCH_SIDES},
     {"&Finish game\tCtrl+F", ID_FINISH_GAME},

@@ -86,6 +86,16 @@ enum StringId : int {
     IDS_KEPT_GAMES_SET_ASIDE = 286,
     IDS_START_NEW_MATCH = 287,
     IDS_PASTE_MATCH = 288,  // the length, the human's and the computer's points
+    IDS_HINT_PLAY = 289,
+    IDS_HINT_EQUITY = 290,
+    IDS_HINT_GIVES_UP = 291,
+    IDS_HINT_ACTION = 292,
+    IDS_HINT_NO_DOUBLE = 293,
+    IDS_HINT_DOUBLE_TAKE = 294,
+    IDS_HINT_DOUBLE_PASS = 295,
+    IDS_HINT_RIGHT_ACTION = 296,
+    IDS_TUTOR_PLAY = 297,  // what it gives up, the play made, the best play
+    IDS_TUTOR_CUBE = 298,  // the choice made, what it gives up, the right action
     IDS_MUST_USE_BOTH = 1047,
     IDS_IDLE = 57345,  // pane 0 when no menu is open
 };

@@ -5,15 +5,18 @@
 #include <QLabel>
 #include <QLayout>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTimerEvent>
 #include <ctime>
 
+#include "controller/coach_commands.h"
 #include "controller/enable_rules.h"
 #include "controller/game_commands.h"
 #include "controller/live_board.h"
 #include "controller/match_play.h"
 #include "controller/new_game.h"
+#include "dialogs/hint_window.h"
 #include "dialogs/manual_dice_dialog.h"
 #include "dialogs/resign_dialog.h"
 #include "dice/mevra32.h"
@@ -355,6 +358,26 @@ Canvas& GameWnd::GetCanvas() { return *board_->GetCanvas(); }
 std::optional<WinKind> GameWnd::AskResign() { return RunResignDialog(); }
 
 bool GameWnd::ShowStatistics() { return dialogs_->Statistics(); }
+
+void GameWnd::ShowHint(const HintShown& hint) {
+    if (!hint_) hint_ = new HintWindow(this, [this](int index) { OnHintChosen(session_, index); });
+    const bool wasOpen = hint_->isVisible();
+    hint_->Show(hint.titles, hint.lines, hint.note, hint.choosable);
+    if (wasOpen) return;
+    // Beside the window where the screen has room, else over the message
+    // list: never over the board.
+    const QRect frame = frameGeometry();
+    const QRect screen = this->screen()->availableGeometry();
+    QPoint place(frame.right() + 1, frame.top());
+    if (place.x() + hint_->frameGeometry().width() > screen.right()) place = list_->mapToGlobal(QPoint(0, 0));
+    hint_->move(place);
+}
+
+void GameWnd::CloseHint() {
+    if (hint_) hint_->hide();
+}
+
+bool GameWnd::HintOpen() const { return hint_ && hint_->isVisible(); }
 
 void GameWnd::RedrawAll() {
     display_->Paint();

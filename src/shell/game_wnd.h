@@ -26,6 +26,7 @@ class BoardWidget;
 class Canvas;
 class CommandQueue;
 class DieFace;
+class HintWindow;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -104,6 +105,9 @@ public:
     std::optional<std::string> AskFileName(const FileDialogSpec& spec) override;
     std::optional<WinKind> AskResign() override;
     bool ShowStatistics() override;
+    void ShowHint(const HintShown& hint) override;
+    void CloseHint() override;
+    bool HintOpen() const override;
     WindowDialogs& Dialogs() { return *dialogs_; }
     Session& GameSession() { return session_; }
     const BoardScale& Scale() const { return scale_; }
@@ -145,4 +149,5 @@ private:
     WindowHandlers handlers_ = ProgramHandlers(session_);
     std::map<int, std::function<void()>> overrides_;
     DiceChooser diceChooser_;
+    HintWindow* hint_ = nullptr;
 };

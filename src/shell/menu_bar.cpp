@@ -40,6 +40,9 @@ QKeySequence SequenceOf(const Accelerator& a) {
         case AccelKey::F:
             key = Qt::Key_F;
             break;
+        case AccelKey::H:
+            key = Qt::Key_H;
+            break;
         case AccelKey::M:
             key = Qt::Key_M;
             break;

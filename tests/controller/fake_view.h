@@ -86,6 +86,9 @@ public:
         return fileDialog ? fileDialog(spec) : std::nullopt;
     }
     std::optional<WinKind> AskResign() override { return resignAnswer; }
+    void ShowHint(const HintShown& shown) override { hint = shown; }
+    void CloseHint() override { hint.reset(); }
+    bool HintOpen() const override { return hint.has_value(); }
     bool ShowStatistics() override {
         ++statisticsShown;
         return playAgain;
@@ -128,5 +131,6 @@ public:
     std::function<std::optional<std::string>(const FileDialogSpec&)> fileDialog;
     std::optional<WinKind> resignAnswer;
     bool playAgain = true;
+    std::optional<HintShown> hint;
     int statisticsShown = 0;
 };

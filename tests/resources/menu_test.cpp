@@ -72,7 +72,7 @@ TEST(MainMenu, PopupsItemsAndSeparatorsInOrder) {
         "&Edit:&Copy position\tCtrl+Shift+C=57634|&Paste position\tCtrl+V=57637|",
         "&Action:&Show progress\t?=209|&Undo\tEsc=216|&Double\tCtrl+D=227|"
         "&Pass\tSpace=218|&Resign\tCtrl+Space=32774|-|"
-        "Suggest &move\tCtrl+M=32773|-|S&witch sides\tCtrl+W=32771|"
+        "Suggest &move\tCtrl+M=32773|&Hint\tCtrl+H=32783|-|S&witch sides\tCtrl+W=32771|"
         "&Finish game\tCtrl+F=32772|",
         "&Screen:&Colors...\tCtrl+C=32770|&Redraw\tCtrl+R=32769|-|"
         "&Board size>[*&100 %=32777|*12&5 %=32778|*15&0 %=32779|*&200 %=32780|]|",
@@ -114,12 +114,13 @@ TEST(Accelerators, TableMatchesTheKeyList) {
         bool shift = false;
     };
     const Row expected[] = {
-        {'/', AccelKey::None, false, 209}, {'?', AccelKey::None, false, 209},   {0, AccelKey::C, true, 32770},
-        {0, AccelKey::D, true, 227},       {0, AccelKey::E, true, 229},         {0, AccelKey::F, true, 32772},
-        {0, AccelKey::M, true, 32773},     {0, AccelKey::N, true, 57600},       {0, AccelKey::O, true, 57601},
-        {0, AccelKey::R, true, 32769},     {0, AccelKey::S, true, 57603},       {0, AccelKey::Escape, false, 216},
-        {0, AccelKey::F1, false, 57670},   {0, AccelKey::Space, false, 218},    {0, AccelKey::Space, true, 32774},
-        {0, AccelKey::W, true, 32771},     {0, AccelKey::C, true, 57634, true}, {0, AccelKey::V, true, 57637},
+        {'/', AccelKey::None, false, 209}, {'?', AccelKey::None, false, 209}, {0, AccelKey::C, true, 32770},
+        {0, AccelKey::D, true, 227},       {0, AccelKey::E, true, 229},       {0, AccelKey::F, true, 32772},
+        {0, AccelKey::H, true, 32783},     {0, AccelKey::M, true, 32773},     {0, AccelKey::N, true, 57600},
+        {0, AccelKey::O, true, 57601},     {0, AccelKey::R, true, 32769},     {0, AccelKey::S, true, 57603},
+        {0, AccelKey::Escape, false, 216}, {0, AccelKey::F1, false, 57670},   {0, AccelKey::Space, false, 218},
+        {0, AccelKey::Space, true, 32774}, {0, AccelKey::W, true, 32771},     {0, AccelKey::C, true, 57634, true},
+        {0, AccelKey::V, true, 57637},
     };
     auto table = MainAccelerators();
     ASSERT_EQ(table.size(), std::size(expected));

@@ -9,6 +9,7 @@
 #include "resources/command_ids.h"
 #include "resources/commands.h"
 #include "resources/strings.h"
+#include "rules/dice_throw.h"
 #include "rules/position.h"
 #include "shell/game_wnd_fixture.h"
 #include "shell/menu_bar.h"
@@ -89,11 +90,12 @@ TEST_F(GameWndTest, OpeningAMenuGreysTheItemsWhoseRuleIsFalse) {
         int useCube;
         std::vector<int> disabled;
     };
-    // Pass is enabled in both: no dice are thrown before the turn cycle runs.
+    // Pass is enabled in both, Hint in none: no dice are thrown before the
+    // turn cycle runs.
     const Case cases[] = {
-        {1, 1, {ID_UNDO}},
-        {2, 1, {ID_FILE_SAVE, ID_DOUBLE, ID_SWITCH_SIDES}},
-        {1, 0, {ID_UNDO, ID_DOUBLE}},
+        {1, 1, {ID_UNDO, ID_HINT}},
+        {2, 1, {ID_FILE_SAVE, ID_DOUBLE, ID_SWITCH_SIDES, ID_HINT}},
+        {1, 0, {ID_UNDO, ID_DOUBLE, ID_HINT}},
     };
     for (const Case& c : cases) {
         game().moveOrdinal = c.ordinal;
@@ -135,6 +137,7 @@ TEST_F(GameWndTest, EveryAcceleratorReachesItsCommand) {
         {Qt::Key_D, 0, Qt::ControlModifier, ID_DOUBLE},
         {Qt::Key_E, 0, Qt::ControlModifier, ID_SETTINGS},
         {Qt::Key_F, 0, Qt::ControlModifier, ID_FINISH_GAME},
+        {Qt::Key_H, 0, Qt::ControlModifier, ID_HINT},
         {Qt::Key_M, 0, Qt::ControlModifier, ID_SUGGEST_MOVE},
         {Qt::Key_N, 0, Qt::ControlModifier, ID_FILE_NEW},
         {Qt::Key_O, 0, Qt::ControlModifier, ID_FILE_OPEN},
@@ -152,6 +155,12 @@ TEST_F(GameWndTest, EveryAcceleratorReachesItsCommand) {
     for (const Key& k : keys) {
         ran.clear();
         game().moveOrdinal = k.command == ID_UNDO ? 2 : 1;
+        // The hint needs the human's dice, which Pass must not have.
+        game().position.sideToMove = SIDE_HUMAN;
+        if (k.command == ID_HINT)
+            SetThrownDice(game().position, 3, 1);
+        else
+            ClearDice(game().position);
         if (k.text)
             QTest::keyClick(wnd->centralWidget(), k.text, k.mods);
         else
