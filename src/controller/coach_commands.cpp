@@ -98,7 +98,8 @@ void OnHint(Session& s) {
     }
     s.input.hintBoard = s.game.position.board;
     s.input.hintDiceLeft = s.game.position.diceLeft;
-    s.view.ShowHint({{ResString(IDS_HINT_PLAY), ResString(IDS_HINT_EQUITY), ResString(IDS_HINT_GIVES_UP)}, lines, "", true});
+    s.view.ShowHint(
+        {{ResString(IDS_HINT_PLAY), ResString(IDS_HINT_EQUITY), ResString(IDS_HINT_GIVES_UP)}, lines, "", true});
 }
 
 void OnHintChosen(Session& s, int index) {
