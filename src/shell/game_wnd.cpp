@@ -368,7 +368,9 @@ void GameWnd::ShowHint(const HintShown& hint) {
     // list: never over the board.
     const QRect frame = frameGeometry();
     const QRect screen = this->screen()->availableGeometry();
-    QPoint place(frame.right() + 1, frame.top());
+    // The window manager frames the new window after this: its client area
+    // is what the move places, level with this one's.
+    QPoint place(frame.right() + 1, geometry().top());
     if (place.x() + hint_->frameGeometry().width() > screen.right()) place = list_->mapToGlobal(QPoint(0, 0));
     hint_->move(place);
 }
