@@ -7,11 +7,9 @@
 
 #include "coach/ranked_plays.h"
 #include "controller/game_view.h"
-#include "controller/move_entry.h"
 #include "controller/play_commands.h"
 #include "controller/session.h"
 #include "controller/undo.h"
-#include "game/cube_exchange.h"
 #include "game/game.h"
 #include "interchange/game_record.h"
 #include "interchange/turn_start.h"
@@ -38,8 +36,8 @@ bool HumanHasDice(const Session& s) {
            g.finishMode == 0 && g.winner == SIDE_NONE;
 }
 
-// The die a step uses: its distance, or for a checker borne off from below
-// its exact number, the smallest die left that is larger.
+// The die a step uses: its distance; for a checker borne off, the exact die
+// or else the smallest larger one left, as the rules let a bear-off use it.
 int DieOf(const Position& p, const PlayStep& step) {
     if (step.to != LOC_HUMAN_OFF) return step.to - step.from;
     const int exact = 25 - step.from;
