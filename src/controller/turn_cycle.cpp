@@ -169,6 +169,8 @@ int PlayMove(Session& s, int from, int to) {
         return 1;
     }
     if (TutorTakesPlayBack(s)) return 1;
+    // The hint was for this turn's dice.
+    s.view.CloseHint();
     if (ConfirmTurn(s) == 0) s.view.PostCommand(ID_COMPUTER_TURN);
     return 1;
 }
