@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "coach/coach_text.h"
 #include "coach/ranked_plays.h"
 #include "controller/game_view.h"
 #include "controller/play_commands.h"
@@ -21,15 +22,6 @@
 #include "settings/options.h"
 
 namespace {
-std::string Format(const char* format, float value) {
-    char text[32];
-    std::snprintf(text, sizeof text, format, static_cast<double>(value));
-    return text;
-}
-std::string EquityText(float equity) { return Format("%+.3f", equity); }
-// What a line gives up, with the minus sign of print; nothing for the best.
-std::string LossText(float loss) { return loss < 0.0005f ? std::string() : Format("\xE2\x88\x92%.3f", loss); }
-
 bool HumanHasDice(const Session& s) {
     const Game& g = s.game;
     return g.position.sideToMove == SIDE_HUMAN && g.position.diceLeft > 0 && g.awaitingConfirm == 0 &&

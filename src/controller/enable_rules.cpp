@@ -38,6 +38,8 @@ bool CommandEnabled(Session& s, int id) {
             return CanSwitchSides(s);
         case ID_HINT:
             return CanHint(s);
+        case ID_REVIEW:
+            return !s.game.keptGames.empty();
         default:
             return true;
     }

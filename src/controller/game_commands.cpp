@@ -11,6 +11,7 @@
 #include "controller/play_commands.h"
 #include "controller/position_commands.h"
 #include "controller/position_text_commands.h"
+#include "controller/review_games.h"
 #include "controller/session.h"
 #include "controller/turn_cycle.h"
 #include "controller/undo.h"
@@ -43,6 +44,7 @@ const std::map<int, void (*)(Session&)> kCommands = {
     {ID_RESIGN, ResignCommand},
     {ID_SUGGEST_MOVE, OnSuggestMove},
     {ID_HINT, OnHint},
+    {ID_REVIEW, OnReviewGames},
     {ID_SWITCH_SIDES, OnSwitchSides},
     {ID_FINISH_GAME, FinishGame},
     {ID_REDRAW, OnRedraw},

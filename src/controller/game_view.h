@@ -21,6 +21,8 @@
 
 // What the Hint window lists: its column titles, the lines, a note under
 // them, and whether a line can be picked to play it.
+class ReviewSource;
+
 struct HintShown {
     std::array<std::string, 3> titles;
     std::vector<std::array<std::string, 3>> lines;
@@ -126,4 +128,7 @@ public:
     virtual void ShowHint(const HintShown& hint) = 0;
     virtual void CloseHint() = 0;
     virtual bool HintOpen() const = 0;
+
+    // --- The Review window, modal: the kept games with their reviews ---
+    virtual void ShowReview(ReviewSource& source) = 0;
 };

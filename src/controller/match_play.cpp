@@ -57,6 +57,7 @@ void LoadKeptMatchState(Session& s) {
     KeptGames games = LoadKeptGames(KEPT_GAMES_FILE_NAME);
     s.game.keptGames = std::move(games.games);
     if (games.setAside) s.bannerNotes.push_back(ResString(IDS_KEPT_GAMES_SET_ASIDE));
+    if (s.reviews.Load()) s.bannerNotes.push_back(ResString(IDS_KEPT_REVIEWS_SET_ASIDE));
 }
 
 std::string GameCaption(const Session& s, const std::string& base) {

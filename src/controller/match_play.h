@@ -10,7 +10,7 @@
 
 struct Session;
 
-// Reads the match going on and the kept games at start-up; what could not be
+// Reads the match going on, the kept games and their reviews at start-up; what could not be
 // read is said under the first game's banner, as is a match that goes on.
 void LoadKeptMatchState(Session& s);
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "coach/human_play.h"
+#include "coach/review_keeper.h"
 #include "controller/game_view.h"
 #include "game/game.h"
 
@@ -42,4 +43,6 @@ struct Session {
     // Lines said under the next game's banner (a kept match that goes on, or
     // could not be read).
     std::vector<std::string> bannerNotes;
+    // The reviews of the kept games.
+    ReviewKeeper reviews;
 };

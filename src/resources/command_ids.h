@@ -21,6 +21,7 @@ enum CommandId : int {
     ID_RESIGN = 32774,
     ID_SUGGEST_MOVE = 32773,
     ID_HINT = 32783,
+    ID_REVIEW = 32784,
     ID_SWITCH_SIDES = 32771,
     ID_FINISH_GAME = 32772,
     ID_COLORS = 32770,

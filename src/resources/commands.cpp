@@ -12,7 +12,7 @@ constexpr CommandInfo kCommands[] = {
     {ID_FINISH_GAME, true},    {ID_COLORS, true},         {ID_REDRAW, true},         {ID_BOARD_SIZE_100, true},
     {ID_BOARD_SIZE_125, true}, {ID_BOARD_SIZE_150, true}, {ID_BOARD_SIZE_200, true}, {ID_HELP, true},
     {ID_APP_ABOUT, true},      {ID_COMPUTER_TURN, false}, {ID_AUTO_FORCED, false},   {ID_FILE_NEW_MATCH, true},
-    {ID_HINT, true},
+    {ID_HINT, true},           {ID_REVIEW, true},
 };
 
 }  // namespace

@@ -10,4 +10,5 @@ inline constexpr const char* HELP_COLORS = "colors";
 inline constexpr const char* HELP_DOUBLING = "doubling";
 inline constexpr const char* HELP_PLAYING = "playing";
 inline constexpr const char* HELP_COMMANDS = "commands";
+inline constexpr const char* HELP_REVIEW = "commands#review";
 inline constexpr const char* HELP_FILES = "files";

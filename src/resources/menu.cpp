@@ -35,6 +35,7 @@ constexpr MenuItem kAction[] = {
     kSeparator,
     {"Suggest &move\tCtrl+M", ID_SUGGEST_MOVE},
     {"&Hint\tCtrl+H", ID_HINT},
+    {"Re&view games...", ID_REVIEW},
     kSeparator,
     {"S&witch sides\tCtrl+W", ID_SWITCH_SIDES},
     {"&Finish game\tCtrl+F", ID_FINISH_GAME},

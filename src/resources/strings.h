@@ -96,6 +96,7 @@ enum StringId : int {
     IDS_HINT_RIGHT_ACTION = 296,
     IDS_TUTOR_PLAY = 297,  // what it gives up, the play made, the best play
     IDS_TUTOR_CUBE = 298,  // the choice made, what it gives up, the right action
+    IDS_KEPT_REVIEWS_SET_ASIDE = 299,
     IDS_MUST_USE_BOTH = 1047,
     IDS_IDLE = 57345,  // pane 0 when no menu is open
 };

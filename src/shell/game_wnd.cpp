@@ -375,6 +375,8 @@ void GameWnd::ShowHint(const HintShown& hint) {
     hint_->move(place);
 }
 
+void GameWnd::ShowReview(ReviewSource&) {}
+
 void GameWnd::CloseHint() {
     if (hint_) hint_->hide();
 }

@@ -107,6 +107,7 @@ public:
     bool ShowStatistics() override;
     void ShowHint(const HintShown& hint) override;
     void CloseHint() override;
+    void ShowReview(ReviewSource& source) override;
     bool HintOpen() const override;
     WindowDialogs& Dialogs() { return *dialogs_; }
     Session& GameSession() { return session_; }

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "coach/review_source.h"
 #include "controller/game_view.h"
 #include "platform/message_box_kinds.h"
 
@@ -89,6 +90,9 @@ public:
     void ShowHint(const HintShown& shown) override { hint = shown; }
     void CloseHint() override { hint.reset(); }
     bool HintOpen() const override { return hint.has_value(); }
+    void ShowReview(ReviewSource& source) override {
+        if (reviewer) reviewer(source);
+    }
     bool ShowStatistics() override {
         ++statisticsShown;
         return playAgain;
@@ -132,5 +136,7 @@ public:
     std::optional<WinKind> resignAnswer;
     bool playAgain = true;
     std::optional<HintShown> hint;
+    // What the Review window does with its source while it is open.
+    std::function<void(ReviewSource&)> reviewer;
     int statisticsShown = 0;
 };

@@ -72,7 +72,7 @@ TEST(MainMenu, PopupsItemsAndSeparatorsInOrder) {
         "&Edit:&Copy position\tCtrl+Shift+C=57634|&Paste position\tCtrl+V=57637|",
         "&Action:&Show progress\t?=209|&Undo\tEsc=216|&Double\tCtrl+D=227|"
         "&Pass\tSpace=218|&Resign\tCtrl+Space=32774|-|"
-        "Suggest &move\tCtrl+M=32773|&Hint\tCtrl+H=32783|-|S&witch sides\tCtrl+W=32771|"
+        "Suggest &move\tCtrl+M=32773|&Hint\tCtrl+H=32783|Re&view games...=32784|-|S&witch sides\tCtrl+W=32771|"
         "&Finish game\tCtrl+F=32772|",
         "&Screen:&Colors...\tCtrl+C=32770|&Redraw\tCtrl+R=32769|-|"
         "&Board size>[*&100 %=32777|*12&5 %=32778|*15&0 %=32779|*&200 %=32780|]|",

@@ -93,11 +93,11 @@ TEST_F(GameWndTest, OpeningAMenuGreysTheItemsWhoseRuleIsFalse) {
         std::vector<int> disabled;
     };
     // Pass is enabled in both, Hint in none: no dice are thrown before the
-    // turn cycle runs.
+    // turn cycle runs. No game is kept yet to review.
     const Case cases[] = {
-        {1, 1, {ID_UNDO, ID_HINT}},
-        {2, 1, {ID_FILE_SAVE, ID_DOUBLE, ID_SWITCH_SIDES, ID_HINT}},
-        {1, 0, {ID_UNDO, ID_DOUBLE, ID_HINT}},
+        {1, 1, {ID_UNDO, ID_HINT, ID_REVIEW}},
+        {2, 1, {ID_FILE_SAVE, ID_DOUBLE, ID_SWITCH_SIDES, ID_HINT, ID_REVIEW}},
+        {1, 0, {ID_UNDO, ID_DOUBLE, ID_HINT, ID_REVIEW}},
     };
     for (const Case& c : cases) {
         game().moveOrdinal = c.ordinal;
