@@ -20,10 +20,14 @@ std::string LuckText(float luck) {
 
 CubeChoice ChoiceOf(DecisionKind kind) {
     switch (kind) {
-        case DecisionKind::Double: return CubeChoice::Double;
-        case DecisionKind::Take: return CubeChoice::Take;
-        case DecisionKind::Pass: return CubeChoice::Pass;
-        case DecisionKind::Play: break;
+        case DecisionKind::Double:
+            return CubeChoice::Double;
+        case DecisionKind::Take:
+            return CubeChoice::Take;
+        case DecisionKind::Pass:
+            return CubeChoice::Pass;
+        case DecisionKind::Play:
+            break;
     }
     return CubeChoice::NoDouble;
 }

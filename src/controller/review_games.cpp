@@ -35,7 +35,9 @@ public:
     KeptGamesReview(const std::vector<RecordedGame>& kept, ReviewKeeper& keeper) : kept_(kept), keeper_(keeper) {}
 
     int GameCount() const override { return static_cast<int>(kept_.size()); }
-    std::string GameTitle(int game) const override { return TitleOf(Kept(game), static_cast<int>(kept_.size()) - game); }
+    std::string GameTitle(int game) const override {
+        return TitleOf(Kept(game), static_cast<int>(kept_.size()) - game);
+    }
 
     const GameReview& Review(int game) override {
         FileResult written;
