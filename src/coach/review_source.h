@@ -28,4 +28,8 @@ public:
     virtual void JudgeNext() = 0;
     // The graph's points, oldest first.
     virtual std::vector<ProgressPoint> Progress() const = 0;
+
+    // Writes game `game` as a match text for analysis programs, in a file
+    // the player chooses, as File, Export games does.
+    virtual void ExportGame(int game) = 0;
 };

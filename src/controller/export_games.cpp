@@ -58,11 +58,9 @@ std::string ExportedText(Session& s, MatchTextWriter& writer) {
     for (const RecordedGame& game : games) text += writer.Game(game);
     return text;
 }
-}  // namespace
 
-void ExportGames(Session& s) {
-    MatchTextWriter writer;
-    const std::string text = ExportedText(s, writer);
+// Asks for the file and writes `text`, the games `writer` set out.
+void Export(Session& s, const std::string& text, const MatchTextWriter& writer) {
     if (writer.Written() == 0) {
         s.view.Ask(ResString(IDS_NOTHING_TO_EXPORT) + LeftOutText(writer), MB_OK, MB_ICONASTERISK, HELP_FILES);
         return;
@@ -75,4 +73,17 @@ void ExportGames(Session& s) {
     const std::string name = std::filesystem::path(*path).filename().string();
     s.view.Ask(Formatted(IDS_GAMES_EXPORTED, name, writer.Written()) + LeftOutText(writer), MB_OK, MB_ICONASTERISK,
                HELP_FILES);
+}
+}  // namespace
+
+void ExportGames(Session& s) {
+    MatchTextWriter writer;
+    const std::string text = ExportedText(s, writer);
+    Export(s, text, writer);
+}
+
+void ExportKeptGame(Session& s, const RecordedGame& game) {
+    MatchTextWriter writer;
+    const std::string text = MatchTextWriter::Header(game.scoreBefore.length) + writer.Game(game);
+    Export(s, text, writer);
 }

@@ -2,6 +2,10 @@
 // programs, in a file the user chooses.
 #pragma once
 
+struct RecordedGame;
 struct Session;
 
 void ExportGames(Session& s);
+// One of the kept games on its own, from the Review window; a game of a
+// match keeps its score.
+void ExportKeptGame(Session& s, const RecordedGame& game);

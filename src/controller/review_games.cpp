@@ -6,9 +6,11 @@
 
 #include "coach/review_keeper.h"
 #include "coach/review_source.h"
+#include "controller/export_games.h"
 #include "controller/file_failure.h"
 #include "controller/game_view.h"
 #include "controller/session.h"
+#include "game/game.h"
 #include "interchange/game_record.h"
 #include "rules/match_score.h"
 
@@ -32,7 +34,7 @@ std::string TitleOf(const RecordedGame& game, int number) {
 
 class KeptGamesReview : public ReviewSource {
 public:
-    KeptGamesReview(const std::vector<RecordedGame>& kept, ReviewKeeper& keeper) : kept_(kept), keeper_(keeper) {}
+    explicit KeptGamesReview(Session& s) : s_(s), kept_(s.game.keptGames), keeper_(s.reviews) {}
 
     int GameCount() const override { return static_cast<int>(kept_.size()); }
     std::string GameTitle(int game) const override {
@@ -59,6 +61,8 @@ public:
 
     std::vector<ProgressPoint> Progress() const override { return ErrorRateProgress(kept_, keeper_.Kept()); }
 
+    void ExportGame(int game) override { ExportKeptGame(s_, Kept(game)); }
+
     FileResult Written() const { return written_; }
 
 private:
@@ -75,6 +79,7 @@ private:
         return waiting;
     }
 
+    Session& s_;
     const std::vector<RecordedGame>& kept_;
     ReviewKeeper& keeper_;
     GameReview shown_;
@@ -83,7 +88,7 @@ private:
 }  // namespace
 
 void OnReviewGames(Session& s) {
-    KeptGamesReview source(s.game.keptGames, s.reviews);
+    KeptGamesReview source(s);
     s.view.ShowReview(source);
     ShowResultsNotKept(s, {{KEPT_REVIEWS_FILE_NAME, source.Written()}});
 }

@@ -1,5 +1,6 @@
 // Review games against the recording view: the kept games as the Review
-// window reads them, each judged once and kept across runs, and a reviews
+// window reads them, each judged once and kept across runs, one exported on
+// its own, and a reviews
 // file that cannot be written told once the window is closed.
 #include <filesystem>
 
@@ -39,6 +40,8 @@ TEST_F(ReviewFlowTest, TheWindowReadsTheKeptGamesNewestFirstAndEachIsJudgedOnce)
         const GameReview& review = source.Review(1);
         ASSERT_TRUE(review.reviewed);
         for (const ReviewedDecision& d : review.decisions) rows.push_back(DecisionRow(d));
+        wnd->fileDialog = [](const FileDialogSpec&) { return std::optional<std::string>("one.mat"); };
+        source.ExportGame(1);
     };
     wnd->RunCommand(ID_REVIEW);
     // The opening 3-1 made its point, the 6-6 ran both back checkers to the
@@ -47,7 +50,9 @@ TEST_F(ReviewFlowTest, TheWindowReadsTheKeptGamesNewestFirstAndEachIsJudgedOnce)
     EXPECT_EQ(rows[0][0], "3-1");
     EXPECT_EQ(rows[0][1], "Q-T S-T");
     EXPECT_EQ(rows[2][1], "Pass");
-    EXPECT_TRUE(questions.empty());
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_EQ(questions[0].text.substr(0, 29), "Games saved in 'one.mat': 1.\n");
+    EXPECT_TRUE(std::filesystem::exists("one.mat"));
 
     // The next run finds the figures kept and judges nothing.
     ReviewKeeper next;
