@@ -1,7 +1,7 @@
 // Review games against the recording view: the kept games as the Review
 // window reads them, each judged once and kept across runs, one exported on
-// its own, and a reviews
-// file that cannot be written told once the window is closed.
+// its own, and a reviews file that cannot be written told once the window
+// is closed.
 #include <filesystem>
 
 #include "coach/coach_fixture.h"
