@@ -17,20 +17,6 @@ std::string Format(const char* format, double value) {
 std::string LuckText(float luck) {
     return luck < -0.0005f ? "\xE2\x88\x92" + Format("%.2f", -luck) : Format("+%.2f", luck);
 }
-
-CubeChoice ChoiceOf(DecisionKind kind) {
-    switch (kind) {
-        case DecisionKind::Double:
-            return CubeChoice::Double;
-        case DecisionKind::Take:
-            return CubeChoice::Take;
-        case DecisionKind::Pass:
-            return CubeChoice::Pass;
-        case DecisionKind::Play:
-            break;
-    }
-    return CubeChoice::NoDouble;
-}
 }  // namespace
 
 std::string EquityText(float equity) { return Format("%+.3f", equity); }
@@ -43,7 +29,7 @@ ReviewRow DecisionRow(const ReviewedDecision& d) {
     const std::string dice = d.die1 > 0 ? std::to_string(d.die1) + "-" + std::to_string(d.die2) : std::string();
     const std::string loss = LossText(d.loss);
     if (d.kind == DecisionKind::Play) return {dice, d.madeText, d.bestText, loss, MarkText(d.mark)};
-    return {dice, CubeChoiceText(ChoiceOf(d.kind)), CubeAdviceText(d.advice), loss, MarkText(d.mark)};
+    return {dice, CubeChoiceText(CubeChoiceOf(d.kind)), CubeAdviceText(d.advice), loss, MarkText(d.mark)};
 }
 
 std::string SummaryText(const ReviewSummary& s) {

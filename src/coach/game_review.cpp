@@ -24,11 +24,8 @@ DecisionFigures JudgeDecision(const ReplayedDecision& d) {
     } else {
         const CubeHint hint =
             HumanCubeHint(d.before, d.kind == DecisionKind::Double ? CubeQuestion::Double : CubeQuestion::Answer);
-        const CubeChoice made = d.kind == DecisionKind::Double ? CubeChoice::Double
-                                : d.kind == DecisionKind::Take ? CubeChoice::Take
-                                                               : CubeChoice::Pass;
         f.advice = hint.advice;
-        f.loss = CubeLoss(hint, made);
+        f.loss = CubeLoss(hint, CubeChoiceOf(d.kind));
     }
     f.loss = std::min(Rounded(f.loss), MOST_LOSS);
     return f;
@@ -44,6 +41,13 @@ bool FitsKind(const ReplayedDecision& d, const DecisionFigures& f) {
 }
 
 }  // namespace
+
+CubeChoice CubeChoiceOf(DecisionKind kind) {
+    return kind == DecisionKind::Double ? CubeChoice::Double
+           : kind == DecisionKind::Take ? CubeChoice::Take
+           : kind == DecisionKind::Pass ? CubeChoice::Pass
+                                        : CubeChoice::NoDouble;
+}
 
 ReviewSummary Summarize(const ReviewFigures& figures) {
     ReviewSummary sum;

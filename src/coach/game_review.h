@@ -77,6 +77,9 @@ struct GameReview {
     ReviewSummary summary;
 };
 
+// The cube choice a decision of the human made; NoDouble for a play.
+CubeChoice CubeChoiceOf(DecisionKind kind);
+
 // The summary the figures give, without the game.
 ReviewSummary Summarize(const ReviewFigures& figures);
 
