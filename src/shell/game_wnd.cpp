@@ -374,7 +374,7 @@ void GameWnd::ShowHint(const HintShown& hint) {
     hint_->move(place);
 }
 
-void GameWnd::ShowReview(ReviewSource&) {}
+void GameWnd::ShowReview(ReviewSource& source) { dialogs_->Review(source); }
 
 void GameWnd::CloseHint() {
     if (hint_) hint_->hide();
