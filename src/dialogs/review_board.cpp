@@ -145,8 +145,8 @@ void ReviewBoard::DrawCheckers(QPainter& painter, const Position& p) const {
         }
         if (count > SHOWN_STACK) {
             painter.setPen(Qt::black);
-            painter.drawText(QRect(geometry_.CheckerLeft(loc), geometry_.CheckerTop(loc, count), u, u),
-                             Qt::AlignCenter, QString::number(count));
+            painter.drawText(QRect(geometry_.CheckerLeft(loc), geometry_.CheckerTop(loc, count), u, u), Qt::AlignCenter,
+                             QString::number(count));
             painter.setPen(Qt::NoPen);
         }
     }
@@ -179,11 +179,13 @@ void ReviewBoard::DrawPlay(QPainter& painter, const Position& p, const HumanPlay
         const qreal length = std::hypot(d.x(), d.y());
         if (length < 1) continue;
         const QPointF across = QPointF(-d.y(), d.x()) * (offset / length);
-        // The landing checker is outlined; the arrow stops at its edge.
+        // The landing checker is outlined, but for the tray's count; the
+        // arrow runs from edge to edge, leaving a stack's count readable.
         painter.setPen(QPen(colour, 1.5));
         painter.setBrush(Qt::NoBrush);
-        painter.drawEllipse(to, half - 1, half - 1);
-        DrawArrow(painter, from + across, to + across - d * (half / length), colour);
+        if (step.to != LOC_HUMAN_OFF) painter.drawEllipse(to, half - 1, half - 1);
+        const QPointF edge = d * (half / length);
+        DrawArrow(painter, from + across + edge, to + across - edge, colour);
     }
 }
 
@@ -191,8 +193,8 @@ void ReviewBoard::DrawLegend(QPainter& painter) const {
     const int y = BoardHeight() + MARGIN + fontMetrics().height() / 2;
     int x = MARGIN;
     painter.setRenderHint(QPainter::Antialiasing);
-    for (const auto& [colour, label] : {std::pair{YOUR_PLAY, QStringLiteral("Your play")},
-                                        std::pair{BEST_PLAY, QStringLiteral("Best play")}}) {
+    for (const auto& [colour, label] :
+         {std::pair{YOUR_PLAY, QStringLiteral("Your play")}, std::pair{BEST_PLAY, QStringLiteral("Best play")}}) {
         DrawArrow(painter, QPointF(x, y), QPointF(x + 2 * UNIT, y), colour);
         x += 2 * UNIT + MARGIN;
         painter.setPen(palette().color(QPalette::WindowText));
