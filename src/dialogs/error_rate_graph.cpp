@@ -38,7 +38,8 @@ void ErrorRateGraph::paintEvent(QPaintEvent*) {
     const QColor text = palette().color(QPalette::WindowText);
     if (points_.empty()) {
         painter.setPen(text);
-        painter.drawText(rect(), Qt::AlignCenter, QStringLiteral("No game reviewed yet: the graph has nothing to show."));
+        painter.drawText(rect(), Qt::AlignCenter,
+                         QStringLiteral("No game reviewed yet: the graph has nothing to show."));
         return;
     }
     const int games = static_cast<int>(points_.size());

@@ -8,7 +8,9 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QTreeWidget>
+#include <algorithm>
 
 #include "coach/coach_text.h"
 #include "coach/review_source.h"
@@ -28,16 +30,25 @@ QString ToQt(const std::string& text) { return QString::fromStdString(text); }
 // The widest text each column is likely to hold: four steps, the longest
 // cube advice, the largest loss.
 const char* const WIDEST[REVIEW_COLUMNS][2] = {
-    {"6-6", ""}, {"W-W W-W W-W W-W", "Double"}, {"W-W W-W W-W W-W", "Too good to double"},
-    {"\xE2\x88\x92" "0.888", ""}, {"very bad", ""},
+    {"6-6", ""},
+    {"W-W W-W W-W W-W", "Double"},
+    {"W-W W-W W-W W-W", "Too good to double"},
+    {"\xE2\x88\x92"
+     "0.888",
+     ""},
+    {"very bad", ""},
 };
 
 QColor MarkColour(Mark mark) {
     switch (mark) {
-        case Mark::Doubtful: return {150, 100, 0};
-        case Mark::Bad: return {200, 70, 0};
-        case Mark::VeryBad: return {180, 0, 0};
-        case Mark::None: break;
+        case Mark::Doubtful:
+            return {150, 100, 0};
+        case Mark::Bad:
+            return {200, 70, 0};
+        case Mark::VeryBad:
+            return {180, 0, 0};
+        case Mark::None:
+            break;
     }
     return {};
 }

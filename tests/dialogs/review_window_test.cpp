@@ -66,9 +66,15 @@ bool NotReviewedShown(const QDialog& window) {
 
 TEST_F(GameWndTest, TheReviewWindowJudgesTheWaitingGamesThenShowsTheChosenGamesDecisions) {
     const std::vector<ReviewRow> reviewed = {
-        {"3-1", "L-O L-M", "Q-T S-T", "\xE2\x88\x92" "0.100", "bad"},
+        {"3-1", "L-O L-M", "Q-T S-T",
+         "\xE2\x88\x92"
+         "0.100",
+         "bad"},
         {"3-1", "Q-T S-T", "Q-T S-T", "", ""},
-        {"", "Double", "No double", "\xE2\x88\x92" "0.020", ""},
+        {"", "Double", "No double",
+         "\xE2\x88\x92"
+         "0.020",
+         ""},
     };
     const struct {
         int game;
