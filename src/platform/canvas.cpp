@@ -18,9 +18,9 @@ QFont BoardFont() {
 
 int BoardTextHeight() { return QFontMetrics(BoardFont()).height(); }
 
-namespace {
 QRect ToQRect(const Rect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
 
+namespace {
 QImage BlankImage(int width, int height, qreal ratio) {
     QImage image(static_cast<int>(std::ceil(width * ratio)), static_cast<int>(std::ceil(height * ratio)),
                  QImage::Format_RGB32);

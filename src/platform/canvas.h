@@ -85,6 +85,7 @@ private:
 };
 
 QColor ToQColor(COLORREF color);
+QRect ToQRect(const Rect& r);
 
 // The small variable-pitch font of the board's letters, stack counts and
 // trays; without antialiasing, so a saved square restores it exactly.

@@ -52,7 +52,6 @@
 
 namespace {
 QString ToQt(const std::string& s) { return QString::fromStdString(s); }
-QRect ToQRect(const Rect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
 Rect FromQRect(const QRect& r) { return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
 
 QLabel* MakePane(QStatusBar* bar) {
@@ -375,7 +374,7 @@ void GameWnd::ShowHint(const HintShown& hint) {
     hint_->move(place);
 }
 
-void GameWnd::ShowReview(ReviewSource&) {}
+void GameWnd::ShowReview(ReviewSource& source) { dialogs_->Review(source); }
 
 void GameWnd::CloseHint() {
     if (hint_) hint_->hide();

@@ -2,6 +2,7 @@
 
 #include "controller/session.h"
 #include "dialogs/color_scheme_dialog.h"
+#include "dialogs/review_window.h"
 #include "dialogs/settings_dialog.h"
 #include "dialogs/statistics_dialog.h"
 #include "platform/modal.h"
@@ -33,4 +34,10 @@ bool WindowDialogs::Statistics() {
     const bool again = RunModal(dialog) == QDialog::Accepted;
     statisticsExpanded_ = dialog.Expanded();
     return again;
+}
+
+void WindowDialogs::Review(ReviewSource& source) {
+    ReviewWindow window(&window_, source, session_.game.options);
+    QObject::connect(&window, &ReviewWindow::HelpRequested, [this] { Help(); });
+    RunModal(window);
 }

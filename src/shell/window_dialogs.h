@@ -9,6 +9,7 @@
 class BoardDisplay;
 class QTextBrowser;
 class QWidget;
+class ReviewSource;
 struct Session;
 
 class WindowDialogs {
@@ -25,6 +26,8 @@ public:
     // The statistics window of the game just ended, first with its graph part
     // hidden and then as the user left it; true when the user chose "Again".
     bool Statistics();
+    // The Review games command's window over the kept games.
+    void Review(ReviewSource& source);
 
     QTextBrowser* HelpWindow() const { return help_.Window(); }
 

@@ -93,7 +93,9 @@ TEST_F(GameWndTest, OpeningAMenuGreysTheItemsWhoseRuleIsFalse) {
         std::vector<int> disabled;
     };
     // Pass is enabled in both, Hint in none: no dice are thrown before the
-    // turn cycle runs. No game is kept yet to review.
+    // turn cycle runs. No game is kept to review, whatever games the tests
+    // run before have kept in the folder the window reads.
+    game().keptGames.clear();
     const Case cases[] = {
         {1, 1, {ID_UNDO, ID_HINT, ID_REVIEW}},
         {2, 1, {ID_FILE_SAVE, ID_DOUBLE, ID_SWITCH_SIDES, ID_HINT, ID_REVIEW}},
