@@ -133,9 +133,12 @@ ReviewWindow::ReviewWindow(QWidget* owner, ReviewSource& source, const Options& 
     summary_->setFixedHeight(SUMMARY_LINES * summary_->fontMetrics().lineSpacing());
     summary_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
+    auto* exportGame = new QPushButton(QStringLiteral("&Export..."), this);
     auto* close = new QPushButton(QStringLiteral("Close"), this);
     auto* help = new QPushButton(QStringLiteral("Help"), this);
     close->setDefault(true);
+    exportGame->setAutoDefault(false);
+    connect(exportGame, &QPushButton::clicked, this, [this] { source_.ExportGame(games_->currentIndex()); });
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this, &ReviewWindow::HelpRequested);
 
@@ -146,6 +149,7 @@ ReviewWindow::ReviewWindow(QWidget* owner, ReviewSource& source, const Options& 
     middle->addLayout(left);
     middle->addWidget(board_, 0, Qt::AlignTop);
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(exportGame);
     buttons->addStretch();
     buttons->addWidget(close);
     buttons->addWidget(help);

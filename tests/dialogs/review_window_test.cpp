@@ -1,5 +1,6 @@
 #include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QTreeWidget>
 
 #include "coach/coach_text.h"
@@ -41,9 +42,11 @@ public:
     int Unjudged() const override { return unjudged; }
     void JudgeNext() override { --unjudged; }
     std::vector<ProgressPoint> Progress() const override { return {{0, 12, 12}, {1, 30, 20}}; }
+    void ExportGame(int game) override { exported.push_back(game); }
 
     GameReview reviewed, notReviewed;
     int unjudged = 2;
+    std::vector<int> exported;
 };
 
 std::vector<ReviewRow> RowsShown(const QDialog& window) {
@@ -93,8 +96,12 @@ TEST_F(GameWndTest, TheReviewWindowJudgesTheWaitingGamesThenShowsTheChosenGamesD
             EXPECT_EQ(RowsShown(window), c.rows) << "game " << c.game;
             EXPECT_EQ(NotReviewedShown(window), c.rows.empty()) << "game " << c.game;
         }
+        games->setCurrentIndex(1);
+        for (QPushButton* button : window.findChildren<QPushButton*>())
+            if (button->text() == QStringLiteral("&Export...")) button->click();
         return int{QDialog::Rejected};
     });
     wnd->ShowReview(source);
     EXPECT_EQ(source.Unjudged(), 0);
+    EXPECT_EQ(source.exported, std::vector<int>{1}) << "the game shown is exported";
 }
