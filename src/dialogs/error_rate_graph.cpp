@@ -1,5 +1,6 @@
 #include "dialogs/error_rate_graph.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -47,15 +48,10 @@ void ErrorRateGraph::paintEvent(QPaintEvent*) {
     painter.drawText(0, metrics.ascent(), Caption(games));
     DrawLegend(painter, width(), metrics.ascent());
 
-    float most = 0;
-    for (const ProgressPoint& p : points_) most = std::max({most, p.errorRate, p.runningRate});
-    const int step = AxisStep(most);
+    const int step = Step();
     const int top = 4 * step;
-    const int axisWidth = metrics.horizontalAdvance(QString::number(top)) + GAP;
-    // Half a line above and below the plot for the axis's outer labels.
-    const int half = metrics.height() / 2;
-    const QRect plot(axisWidth, metrics.height() + half + GAP / 2, width() - axisWidth - 1,
-                     height() - 2 * metrics.height() - GAP / 2 - 1);
+    const QRect plot = Plot(step);
+    const int axisWidth = plot.left();
     const auto yOf = [&](float rate) { return plot.bottom() - plot.height() * std::min<qreal>(rate, top) / top; };
     const auto xOf = [&](int i) { return plot.left() + plot.width() * (i + 0.5) / games; };
 
@@ -88,6 +84,30 @@ void ErrorRateGraph::paintEvent(QPaintEvent*) {
     painter.setPen(QPen(RUNNING_LINE, 2));
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(running);
+}
+
+int ErrorRateGraph::Step() const {
+    float most = 0;
+    for (const ProgressPoint& p : points_) most = std::max({most, p.errorRate, p.runningRate});
+    return AxisStep(most);
+}
+
+QRect ErrorRateGraph::Plot(int step) const {
+    const QFontMetrics metrics = fontMetrics();
+    const int axisWidth = metrics.horizontalAdvance(QString::number(4 * step)) + GAP;
+    // Half a line above and below the plot for the axis's outer labels.
+    const int half = metrics.height() / 2;
+    return {axisWidth, metrics.height() + half + GAP / 2, width() - axisWidth - 1,
+            height() - 2 * metrics.height() - GAP / 2 - 1};
+}
+
+// Each game owns a column of the plot, so a click need not hit the dot itself.
+void ErrorRateGraph::mousePressEvent(QMouseEvent* event) {
+    const QRect plot = Plot(Step());
+    const QPoint at = event->position().toPoint();
+    if (points_.empty() || !chosen_ || !plot.contains(at)) return;
+    const auto column = static_cast<size_t>((at.x() - plot.left()) * static_cast<int>(points_.size()) / plot.width());
+    chosen_(points_[std::min(column, points_.size() - 1)].game);
 }
 
 // At the top right: what the dots and the line stand for.

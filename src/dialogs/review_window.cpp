@@ -162,6 +162,8 @@ ReviewWindow::ReviewWindow(QWidget* owner, ReviewSource& source, const Options& 
     list_->setFixedHeight(board_->height() - summary_->height() - left->spacing());
 
     connect(games_, &QComboBox::currentIndexChanged, this, &ReviewWindow::ShowGame);
+    // The graph counts the kept games from the oldest, the chooser from the newest.
+    graph_->OnGameChosen([this](int game) { games_->setCurrentIndex(source_.GameCount() - 1 - game); });
     connect(list_, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* item) { ShowDecision(list_->indexOfTopLevelItem(item)); });
     ShowGame(0);

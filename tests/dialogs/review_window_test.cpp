@@ -1,10 +1,12 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 #include <QTreeWidget>
 
 #include "coach/coach_text.h"
 #include "coach/review_source.h"
+#include "dialogs/error_rate_graph.h"
 #include "shell/game_wnd_fixture.h"
 
 namespace {
@@ -96,7 +98,11 @@ TEST_F(GameWndTest, TheReviewWindowJudgesTheWaitingGamesThenShowsTheChosenGamesD
             EXPECT_EQ(RowsShown(window), c.rows) << "game " << c.game;
             EXPECT_EQ(NotReviewedShown(window), c.rows.empty()) << "game " << c.game;
         }
-        games->setCurrentIndex(1);
+        // The oldest game's dot stands on the graph's left.
+        games->setCurrentIndex(0);
+        auto* graph = window.findChild<ErrorRateGraph*>();
+        QTest::mouseClick(graph, Qt::LeftButton, {}, QPoint(graph->width() / 4, graph->height() / 2));
+        EXPECT_EQ(games->currentIndex(), 1);
         for (QPushButton* button : window.findChildren<QPushButton*>())
             if (button->text() == QStringLiteral("&Export...")) button->click();
         return int{QDialog::Rejected};
