@@ -22,11 +22,11 @@ public:
     static bool Reviewable(const RecordedGame& game);
     // The kept figures of `game`, one of `kept`, or nullptr when it has none.
     const ReviewFigures* Find(const RecordedGame& game) const { return FindReview(reviews_, game); }
-    // The kept figures of `game`, judging and keeping them first when there are none (a second
-    // or so for a long game); nullptr for a game that is not Reviewable. A
-    // failure to write the file leaves the figures in force and is returned
-    // in `written`.
     const std::vector<KeptReview>& Kept() const { return reviews_; }
+    // The kept figures of `game`, judging and keeping them first when there
+    // are none (a second or so for a long game); nullptr for a game that is
+    // not Reviewable. A failure to write the file leaves the figures in
+    // force and is returned in `written`.
     const ReviewFigures* Judged(const RecordedGame& game, const std::vector<RecordedGame>& kept, FileResult& written);
 
 private:

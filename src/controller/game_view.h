@@ -19,10 +19,10 @@
 #include "rules/game_end.h"
 #include "rules/position.h"
 
-// What the Hint window lists: its column titles, the lines, a note under
-// them, and whether a line can be picked to play it.
 class ReviewSource;
 
+// What the Hint window lists: its column titles, the lines, a note under
+// them, and whether a line can be picked to play it.
 struct HintShown {
     std::array<std::string, 3> titles;
     std::vector<std::array<std::string, 3>> lines;
